@@ -60,7 +60,8 @@ Prompts& prompts();
 void setPrompts(Prompts* p);
 
 // Converts "Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*" into a
-// Qt file-dialog filter "Comma-Separated Files (*.csv);;All Files (*.*)".
+// Qt file-dialog filter "Comma-Separated Files (*.csv);;All Files (*)": each
+// name with its patterns in parentheses, "*.*" being every file.
 QString qtFileFilter(const QString& filter);
 
 } // namespace vernalt
