@@ -32,7 +32,8 @@ void close();
 // Runs one statement with its values bound in order ("?" placeholders).
 // Returns the number of rows changed.
 int exec(const QString& sql, const QVariantList& params = {});
-// Runs a SELECT with bound values; the query is positioned before the first row.
+// Runs a SELECT with bound values; the query is forward-only and positioned
+// before the first row (read it with next()).
 QSqlQuery select(const QString& sql, const QVariantList& params = {});
 // A prepared statement to run many times (bulk imports and updates).
 QSqlQuery prepare(const QString& sql);
@@ -48,18 +49,21 @@ QString matchColumn(const QString& table, const QString& name);
 // Raises the RuntimeError that matches a failed statement.
 [[noreturn]] void raiseError(const QSqlError& e);
 
-// All or nothing: begins on construction, rolls back on destruction unless
-// commit() ran.
+// All or nothing: begins on construction (BEGIN IMMEDIATE, so a database in use
+// elsewhere fails at once with 3261), rolls back on destruction unless commit()
+// ran. A Transaction inside another one is a savepoint of the outer one.
 class Transaction {
-public:
+  public:
     Transaction();
     ~Transaction();
     void commit();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
-private:
+  private:
     bool done_ = false;
+    int level_ = 0;          // 1 for the outermost, deeper ones are savepoints
+    quint64 generation_ = 0; // the connection it began on
 };
 
 } // namespace db
