@@ -1,0 +1,108 @@
+#include "shell/cleaning.h"
+
+#include "platform/errors.h"
+
+namespace vernalt {
+
+int displayDecimals(double n) {
+    if (n >= 100)
+        return 0;
+    if (n >= 10)
+        return 1;
+    if (n >= 1)
+        return 2;
+    if (n >= 0.01)
+        return 3;
+    return 4; // below 0.01, zero and every negative value
+}
+
+double displayRound(double n) {
+    return roundHalfEven(n, displayDecimals(n));
+}
+
+QString cleanText(const QString& text) {
+    QString t = text;
+    t.remove(QLatin1Char(','));
+    t.remove(QLatin1Char('$'));
+    return t;
+}
+
+namespace {
+
+// The display rounding of a cleaned text when it reads as a number.
+bool roundedNumber(const QString& cleaned, double& result) {
+    if (!isNumeric(cleaned))
+        return false;
+    result = displayRound(toDouble(cleaned));
+    return true;
+}
+
+// A null or empty value: the empty value, or a text that is "".
+bool isNullOrEmpty(const Value& v) {
+    return v.isNull() || v.isEmpty() || (v.isText() && v.text().isEmpty());
+}
+
+} // namespace
+
+Value CleanRound(const Value& v) {
+    // text() raises 94 for a null.
+    const QString cleaned = cleanText(v.text());
+    double n = 0;
+    if (roundedNumber(cleaned, n))
+        return Value(n);
+    return Value(cleaned);
+}
+
+Value CleanRoundOrZero(const Value& v) {
+    const QString cleaned = cleanText(v.text());
+    double n = 0;
+    if (roundedNumber(cleaned, n))
+        return Value(n);
+    return Value(0);
+}
+
+Value NzZero(const Value& v) {
+    if (isNullOrEmpty(v))
+        return Value(0);
+    return CleanRound(v);
+}
+
+Value NzMissing(const Value& v) {
+    if (isNullOrEmpty(v))
+        return Value(MissingValue);
+    return CleanRound(v);
+}
+
+Value CleanRound(const QString& text) {
+    return CleanRound(Value(text));
+}
+Value CleanRoundOrZero(const QString& text) {
+    return CleanRoundOrZero(Value(text));
+}
+Value NzZero(const QString& text) {
+    return NzZero(Value(text));
+}
+Value NzMissing(const QString& text) {
+    return NzMissing(Value(text));
+}
+
+QString cleanRoundText(const Value& v) {
+    return CleanRound(v).text();
+}
+QString cleanRoundOrZeroText(const Value& v) {
+    return CleanRoundOrZero(v).text();
+}
+QString nzZeroText(const Value& v) {
+    return NzZero(v).text();
+}
+QString nzMissingText(const Value& v) {
+    return NzMissing(v).text();
+}
+QString cleanRoundText(const QString& text) {
+    return CleanRound(text).text();
+}
+QString cleanRoundOrZeroText(const QString& text) {
+    return CleanRoundOrZero(text).text();
+}
+
+} // namespace vernalt
