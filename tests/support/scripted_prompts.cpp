@@ -93,8 +93,8 @@ ScriptedPrompts& ScriptedPrompts::printer(bool accept, std::function<void(QPrint
 }
 
 // Takes the next step when it is the prompt asked (kind, text and title; the
-// file and printer dialogs by kind alone); otherwise fails the test and gives
-// a step that answers Cancel.
+// file and printer dialogs by kind alone); otherwise fails the test, drops the
+// step and answers Cancel.
 ScriptedPrompts::Step ScriptedPrompts::next(Step::Kind kind, const QString& text,
                                             const QString& title) {
     seen_ << QStringLiteral("%1: %2: %3").arg(QString::fromLatin1(kindName(kind)), title, text);
@@ -112,6 +112,7 @@ ScriptedPrompts::Step ScriptedPrompts::next(Step::Kind kind, const QString& text
         ADD_FAILURE() << "unexpected " << kindName(kind) << " prompt \"" << title.toStdString()
                       << "\": \"" << text.toStdString() << "\"; expected " << kindName(s.kind)
                       << " \"" << s.title.toStdString() << "\": \"" << s.text.toStdString() << "\"";
+        script_.pop_front(); // the step was meant for this prompt: one failure, not two
         return cancel;
     }
     Step taken = std::move(script_.front());
