@@ -2,11 +2,10 @@
 
 #include "platform/errors.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <string>
 #include <system_error>
 
 namespace vernalt {
@@ -23,10 +22,14 @@ bool isExponentMark(QChar c) {
     return c == u'e' || c == u'E' || c == u'd' || c == u'D';
 }
 
+// Characters of a number in the form std::from_chars reads; short numbers stay
+// on the stack.
+using Chars = QVarLengthArray<char, 48>;
+
 // Reads the ASCII digits of a number made of [sign] digits [. digits] [e [sign] digits]
 // into the form std::from_chars accepts: no '+', 'e' for the exponent.
 struct Scanned {
-    std::string chars; // what from_chars reads
+    Chars chars;       // what from_chars reads
     qsizetype end = 0; // index after the last character taken
     bool hasDigits = false;
 };
@@ -36,28 +39,29 @@ struct Scanned {
 Scanned scanNumber(const QString& s, qsizetype pos, bool skipInnerBlanks) {
     Scanned r;
     const qsizetype n = s.size();
+    const QChar* c = s.constData();
     auto skip = [&](qsizetype i) {
         if (skipInnerBlanks)
-            while (i < n && (isBlank(s[i]) || s[i] == u'\n' || s[i] == u'\r'))
+            while (i < n && (isBlank(c[i]) || c[i] == u'\n' || c[i] == u'\r'))
                 ++i;
         return i;
     };
     qsizetype i = pos;
-    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
-        if (s[i] == u'-')
-            r.chars += '-';
+    if (i < n && (c[i] == u'+' || c[i] == u'-')) {
+        if (c[i] == u'-')
+            r.chars.append('-');
         i = skip(i + 1);
     }
-    while (i < n && isDigit(s[i])) {
-        r.chars += char(s[i].unicode());
+    while (i < n && isDigit(c[i])) {
+        r.chars.append(char(c[i].unicode()));
         r.hasDigits = true;
         i = skip(i + 1);
     }
-    if (i < n && s[i] == u'.') {
-        r.chars += '.';
+    if (i < n && c[i] == u'.') {
+        r.chars.append('.');
         i = skip(i + 1);
-        while (i < n && isDigit(s[i])) {
-            r.chars += char(s[i].unicode());
+        while (i < n && isDigit(c[i])) {
+            r.chars.append(char(c[i].unicode()));
             r.hasDigits = true;
             i = skip(i + 1);
         }
@@ -66,24 +70,25 @@ Scanned scanNumber(const QString& s, qsizetype pos, bool skipInnerBlanks) {
     if (!r.hasDigits)
         return r;
     // An exponent counts only when digits follow it.
-    if (i < n && isExponentMark(s[i])) {
+    if (i < n && isExponentMark(c[i])) {
         qsizetype j = skip(i + 1);
-        std::string exp = "e";
-        if (j < n && (s[j] == u'+' || s[j] == u'-')) {
-            if (s[j] == u'-')
-                exp += '-';
+        const qsizetype mark = r.chars.size();
+        r.chars.append('e');
+        if (j < n && (c[j] == u'+' || c[j] == u'-')) {
+            if (c[j] == u'-')
+                r.chars.append('-');
             j = skip(j + 1);
         }
         bool expDigits = false;
-        while (j < n && isDigit(s[j])) {
-            exp += char(s[j].unicode());
+        while (j < n && isDigit(c[j])) {
+            r.chars.append(char(c[j].unicode()));
             expDigits = true;
             j = skip(j + 1);
         }
-        if (expDigits) {
-            r.chars += exp;
+        if (expDigits)
             r.end = j;
-        }
+        else
+            r.chars.resize(mark);
     }
     return r;
 }
@@ -92,34 +97,31 @@ enum class Parse { Ok, Overflow };
 
 // Converts scanned characters; a number too small to hold gives 0, one too
 // large reports Overflow.
-Parse convert(const std::string& chars, double& out) {
-    const char* first = chars.data();
-    const char* last = first + chars.size();
+Parse convert(const char* first, const char* last, double& out) {
     const auto [ptr, ec] = std::from_chars(first, last, out);
     if (ec == std::errc() && ptr == last)
         return Parse::Ok;
     // Out of range: tell a tiny number from a huge one by its decimal magnitude,
     // the mantissa being 0.d... * 10^lead and the exponent written after 'e'.
-    const std::size_t e = chars.find('e');
+    const char* e = std::find(first, last, 'e');
     long long exponent = 0;
-    if (e != std::string::npos) {
-        std::size_t k = e + 1;
-        const bool negative = k < chars.size() && chars[k] == '-';
+    if (e != last) {
+        const char* k = e + 1;
+        const bool negative = k < last && *k == '-';
         if (negative)
             ++k;
-        for (; k < chars.size(); ++k)
-            exponent = std::min(exponent * 10 + (chars[k] - '0'), 1000000000LL);
+        for (; k < last; ++k)
+            exponent = std::min(exponent * 10 + (*k - '0'), 1000000000LL);
         if (negative)
             exponent = -exponent;
     }
     long long intDigits = 0, zerosAfterPoint = 0;
     bool seenPoint = false, seenNonZero = false;
-    for (std::size_t k = 0; k < std::min(e, chars.size()); ++k) {
-        const char c = chars[k];
-        if (c == '.') {
+    for (const char* k = first; k < e; ++k) {
+        if (*k == '.') {
             seenPoint = true;
-        } else if (c >= '0' && c <= '9') {
-            if (c != '0')
+        } else if (*k >= '0' && *k <= '9') {
+            if (*k != '0')
                 seenNonZero = true;
             if (!seenPoint && seenNonZero)
                 ++intDigits;
@@ -134,42 +136,51 @@ Parse convert(const std::string& chars, double& out) {
     return Parse::Ok;
 }
 
-// The digits of x rounded to `precision` significant digits, and its decimal exponent:
-// x = 0.d1d2d3... * 10^(exponent + 1). Trailing zeros are removed; "0" for zero.
+Parse convert(const Chars& chars, double& out) {
+    return convert(chars.data(), chars.data() + chars.size(), out);
+}
+
+// The digits of x rounded to `precision` significant digits, and its decimal
+// exponent: x = d1.d2d3... * 10^exponent. Trailing zeros are removed; "0" for zero.
 struct Decimal {
     bool negative = false;
-    std::string digits;
+    char digits[24] = {};
+    int count = 0;
     int exponent = 0;
 };
 
 Decimal decimalOf(double x, int precision) {
     Decimal d;
     if (x == 0) {
-        d.digits.assign(1, '0');
+        d.digits[0] = '0';
+        d.count = 1;
         return d;
     }
-    std::array<char, 64> buf{};
-    auto [ptr, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                   std::chars_format::scientific, precision - 1);
+    // The shortest digits that read back as x are its rounding to `precision`
+    // digits whenever there are no more of them; otherwise round explicitly.
+    char buf[40];
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+    int digits = 0;
+    for (const char* p = buf; p < ptr && *p != 'e'; ++p)
+        digits += *p >= '0' && *p <= '9';
+    if (digits > precision)
+        ptr = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1)
+                  .ptr;
     (void)ec;
-    std::string s(buf.data(), ptr);
-    std::size_t i = 0;
-    if (s[i] == '-') {
+    const char* p = buf;
+    if (*p == '-') {
         d.negative = true;
-        ++i;
+        ++p;
     }
-    const std::size_t e = s.find('e');
-    for (; i < e; ++i)
-        if (s[i] != '.')
-            d.digits += s[i];
-    int exponent = 0;
-    const char* ef = s.data() + e + 1;
-    if (*ef == '+')
-        ++ef;
-    std::from_chars(ef, s.data() + s.size(), exponent);
-    d.exponent = exponent;
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
+    for (; p < ptr && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits[d.count++] = *p;
+    ++p; // past 'e'
+    if (p < ptr && *p == '+')
+        ++p;
+    std::from_chars(p, ptr, d.exponent);
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
     return d;
 }
 
@@ -181,51 +192,43 @@ QString generalText(double x, int precision) {
     if (std::isinf(x))
         return x > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
     const Decimal d = decimalOf(x, precision);
-    if (d.digits == "0")
+    if (d.count == 1 && d.digits[0] == '0')
         return QStringLiteral("0");
-    std::string out;
+    char out[48];
+    int o = 0;
     if (d.negative)
-        out += '-';
+        out[o++] = '-';
     const int e = d.exponent;
-    const int n = int(d.digits.size());
+    const int n = d.count;
     if (e < -4 || e >= precision) {
-        out += d.digits[0];
+        out[o++] = d.digits[0];
         if (n > 1) {
-            out += '.';
-            out.append(d.digits, 1, std::string::npos);
+            out[o++] = '.';
+            for (int k = 1; k < n; ++k)
+                out[o++] = d.digits[k];
         }
-        out += 'E';
-        out += e < 0 ? '-' : '+';
+        out[o++] = 'E';
+        out[o++] = e < 0 ? '-' : '+';
         const int a = e < 0 ? -e : e;
-        if (a < 10)
-            out += '0';
-        out += std::to_string(a);
+        if (a >= 100)
+            out[o++] = char('0' + a / 100);
+        out[o++] = char('0' + a / 10 % 10);
+        out[o++] = char('0' + a % 10);
     } else if (e < 0) {
-        out += "0.";
-        out.append(std::size_t(-e - 1), '0');
-        out += d.digits;
-    } else if (n <= e + 1) {
-        out += d.digits;
-        out.append(std::size_t(e + 1 - n), '0');
+        out[o++] = '0';
+        out[o++] = '.';
+        for (int k = 0; k < -e - 1; ++k)
+            out[o++] = '0';
+        for (int k = 0; k < n; ++k)
+            out[o++] = d.digits[k];
     } else {
-        out.append(d.digits, 0, std::size_t(e + 1));
-        out += '.';
-        out.append(d.digits, std::size_t(e + 1), std::string::npos);
+        for (int k = 0; k < std::max(n, e + 1); ++k) {
+            if (k == e + 1)
+                out[o++] = '.';
+            out[o++] = k < n ? d.digits[k] : '0';
+        }
     }
-    return QString::fromLatin1(out.data(), qsizetype(out.size()));
-}
-
-// "-0.<digits>e<exponent>": the number 0.digits * 10^exponent as from_chars reads it.
-std::string scaledText(bool negative, const std::string& digits, int exponent) {
-    std::string s;
-    if (negative)
-        s += '-';
-    s += '0';
-    s += '.';
-    s += digits;
-    s += 'e';
-    s += std::to_string(exponent);
-    return s;
+    return QString::fromLatin1(out, o);
 }
 
 // Round half to even to a whole number, as a double.
@@ -393,51 +396,54 @@ double roundHalfEven(double x, int decimals) {
         raise(err::InvalidCall);
     if (!std::isfinite(x) || x == 0)
         return x == 0 ? 0.0 : x;
-    const Decimal d = decimalOf(x, 15);
-    // Digit k of d.digits stands for 10^(exponent - k); keep those with
-    // exponent - k >= -decimals, that is k <= exponent + decimals.
-    const int keep = d.exponent + decimals + 1; // number of digits kept
-    if (keep >= int(d.digits.size())) {
-        // Nothing beyond the kept place: the value as its 15-digit text shows it.
-        double out = 0;
-        convert(scaledText(d.negative, d.digits, d.exponent + 1), out);
-        return out;
-    }
+    Decimal d = decimalOf(x, 15);
+    // Digit k stands for 10^(exponent - k); those with exponent - k >= -decimals
+    // are kept, that is the first exponent + decimals + 1 of them.
+    const int keep = d.exponent + decimals + 1;
     if (keep < 0)
         return 0.0; // below half of the last kept place
-    std::string kept = d.digits.substr(0, std::size_t(keep));
-    const char next = d.digits[std::size_t(keep)];
-    const bool restZero =
-        d.digits.find_first_not_of('0', std::size_t(keep) + 1) == std::string::npos;
-    bool up = false;
-    if (next > '5') {
-        up = true;
-    } else if (next == '5') {
-        if (!restZero) {
-            up = true;
-        } else {
-            const char last = kept.empty() ? '0' : kept.back();
-            up = (last - '0') % 2 == 1;
+    int exponent = d.exponent;
+    if (keep < d.count) {
+        const char next = d.digits[keep];
+        bool restZero = true;
+        for (int k = keep + 1; k < d.count; ++k)
+            restZero = restZero && d.digits[k] == '0';
+        bool up = next > '5' || (next == '5' && !restZero);
+        if (next == '5' && restZero) // an exact half goes to the even neighbour
+            up = keep > 0 && (d.digits[keep - 1] - '0') % 2 == 1;
+        d.count = keep;
+        if (up) {
+            int k = keep - 1;
+            while (k >= 0 && d.digits[k] == '9')
+                d.digits[k--] = '0';
+            if (k >= 0) {
+                ++d.digits[k];
+            } else { // all nines: one more digit in front
+                for (int j = d.count; j > 0; --j)
+                    d.digits[j] = d.digits[j - 1];
+                d.digits[0] = '1';
+                ++d.count;
+                ++exponent;
+            }
         }
     }
-    int exponent = d.exponent + 1; // value = 0.kept * 10^exponent
-    if (up) {
-        int k = int(kept.size()) - 1;
-        while (k >= 0 && kept[std::size_t(k)] == '9') {
-            kept[std::size_t(k)] = '0';
-            --k;
-        }
-        if (k >= 0) {
-            ++kept[std::size_t(k)];
-        } else {
-            kept.insert(kept.begin(), '1');
-            ++exponent;
-        }
-    }
-    if (kept.empty() || kept.find_first_not_of('0') == std::string::npos)
+    bool zero = true;
+    for (int k = 0; k < d.count; ++k)
+        zero = zero && d.digits[k] == '0';
+    if (zero)
         return 0.0;
+    // "-<digits>e<exponent - count + 1>" read back as the nearest double.
+    char text[48];
+    int o = 0;
+    if (d.negative)
+        text[o++] = '-';
+    for (int k = 0; k < d.count; ++k)
+        text[o++] = d.digits[k];
+    text[o++] = 'e';
+    const auto [end, ec] = std::to_chars(text + o, text + sizeof text, exponent - d.count + 1);
+    (void)ec;
     double out = 0;
-    if (convert(scaledText(d.negative, kept, exponent), out) == Parse::Overflow)
+    if (convert(text, end, out) == Parse::Overflow)
         raise(err::Overflow);
     return out;
 }
