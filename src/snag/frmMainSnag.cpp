@@ -1,0 +1,289 @@
+// Life cycle of the snag window: load, resize, unload, ClearAll and the status bar.
+#include "snag/frmMainSnag.h"
+
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+#include "platform/settings.h"
+#include "platform/twips.h"
+#include "platform/value.h"
+#include "snag/snag_errors.h"
+#include "snag/snag_resize.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt {
+
+namespace {
+
+const QString SnagSection = u"SnagSettings"_s;
+const QString SharedSection = u"Settings"_s;
+
+// Load size and default position of the window, in twips.
+constexpr double LoadWidth = 9420;
+constexpr double LoadHeight = 9480;
+constexpr double DefaultLeft = 100;
+constexpr double DefaultTop = 100;
+
+// Left edge and top of ssTabMain in the window's client area.
+constexpr double TabLeft = 120;
+constexpr double TabTop = 120;
+
+// A position setting read as a single-precision number; missing or not a
+// number gives the default.
+double positionSetting(const QString& key, double def) {
+    const QString text = getSetting(SnagSection, key);
+    if (!isNumeric(text))
+        return def;
+    return double(float(toDouble(text)));
+}
+
+// Shows the switchboard again: the first of the program's windows that is one.
+void showSwitchboard() {
+    for (QWidget* w : loadedWindows()) {
+        if (w && w->inherits("vernalt::frmSwitchboard")) {
+            w->show();
+            return;
+        }
+    }
+}
+
+// Runs its function when it goes out of scope, whatever happened before.
+template <class F> struct Finally {
+    F f;
+    ~Finally() { f(); }
+};
+template <class F> Finally(F) -> Finally<F>;
+
+} // namespace
+
+frmMainSnag::frmMainSnag(QWidget* parent) : QMainWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Vernalt - Snag and Tree Analysis"_s);
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
+    trackWindow(this);
+    buildMenus();
+    buildPages();
+    connectControls();
+    Form_Load();
+}
+
+frmMainSnag::~frmMainSnag() = default;
+
+bool frmMainSnag::isMetric() const {
+    return mnuMetric->isChecked();
+}
+
+void frmMainSnag::setStatus(const QString& text) {
+    sbStatusPanel->setText(text);
+}
+
+QString frmMainSnag::status() const {
+    return sbStatusPanel->text();
+}
+
+std::array<QAction*, 17>& frmMainSnag::selectionItems(int sheet) {
+    switch (sheet) {
+    case 1:
+        return mnuStratum1;
+    case 2:
+        return mnuStratum2;
+    case 3:
+        return mnuStratum3;
+    case 4:
+        return mnuStratum4;
+    default:
+        return mnuSingle;
+    }
+}
+
+void frmMainSnag::placeOnTab(QWidget* w, double left, double top, double width, double height) {
+    placeTwips(w, left, top - ssTabMain->stripTwips(), std::max(0.0, width), std::max(0.0, height));
+}
+
+// ---- Load ----------------------------------------------------------------------
+
+void frmMainSnag::Form_Load() {
+    // The minimum size is kept whatever happens below.
+    setMinimumSize(analysisMinimumSize());
+    trappedOpenDatabase(prompts(), u"Form_Load"_s, [this] {
+        mnuMetric->setChecked(getSettingBool(SnagSection, u"MetricMeasurement"_s, true));
+        mnuEnglish->setChecked(getSettingBool(SnagSection, u"EnglishMeasurement"_s, false));
+
+        double left = positionSetting(u"MainLeft"_s, DefaultLeft);
+        double top = positionSetting(u"MainTop"_s, DefaultTop);
+        const QSize size = twipsSize(LoadWidth, LoadHeight);
+        QList<QRect> screens;
+        for (QScreen* s : QGuiApplication::screens())
+            screens.append(s->availableGeometry());
+        const QRect saved(QPoint(twipsToPixelsX(left), twipsToPixelsY(top)), size);
+        if (!screens.isEmpty() && !titleBarOnSomeScreen(saved, screens)) {
+            left = DefaultLeft;
+            top = DefaultTop;
+        }
+        move(twipsToPixelsX(left), twipsToPixelsY(top));
+        resize(size);
+
+        setStatus(u"Status: No data read"_s);
+
+        for (DataControl& d : datDataSet)
+            d.DatabaseName = db::path();
+        datDataSet2.DatabaseName = db::path();
+
+        if (mnuMetric->isChecked())
+            mnuMetric_Click();
+        else
+            mnuEnglish_Click();
+
+        ssTabMain->setCurrentIndex(PageSingleCombined);
+    });
+    Form_Resize();
+}
+
+// ---- Resize --------------------------------------------------------------------
+
+void frmMainSnag::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMainSnag::Form_Resize() {
+    if (isMinimized() || !ssTabMain)
+        return;
+    trapped(prompts(), snagProcedure(u"Form_Resize"_s), [this] {
+        const QRect outer = frameGeometry();
+        const auto W = float(pixelsToTwipsX(outer.width()));
+        const auto H = float(pixelsToTwipsY(outer.height()));
+        const SnagResizeLayout l = snagResizeLayout(W, H);
+
+        // Moves a control of a page to a new top (twips from the tab control's top).
+        const auto setTop = [this](QWidget* w, double top) {
+            w->move(w->x(), twipsToPixelsY(top - ssTabMain->stripTwips()));
+        };
+        const auto setSize = [](QWidget* w, double width, double height) {
+            w->resize(std::max(0, twipsToPixelsX(width)), std::max(0, twipsToPixelsY(height)));
+        };
+        const auto setHeight = [](QWidget* w, double height) {
+            w->resize(w->width(), std::max(0, twipsToPixelsY(height)));
+        };
+
+        placeTwips(ssTabMain, TabLeft, TabTop, std::max(0.0f, l.tabWidth),
+                   std::max(0.0f, l.tabHeight));
+        for (int k = 0; k < 5; ++k) {
+            setTop(cmdFormMulti[k], l.sheetButtonsTop);
+            setTop(cmdFormSingle[k], l.sheetButtonsTop);
+            setTop(cmdCavity[k], l.sheetButtonsTop);
+            setTop(cmdForage[k], l.sheetButtonsTop);
+        }
+        setSize(grdStratum[0], l.stratumWidth, l.stratumHeight);
+        setTop(grdStats[0], l.statsTop);
+        setTop(grdStats[1], l.statsTop);
+        setHeight(grdSubtotal[0], l.subtotal0Height);
+        setTop(grdSubtotal[1], l.subtotal1Top);
+        setHeight(grdSubtotal[1], l.subtotal1Height);
+        setTop(cmdCorrelation, l.correlationTop);
+        setTop(lblSubtotals, l.correlationTop + 60);
+        for (int k = 1; k < 5; ++k)
+            setSize(grdStratum[k], l.stratumWidth, l.stratumHeight);
+        for (int k = 0; k < 5; ++k)
+            setTop(frmSingleCavity[k], l.cavityTop);
+        setTop(frmOptimalAllocation, l.allocationTop);
+        setTop(frmProportionalAllocation, l.allocationTop);
+    });
+}
+
+// ---- Unload --------------------------------------------------------------------
+
+void frmMainSnag::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void frmMainSnag::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    // The switchboard comes back whatever fails below.
+    Finally showAtEnd{[] { showSwitchboard(); }};
+    const bool minimised = isMinimized();
+    trapped(prompts(), snagProcedure(u"Form_Unload"_s), [&] {
+        const QString left = singleText(float(pixelsToTwipsX(pos().x())));
+        const QString top = singleText(float(pixelsToTwipsY(pos().y())));
+        if (!minimised) {
+            saveSetting(SnagSection, u"MainLeft"_s, left);
+            saveSetting(SnagSection, u"MainTop"_s, top);
+            saveSettingBool(SnagSection, u"MetricMeasurement"_s, mnuMetric->isChecked());
+            saveSettingBool(SnagSection, u"EnglishMeasurement"_s, mnuEnglish->isChecked());
+        }
+        // Every other window but the first (the switchboard), the latest first.
+        const QList<QWidget*> windows = loadedWindows();
+        QList<QPointer<QWidget>> others;
+        for (int i = int(windows.size()) - 1; i >= 1; --i)
+            if (windows[i] != this)
+                others.append(windows[i]);
+        for (const QPointer<QWidget>& w : others)
+            if (w)
+                w->close();
+        if (!minimised) {
+            saveSetting(SharedSection, u"MainLeft"_s, left);
+            saveSetting(SharedSection, u"MainTop"_s, top);
+        }
+    });
+}
+
+// ---- ClearAll --------------------------------------------------------------------
+
+void frmMainSnag::ClearAll() {
+    // Every text box, tab control, grid and option button of the window.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->clear();
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        tabs->setCurrentIndex(0);
+    ssTabMain->setCurrentIndex(0);
+    for (Grid* grid : findChildren<Grid*>())
+        grid->clear();
+    optStratum[0]->setChecked(true);
+
+    ssTabMain->setCurrentIndex(PageSingleCombined);
+
+    for (int k = 0; k < 5; ++k) {
+        for (QLabel* l : {lblCavityCavSigns[k], lblCavityPercentUse[k], lblCavityTotal[k],
+                          lblForagePercentUse[k], lblForageSigns[k], lblForageTotal[k]})
+            l->clear();
+    }
+    for (QLabel* l :
+         {lblAvgAcres, lblLowestTotalCost, lblLowestVariance, lblPlotArea, lblPlotSize,
+          lblSimpleBound, lblSimpleLowerLimit, lblSimplePrecision, lblSimpleUpperLimit, lblSimpleX,
+          lblStratifiedBound, lblStratifiedLowerLimit, lblStratifiedPrecision, lblStratifiedS,
+          lblStratifiedUpperLimit, lblStratifiedVar, lblStratifiedX, lblVarianceAcres})
+        l->clear();
+    for (int k = 0; k < 4; ++k) {
+        for (QLabel* l :
+             {lblStratifiedAvgAcres[k], lblStratifiedMeanEquations[k], lblStratifiedPlotArea[k],
+              lblStratifiedPlotSize[k], lblStratifiedStratumWeight[k],
+              lblStratifiedVarianceEquations[k], lblStratifiedVarianceHectares[k]})
+            l->clear();
+    }
+
+    txtSimpleTvalue->setText(u"1.67"_s);
+    txtOptimalTvalue->setText(u"1.67"_s);
+    txtOptimalPrecisionLevel->setText(u".2"_s);
+}
+
+} // namespace vernalt

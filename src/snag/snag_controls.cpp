@@ -1,0 +1,139 @@
+#include "snag/snag_controls.h"
+
+#include "platform/twips.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPainter>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt {
+
+TabControl::TabControl(int tabsPerRow, QWidget* parent, int rowTwips)
+    : QWidget(parent), tabsPerRow_(std::max(1, tabsPerRow)), rowTwips_(rowTwips),
+      group_(new QButtonGroup(this)), stack_(new QStackedWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    strip_ = new QGridLayout;
+    strip_->setContentsMargins(0, 0, 0, 0);
+    strip_->setSpacing(0);
+    layout->addLayout(strip_);
+    stack_->setFrameShape(QFrame::StyledPanel);
+    stack_->setFrameShadow(QFrame::Raised);
+    layout->addWidget(stack_, 1);
+    group_->setExclusive(true);
+    connect(group_, &QButtonGroup::idClicked, this, [this](int id) { setCurrentIndex(id); });
+}
+
+QWidget* TabControl::addTab(const QString& caption) {
+    const int index = count();
+    auto* button = new QToolButton(this);
+    button->setText(caption);
+    button->setCheckable(true);
+    button->setAutoRaise(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    button->setFixedHeight(twipsToPixelsY(rowTwips_));
+    button->setStyleSheet(u"QToolButton { border: 1px solid palette(mid); border-bottom: none;"
+                          " border-top-left-radius: 3px; border-top-right-radius: 3px;"
+                          " background: palette(button); padding: 0px 4px; }"
+                          " QToolButton:checked { background: palette(window);"
+                          " font-weight: bold; }"_s);
+    group_->addButton(button, index);
+    buttons_.push_back(button);
+    auto* page = new QWidget;
+    stack_->addWidget(page);
+    relayout();
+    if (current_ < 0) {
+        current_ = 0;
+        button->setChecked(true);
+    }
+    return page;
+}
+
+void TabControl::relayout() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const int row = int(i) / tabsPerRow_;
+        const int col = int(i) % tabsPerRow_;
+        strip_->addWidget(buttons_[i], row, col);
+    }
+}
+
+QWidget* TabControl::page(int index) const {
+    return stack_->widget(index);
+}
+
+void TabControl::setCurrentIndex(int index) {
+    if (index < 0 || index >= count())
+        return;
+    const int previous = current_;
+    buttons_[std::size_t(index)]->setChecked(true);
+    stack_->setCurrentIndex(index);
+    current_ = index;
+    if (previous != index)
+        emit clicked(previous);
+}
+
+QString TabControl::tabText(int index) const {
+    if (index < 0 || index >= count())
+        return {};
+    return buttons_[std::size_t(index)]->text();
+}
+
+void TabControl::setTabText(int index, const QString& text) {
+    if (index < 0 || index >= count())
+        return;
+    buttons_[std::size_t(index)]->setText(text);
+}
+
+int TabControl::stripTwips() const {
+    const int rows = (count() + tabsPerRow_ - 1) / tabsPerRow_;
+    return std::max(1, rows) * rowTwips_;
+}
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::setX1(double twips) {
+    x1_ = twips;
+    place();
+}
+void LineControl::setX2(double twips) {
+    x2_ = twips;
+    place();
+}
+void LineControl::setY1(double twips) {
+    y1_ = twips;
+    place();
+}
+void LineControl::setY2(double twips) {
+    y2_ = twips;
+    place();
+}
+
+void LineControl::place() {
+    const int left = twipsToPixelsX(std::min(x1_, x2_));
+    const int top = twipsToPixelsY(std::min(y1_, y2_));
+    const int right = twipsToPixelsX(std::max(x1_, x2_));
+    const int bottom = twipsToPixelsY(std::max(y1_, y2_));
+    setGeometry(left, top, std::max(1, right - left + 1), std::max(1, bottom - top + 1));
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    const QPoint a(twipsToPixelsX(x1_) - x(), twipsToPixelsY(y1_) - y());
+    const QPoint b(twipsToPixelsX(x2_) - x(), twipsToPixelsY(y2_) - y());
+    p.drawLine(a, b);
+}
+
+} // namespace vernalt

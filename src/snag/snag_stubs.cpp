@@ -1,0 +1,92 @@
+// Procedures of the snag window that are not written yet. Each moves to the file
+// named in frmMainSnag.h when it is implemented.
+#include "snag/frmMainSnag.h"
+
+namespace vernalt {
+
+// snag_import.cpp
+void frmMainSnag::mnuFileOpen_Click() {}
+
+// snag_sheets.cpp
+void frmMainSnag::ConnectDataSet() {}
+void frmMainSnag::FillSingleTab() {}
+
+// snag_flags.cpp
+void frmMainSnag::cmdFormMulti_Click(int) {}
+void frmMainSnag::cmdFormSingle_Click(int) {}
+double frmMainSnag::GetMinDBH(const QString&) {
+    return -1;
+}
+double frmMainSnag::GetMinHeight(const QString&) {
+    return -1;
+}
+std::int16_t frmMainSnag::GetMaxClass(const QString&) {
+    return -1;
+}
+QString frmMainSnag::GetSpecies(const QString&) {
+    return QStringLiteral("-1");
+}
+std::int16_t frmMainSnag::GetCavity(const QString&) {
+    return -1;
+}
+std::int16_t frmMainSnag::GetForage(const QString&) {
+    return -1;
+}
+
+// snag_habitat.cpp
+void frmMainSnag::cmdCavity_Click(int) {}
+void frmMainSnag::cmdForage_Click(int) {}
+
+// snag_compute.cpp
+void frmMainSnag::cmdSubtotals_Click() {}
+void frmMainSnag::ssTabFormula_Click(int) {}
+void frmMainSnag::ssTabMain_Click(int) {}
+
+// snag_stats.cpp
+void frmMainSnag::CalculateSubtotals(QString&) {}
+void frmMainSnag::CalculateStats() {}
+
+// snag_correlation.cpp
+void frmMainSnag::cmdCorrelation_Click() {}
+
+// snag_optimal.cpp
+void frmMainSnag::ComputeOptimal(QString&) {}
+
+// snag_estimates.cpp
+void frmMainSnag::DefaultSingle() {}
+void frmMainSnag::CalcSimpleSheet() {}
+void frmMainSnag::DefaultStratified(std::int16_t&) {}
+
+// snag_stratified.cpp
+void frmMainSnag::cmdCalcStratified_Click() {}
+void frmMainSnag::CalcStratifiedSheet() {}
+
+// snag_sample_size.cpp
+void frmMainSnag::SampleSize() {}
+
+// snag_menus.cpp
+void frmMainSnag::mnuSingle_Click(int) {}
+void frmMainSnag::mnuStratum1_Click(int) {}
+void frmMainSnag::mnuStratum2_Click(int) {}
+void frmMainSnag::mnuStratum3_Click(int) {}
+void frmMainSnag::mnuStratum4_Click(int) {}
+void frmMainSnag::mnuWidth10_Click() {}
+void frmMainSnag::mnuWidth20_Click() {}
+void frmMainSnag::mnuWidth30_Click() {}
+void frmMainSnag::mnuWidth40_Click() {}
+void frmMainSnag::mnuAllWidths_Click() {}
+void frmMainSnag::mnuSizeSettings_Click() {}
+void frmMainSnag::mnuPrint_Click() {}
+void frmMainSnag::mnuGuidelines_Click() {}
+void frmMainSnag::mnuHelpAbout_Click() {}
+void frmMainSnag::mnuFileExit_Click() {}
+void frmMainSnag::txtBound_Change() {}
+void frmMainSnag::txtEstimatedValue_Change() {}
+void frmMainSnag::txtTargetValue_Change() {}
+void frmMainSnag::txtNumStrata_Change() {}
+void frmMainSnag::txtOptimalPrecisionLevel_Change() {}
+void frmMainSnag::txtOptimalTvalue_Change() {}
+void frmMainSnag::txtStratum_Change() {}
+void frmMainSnag::GraphStatTest() {}
+
+} // namespace vernalt
