@@ -163,7 +163,7 @@ Decimal decimalOf(double x, int precision) {
     int digits = 0;
     for (const char* p = buf; p < ptr && *p != 'e'; ++p)
         digits += *p >= '0' && *p <= '9';
-    if (digits > precision)
+    if (digits > precision || !std::isnormal(x)) // a subnormal's shortest digits are coarser
         ptr = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, precision - 1)
                   .ptr;
     (void)ec;

@@ -51,7 +51,9 @@ private:
 bool isNumeric(const QString& text);
 
 // Reads the number at the start of a text (after leading blanks), 0 if there is
-// none; never fails. "12 ft" gives 12, "abc" gives 0, "1,5" gives 1.
+// none; never fails. "12 ft" gives 12, "abc" gives 0, "1,5" gives 1. Blanks
+// within the number are passed over ("1 2" gives 12); a number too large for a
+// double gives 0.
 double leadingNumber(const QString& text);
 
 // Reads a whole text as a number; raises error 13 (type mismatch) when
@@ -73,6 +75,8 @@ QString singleText(float x);
 
 // Rounds x half to even to d decimals (d >= 0), using the decimal text of x
 // with up to 15 significant digits, so 2.345 at 2 gives 2.34 and 2.355 gives 2.36.
+// The result is the double nearest the rounded decimal, never -0; negative
+// `decimals` raise error 5.
 double roundHalfEven(double x, int decimals);
 
 } // namespace vernalt
