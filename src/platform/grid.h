@@ -8,15 +8,19 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QTableView>
 #include <cstdint>
+#include <map>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vernalt {
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridModel(QObject* parent = nullptr);
 
     // Dimensions. Growing keeps the cells that were there; new cells are empty.
@@ -46,12 +50,20 @@ public:
     // column 0 from row 1 on (growing the rows to fit).
     void setFormatString(const QString& format);
     QString formatString() const { return format_; }
+    // The titles of the last format string, without their alignment marks.
+    const QStringList& formatTitles() const { return titles_; }
+    const QStringList& formatRowTitles() const { return rowTitles_; }
 
-    // Widths and heights in twips; -1 means the default.
-    void setColWidth(int col, int twips);
+    // Widths and heights in twips; -1 means the default (DefaultColWidth and
+    // DefaultRowHeight, or wider when a column's title needs it).
+    static constexpr int DefaultColWidth = 1200;
+    static constexpr int DefaultRowHeight = 240;
+    void setColWidth(int col, int twips); // col -1 sets every column
     int colWidth(int col) const;
     void setRowHeight(int row, int twips); // row -1 sets every row
     int rowHeight(int row) const;
+    int defaultRowHeight() const { return defaultRowHeight_; } // set by setRowHeight(-1, ..)
+    const std::map<int, int>& rowHeightOverrides() const { return rowHeights_; }
     void setColAlignment(int col, Qt::Alignment a);
     Qt::Alignment colAlignment(int col) const;
 
@@ -64,14 +76,19 @@ public:
 
     // Fast bulk fill: resize to `rows` and fill row by row through `fill(row)`,
     // which calls setText/setNumber; emits one model reset.
-    template <class F>
-    void fillRows(int rows, F&& fill) {
+    template <class F> void fillRows(int rows, F&& fill) {
         beginResetModel();
         bulk_ = true;
+        struct End { // ends the reset even when a fill raises
+            GridModel* m;
+            ~End() {
+                m->bulk_ = false;
+                m->endResetModel();
+            }
+        } end{this};
         setRows(rows);
-        for (int r = fixedRows_; r < rows; ++r) fill(r);
-        bulk_ = false;
-        endResetModel();
+        for (int r = fixedRows_; r < rows; ++r)
+            fill(r);
     }
 
     // QAbstractTableModel
@@ -80,22 +97,51 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-signals:
+  signals:
     void geometryChanged(); // widths or heights changed
 
-private:
-    // Implementation detail: compact cell storage, 8 bytes per cell (numbers
-    // stored as doubles, texts as indices into a string table).
+  private:
+    // Cells are 8 bytes each: a number is its double's bits, a text is a tagged
+    // index into a table of distinct texts (shared, counted), the empty cell is a
+    // tag of its own. Stored XOR kEmpty so that zero-filled memory is empty cells.
+    static constexpr std::uint64_t kEmpty = 0xFFFC000000000000ull;
+    static constexpr std::uint64_t kTextTag = 0xFFFD000000000000ull;
+    static constexpr std::uint64_t kTagMask = 0xFFFF000000000000ull;
+
     void checkCell(int row, int col) const;
-    std::size_t at(int row, int col) const { return std::size_t(row) * std::size_t(cols_) + col; }
+    std::size_t at(int row, int col) const {
+        return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
+    }
+    std::uint64_t raw(std::size_t i) const { return cells_[i] ^ kEmpty; }
+    void store(std::size_t i, std::uint64_t raw);       // releases the old text
+    void storeText(std::size_t i, const QString& text); // interns the text
+    void release(std::uint64_t raw);                    // drops one use of a text
+    QString cellText(std::size_t i) const;
+    void changed(int row, int col);
+    void changedRows(int first, int last); // every column of rows first..last
+    static std::uint64_t quiet(double x);
 
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
     std::vector<std::uint64_t> cells_;
+    // Distinct texts: strings_[i] is used by refs_[i] cells; free_ lists slots to reuse.
     std::vector<QString> strings_;
-    std::vector<int> colWidths_, rowHeights_;
-    std::vector<Qt::Alignment> colAlign_;
-    std::vector<std::pair<std::uint64_t, QColor>> backColors_; // sparse, by cell position
+    std::vector<std::uint32_t> refs_;
+    std::vector<std::uint32_t> free_;
+    struct TextHash { // std::hash on the UTF-16 text: cheap on every processor
+        std::size_t operator()(const QString& t) const noexcept {
+            return std::hash<std::u16string_view>()(std::u16string_view(
+                reinterpret_cast<const char16_t*>(t.utf16()), std::size_t(t.size())));
+        }
+    };
+    std::unordered_map<QString, std::uint32_t, TextHash> index_;
+    std::vector<int> colWidths_;
+    std::map<int, int> rowHeights_; // rows whose height differs from defaultRowHeight_
+    int defaultRowHeight_ = -1;
+    std::vector<Qt::Alignment> colAlign_;    // empty alignment: numbers right, texts left
+    std::vector<Qt::Alignment> headerAlign_; // from the format string, for the fixed rows
+    std::unordered_map<std::uint64_t, QColor> backColors_; // key: row << 32 | col
     QString format_;
+    QStringList titles_, rowTitles_;
     bool bulk_ = false;
 };
 
@@ -103,7 +149,7 @@ private:
 // and heights from the twips settings, read-only cells.
 class Grid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit Grid(QWidget* parent = nullptr);
     GridModel* grid() const { return model_; }
 
@@ -118,10 +164,19 @@ public:
     void setColWidth(int c, int twips) { model_->setColWidth(c, twips); }
     void setRowHeight(int r, int twips) { model_->setRowHeight(r, twips); }
     void clear() { model_->clear(); }
+    void setFixedRows(int n) { model_->setFixedRows(n); }
+    void setFixedCols(int n) { model_->setFixedCols(n); }
 
-private:
+  protected:
+    void changeEvent(QEvent* e) override;
+
+  private:
     void applyGeometry();
+    int defaultRowPixels() const;
+    int standardRowPixels() const;
+    int colPixels(int col) const;
     GridModel* model_;
+    std::vector<int> sizedRows_; // rows given a height of their own by applyGeometry
 };
 
 } // namespace vernalt

@@ -1,0 +1,537 @@
+#include "platform/grid.h"
+
+#include "platform/errors.h"
+#include "platform/twips.h"
+#include "platform/value.h"
+
+#include <QBrush>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPalette>
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace vernalt {
+
+namespace {
+
+// True when `text` is exactly numberText(x) of some number x (the text the grid
+// would show for that number), which is then stored as the number. Anything
+// else ("1.0", " 5", "-0", "1e5") stays a text.
+bool canonicalNumber(const QString& text, double& x) {
+    const qsizetype n = text.size();
+    if (n == 0 || n > 32)
+        return false;
+    const QChar first = text.front();
+    if (!(first.isDigit() || first == u'-') || !text.back().isDigit())
+        return false;
+    char buf[32];
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c > 0x7F)
+            return false;
+        buf[i] = char(c);
+    }
+    const auto [end, ec] = std::from_chars(buf, buf + n, x, std::chars_format::general);
+    if (ec != std::errc() || end != buf + n || !std::isfinite(x))
+        return false;
+    return numberText(x) == text;
+}
+
+std::uint64_t colorKey(int row, int col) {
+    return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(col);
+}
+
+Qt::Alignment horizontal(Qt::Alignment a) {
+    return a & Qt::AlignHorizontal_Mask;
+}
+
+} // namespace
+
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {
+    cells_.assign(std::size_t(rows_) * std::size_t(cols_), 0);
+    colWidths_.assign(std::size_t(cols_), -1);
+    colAlign_.assign(std::size_t(cols_), Qt::Alignment());
+    headerAlign_.assign(std::size_t(cols_), Qt::Alignment());
+}
+
+// --- cell storage ---------------------------------------------------------------
+
+std::uint64_t GridModel::quiet(double x) {
+    // Every NaN becomes the one positive quiet NaN, so no number collides with a tag.
+    return std::isnan(x) ? 0x7FF8000000000000ull : std::bit_cast<std::uint64_t>(x);
+}
+
+void GridModel::checkCell(int row, int col) const {
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        raise(err::SubscriptRange);
+}
+
+void GridModel::release(std::uint64_t r) {
+    const auto slot = std::uint32_t(r & ~kTagMask);
+    if (--refs_[slot] == 0) {
+        index_.erase(strings_[slot]);
+        strings_[slot] = QString();
+        free_.push_back(slot);
+    }
+}
+
+void GridModel::store(std::size_t i, std::uint64_t r) {
+    const std::uint64_t old = raw(i);
+    if ((old & kTagMask) == kTextTag)
+        release(old);
+    cells_[i] = r ^ kEmpty;
+}
+
+void GridModel::storeText(std::size_t i, const QString& text) {
+    if (text.isEmpty())
+        return store(i, kEmpty);
+    double x;
+    if (canonicalNumber(text, x))
+        return store(i, quiet(x));
+    std::uint32_t slot;
+    const auto found = index_.find(text);
+    if (found != index_.end()) {
+        slot = found->second;
+        ++refs_[slot]; // before store() releases the old text, which may be this one
+    } else {
+        if (!free_.empty()) {
+            slot = free_.back();
+            free_.pop_back();
+            strings_[slot] = text;
+            refs_[slot] = 1;
+        } else {
+            slot = std::uint32_t(strings_.size());
+            strings_.push_back(text);
+            refs_.push_back(1);
+        }
+        index_.emplace(text, slot);
+    }
+    store(i, kTextTag | slot);
+}
+
+QString GridModel::cellText(std::size_t i) const {
+    const std::uint64_t r = raw(i);
+    if (r == kEmpty)
+        return QString();
+    if ((r & kTagMask) == kTextTag)
+        return strings_[std::uint32_t(r & ~kTagMask)];
+    return numberText(std::bit_cast<double>(r));
+}
+
+void GridModel::changed(int row, int col) {
+    if (bulk_)
+        return;
+    const QModelIndex ix = index(row, col);
+    emit dataChanged(ix, ix);
+}
+
+void GridModel::changedRows(int first, int last) {
+    if (bulk_ || first > last || cols_ == 0)
+        return;
+    emit dataChanged(index(first, 0), index(last, cols_ - 1));
+}
+
+// --- cells ----------------------------------------------------------------------
+
+QString GridModel::text(int row, int col) const {
+    checkCell(row, col);
+    return cellText(at(row, col));
+}
+
+void GridModel::setText(int row, int col, const QString& text) {
+    checkCell(row, col);
+    storeText(at(row, col), text);
+    changed(row, col);
+}
+
+void GridModel::setNumber(int row, int col, double x) {
+    checkCell(row, col);
+    store(at(row, col), quiet(x));
+    changed(row, col);
+}
+
+bool GridModel::numberAt(int row, int col, double& out) const {
+    checkCell(row, col);
+    const std::uint64_t r = raw(at(row, col));
+    if (r == kEmpty || (r & kTagMask) == kTextTag)
+        return false;
+    out = std::bit_cast<double>(r);
+    return true;
+}
+
+void GridModel::clear() {
+    std::fill(cells_.begin(), cells_.end(), 0);
+    std::vector<QString>().swap(strings_);
+    std::vector<std::uint32_t>().swap(refs_);
+    std::vector<std::uint32_t>().swap(free_);
+    index_.clear();
+    changedRows(0, rows_ - 1);
+}
+
+// --- dimensions -----------------------------------------------------------------
+
+void GridModel::setRows(int rows) {
+    if (rows < fixedRows_ || rows < 0)
+        raise(err::InvalidCall);
+    if (rows == rows_)
+        return;
+    const std::size_t cols = std::size_t(cols_);
+    if (rows > rows_) {
+        if (!bulk_)
+            beginInsertRows(QModelIndex(), rows_, rows - 1);
+        cells_.resize(std::size_t(rows) * cols, 0);
+        rows_ = rows;
+        if (!bulk_)
+            endInsertRows();
+        return;
+    }
+    if (!bulk_)
+        beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    for (std::size_t i = std::size_t(rows) * cols; i < cells_.size(); ++i)
+        if (const std::uint64_t r = raw(i); (r & kTagMask) == kTextTag)
+            release(r);
+    cells_.resize(std::size_t(rows) * cols);
+    if (cells_.capacity() > 2 * cells_.size() + 1024)
+        cells_.shrink_to_fit();
+    rowHeights_.erase(rowHeights_.lower_bound(rows), rowHeights_.end());
+    std::erase_if(backColors_, [rows](const auto& kv) { return int(kv.first >> 32) >= rows; });
+    rows_ = rows;
+    if (!bulk_)
+        endRemoveRows();
+}
+
+void GridModel::setCols(int cols) {
+    if (cols < fixedCols_ || cols < 0)
+        raise(err::InvalidCall);
+    if (cols == cols_)
+        return;
+    const bool grow = cols > cols_;
+    if (!bulk_) {
+        if (grow)
+            beginInsertColumns(QModelIndex(), cols_, cols - 1);
+        else
+            beginRemoveColumns(QModelIndex(), cols, cols_ - 1);
+    }
+    const std::size_t oldCols = std::size_t(cols_), newCols = std::size_t(cols);
+    const std::size_t keep = std::min(oldCols, newCols);
+    std::vector<std::uint64_t> cells(std::size_t(rows_) * newCols, 0);
+    for (std::size_t r = 0; r < std::size_t(rows_); ++r) {
+        const std::uint64_t* from = cells_.data() + r * oldCols;
+        std::memcpy(cells.data() + r * newCols, from, keep * sizeof(std::uint64_t));
+        for (std::size_t c = keep; c < oldCols; ++c)
+            if (const std::uint64_t x = from[c] ^ kEmpty; (x & kTagMask) == kTextTag)
+                release(x);
+    }
+    cells_.swap(cells);
+    colWidths_.resize(newCols, -1);
+    colAlign_.resize(newCols, Qt::Alignment());
+    headerAlign_.resize(newCols, Qt::Alignment());
+    if (!grow)
+        std::erase_if(backColors_,
+                      [cols](const auto& kv) { return int(kv.first & 0xFFFFFFFFu) >= cols; });
+    cols_ = cols;
+    if (!bulk_) {
+        if (grow)
+            endInsertColumns();
+        else
+            endRemoveColumns();
+        emit geometryChanged();
+    }
+}
+
+void GridModel::setFixedRows(int n) {
+    if (n < 0 || n > rows_)
+        raise(err::InvalidCall);
+    const int old = fixedRows_;
+    fixedRows_ = n;
+    changedRows(std::min(old, n), std::max(old, n) - 1);
+}
+
+void GridModel::setFixedCols(int n) {
+    if (n < 0 || n > cols_)
+        raise(err::InvalidCall);
+    const int old = fixedCols_;
+    fixedCols_ = n;
+    if (!bulk_ && old != n && rows_ > 0)
+        emit dataChanged(index(0, std::min(old, n)), index(rows_ - 1, std::max(old, n) - 1));
+}
+
+// --- format string --------------------------------------------------------------
+
+void GridModel::setFormatString(const QString& format) {
+    format_ = format;
+    const qsizetype semi = format.indexOf(u';');
+    const QString colPart = semi < 0 ? format : format.left(semi);
+    const QString rowPart = semi < 0 ? QString() : format.mid(semi + 1);
+
+    // A title's first character may be an alignment mark; only the first counts.
+    auto title = [](const QString& piece, Qt::Alignment& a) {
+        a = Qt::Alignment();
+        if (piece.startsWith(u'<'))
+            a = Qt::AlignLeft;
+        else if (piece.startsWith(u'^'))
+            a = Qt::AlignHCenter;
+        else if (piece.startsWith(u'>'))
+            a = Qt::AlignRight;
+        return a ? piece.mid(1) : piece;
+    };
+    titles_.clear();
+    rowTitles_.clear();
+    std::vector<Qt::Alignment> aligns;
+    Qt::Alignment a;
+    if (!colPart.isEmpty())
+        for (const QString& piece : colPart.split(u'|')) {
+            titles_.append(title(piece, a));
+            aligns.push_back(a);
+        }
+    if (!rowPart.isEmpty())
+        for (const QString& piece : rowPart.split(u'|'))
+            rowTitles_.append(title(piece, a));
+
+    const int nCols = int(titles_.size());
+    if (nCols > 0) {
+        if (fixedCols_ > nCols)
+            setFixedCols(nCols);
+        setCols(nCols);
+    } else if (!rowTitles_.isEmpty() && cols_ == 0) {
+        setCols(1);
+    }
+    const int needRows = rowTitles_.isEmpty() ? (nCols > 0 ? 1 : 0) : int(rowTitles_.size()) + 1;
+    if (needRows > rows_)
+        setRows(needRows);
+
+    for (int c = 0; c < nCols; ++c) {
+        storeText(at(0, c), titles_[c]);
+        colAlign_[std::size_t(c)] = headerAlign_[std::size_t(c)] = aligns[std::size_t(c)];
+        colWidths_[std::size_t(c)] = -1; // sized to fit the title
+    }
+    for (int r = 0; r < int(rowTitles_.size()); ++r)
+        storeText(at(r + 1, 0), rowTitles_[r]);
+    changedRows(0, rows_ - 1);
+    if (!bulk_)
+        emit geometryChanged();
+}
+
+// --- sizes, alignment and colours -----------------------------------------------
+
+void GridModel::setColWidth(int col, int twips) {
+    if (twips < -1)
+        raise(err::InvalidCall);
+    if (col == -1) {
+        std::fill(colWidths_.begin(), colWidths_.end(), twips);
+    } else {
+        checkCell(0, col); // error 9 for a column outside the grid
+        colWidths_[std::size_t(col)] = twips;
+    }
+    if (!bulk_)
+        emit geometryChanged();
+}
+
+int GridModel::colWidth(int col) const {
+    if (col < 0 || col >= cols_)
+        raise(err::SubscriptRange);
+    return colWidths_[std::size_t(col)];
+}
+
+void GridModel::setRowHeight(int row, int twips) {
+    if (twips < -1)
+        raise(err::InvalidCall);
+    if (row == -1) {
+        defaultRowHeight_ = twips;
+        rowHeights_.clear();
+    } else {
+        if (row < 0 || row >= rows_)
+            raise(err::SubscriptRange);
+        if (twips == defaultRowHeight_)
+            rowHeights_.erase(row);
+        else
+            rowHeights_[row] = twips;
+    }
+    if (!bulk_)
+        emit geometryChanged();
+}
+
+int GridModel::rowHeight(int row) const {
+    if (row < 0 || row >= rows_)
+        raise(err::SubscriptRange);
+    const auto it = rowHeights_.find(row);
+    return it == rowHeights_.end() ? defaultRowHeight_ : it->second;
+}
+
+void GridModel::setColAlignment(int col, Qt::Alignment a) {
+    if (col < 0 || col >= cols_)
+        raise(err::SubscriptRange);
+    colAlign_[std::size_t(col)] = a;
+    if (!bulk_ && rows_ > 0)
+        emit dataChanged(index(0, col), index(rows_ - 1, col));
+}
+
+Qt::Alignment GridModel::colAlignment(int col) const {
+    if (col < 0 || col >= cols_)
+        raise(err::SubscriptRange);
+    return colAlign_[std::size_t(col)];
+}
+
+void GridModel::setCellBackColor(int row, int col, const QColor& c) {
+    checkCell(row, col);
+    if (c.isValid())
+        backColors_[colorKey(row, col)] = c;
+    else
+        backColors_.erase(colorKey(row, col));
+    changed(row, col);
+}
+
+QColor GridModel::cellBackColor(int row, int col) const {
+    checkCell(row, col);
+    const auto it = backColors_.find(colorKey(row, col));
+    return it == backColors_.end() ? QColor() : it->second;
+}
+
+// --- model interface ------------------------------------------------------------
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
+
+QVariant GridModel::data(const QModelIndex& ix, int role) const {
+    if (!ix.isValid() || ix.row() >= rows_ || ix.column() >= cols_)
+        return {};
+    const int row = ix.row(), col = ix.column();
+    const bool fixed = row < fixedRows_ || col < fixedCols_;
+    switch (role) {
+    case Qt::DisplayRole: {
+        const QString t = cellText(at(row, col));
+        return t.isEmpty() ? QVariant() : QVariant(t);
+    }
+    case Qt::TextAlignmentRole: {
+        Qt::Alignment a = horizontal(colAlign_[std::size_t(col)]);
+        if (row < fixedRows_ && horizontal(headerAlign_[std::size_t(col)]))
+            a = horizontal(headerAlign_[std::size_t(col)]);
+        if (!a) { // general: numbers to the right, texts to the left
+            const std::uint64_t r = raw(at(row, col));
+            const bool number = r != kEmpty && ((r & kTagMask) != kTextTag ||
+                                                isNumeric(strings_[std::uint32_t(r & ~kTagMask)]));
+            a = number ? Qt::AlignRight : Qt::AlignLeft;
+        }
+        return int((a | Qt::AlignVCenter).toInt());
+    }
+    case Qt::BackgroundRole: {
+        if (!backColors_.empty()) {
+            const auto it = backColors_.find(colorKey(row, col));
+            if (it != backColors_.end())
+                return QBrush(it->second);
+        }
+        if (fixed)
+            return QBrush(QGuiApplication::palette().color(QPalette::Button));
+        return {};
+    }
+    case Qt::ForegroundRole:
+        if (fixed)
+            return QBrush(QGuiApplication::palette().color(QPalette::ButtonText));
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& ix) const {
+    if (!ix.isValid())
+        return Qt::NoItemFlags;
+    if (ix.row() < fixedRows_ || ix.column() < fixedCols_)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+// --- view -----------------------------------------------------------------------
+
+Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
+    setModel(model_);
+    // The fixed rows and columns are cells of the model, drawn grey; Qt's own
+    // headers stay hidden and only carry the section sizes.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setMinimumSectionSize(0);
+        h->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setWordWrap(true);
+    setTextElideMode(Qt::ElideNone);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    connect(model_, &GridModel::geometryChanged, this, &Grid::applyGeometry);
+    connect(model_, &QAbstractItemModel::modelReset, this, &Grid::applyGeometry);
+    connect(model_, &QAbstractItemModel::columnsInserted, this, &Grid::applyGeometry);
+    connect(model_, &QAbstractItemModel::columnsRemoved, this, &Grid::applyGeometry);
+    applyGeometry();
+}
+
+void Grid::changeEvent(QEvent* e) {
+    QTableView::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        applyGeometry();
+}
+
+int Grid::defaultRowPixels() const {
+    const int twips = model_->defaultRowHeight();
+    return twips >= 0 ? twipsToPixelsY(twips) : standardRowPixels();
+}
+
+int Grid::standardRowPixels() const {
+    // The standard height, but never so low that a line of text is cut.
+    return std::max(twipsToPixelsY(GridModel::DefaultRowHeight), fontMetrics().height() + 2);
+}
+
+int Grid::colPixels(int col) const {
+    const int twips = model_->colWidth(col);
+    if (twips >= 0)
+        return twipsToPixelsX(twips);
+    // Default width, widened to fit the column's title (and row titles in column 0).
+    int px = twipsToPixelsX(GridModel::DefaultColWidth);
+    const QFontMetrics fm = fontMetrics();
+    const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+    if (col < model_->formatTitles().size())
+        px = std::max(px, fm.horizontalAdvance(model_->formatTitles()[col]) + pad);
+    if (col == 0)
+        for (const QString& t : model_->formatRowTitles())
+            px = std::max(px, fm.horizontalAdvance(t) + pad);
+    return px;
+}
+
+void Grid::applyGeometry() {
+    QHeaderView* h = horizontalHeader();
+    QHeaderView* v = verticalHeader();
+    h->setDefaultSectionSize(twipsToPixelsX(GridModel::DefaultColWidth));
+    for (int c = 0; c < model_->cols(); ++c)
+        h->resizeSection(c, colPixels(c));
+
+    // Uniform rows take the header's default size, so a million rows cost no
+    // per-row work; only rows with a height of their own are resized.
+    const int rowPx = defaultRowPixels();
+    if (v->defaultSectionSize() != rowPx)
+        v->setDefaultSectionSize(rowPx);
+    for (int r : sizedRows_)
+        if (r < v->count())
+            v->resizeSection(r, rowPx);
+    sizedRows_.clear();
+    for (const auto& [r, twips] : model_->rowHeightOverrides()) {
+        v->resizeSection(r, twips >= 0 ? twipsToPixelsY(twips) : standardRowPixels());
+        sizedRows_.push_back(r);
+    }
+}
+
+} // namespace vernalt

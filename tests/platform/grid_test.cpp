@@ -1,0 +1,533 @@
+#include "platform/grid.h"
+
+#include "platform/errors.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QHeaderView>
+#include <QImage>
+#include <QPalette>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+// The error number a statement raises, 0 if none.
+template <class F> int errorOf(F&& statement) {
+    try {
+        statement();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+Qt::Alignment alignmentAt(const GridModel& m, int row, int col) {
+    return Qt::Alignment(m.data(m.index(row, col), Qt::TextAlignmentRole).toInt()) &
+           Qt::AlignHorizontal_Mask;
+}
+
+// --- format strings ---------------------------------------------------------------
+
+struct FormatCase {
+    const char* name;
+    QString format;
+    QStringList row0;
+    std::vector<Qt::Alignment> headerAlign;
+};
+
+TEST(GridFormatString, TitlesAndAlignment) {
+    const Qt::Alignment c = Qt::AlignHCenter, l = Qt::AlignLeft, r = Qt::AlignRight;
+    const FormatCase cases[] = {
+        {"centred titles",
+         u"^Plot Dimensions|^Average|^Std. Dev.|^N"_s,
+         {u"Plot Dimensions"_s, u"Average"_s, u"Std. Dev."_s, u"N"_s},
+         {c, c, c, c}},
+        {"left, right and centre marks",
+         u"<Name|>Count|^Mean"_s,
+         {u"Name"_s, u"Count"_s, u"Mean"_s},
+         {l, r, c}},
+        {"a mark inside a title is text",
+         u"^Plot Size (meters^2)|^Variance (#/acre)"_s,
+         {u"Plot Size (meters^2)"_s, u"Variance (#/acre)"_s},
+         {c, c}},
+        {"empty titles count as columns", u"^|^B||"_s, {u""_s, u"B"_s, u""_s, u""_s}, {c, c, l, l}},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        GridModel m;
+        m.setFormatString(k.format);
+        ASSERT_EQ(m.cols(), k.row0.size());
+        EXPECT_EQ(m.formatString(), k.format);
+        for (int col = 0; col < m.cols(); ++col) {
+            EXPECT_EQ(m.text(0, col), k.row0[col]);
+            EXPECT_EQ(alignmentAt(m, 0, col), k.headerAlign[std::size_t(col)]);
+        }
+    }
+}
+
+TEST(GridFormatString, ColumnMarkAlignsItsDataCellsToo) {
+    GridModel m;
+    m.setFormatString(u"^A|>B|C"_s);
+    m.setRows(3);
+    m.setText(2, 0, u"x"_s);
+    m.setText(2, 1, u"x"_s);
+    m.setText(2, 2, u"x"_s);
+    m.setText(1, 2, u"12"_s);
+    EXPECT_EQ(alignmentAt(m, 2, 0), Qt::AlignHCenter);
+    EXPECT_EQ(alignmentAt(m, 2, 1), Qt::AlignRight);
+    // No mark: texts to the left, numbers to the right.
+    EXPECT_EQ(alignmentAt(m, 2, 2), Qt::AlignLeft);
+    EXPECT_EQ(alignmentAt(m, 1, 2), Qt::AlignRight);
+}
+
+TEST(GridFormatString, FixedRowKeepsFormatAlignmentWhenColumnIsRealigned) {
+    GridModel m;
+    m.setFormatString(u"^A|^B"_s);
+    m.setRows(2);
+    m.setColAlignment(1, Qt::AlignRight);
+    EXPECT_EQ(alignmentAt(m, 0, 1), Qt::AlignHCenter);
+    EXPECT_EQ(alignmentAt(m, 1, 1), Qt::AlignRight);
+}
+
+TEST(GridFormatString, RowTitlesGoIntoColumnZeroAndGrowRows) {
+    GridModel m; // 2 x 2
+    m.setFormatString(u"^|^Mean|^N;Subsegment|Segment|Section"_s);
+    EXPECT_EQ(m.cols(), 3);
+    EXPECT_EQ(m.rows(), 4);
+    EXPECT_EQ(m.text(0, 0), u""_s);
+    EXPECT_EQ(m.text(0, 1), u"Mean"_s);
+    EXPECT_EQ(m.text(1, 0), u"Subsegment"_s);
+    EXPECT_EQ(m.text(3, 0), u"Section"_s);
+}
+
+TEST(GridFormatString, KeepsMoreRowsAndCells) {
+    GridModel m;
+    m.setRows(17);
+    m.setText(16, 1, u"kept"_s);
+    m.setFormatString(u"^A|^B|^C"_s);
+    EXPECT_EQ(m.rows(), 17);
+    EXPECT_EQ(m.text(16, 1), u"kept"_s);
+}
+
+TEST(GridFormatString, FewerTitlesThanFixedColumnsLowersThem) {
+    GridModel m;
+    m.setCols(4);
+    m.setFixedCols(3);
+    m.setFormatString(u"^A|^B"_s);
+    EXPECT_EQ(m.cols(), 2);
+    EXPECT_EQ(m.fixedCols(), 2);
+}
+
+TEST(GridFormatString, ResetsWidthsSoTitlesFitAndLaterWidthsHold) {
+    GridModel m;
+    m.setColWidth(0, 2000);
+    m.setFormatString(u"^A|^B"_s);
+    EXPECT_EQ(m.colWidth(0), -1);
+    m.setColWidth(0, 1250);
+    EXPECT_EQ(m.colWidth(0), 1250);
+}
+
+// --- dimensions -------------------------------------------------------------------
+
+TEST(GridDimensions, DefaultsAreTwoByTwoWithOneFixedEach) {
+    GridModel m;
+    EXPECT_EQ(m.rows(), 2);
+    EXPECT_EQ(m.cols(), 2);
+    EXPECT_EQ(m.fixedRows(), 1);
+    EXPECT_EQ(m.fixedCols(), 1);
+    EXPECT_EQ(m.rowCount(), 2);
+    EXPECT_EQ(m.columnCount(), 2);
+}
+
+TEST(GridDimensions, GrowingAndShrinkingKeepCells) {
+    GridModel m;
+    m.setRows(3);
+    m.setCols(3);
+    m.setText(1, 1, u"a"_s);
+    m.setNumber(2, 2, 7.25);
+    m.setText(2, 0, u"b"_s);
+
+    m.setCols(5); // more columns: cells move to their new row layout
+    EXPECT_EQ(m.text(1, 1), u"a"_s);
+    EXPECT_EQ(m.text(2, 2), u"7.25"_s);
+    EXPECT_EQ(m.text(2, 0), u"b"_s);
+    EXPECT_EQ(m.text(2, 4), u""_s);
+
+    m.setRows(6);
+    EXPECT_EQ(m.text(2, 2), u"7.25"_s);
+    EXPECT_EQ(m.text(5, 4), u""_s);
+
+    m.setCols(2); // drops column 2 and its number
+    EXPECT_EQ(m.text(1, 1), u"a"_s);
+    EXPECT_EQ(m.text(2, 0), u"b"_s);
+    m.setCols(3);
+    EXPECT_EQ(m.text(2, 2), u""_s) << "a dropped cell comes back empty";
+
+    m.setRows(2); // drops row 2 and its text
+    m.setRows(3);
+    EXPECT_EQ(m.text(2, 0), u""_s);
+    EXPECT_EQ(m.text(1, 1), u"a"_s);
+}
+
+TEST(GridDimensions, ShrinkingDropsColoursAndHeightsOfRemovedCells) {
+    GridModel m;
+    m.setRows(4);
+    m.setCellBackColor(3, 1, Qt::red);
+    m.setRowHeight(3, 500);
+    m.setRows(3);
+    m.setRows(4);
+    EXPECT_FALSE(m.cellBackColor(3, 1).isValid());
+    EXPECT_EQ(m.rowHeight(3), -1);
+}
+
+TEST(GridDimensions, FixedRowsAndColumnsWithinTheGrid) {
+    GridModel m;
+    m.setFixedRows(0);
+    m.setFixedCols(0);
+    m.setRows(0);
+    EXPECT_EQ(m.rowCount(), 0);
+    m.setRows(17);
+    m.setCols(7);
+    m.setFixedRows(1);
+    EXPECT_EQ(m.fixedRows(), 1);
+    m.setRows(1); // just the fixed row
+    EXPECT_EQ(m.rows(), 1);
+}
+
+TEST(GridErrors, InvalidDimensionsRaiseFive) {
+    GridModel m; // 2 x 2, 1 fixed each
+    EXPECT_EQ(errorOf([&] { m.setRows(0); }), err::InvalidCall) << "fewer rows than fixed";
+    EXPECT_EQ(errorOf([&] { m.setCols(0); }), err::InvalidCall) << "fewer cols than fixed";
+    EXPECT_EQ(errorOf([&] { m.setRows(-1); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.setFixedRows(3); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.setFixedCols(-1); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.setColWidth(0, -2); }), err::InvalidCall);
+    EXPECT_EQ(m.rows(), 2);
+    EXPECT_EQ(m.cols(), 2);
+}
+
+TEST(GridErrors, CellsOutsideTheGridRaiseNine) {
+    GridModel m; // 2 x 2
+    double x;
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"text row -1", [&] { m.text(-1, 0); }},
+        {"text row = rows", [&] { m.text(2, 0); }},
+        {"text col = cols", [&] { m.text(0, 2); }},
+        {"setText col -1", [&] { m.setText(0, -1, u"x"_s); }},
+        {"setNumber row = rows", [&] { m.setNumber(2, 1, 1.0); }},
+        {"numberAt col = cols", [&] { m.numberAt(1, 2, x); }},
+        {"setCellBackColor", [&] { m.setCellBackColor(5, 0, Qt::red); }},
+        {"cellBackColor", [&] { m.cellBackColor(0, 5); }},
+        {"colWidth", [&] { m.colWidth(2); }},
+        {"setColWidth", [&] { m.setColWidth(2, 100); }},
+        {"rowHeight", [&] { m.rowHeight(2); }},
+        {"setRowHeight", [&] { m.setRowHeight(2, 100); }},
+        {"setColAlignment", [&] { m.setColAlignment(2, Qt::AlignLeft); }},
+    };
+    for (const auto& [name, statement] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(errorOf(statement), err::SubscriptRange);
+    }
+}
+
+// --- cell texts and numbers -------------------------------------------------------
+
+TEST(GridCells, NumbersReadBackAsTheirText) {
+    const std::pair<double, QString> cases[] = {
+        {1, u"1"_s}, {0.5, u"0.5"_s}, {1234.5, u"1234.5"_s}, {-3, u"-3"_s}, {0, u"0"_s}};
+    GridModel m;
+    for (const auto& [x, text] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        m.setNumber(1, 1, x);
+        EXPECT_EQ(m.text(1, 1), text);
+        double back = -99;
+        ASSERT_TRUE(m.numberAt(1, 1, back));
+        EXPECT_EQ(back, x);
+
+        m.setText(1, 0, text); // the same text set as text is held as that number
+        EXPECT_EQ(m.text(1, 0), text);
+        ASSERT_TRUE(m.numberAt(1, 0, back));
+        EXPECT_EQ(back, x);
+    }
+}
+
+TEST(GridCells, TextsThatAreNotANumbersOwnTextStayUnchanged) {
+    const QString cases[] = {u"1.0"_s, u" 5"_s,   u"5 "_s,  u"-0"_s,  u"+1"_s,
+                             u"01"_s,  u"1e5"_s,  u".5"_s,  u"1,5"_s, u"12 ft"_s,
+                             u"abc"_s, u"0.50"_s, u"nan"_s, u"inf"_s, u"1E400"_s};
+    GridModel m;
+    for (const QString& t : cases) {
+        SCOPED_TRACE(t.toStdString());
+        m.setText(1, 1, t);
+        EXPECT_EQ(m.text(1, 1), t);
+        double x;
+        EXPECT_FALSE(m.numberAt(1, 1, x));
+    }
+}
+
+TEST(GridCells, EmptyCellsHaveEmptyTextAndNoNumber) {
+    GridModel m;
+    double x;
+    EXPECT_EQ(m.text(1, 1), u""_s);
+    EXPECT_FALSE(m.numberAt(1, 1, x));
+    m.setNumber(1, 1, 2);
+    m.setText(1, 1, QString());
+    EXPECT_FALSE(m.numberAt(1, 1, x));
+    EXPECT_FALSE(m.data(m.index(1, 1), Qt::DisplayRole).isValid());
+}
+
+TEST(GridCells, SharedTextsSurviveOverwritingOtherCells) {
+    GridModel m;
+    m.setRows(4);
+    m.setCols(4);
+    m.setText(1, 1, u"PSME"_s);
+    m.setText(2, 2, u"PSME"_s);
+    m.setText(3, 3, u"ABGR"_s);
+    m.setText(1, 1, u"ABGR"_s); // one use of "PSME" left
+    m.setText(2, 2, u"PSME"_s); // the cell set to the text it holds
+    m.setText(3, 3, u"THPL"_s); // "ABGR" used once, by (1, 1)
+    m.setText(1, 2, u"TSHE"_s); // may reuse a freed slot
+    EXPECT_EQ(m.text(1, 1), u"ABGR"_s);
+    EXPECT_EQ(m.text(2, 2), u"PSME"_s);
+    EXPECT_EQ(m.text(3, 3), u"THPL"_s);
+    EXPECT_EQ(m.text(1, 2), u"TSHE"_s);
+    m.setNumber(2, 2, 4); // the last "PSME" goes
+    m.setText(3, 0, u"PSME"_s);
+    EXPECT_EQ(m.text(3, 0), u"PSME"_s);
+}
+
+TEST(GridCells, ClearEmptiesTextsAndKeepsTheRest) {
+    GridModel m;
+    m.setFormatString(u"^A|^B|>C"_s);
+    m.setRows(5);
+    m.setFixedCols(0);
+    m.setText(4, 2, u"x"_s);
+    m.setNumber(3, 1, 2.5);
+    m.setColWidth(1, 1180);
+    m.setRowHeight(0, 630);
+    m.setCellBackColor(2, 2, Qt::yellow);
+    m.clear();
+    EXPECT_EQ(m.rows(), 5);
+    EXPECT_EQ(m.cols(), 3);
+    EXPECT_EQ(m.fixedRows(), 1);
+    EXPECT_EQ(m.fixedCols(), 0);
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(m.text(r, c), u""_s) << r << "," << c;
+    EXPECT_EQ(m.colWidth(1), 1180);
+    EXPECT_EQ(m.rowHeight(0), 630);
+    EXPECT_EQ(m.colAlignment(2), Qt::AlignRight);
+    EXPECT_EQ(m.formatString(), u"^A|^B|>C"_s);
+    EXPECT_EQ(m.cellBackColor(2, 2), QColor(Qt::yellow));
+    m.setText(1, 1, u"x"_s); // the text table starts afresh
+    EXPECT_EQ(m.text(1, 1), u"x"_s);
+}
+
+TEST(GridCells, FillRowsFillsBelowTheFixedRows) {
+    GridModel m;
+    m.setFormatString(u"^Id|^Species|^Dbh"_s);
+    m.setFixedCols(0);
+    m.fillRows(4, [&](int r) {
+        m.setNumber(r, 0, r);
+        m.setText(r, 1, r % 2 ? u"PSME"_s : u"ABGR"_s);
+        m.setText(r, 2, u"12.5"_s);
+    });
+    EXPECT_EQ(m.rows(), 4);
+    EXPECT_EQ(m.text(0, 1), u"Species"_s);
+    EXPECT_EQ(m.text(3, 0), u"3"_s);
+    EXPECT_EQ(m.text(2, 1), u"ABGR"_s);
+    EXPECT_EQ(m.text(3, 1), u"PSME"_s);
+    double x;
+    ASSERT_TRUE(m.numberAt(1, 2, x));
+    EXPECT_EQ(x, 12.5);
+}
+
+// --- sizes ------------------------------------------------------------------------
+
+TEST(GridSizes, WidthsAndHeightsInTwips) {
+    GridModel m;
+    m.setRows(6);
+    m.setCols(3);
+    EXPECT_EQ(m.colWidth(2), -1);
+    EXPECT_EQ(m.rowHeight(5), -1);
+    m.setColWidth(2, 1030);
+    m.setColWidth(0, 1225);
+    EXPECT_EQ(m.colWidth(2), 1030);
+    EXPECT_EQ(m.colWidth(1), -1);
+    m.setRowHeight(0, 420);
+    EXPECT_EQ(m.rowHeight(0), 420);
+    EXPECT_EQ(m.rowHeight(1), -1);
+    m.setRowHeight(-1, 300); // every row, the earlier one included
+    EXPECT_EQ(m.rowHeight(0), 300);
+    EXPECT_EQ(m.rowHeight(5), 300);
+    m.setColWidth(-1, 944);
+    EXPECT_EQ(m.colWidth(0), 944);
+    EXPECT_EQ(m.colWidth(2), 944);
+    m.setRows(8);
+    EXPECT_EQ(m.rowHeight(7), 300) << "new rows take the height of every row";
+}
+
+// --- model roles and signals ------------------------------------------------------
+
+TEST(GridModelRoles, FixedCellsAreGreyAndSetColoursWin) {
+    GridModel m;
+    m.setRows(3);
+    m.setCols(3);
+    const QColor face = QGuiApplication::palette().color(QPalette::Button);
+    auto background = [&](int r, int c) {
+        return m.data(m.index(r, c), Qt::BackgroundRole).value<QBrush>().color();
+    };
+    EXPECT_EQ(background(0, 2), face);
+    EXPECT_EQ(background(2, 0), face);
+    EXPECT_FALSE(m.data(m.index(2, 2), Qt::BackgroundRole).isValid());
+    m.setCellBackColor(2, 2, QColor(255, 0, 0));
+    m.setCellBackColor(0, 1, QColor(0, 0, 255));
+    EXPECT_EQ(background(2, 2), QColor(255, 0, 0));
+    EXPECT_EQ(background(0, 1), QColor(0, 0, 255));
+    m.setCellBackColor(2, 2, QColor()); // back to the default
+    EXPECT_FALSE(m.data(m.index(2, 2), Qt::BackgroundRole).isValid());
+}
+
+TEST(GridModelRoles, CellsAreReadOnlyAndFixedOnesNotSelectable) {
+    GridModel m;
+    EXPECT_EQ(m.flags(m.index(0, 1)), Qt::ItemIsEnabled);
+    EXPECT_EQ(m.flags(m.index(1, 1)), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+}
+
+struct SignalCounts {
+    int changed = 0, resets = 0, rowsInserted = 0, rowsRemoved = 0, colsInserted = 0;
+    QModelIndex first, last;
+    explicit SignalCounts(GridModel& m) {
+        QObject::connect(&m, &QAbstractItemModel::dataChanged, &m,
+                         [this](const QModelIndex& a, const QModelIndex& b) {
+                             ++changed;
+                             first = a;
+                             last = b;
+                         });
+        QObject::connect(&m, &QAbstractItemModel::modelReset, &m, [this] { ++resets; });
+        QObject::connect(&m, &QAbstractItemModel::rowsInserted, &m, [this] { ++rowsInserted; });
+        QObject::connect(&m, &QAbstractItemModel::rowsRemoved, &m, [this] { ++rowsRemoved; });
+        QObject::connect(&m, &QAbstractItemModel::columnsInserted, &m, [this] { ++colsInserted; });
+    }
+};
+
+TEST(GridModelSignals, SetTextChangesOneCellWithoutReset) {
+    GridModel m;
+    SignalCounts s(m);
+    m.setText(1, 1, u"a"_s);
+    m.setNumber(1, 0, 1);
+    EXPECT_EQ(s.changed, 2);
+    EXPECT_EQ(s.resets, 0);
+    EXPECT_EQ(s.first, m.index(1, 0));
+    EXPECT_EQ(s.last, m.index(1, 0));
+}
+
+TEST(GridModelSignals, ResizingInsertsAndRemoves) {
+    GridModel m;
+    SignalCounts s(m);
+    m.setRows(10);
+    m.setCols(4);
+    m.setRows(3);
+    EXPECT_EQ(s.rowsInserted, 1);
+    EXPECT_EQ(s.colsInserted, 1);
+    EXPECT_EQ(s.rowsRemoved, 1);
+    EXPECT_EQ(s.resets, 0);
+}
+
+TEST(GridModelSignals, FillRowsIsOneReset) {
+    GridModel m;
+    SignalCounts s(m);
+    m.fillRows(1000, [&](int r) { m.setNumber(r, 1, r); });
+    EXPECT_EQ(s.resets, 1);
+    EXPECT_EQ(s.changed, 0);
+    EXPECT_EQ(s.rowsInserted, 0);
+}
+
+TEST(GridModelSignals, FillRowsThatFailsStillEndsTheReset) {
+    GridModel m;
+    SignalCounts s(m);
+    EXPECT_EQ(errorOf([&] { m.fillRows(5, [&](int r) { m.setText(r, 9, u"x"_s); }); }),
+              err::SubscriptRange);
+    EXPECT_EQ(s.resets, 1);
+    m.setText(1, 1, u"after"_s);
+    EXPECT_EQ(s.changed, 1) << "single-cell changes are reported again";
+}
+
+// --- view -------------------------------------------------------------------------
+
+TEST(GridView, ShowsTheModelWithFixedCellsGreyAndSizesFromTwips) {
+    Grid g;
+    g.setFormatString(u"^Plot Dimensions|^Average|^Std. Dev.|^N"_s);
+    g.setRows(9);
+    g.grid()->setFixedCols(0);
+    g.setRowHeight(0, 420);
+    g.setColWidth(0, 1225);
+    for (int c = 1; c < 4; ++c)
+        g.setColWidth(c, 1000);
+    g.setText(1, 0, u"Subsegment10"_s);
+    g.grid()->setCellBackColor(2, 2, QColor(0, 255, 0));
+    g.resize(600, 300);
+    g.show();
+    QApplication::processEvents();
+
+    EXPECT_EQ(g.model(), g.grid());
+    EXPECT_FALSE(g.horizontalHeader()->isVisible());
+    EXPECT_FALSE(g.verticalHeader()->isVisible());
+    EXPECT_EQ(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(g.columnWidth(0), twipsToPixelsX(1225));
+    EXPECT_EQ(g.columnWidth(3), twipsToPixelsX(1000));
+    EXPECT_EQ(g.rowHeight(0), twipsToPixelsY(420));
+    EXPECT_EQ(g.rowHeight(1), g.verticalHeader()->defaultSectionSize());
+
+    const QImage shot = g.viewport()->grab().toImage();
+    auto pixelIn = [&](int r, int c) {
+        const QRect cell = g.visualRect(g.grid()->index(r, c));
+        return shot.pixelColor(cell.left() + 3, cell.center().y());
+    };
+    EXPECT_EQ(pixelIn(0, 3), QGuiApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(pixelIn(2, 2), QColor(0, 255, 0));
+}
+
+TEST(GridView, FollowsLaterChangesOfTheModel) {
+    Grid g;
+    g.setCols(3);
+    g.setColWidth(2, 2000);
+    EXPECT_EQ(g.columnWidth(2), twipsToPixelsX(2000));
+    g.setFormatString(u"^A|^B|^C|^D"_s); // widths back to the default
+    EXPECT_EQ(g.columnWidth(2), twipsToPixelsX(GridModel::DefaultColWidth));
+    g.setRowHeight(1, 600);
+    g.setRowHeight(1, -1);
+    EXPECT_EQ(g.rowHeight(1), g.verticalHeader()->defaultSectionSize());
+    g.setRowHeight(-1, 480);
+    EXPECT_EQ(g.rowHeight(1), twipsToPixelsY(480));
+}
+
+TEST(GridView, LongTitleWidensADefaultColumn) {
+    Grid g;
+    const QString title = u"Estimated Total Survey Distance Required"_s;
+    g.setFormatString(u"^"_s + title + u"|^N"_s);
+    EXPECT_GT(g.columnWidth(0), g.fontMetrics().horizontalAdvance(title));
+    EXPECT_EQ(g.columnWidth(1), twipsToPixelsX(GridModel::DefaultColWidth));
+}
+
+TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {
+    Grid g;
+    g.setFormatString(u"^A|^B"_s);
+    g.setRowHeight(0, 630);
+    g.grid()->fillRows(200001, [&](int r) { g.grid()->setNumber(r, 1, r); });
+    g.resize(300, 200);
+    g.show();
+    g.scrollToBottom();
+    QApplication::processEvents();
+    EXPECT_EQ(g.rowHeight(0), twipsToPixelsY(630));
+    EXPECT_EQ(g.rowHeight(200000), g.verticalHeader()->defaultSectionSize());
+    EXPECT_EQ(g.verticalScrollBar()->value(), g.verticalScrollBar()->maximum());
+}
+
+} // namespace
+} // namespace vernalt::test
