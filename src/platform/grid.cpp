@@ -5,11 +5,13 @@
 #include "platform/value.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPalette>
+#include <QScrollBar>
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -251,6 +253,8 @@ void GridModel::setFixedRows(int n) {
     const int old = fixedRows_;
     fixedRows_ = n;
     changedRows(std::min(old, n), std::max(old, n) - 1);
+    if (!bulk_ && old != n)
+        emit geometryChanged(); // the rows that stay in place
 }
 
 void GridModel::setFixedCols(int n) {
@@ -454,29 +458,58 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& ix) const {
 
 // --- view -----------------------------------------------------------------------
 
-Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
-    setModel(model_);
+namespace {
+
+void setUpTable(QTableView* t) {
     // The fixed rows and columns are cells of the model, drawn grey; Qt's own
     // headers stay hidden and only carry the section sizes.
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+    t->horizontalHeader()->hide();
+    t->verticalHeader()->hide();
+    for (QHeaderView* h : {t->horizontalHeader(), t->verticalHeader()}) {
         h->setMinimumSectionSize(0);
         h->setSectionResizeMode(QHeaderView::Fixed);
     }
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setShowGrid(true);
+    t->setGridStyle(Qt::SolidLine);
+    t->setWordWrap(true);
+    t->setTextElideMode(Qt::ElideNone);
+    t->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    t->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+} // namespace
+
+Grid::Grid(QWidget* parent)
+    : QTableView(parent), model_(new GridModel(this)), fixedRowsView_(new QTableView(this)) {
+    setModel(model_);
+    setUpTable(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setShowGrid(true);
-    setGridStyle(Qt::SolidLine);
-    setWordWrap(true);
-    setTextElideMode(Qt::ElideNone);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QTableView* f = fixedRowsView_;
+    f->setModel(model_);
+    setUpTable(f);
+    f->setFocusPolicy(Qt::NoFocus);
+    f->setSelectionMode(QAbstractItemView::NoSelection);
+    f->setAutoScroll(false);
+    f->setFrameShape(QFrame::NoFrame);
+    f->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    f->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    f->viewport()->installEventFilter(this); // its wheel scrolls the grid
+    viewport()->stackUnder(f);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, f->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(f->verticalScrollBar(), &QScrollBar::valueChanged, f, [f](int v) {
+        if (v != 0)
+            f->verticalScrollBar()->setValue(0);
+    });
 
     connect(model_, &GridModel::geometryChanged, this, &Grid::applyGeometry);
     connect(model_, &QAbstractItemModel::modelReset, this, &Grid::applyGeometry);
     connect(model_, &QAbstractItemModel::columnsInserted, this, &Grid::applyGeometry);
     connect(model_, &QAbstractItemModel::columnsRemoved, this, &Grid::applyGeometry);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &Grid::placeFixedRows);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, &Grid::placeFixedRows);
     applyGeometry();
 }
 
@@ -484,6 +517,33 @@ void Grid::changeEvent(QEvent* e) {
     QTableView::changeEvent(e);
     if (e->type() == QEvent::FontChange)
         applyGeometry();
+}
+
+void Grid::resizeEvent(QResizeEvent* e) {
+    QTableView::resizeEvent(e);
+    placeFixedRows();
+}
+
+void Grid::updateGeometries() {
+    QTableView::updateGeometries();
+    placeFixedRows();
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == fixedRowsView_->viewport() && e->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(viewport(), e);
+        return true;
+    }
+    return QTableView::eventFilter(watched, e);
+}
+
+void Grid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || index.row() < model_->fixedRows() || fixedRowsView_->isHidden())
+        return;
+    QScrollBar* bar = verticalScrollBar();
+    while (visualRect(index).top() < fixedRowsView_->height() && bar->value() > bar->minimum())
+        bar->setValue(bar->value() - 1);
 }
 
 int Grid::defaultRowPixels() const {
@@ -515,9 +575,16 @@ int Grid::colPixels(int col) const {
 void Grid::applyGeometry() {
     QHeaderView* h = horizontalHeader();
     QHeaderView* v = verticalHeader();
-    h->setDefaultSectionSize(twipsToPixelsX(GridModel::DefaultColWidth));
-    for (int c = 0; c < model_->cols(); ++c)
-        h->resizeSection(c, colPixels(c));
+    QHeaderView* fh = fixedRowsView_->horizontalHeader();
+    QHeaderView* fv = fixedRowsView_->verticalHeader();
+    const int colPx = twipsToPixelsX(GridModel::DefaultColWidth);
+    h->setDefaultSectionSize(colPx);
+    fh->setDefaultSectionSize(colPx);
+    for (int c = 0; c < model_->cols(); ++c) {
+        const int px = colPixels(c);
+        h->resizeSection(c, px);
+        fh->resizeSection(c, px);
+    }
 
     // Uniform rows take the header's default size, so a million rows cost no
     // per-row work; only rows with a height of their own are resized.
@@ -532,6 +599,26 @@ void Grid::applyGeometry() {
         v->resizeSection(r, twips >= 0 ? twipsToPixelsY(twips) : standardRowPixels());
         sizedRows_.push_back(r);
     }
+    const int fixedRows = std::min(model_->fixedRows(), fv->count());
+    for (int r = 0; r < fixedRows; ++r)
+        fv->resizeSection(r, v->sectionSize(r));
+    placeFixedRows();
+}
+
+void Grid::placeFixedRows() {
+    const int n = std::min(model_->fixedRows(), verticalHeader()->count());
+    if (n == 0) {
+        fixedRowsView_->hide();
+        return;
+    }
+    int height = 0;
+    for (int r = 0; r < n; ++r)
+        height += verticalHeader()->sectionSize(r);
+    const QRect area = viewport()->geometry();
+    fixedRowsView_->setGeometry(area.left(), area.top(), area.width(),
+                                std::min(height, area.height()));
+    fixedRowsView_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    fixedRowsView_->show();
 }
 
 } // namespace vernalt

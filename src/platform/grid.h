@@ -98,7 +98,7 @@ class GridModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   signals:
-    void geometryChanged(); // widths or heights changed
+    void geometryChanged(); // widths, heights or the number of fixed rows changed
 
   private:
     // Cells are 8 bytes each: a number is its double's bits, a text is a tagged
@@ -167,15 +167,25 @@ class Grid : public QTableView {
     void setFixedRows(int n) { model_->setFixedRows(n); }
     void setFixedCols(int n) { model_->setFixedCols(n); }
 
+    // Keeps a scrolled-to cell out from under the fixed rows.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
   protected:
     void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
     void applyGeometry();
+    void placeFixedRows();
     int defaultRowPixels() const;
     int standardRowPixels() const;
     int colPixels(int col) const;
     GridModel* model_;
+    // The fixed rows drawn again on top, so they stay in place while the cells
+    // below them scroll.
+    QTableView* fixedRowsView_;
     std::vector<int> sizedRows_; // rows given a height of their own by applyGeometry
 };
 

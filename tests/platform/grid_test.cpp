@@ -529,5 +529,32 @@ TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {
     EXPECT_EQ(g.verticalScrollBar()->value(), g.verticalScrollBar()->maximum());
 }
 
+TEST(GridView, FixedRowsStayInPlaceWhileTheCellsScroll) {
+    Grid g;
+    g.setFormatString(u"^A|^B"_s);
+    g.setRowHeight(0, 630);
+    g.grid()->fillRows(1001, [&](int r) { g.grid()->setNumber(r, 1, r); });
+    g.resize(300, 200);
+    g.show();
+    QApplication::processEvents();
+    const QModelIndex target = g.grid()->index(500, 1);
+    g.scrollTo(target, QAbstractItemView::PositionAtTop);
+    QApplication::processEvents();
+
+    const int headerPx = twipsToPixelsY(630);
+    EXPECT_GT(g.verticalScrollBar()->value(), 400);
+    EXPECT_GE(g.visualRect(target).top(), headerPx) << "not hidden under the fixed row";
+    const QImage shot = g.grab().toImage();
+    // Column 1: column 0 is a fixed column, grey all the way down.
+    const QPoint inHeader =
+        g.viewport()->geometry().topLeft() + QPoint(g.columnViewportPosition(1) + 4, headerPx / 2);
+    EXPECT_EQ(shot.pixelColor(inHeader), QGuiApplication::palette().color(QPalette::Button));
+
+    g.setFixedRows(0); // nothing stays in place any more
+    QApplication::processEvents();
+    EXPECT_NE(g.grab().toImage().pixelColor(inHeader),
+              QGuiApplication::palette().color(QPalette::Button));
+}
+
 } // namespace
 } // namespace vernalt::test
