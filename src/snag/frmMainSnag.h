@@ -25,6 +25,7 @@
 
 #include "platform/grid.h"
 #include "shell/app_windows.h"
+#include "shell/stat_test_graph.h"
 #include "snag/snag_controls.h"
 
 #include <QMainWindow>
@@ -231,7 +232,7 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     Grid* grdProportionalAllocation = nullptr;
 
     // ---- Statistical Test page -------------------------------------------------
-    QLabel* picStatTest = nullptr; // the graph, drawn as a picture
+    StatTestPicture* picStatTest = nullptr; // the graph
     QLineEdit* txtTargetValue = nullptr;
     QLineEdit* txtEstimatedValue = nullptr;
     QLineEdit* txtBound = nullptr;

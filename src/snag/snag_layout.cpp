@@ -389,10 +389,7 @@ void frmMainSnag::buildSampleSizePage(QWidget* page) {
 
 void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
-    picStatTest = new QLabel(page);
-    picStatTest->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picStatTest->setAutoFillBackground(true);
-    picStatTest->setBackgroundRole(QPalette::Base);
+    picStatTest = new StatTestPicture(page);
     s.place(picStatTest, 2040, 1560, 4815, 4815);
 
     // The scale beside the picture, from its top edge to its bottom edge.
