@@ -287,3 +287,5 @@ void frmMainSnag::ClearAll() {
 }
 
 } // namespace vernalt
+
+#include "moc_frmMainSnag.cpp"

@@ -137,3 +137,5 @@ void LineControl::paintEvent(QPaintEvent*) {
 }
 
 } // namespace vernalt
+
+#include "moc_snag_controls.cpp"
