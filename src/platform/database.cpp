@@ -9,11 +9,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QStandardPaths>
 
 #include <array>
+#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,6 +34,8 @@ struct State {
     QHash<QString, QStringList> columns; // declared columns per table (key lower case)
     int depth = 0;                       // open Transactions on the connection
     quint64 generation = 0;              // grows on every close()
+    sqlite3* handle = nullptr;           // the open connection's SQLite handle
+    QSet<BulkStatement*> statements;     // alive on the open connection
 };
 
 State& state() {
@@ -288,6 +293,20 @@ void createMissingTables(const QSqlDatabase& d) {
     }
 }
 
+// The SQLite handle behind a connection of the QSQLITE driver (which uses the
+// system's SQLite library, the one this program links).
+sqlite3* handleOf(const QSqlDatabase& d) {
+    const QVariant v = d.driver()->handle();
+    if (v.isValid() && qstrcmp(v.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3* const*>(v.constData());
+    return nullptr;
+}
+
+[[noreturn]] void raiseSqlite(int rc, const QString& text) {
+    raiseError(QSqlError(QString(), text.isEmpty() ? QString::fromUtf8(sqlite3_errstr(rc)) : text,
+                         QSqlError::StatementError, QString::number(rc)));
+}
+
 void dropConnection() {
     if (QSqlDatabase::contains(kConnectionName)) {
         {
@@ -321,6 +340,17 @@ QSqlDatabase openConnection() {
         raise(err::DbCannotOpen, u"Cannot open the database '"_s + file + u"': "_s + why);
     }
 
+    State& s = state();
+    s.handle = handleOf(d);
+    if (s.handle) {
+#ifdef SQLITE_DBCONFIG_DQS_DML
+        // A double-quoted name is always an identifier: a misspelled column
+        // fails with 3127 instead of silently reading as a text.
+        sqlite3_db_config(s.handle, SQLITE_DBCONFIG_DQS_DML, 0, static_cast<int*>(nullptr));
+        sqlite3_db_config(s.handle, SQLITE_DBCONFIG_DQS_DDL, 0, static_cast<int*>(nullptr));
+#endif
+    }
+
     try {
         // Reading the schema is the first access to the file: a file that is no
         // database fails here, as does one that another program holds locked.
@@ -331,6 +361,7 @@ QSqlDatabase openConnection() {
         runOrRaise(d, u"PRAGMA temp_store = MEMORY"_s);
     } catch (const RuntimeError& e) {
         d = QSqlDatabase();
+        s.handle = nullptr;
         dropConnection();
         if (e.number() == err::DbGeneral || e.number() == err::DbCannotOpen)
             raise(err::DbCannotOpen,
@@ -374,6 +405,10 @@ QSqlDatabase connection() {
 
 void close() {
     State& s = state();
+    const QSet<BulkStatement*> alive = s.statements;
+    for (BulkStatement* b : alive)
+        b->finish();
+    s.handle = nullptr;
     dropConnection();
     s.columns.clear();
     s.depth = 0;
@@ -449,6 +484,129 @@ void raiseError(const QSqlError& e) {
     if (text.isEmpty())
         text = errorDescription(number);
     raise(number, text);
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+sqlite3_stmt* stmtOf(void* p) {
+    return static_cast<sqlite3_stmt*>(p);
+}
+QString lastMessage() {
+    const State& s = state();
+    return s.handle ? QString::fromUtf8(sqlite3_errmsg(s.handle)) : QString();
+}
+} // namespace
+
+BulkStatement::BulkStatement(const QString& sql) {
+    connection();
+    State& s = state();
+    if (!s.handle)
+        raise(err::DbGeneral, u"The database driver gives no access to SQLite."_s);
+    if (changesSchema(sql))
+        s.columns.clear();
+    sqlite3_stmt* st = nullptr;
+    const int rc = sqlite3_prepare16_v2(
+        s.handle, sql.utf16(), static_cast<int>(sql.size() * sizeof(char16_t)), &st, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = lastMessage();
+        sqlite3_finalize(st);
+        raiseSqlite(rc, text);
+    }
+    if (!st)
+        raise(err::DbGeneral, u"The statement is empty."_s);
+    statement_ = st;
+    s.statements.insert(this);
+}
+
+BulkStatement::~BulkStatement() {
+    finish();
+}
+
+void BulkStatement::finish() {
+    if (!statement_)
+        return;
+    sqlite3_finalize(stmtOf(statement_));
+    statement_ = nullptr;
+    state().statements.remove(this);
+}
+
+namespace {
+sqlite3_stmt* liveStatement(void* p) {
+    if (!p)
+        raise(err::DbGeneral, u"The statement ended when the database was closed."_s);
+    return stmtOf(p);
+}
+void checkBind(int rc) {
+    if (rc != SQLITE_OK)
+        raiseSqlite(rc, lastMessage());
+}
+} // namespace
+
+int BulkStatement::parameterCount() const {
+    return statement_ ? sqlite3_bind_parameter_count(stmtOf(statement_)) : 0;
+}
+
+void BulkStatement::bindNull(int index) {
+    checkBind(sqlite3_bind_null(liveStatement(statement_), index + 1));
+}
+
+void BulkStatement::bind(int index, double value) {
+    checkBind(sqlite3_bind_double(liveStatement(statement_), index + 1, value));
+}
+
+void BulkStatement::bind(int index, qint64 value) {
+    checkBind(sqlite3_bind_int64(liveStatement(statement_), index + 1, value));
+}
+
+void BulkStatement::bind(int index, QStringView text) {
+    sqlite3_stmt* st = liveStatement(statement_);
+    if (text.isNull()) // a null text is NULL, as QSqlQuery binds it
+        checkBind(sqlite3_bind_null(st, index + 1));
+    else
+        checkBind(sqlite3_bind_text16(st, index + 1, text.utf16(),
+                                      static_cast<int>(text.size() * sizeof(char16_t)),
+                                      SQLITE_TRANSIENT));
+}
+
+void BulkStatement::bind(int index, const QVariant& value) {
+    if (value.isNull()) {
+        bindNull(index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::ULongLong:
+        bind(index, value.toDouble());
+        break;
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        bind(index, value.toLongLong());
+        break;
+    default:
+        bind(index, value.toString()); // a null QString is NULL
+    }
+}
+
+int BulkStatement::run() {
+    sqlite3_stmt* st = liveStatement(statement_);
+    const int rc = sqlite3_step(st);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        const QString text = lastMessage();
+        sqlite3_reset(st);
+        sqlite3_clear_bindings(st);
+        raiseSqlite(rc, text);
+    }
+    const int changed = sqlite3_changes(state().handle);
+    sqlite3_reset(st);
+    sqlite3_clear_bindings(st);
+    return changed;
 }
 
 // ---------------------------------------------------------------------------

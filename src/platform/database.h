@@ -39,6 +39,36 @@ QSqlQuery select(const QString& sql, const QVariantList& params = {});
 QSqlQuery prepare(const QString& sql);
 void run(QSqlQuery& prepared); // exec() of a prepared statement, raising on failure
 
+// A statement prepared once and run many times straight on SQLite, for bulk
+// imports and updates of many rows: binding a value costs a small fraction of
+// what QSqlQuery::addBindValue costs. Values are bound by position (from 0) and
+// cleared by each run(); a position left unbound is NULL. Failures raise as
+// exec() does. Closing the connection ends the statement (run() then raises).
+class BulkStatement {
+  public:
+    explicit BulkStatement(const QString& sql);
+    ~BulkStatement();
+    BulkStatement(const BulkStatement&) = delete;
+    BulkStatement& operator=(const BulkStatement&) = delete;
+
+    int parameterCount() const;
+    void bindNull(int index);
+    void bind(int index, double value);
+    void bind(int index, qint64 value);
+    void bind(int index, int value) { bind(index, qint64{value}); }
+    void bind(int index, QStringView text);
+    void bind(int index, const QString& text) { bind(index, QStringView(text)); }
+    void bind(int index, const QVariant& value); // null or invalid: NULL
+    // Runs the statement with the values bound, then clears them. Returns the
+    // number of rows changed.
+    int run();
+
+  private:
+    friend void close();
+    void finish();
+    void* statement_ = nullptr; // the sqlite3_stmt
+};
+
 // "Index" -> "\"Index\"": an identifier quoted for SQL.
 QString quoted(const QString& identifier);
 // The columns of a table as declared (original case).

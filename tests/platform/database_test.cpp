@@ -360,6 +360,112 @@ TEST(DatabaseValues, ColumnsFollowAChangedTable) {
 }
 
 // ---------------------------------------------------------------------------
+// Bulk statements.
+
+TEST(DatabaseBulk, InsertsManyRowsWithTheirValuesAndNullForUnboundOnes) {
+    TempDatabase temp;
+    {
+        db::Transaction t;
+        db::BulkStatement insert(u"INSERT INTO \"Snags\" (\"id\", \"DBH\", \"OBSERVER\", "
+                                 u"\"HEIGHT\") VALUES (?, ?, ?, ?)"_s);
+        EXPECT_EQ(insert.parameterCount(), 4);
+        for (int i = 1; i <= 1000; ++i) {
+            insert.bind(0, i);
+            insert.bind(1, u"12.5"_s); // a numeric text becomes a number in a REAL column
+            insert.bind(2, i == 7 ? u"O'Neil"_s : u"AB"_s);
+            if (i % 2 == 0)
+                insert.bind(3, 0.25 * i);
+            EXPECT_EQ(insert.run(), 1);
+        }
+        t.commit();
+    }
+    // Sum of HEIGHT over the even i: 0.25 x (2 + 4 + ... + 1000) = 0.25 x 250500.
+    const auto row = rowsOf(u"SELECT COUNT(*), SUM(\"DBH\"), COUNT(\"HEIGHT\"), SUM(\"HEIGHT\"), "
+                            u"typeof(\"DBH\") FROM \"Snags\""_s)
+                         .at(0);
+    EXPECT_EQ(row[0].toInt(), 1000);
+    EXPECT_DOUBLE_EQ(row[1].toDouble(), 12500);
+    EXPECT_EQ(row[2].toInt(), 500);
+    EXPECT_DOUBLE_EQ(row[3].toDouble(), 62625);
+    EXPECT_EQ(row[4].toString(), u"real"_s);
+    EXPECT_EQ(rowsOf(u"SELECT \"OBSERVER\" FROM \"Snags\" WHERE \"id\" = 7"_s).at(0).at(0),
+              QVariant(u"O'Neil"_s));
+}
+
+TEST(DatabaseBulk, BindsVariantsByTheirType) {
+    TempDatabase temp;
+    db::exec(u"CREATE TABLE \"Any\" (\"v\")"_s); // no declared type: values keep theirs
+    db::BulkStatement insert(u"INSERT INTO \"Any\" (\"v\") VALUES (?)"_s);
+    const QVariant values[] = {QVariant(3), QVariant(2.5),       QVariant(u"x"_s),
+                               QVariant(),  QVariant(QString()), QVariant(true)};
+    for (const QVariant& v : values) {
+        insert.bind(0, v);
+        insert.run();
+    }
+    QStringList types;
+    for (const auto& r : rowsOf(u"SELECT typeof(\"v\") FROM \"Any\" ORDER BY rowid"_s))
+        types << r.at(0).toString();
+    EXPECT_EQ(types.join(u','), u"integer,real,text,null,null,integer"_s);
+}
+
+TEST(DatabaseBulk, UpdatesReportTheRowsChanged) {
+    TempDatabase temp;
+    db::BulkStatement update(u"UPDATE \"PlotSizes\" SET \"Width\" = ? WHERE \"Measurement\" = ? "
+                             u"AND \"Index\" % 4 = ?"_s);
+    update.bind(0, 11.0);
+    update.bind(1, u"metric"_s);
+    update.bind(2, 0);
+    EXPECT_EQ(update.run(), 4); // Index 0, 4, 8, 12
+    EXPECT_EQ(
+        rowsOf(u"SELECT COUNT(*) FROM \"PlotSizes\" WHERE \"Width\" = 11"_s).at(0).at(0).toInt(),
+        4);
+}
+
+TEST(DatabaseBulk, FailuresRaiseTheirNumbers) {
+    TempDatabase temp;
+    EXPECT_EQ(errorNumberOf([] {
+                  db::BulkStatement s(u"INSERT INTO \"LIM\" (\"id\", \"Nope\") VALUES (?, ?)"_s);
+              }),
+              err::DbUnknownField);
+    EXPECT_EQ(errorNumberOf([] { db::BulkStatement s(u"INSERT INTO \"LIM\" VALUES ("_s); }),
+              err::DbGeneral);
+    EXPECT_EQ(errorNumberOf([] {
+                  db::BulkStatement s(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s);
+                  s.bind(1, 2.0); // only one parameter, at index 0
+              }),
+              err::DbGeneral);
+}
+
+TEST(DatabaseBulk, ClosingTheDatabaseEndsTheStatement) {
+    TempDatabase temp;
+    db::BulkStatement insert(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s);
+    db::close();
+    EXPECT_EQ(errorNumberOf([&] {
+                  insert.bind(0, 1);
+                  insert.run();
+              }),
+              err::DbGeneral);
+    EXPECT_EQ(countOf(u"LIM"_s), 0); // the database opens again afterwards
+}
+
+TEST(DatabaseBulk, AnUncommittedImportLeavesTheTableAsItWas) {
+    TempDatabase temp;
+    db::exec(u"INSERT INTO \"SPM\" (\"id\", \"Length\") VALUES (1, 3)"_s);
+    const auto before = everything();
+    {
+        db::Transaction t;
+        db::exec(u"DELETE FROM \"SPM\""_s);
+        db::BulkStatement insert(u"INSERT INTO \"SPM\" (\"id\", \"Length\") VALUES (?, ?)"_s);
+        for (int i = 1; i <= 500; ++i) {
+            insert.bind(0, i);
+            insert.bind(1, 2.0);
+            insert.run();
+        }
+    }
+    EXPECT_EQ(everything(), before);
+}
+
+// ---------------------------------------------------------------------------
 // Failures and their error numbers.
 
 TEST(DatabaseErrors, AnUnknownColumnGives3127) {
@@ -372,6 +478,10 @@ TEST(DatabaseErrors, AnUnknownColumnGives3127) {
     EXPECT_EQ(errorNumberOf([] { db::select(u"SELECT Nope FROM \"LIM\""_s); }),
               err::DbUnknownField);
     EXPECT_EQ(errorNumberOf([] { db::prepare(u"UPDATE \"SPM\" SET Nope = ?"_s); }),
+              err::DbUnknownField);
+    // A misspelled name in double quotes is an unknown column too, never a text.
+    EXPECT_EQ(errorNumberOf(
+                  [] { db::exec(u"UPDATE \"SPM\" SET \"Qualify\" = 0 WHERE \"Stratun\" = 1"_s); }),
               err::DbUnknownField);
 }
 
@@ -428,6 +538,12 @@ TEST(DatabaseErrors, ADatabaseLockedByAnotherConnectionGives3261) {
         EXPECT_EQ(errorNumberOf([] { db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (1)"_s); }),
                   err::DbLocked);
         EXPECT_EQ(errorNumberOf([] { db::Transaction t; }), err::DbLocked);
+        EXPECT_EQ(errorNumberOf([] {
+                      db::BulkStatement s(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s);
+                      s.bind(0, 1);
+                      s.run();
+                  }),
+                  err::DbLocked);
         db::close();
         EXPECT_EQ(errorNumberOf([] { db::connection(); }), err::DbLocked);
 
