@@ -145,8 +145,9 @@ class GridModel : public QAbstractTableModel {
     bool bulk_ = false;
 };
 
-// A view of a GridModel: fixed rows and columns drawn grey like headers, widths
-// and heights from the twips settings, read-only cells.
+// A view of a GridModel: fixed rows and columns drawn grey like headers (the
+// fixed rows stay in place while the cells scroll), widths and heights from the
+// twips settings, read-only cells.
 class Grid : public QTableView {
     Q_OBJECT
   public:
