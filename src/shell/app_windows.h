@@ -15,7 +15,7 @@ class frmSwitchboard;
 
 // What the settings windows and the print preview ask of the log window.
 class LogWindowApi {
-public:
+  public:
     virtual ~LogWindowApi() = default;
     // Re-reads the lengths of the sampling units from table LogLengths.
     virtual void SetTransectLengths() = 0;
@@ -24,7 +24,7 @@ public:
 // What the settings windows, the guidelines window and the print preview ask of
 // the snag window.
 class SnagWindowApi {
-public:
+  public:
     virtual ~SnagWindowApi() = default;
     // Re-reads the plot sizes and widths from table PlotSizes and relabels.
     virtual void UpdateDimensionLabels() = 0;
@@ -51,5 +51,8 @@ QWidget* createSnagWindow();
 // it leaves the list by itself when destroyed.
 void trackWindow(QWidget* w);
 QList<QWidget*> loadedWindows();
+// Unloads a loaded window: it leaves the list, runs its own unload (closeEvent)
+// and is deleted; a window that is not in the list is left alone.
+void unloadWindow(QWidget* w);
 
 } // namespace vernalt

@@ -1,0 +1,267 @@
+// The log window's life cycle offscreen: its settings, caption by method, and
+// the sampling-unit lengths it reads from table LogLengths.
+#include "log/frmMainLog.h"
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "platform/settings.h"
+#include "platform/twips.h"
+#include "platform/value.h"
+#include "shell/app_windows.h"
+#include "shell/frmSwitchboard.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_database.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QSettings>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QString kSection = u"LogSettings"_s;
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Removes the section, as on the first run.
+void clearLogSettings();
+
+class LogWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clearLogSettings();
+        registerAnalysisWindows([] { return new frmMainLog; },
+                                [] { return static_cast<QWidget*>(nullptr); });
+        Main();
+    }
+    void TearDown() override {
+        if (gLogForm)
+            gLogForm->close();
+        if (gSwitchboard)
+            gSwitchboard->close();
+        flushDeletes();
+        clearLogSettings();
+    }
+    frmMainLog* open() {
+        gSwitchboard->cmdLogs->click();
+        return qobject_cast<frmMainLog*>(gLogForm.data());
+    }
+    frmMainLog* reopen(frmMainLog* w) {
+        w->close();
+        flushDeletes();
+        return open();
+    }
+    TempDatabase db_;
+    ScriptedPrompts prompts_;
+};
+
+// Settings ---------------------------------------------------------------------
+
+TEST_F(LogWindow, FirstRunTakesMetricLimAndTheDefaultPosition) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s);
+    EXPECT_TRUE(w->mnuMetric->isChecked());
+    EXPECT_FALSE(w->mnuEnglish->isChecked());
+    EXPECT_TRUE(w->mnuLIM->isChecked());
+    EXPECT_FALSE(w->mnuSPM->isChecked());
+    EXPECT_FALSE(w->mnuCombo->isChecked());
+    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
+}
+
+TEST_F(LogWindow, CaptionFollowsTheFirstCheckedMethod) {
+    struct Case {
+        const char* name;
+        bool lim, spm, combo;
+        QString caption;
+        bool limAfter, spmAfter, comboAfter;
+    } cases[] = {
+        {"LIM", true, false, false, u"Vernalt - Log Analysis with LIM"_s, true, false, false},
+        {"SPM", false, true, false, u"Vernalt - Log Analysis with SPM"_s, false, true, false},
+        {"Combination", false, false, true, u"Vernalt - Log Analysis with LIM and SPM"_s, false,
+         false, true},
+        {"SPM wins over Combination", false, true, true, u"Vernalt - Log Analysis with SPM"_s,
+         false, true, false},
+        {"LIM wins over both", true, true, true, u"Vernalt - Log Analysis with LIM"_s, true, false,
+         false},
+        {"none keeps the design caption", false, false, false, u"Vernalt - Log Analysis with LIM"_s,
+         false, false, false},
+    };
+    for (const Case& c : cases) {
+        saveSettingBool(kSection, u"LIMmethod"_s, c.lim);
+        saveSettingBool(kSection, u"SPMmethod"_s, c.spm);
+        saveSettingBool(kSection, u"ComboMethod"_s, c.combo);
+        frmMainLog* w = open();
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), c.caption) << c.name;
+        EXPECT_EQ(w->mnuLIM->isChecked(), c.limAfter) << c.name;
+        EXPECT_EQ(w->mnuSPM->isChecked(), c.spmAfter) << c.name;
+        EXPECT_EQ(w->mnuCombo->isChecked(), c.comboAfter) << c.name;
+        w->close();
+        flushDeletes();
+    }
+}
+
+TEST_F(LogWindow, SettingsRoundTripThroughUnloadAndLoad) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->mnuMetric->setChecked(false);
+    w->mnuEnglish->setChecked(true);
+    w->mnuLIM->setChecked(false);
+    w->mnuCombo->setChecked(true);
+    w->move(twipsToPixelsX(1500), twipsToPixelsY(3000));
+    const QPoint at = w->pos();
+    w->close();
+    flushDeletes();
+
+    EXPECT_EQ(getSetting(kSection, u"MainLeft"_s), numberText(pixelsToTwipsX(at.x())));
+    EXPECT_EQ(getSetting(kSection, u"MainTop"_s), numberText(pixelsToTwipsY(at.y())));
+    EXPECT_EQ(getSetting(kSection, u"MetricMeasurement"_s), u"False"_s);
+    EXPECT_EQ(getSetting(kSection, u"EnglishMeasurement"_s), u"True"_s);
+    EXPECT_EQ(getSetting(kSection, u"LIMmethod"_s), u"False"_s);
+    EXPECT_EQ(getSetting(kSection, u"SPMmethod"_s), u"False"_s);
+    EXPECT_EQ(getSetting(kSection, u"ComboMethod"_s), u"True"_s);
+
+    w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->pos(), at);
+    EXPECT_TRUE(w->mnuEnglish->isChecked());
+    EXPECT_FALSE(w->mnuMetric->isChecked());
+    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM and SPM"_s);
+}
+
+TEST_F(LogWindow, ClosedWhileMinimisedWritesNothing) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->mnuSPM->setChecked(true);
+    w->mnuLIM->setChecked(false);
+    w->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(w->isMinimized());
+    w->close();
+    flushDeletes();
+    EXPECT_TRUE(gSwitchboard->isVisible());
+    for (const QString& key :
+         {u"MainLeft"_s, u"MainTop"_s, u"MetricMeasurement"_s, u"EnglishMeasurement"_s,
+          u"LIMmethod"_s, u"SPMmethod"_s, u"ComboMethod"_s})
+        EXPECT_EQ(getSetting(kSection, key, u"<none>"_s), u"<none>"_s) << key.toStdString();
+}
+
+TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
+    saveSetting(kSection, u"MetricMeasurement"_s, u"maybe"_s);
+    saveSetting(kSection, u"EnglishMeasurement"_s, u"True"_s);
+    saveSetting(kSection, u"LIMmethod"_s, u"12"_s);
+    saveSetting(kSection, u"SPMmethod"_s, u"True"_s);
+    saveSetting(kSection, u"MainLeft"_s, u"left"_s);
+    saveSetting(kSection, u"MainTop"_s, u"1500"_s);
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->mnuMetric->isChecked());                            // default
+    EXPECT_TRUE(w->mnuEnglish->isChecked());                           // read after the bad one
+    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s); // LIM default True
+    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(1500)));
+    EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
+}
+
+// Sampling-unit lengths --------------------------------------------------------
+
+void setMetricLength(int index, const QVariant& plotSize) {
+    db::exec(u"UPDATE LogLengths SET PlotSize = ? WHERE Measurement = 'Metric' AND "_s +
+                 db::quoted(u"Index"_s) + u" = ?"_s,
+             {plotSize, index});
+}
+
+TEST_F(LogWindow, LoadReadsTheLengthsButKeepsTheDesignLabels) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{12.5f, 25, 50, 100}));
+    EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s);
+    EXPECT_EQ(w->lblTransectLength2[19]->text(), u"100 m"_s);
+    EXPECT_TRUE(w->LevelNames[0].isEmpty());
+}
+
+TEST_F(LogWindow, SetTransectLengthsRelabelsEveryPageFromTheTable) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    const double lengths[] = {1.5, 3, 6.25, 0};
+    for (int k = 0; k < 4; ++k)
+        setMetricLength(k, lengths[k]);
+    logWindow()->SetTransectLengths();
+    EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{1.5f, 3, 6.25f, 0}));
+    const QString texts[] = {u"1.5"_s, u"3"_s, u"6.25"_s, u"0"_s};
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(w->lblTransectLength[i]->text(), texts[i % 4]) << i;
+        EXPECT_EQ(w->lblTransectLength2[i]->text(), texts[i % 4]) << i;
+        EXPECT_EQ(w->lblTransectName[i]->text(),
+                  QString::fromUtf16(frmMainLog::kLevelNames[i % 4]));
+    }
+    EXPECT_EQ(w->LevelNames,
+              (std::array<QString, 4>{u"Subsegment"_s, u"Segment"_s, u"Section"_s, u"Transect"_s}));
+}
+
+TEST_F(LogWindow, EnglishReadsTheEnglishRows) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->mnuMetric->setChecked(false);
+    w->mnuEnglish->setChecked(true);
+    w->SetTransectLengths();
+    EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{50, 100, 200, 400}));
+    EXPECT_EQ(w->lblTransectLength[7]->text(), u"400"_s);
+}
+
+TEST_F(LogWindow, ALevelWithoutARowKeepsItsLength) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND "_s +
+             db::quoted(u"Index"_s) + u" = 3"_s);
+    setMetricLength(0, 7);
+    w->SetTransectLengths();
+    EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{7, 25, 50, 100}));
+}
+
+TEST_F(LogWindow, BadRowsStopTheReadingWithTheirErrors) {
+    struct Case {
+        const char* name;
+        int index;
+        QVariant plotSize;
+        int error;
+    } cases[] = {
+        {"an Index beyond 3", 4, 9.0, err::SubscriptRange},
+        {"a negative Index", -1, 9.0, err::SubscriptRange},
+        {"a null PlotSize", 2, QVariant(), err::InvalidNull},
+    };
+    for (const Case& c : cases) {
+        frmMainLog* w = open();
+        ASSERT_NE(w, nullptr);
+        setMetricLength(0, 2);
+        if (c.plotSize.isNull()) {
+            setMetricLength(c.index, c.plotSize);
+        } else {
+            db::exec(u"INSERT INTO LogLengths (Measurement, "_s + db::quoted(u"Index"_s) +
+                         u", PlotSize) VALUES ('Metric', ?, ?)"_s,
+                     {c.index, c.plotSize});
+        }
+        try {
+            w->SetTransectLengths();
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), c.error) << c.name;
+        }
+        // Rows before the bad one were read; the labels were not reached.
+        if (c.index > 0)
+            EXPECT_EQ(w->LevelLengths[0], 2.0f) << c.name;
+        EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s) << c.name;
+        w->close();
+        flushDeletes();
+        db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND ("_s +
+                 db::quoted(u"Index"_s) + u" < 0 OR "_s + db::quoted(u"Index"_s) + u" > 3)"_s);
+        setMetricLength(2, 50);
+    }
+}
+
+} // namespace
+} // namespace vernalt::test
