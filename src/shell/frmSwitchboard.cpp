@@ -57,12 +57,28 @@ frmSwitchboard::frmSwitchboard(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(cmdTrees, &QPushButton::clicked, this, &frmSwitchboard::cmdTrees_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmSwitchboard::cmdExit_Click);
 
-    // Centred on the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen();
     trackWindow(this);
+}
+
+// Centres the window with its frame on the screen's available area.
+void frmSwitchboard::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    move(area.left() + (area.width() - outer.width()) / 2,
+         area.top() + (area.height() - outer.height()) / 2);
+}
+
+// The frame is known only once the window is shown: centre again then, once.
+void frmSwitchboard::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    centreOnScreen();
 }
 
 void frmSwitchboard::openAnalysisWindow(QWidget* (*create)(), QPointer<QWidget>& ref) {

@@ -28,9 +28,12 @@ class frmSwitchboard : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Form_Unload();
+    void centreOnScreen();
+    bool centred_ = false;
     // Creates an analysis window through its factory, stores it in `ref`
     // before it loads, shows it and hides the switchboard.
     void openAnalysisWindow(QWidget* (*create)(), QPointer<QWidget>& ref);

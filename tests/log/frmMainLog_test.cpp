@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -29,7 +30,11 @@ void flushDeletes() {
 }
 
 // Removes the section, as on the first run.
-void clearLogSettings();
+void clearLogSettings() {
+    QSettings store(u"Vernalt"_s, u"Vernalt"_s);
+    store.remove(kSection);
+    store.sync();
+}
 
 class LogWindow : public ::testing::Test {
   protected:
@@ -154,7 +159,7 @@ TEST_F(LogWindow, ClosedWhileMinimisedWritesNothing) {
 TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
     saveSetting(kSection, u"MetricMeasurement"_s, u"maybe"_s);
     saveSetting(kSection, u"EnglishMeasurement"_s, u"True"_s);
-    saveSetting(kSection, u"LIMmethod"_s, u"12"_s);
+    saveSetting(kSection, u"LIMmethod"_s, u"sometimes"_s);
     saveSetting(kSection, u"SPMmethod"_s, u"True"_s);
     saveSetting(kSection, u"MainLeft"_s, u"left"_s);
     saveSetting(kSection, u"MainTop"_s, u"1500"_s);
@@ -252,8 +257,9 @@ TEST_F(LogWindow, BadRowsStopTheReadingWithTheirErrors) {
             EXPECT_EQ(e.number(), c.error) << c.name;
         }
         // Rows before the bad one were read; the labels were not reached.
-        if (c.index > 0)
+        if (c.index > 0) {
             EXPECT_EQ(w->LevelLengths[0], 2.0f) << c.name;
+        }
         EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s) << c.name;
         w->close();
         flushDeletes();
