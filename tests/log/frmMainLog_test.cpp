@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -170,6 +172,20 @@ TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
     EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s); // LIM default True
     EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(1500)));
     EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
+}
+
+TEST_F(LogWindow, ClosingShowsTheSwitchboardEvenWhenTheSettingsCannotBeSaved) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    // A folder where the settings file should be: nothing can be written.
+    const QString file = QSettings(u"Vernalt"_s, u"Vernalt"_s).fileName();
+    QFile::remove(file);
+    ASSERT_TRUE(QDir().mkpath(file));
+    w->close();
+    flushDeletes();
+    QDir(file).removeRecursively();
+    EXPECT_TRUE(gSwitchboard->isVisible());
+    EXPECT_EQ(getSetting(kSection, u"MainLeft"_s, u"<none>"_s), u"<none>"_s);
 }
 
 // Sampling-unit lengths --------------------------------------------------------
