@@ -3,6 +3,7 @@
 #include "log/frmMainLog.h"
 #include "shell/app_windows.h"
 #include "shell/frmSwitchboard.h"
+#include "snag/frmMainSnag.h"
 
 #include <QApplication>
 
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(u"Vernalt"_s);
 
     vernalt::registerAnalysisWindows([] { return new vernalt::frmMainLog; },
-                                     [] { return static_cast<QWidget*>(nullptr); });
+                                     [] { return new vernalt::frmMainSnag; });
     vernalt::Main();
     QObject::connect(vernalt::gSwitchboard.data(), &QObject::destroyed, &app,
                      &QCoreApplication::quit);

@@ -8,6 +8,7 @@
 #include "shell/frmAbout.h"
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
+#include "snag/frmMainSnag.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
@@ -44,8 +45,7 @@ QList<QWidget*> visibleWindows() {
 class WindowFlow : public ::testing::Test {
   protected:
     void SetUp() override {
-        registerAnalysisWindows([] { return new frmMainLog; },
-                                [] { return static_cast<QWidget*>(nullptr); });
+        registerAnalysisWindows([] { return new frmMainLog; }, [] { return new frmMainSnag; });
         Main();
     }
     void TearDown() override {
@@ -152,6 +152,19 @@ TEST_F(WindowFlow, ExitLeavesNoWindowLoadedHiddenOnesIncluded) {
     EXPECT_TRUE(gSwitchboard.isNull());
     EXPECT_EQ(frmDataSet::instance(), nullptr);
     EXPECT_TRUE(visibleWindows().isEmpty());
+}
+
+TEST_F(WindowFlow, SnagsOrTreesShowsTheSnagWindowAndClosingItComesBack) {
+    gSwitchboard->cmdTrees->click();
+    ASSERT_TRUE(gSnagForm);
+    EXPECT_EQ(gSnagForm->windowTitle(), u"Vernalt - Snag and Tree Analysis"_s);
+    EXPECT_TRUE(gSnagForm->isVisible());
+    EXPECT_FALSE(gSwitchboard->isVisible());
+    EXPECT_NE(snagWindow(), nullptr);
+    gSnagForm->close();
+    flushDeletes();
+    EXPECT_TRUE(gSwitchboard->isVisible());
+    EXPECT_TRUE(gSnagForm.isNull());
 }
 
 // Records the order in which it is unloaded.
