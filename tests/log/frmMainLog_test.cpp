@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/value.h"
 #include "shell/app_windows.h"
+#include "shell/frmAbout.h"
 #include "shell/frmSwitchboard.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -186,6 +188,23 @@ TEST_F(LogWindow, ClosingShowsTheSwitchboardEvenWhenTheSettingsCannotBeSaved) {
     QDir(file).removeRecursively();
     EXPECT_TRUE(gSwitchboard->isVisible());
     EXPECT_EQ(getSetting(kSection, u"MainLeft"_s, u"<none>"_s), u"<none>"_s);
+}
+
+TEST_F(LogWindow, HelpAboutShowsTheAboutBoxOverTheWindow) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->mnuHelpAbout->text(), u"&About "_s);
+    QWidget* seenParent = nullptr;
+    QTimer::singleShot(0, w, [&seenParent, w] {
+        auto* about = w->findChild<frmAbout*>();
+        if (!about)
+            return;
+        seenParent = about->parentWidget();
+        about->cmdOK->click();
+    });
+    w->mnuHelpAbout->trigger();
+    EXPECT_EQ(seenParent, w);
+    EXPECT_TRUE(w->isVisible());
 }
 
 // Sampling-unit lengths --------------------------------------------------------
