@@ -24,8 +24,10 @@ void setPath(const QString& file);
 
 // The open connection, created on first use (the file, its tables and default
 // rows too, when absent). A file that cannot be opened raises 3044; one that
-// exists but cannot be written raises 3051; one held locked by another process
-// raises 3261 when a statement needs it.
+// exists but cannot be written (no write permission, even for root) raises
+// 3051; one held locked by another process raises 3261 when a statement needs
+// it, or already here while the other process holds it exclusively. A failed
+// open leaves no connection behind: the next call tries again.
 QSqlDatabase connection();
 void close();
 
@@ -56,7 +58,7 @@ class BulkStatement {
     void bind(int index, double value);
     void bind(int index, qint64 value);
     void bind(int index, int value) { bind(index, qint64{value}); }
-    void bind(int index, QStringView text);
+    void bind(int index, QStringView text); // a null text (QString()) is NULL
     void bind(int index, const QString& text) { bind(index, QStringView(text)); }
     void bind(int index, const QVariant& value); // null or invalid: NULL
     // Runs the statement with the values bound, then clears them. Returns the
