@@ -68,11 +68,9 @@ struct Sheet {
     // A label that shows a result: a sunken white box.
     QLabel* result(double left, double top, double width, double height = 285) const {
         auto* l = new QLabel(page);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setAutoFillBackground(true);
-        l->setBackgroundRole(QPalette::Base);
+        l->setStyleSheet(u"QLabel { border: 1px solid palette(mid); background: palette(base);"
+                         u" padding: 0px 2px; }"_s);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setContentsMargins(2, 0, 2, 0);
         place(l, left, top, width, height);
         return l;
     }
@@ -201,23 +199,26 @@ void frmMainSnag::buildPages() {
 
 void frmMainSnag::buildOptimalPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
-    fraStratumToProcess = s.frame(u"Stratum to Process"_s, 120, 690, 6255, 735);
+    fraStratumToProcess = s.frame(u"Stratum to Process"_s, 120, 690, 6555, 735);
     const Sheet f{fraStratumToProcess};
+    // "Single" is narrower than "Stratum 1" to "Stratum 4".
+    constexpr double OptionLeft[5] = {120, 1020, 2145, 3270, 4395};
+    constexpr double OptionWidth[5] = {870, 1095, 1095, 1095, 1095};
     for (int k = 0; k < 5; ++k) {
         optStratum[k] = new QRadioButton(latin(SheetOptions[k]), fraStratumToProcess);
-        f.place(optStratum[k], 120 + 990 * k, 300, 975, 285);
+        f.place(optStratum[k], OptionLeft[k], 300, OptionWidth[k], 285);
     }
     optStratum[0]->setChecked(true);
-    cmdSubtotals = f.button(u"Compute"_s, 5100, 240, 1035);
+    cmdSubtotals = f.button(u"Compute"_s, 5580, 240, 855);
 
-    s.caption(u"t-value"_s, 6480, 720, 1500);
-    txtOptimalTvalue = s.box(8040, 690, 800);
+    s.caption(u"t-value"_s, 6780, 720, 1260);
+    txtOptimalTvalue = s.box(8100, 690, 800);
     txtOptimalTvalue->setText(u"1.67"_s);
-    s.caption(u"Precision Level"_s, 6480, 1080, 1500);
-    txtOptimalPrecisionLevel = s.box(8040, 1050, 800);
+    s.caption(u"Precision Level"_s, 6780, 1080, 1260);
+    txtOptimalPrecisionLevel = s.box(8100, 1050, 800);
     txtOptimalPrecisionLevel->setText(u".2"_s);
-    s.caption(u"Stratum"_s, 6480, 1440, 1500);
-    txtStratum = s.box(8040, 1410, 800);
+    s.caption(u"Stratum"_s, 6780, 1440, 1260);
+    txtStratum = s.box(8100, 1410, 800);
 
     s.caption(u"Lowest Variance"_s, 120, 1545, 1400);
     lblLowestVariance = s.result(1560, 1530, 1300);
@@ -263,9 +264,10 @@ void frmMainSnag::buildDensitiesPage(QWidget* page) {
 
 void frmMainSnag::buildSimpleSheet(QWidget* page) {
     const Sheet s{page};
-    // The estimate and its limits, on the left; the X of the estimate's title
-    // carries a bar.
-    lblSimpleXTitle = s.caption(u"X (hectares)"_s, 120, 720, 855, 255, Qt::AlignCenter);
+    // The estimate and its limits, on the left. The X of the estimate's title
+    // carries a bar; the title is centred on 600 twips, so that its X lies under
+    // the bar in both unit systems (the longer metric title starts further left).
+    lblSimpleXTitle = s.caption(u"X (hectares)"_s, 0, 720, 1200, 255, Qt::AlignCenter);
     linDensitiesX = new LineControl(page);
     linDensitiesX->setY1(700);
     linDensitiesX->setY2(700);
@@ -378,8 +380,8 @@ void frmMainSnag::buildSampleSizePage(QWidget* page) {
     s.caption(u"Stratum"_s, 4320, 735, 800);
     lblStratum[1] = s.result(5160, 720, 700);
 
-    grdSampleSize[0] = s.grid(120, 1110, 8805, 1700, 5, 7);
-    grdSampleSize[1] = s.grid(120, 2910, 8805, 1700, 5, 7);
+    grdSampleSize[0] = s.grid(120, 1110, 8805, 1650, 5, 7);
+    grdSampleSize[1] = s.grid(120, 2880, 8805, 1650, 5, 7);
 
     frmOptimalAllocation = s.frame(u"Optimal Allocation"_s, 120, 5865, 4350, 2250);
     frmProportionalAllocation = s.frame(u"Proportional Allocation"_s, 4575, 5865, 4350, 2250);
@@ -415,19 +417,22 @@ void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
     txtLowerLimit = s.box(7080, 4575, 1300);
 
     // Legend below the picture: a swatch beside each caption.
-    const auto swatch = [&](double left) {
+    const auto swatch = [&](double left, const QColor& colour) {
         auto* l = new QLabel(page);
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
         l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, colour);
+        l->setPalette(p);
         s.place(l, left, 6570, 240, 195);
         return l;
     };
-    lblTargetValue = swatch(2040);
+    lblTargetValue = swatch(2040, TargetColour);
     s.caption(u"Target Value"_s, 2340, 6540, 1200);
-    lblEstimatedValue = swatch(3600);
-    s.caption(u"Estimated Value"_s, 3900, 6540, 1300);
-    lblUpperLimit = swatch(5280);
-    s.caption(u"Upper and Lower Limit"_s, 5580, 6540, 1800);
+    lblEstimatedValue = swatch(3600, EstimateColour);
+    s.caption(u"Estimated Value"_s, 3900, 6540, 1560);
+    lblUpperLimit = swatch(5520, LimitColour);
+    s.caption(u"Upper and Lower Limit"_s, 5820, 6540, 2400);
 }
 
 void frmMainSnag::buildSummaryPage(QWidget* page) {

@@ -1,0 +1,195 @@
+// The snag window's life cycle: load, settings, resize, unload and ClearAll.
+#include "snag_window_fixture.h"
+
+#include "platform/database.h"
+#include "platform/twips.h"
+#include "platform/value.h"
+
+#include <QAction>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+using SnagLifeCycle = SnagWindowTest;
+
+TEST_F(SnagLifeCycle, FirstStartOpensMetricAtTheDefaultPlace) {
+    frmMainSnag* w = open();
+    EXPECT_EQ(w->windowTitle(), u"Vernalt - Snag and Tree Analysis"_s);
+    EXPECT_TRUE(w->mnuMetric->isChecked());
+    EXPECT_FALSE(w->mnuEnglish->isChecked());
+    EXPECT_EQ(w->AreaFactor, 10000);
+    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
+    EXPECT_EQ(w->size(), twipsSize(9420, 9480));
+    EXPECT_EQ(w->minimumSize(), analysisMinimumSize());
+    EXPECT_EQ(w->status(), u"Status: No data read"_s);
+    EXPECT_EQ(w->ssTabMain->currentIndex(), 5);
+    EXPECT_EQ(w->ssTabMain->tabText(5), u"Single/Combined"_s);
+    EXPECT_TRUE(w->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_TRUE(loadedWindows().contains(w));
+    for (const DataControl& d : w->datDataSet)
+        EXPECT_EQ(d.DatabaseName, db::path());
+    EXPECT_EQ(w->datDataSet2.DatabaseName, db::path());
+}
+
+TEST_F(SnagLifeCycle, TenPagesInOrder) {
+    frmMainSnag* w = open();
+    const char* pages[] = {
+        "Optimal",         "Densities", "Sample Size", "Statistical Test", "Summary Statistics",
+        "Single/Combined", "Stratum 1", "Stratum 2",   "Stratum 3",        "Stratum 4"};
+    ASSERT_EQ(w->ssTabMain->count(), 10);
+    for (int p = 0; p < 10; ++p)
+        EXPECT_EQ(w->ssTabMain->tabText(p), QString::fromLatin1(pages[p])) << p;
+    EXPECT_EQ(w->ssTabFormula->tabText(1), u"Stratified-Random Sampling Equation"_s);
+    EXPECT_EQ(w->ssTabOptimal->tabText(2), u"Optimal 3"_s);
+    // Each data sheet's controls lie on its own page.
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_TRUE(w->ssTabMain->page(5 + k)->isAncestorOf(w->grdStratum[k])) << k;
+        EXPECT_TRUE(w->ssTabMain->page(5 + k)->isAncestorOf(w->cmdForage[k])) << k;
+        EXPECT_FALSE(w->cmdFormMulti[k]->isEnabled()) << "disabled until a clean import";
+    }
+}
+
+TEST_F(SnagLifeCycle, SettingsRoundTrip) {
+    frmMainSnag* w = open();
+    w->move(twipsToPixelsX(1500), twipsToPixelsY(1200));
+    w->mnuEnglish->trigger();
+    const QString left = singleText(float(pixelsToTwipsX(w->pos().x())));
+    const QString top = singleText(float(pixelsToTwipsY(w->pos().y())));
+    unload(w);
+    EXPECT_EQ(stored("SnagSettings", "MainLeft"), left);
+    EXPECT_EQ(stored("SnagSettings", "MainTop"), top);
+    EXPECT_EQ(stored("SnagSettings", "MetricMeasurement"), u"False"_s);
+    EXPECT_EQ(stored("SnagSettings", "EnglishMeasurement"), u"True"_s);
+    EXPECT_EQ(stored("Settings", "MainLeft"), left);
+    EXPECT_EQ(stored("Settings", "MainTop"), top);
+
+    frmMainSnag* again = open();
+    EXPECT_FALSE(again->mnuMetric->isChecked());
+    EXPECT_TRUE(again->mnuEnglish->isChecked());
+    EXPECT_EQ(again->AreaFactor, 43560);
+    EXPECT_EQ(again->pos(), QPoint(twipsToPixelsX(1500), twipsToPixelsY(1200)));
+}
+
+TEST_F(SnagLifeCycle, ClosedWhileMinimisedWritesNothing) {
+    store("SnagSettings", "MainLeft", u"300"_s);
+    store("SnagSettings", "MetricMeasurement", u"True"_s);
+    frmMainSnag* w = open();
+    w->mnuEnglish->trigger();
+    w->move(twipsToPixelsX(2000), twipsToPixelsY(2000));
+    w->setWindowState(Qt::WindowMinimized);
+    unload(w);
+    EXPECT_EQ(stored("SnagSettings", "MainLeft"), u"300"_s);
+    EXPECT_EQ(stored("SnagSettings", "MetricMeasurement"), u"True"_s);
+    EXPECT_EQ(stored("SnagSettings", "EnglishMeasurement"), QString());
+    EXPECT_EQ(stored("Settings", "MainLeft"), QString());
+}
+
+TEST_F(SnagLifeCycle, UnreadableSettingsTakeTheirDefaults) {
+    store("SnagSettings", "MainLeft", u"left"_s);
+    store("SnagSettings", "MainTop", u"1e999x"_s);
+    store("SnagSettings", "MetricMeasurement", u"Maybe"_s);
+    store("SnagSettings", "EnglishMeasurement", u"42"_s);
+    frmMainSnag* w = open();
+    EXPECT_TRUE(w->mnuMetric->isChecked());
+    EXPECT_FALSE(w->mnuEnglish->isChecked());
+    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
+}
+
+TEST_F(SnagLifeCycle, PositionOffEveryScreenGoesToTheDefault) {
+    store("SnagSettings", "MainLeft", u"-300000"_s);
+    store("SnagSettings", "MainTop", u"-300000"_s);
+    frmMainSnag* w = open();
+    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
+}
+
+TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
+    db::connection(); // creates the file with its tables
+    db::close();
+    QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    script.message(u"Cannot open the database for updating.  It may be set as read-only."_s,
+                   u"Open database error"_s, MsgIcon::Critical);
+    frmMainSnag* w = open();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(w->status(), u"Status: No data read"_s);
+    EXPECT_EQ(w->ssTabMain->currentIndex(), 5);
+    // Labelled from what the fields held: bare level names, no areas read.
+    EXPECT_EQ(w->grdOptimal[0]->text(0, 0), u"Plot Dimensions"_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(5, 0), u"Segment"_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(5, 1), u"0"_s);
+    QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(SnagLifeCycle, UnloadClosesTheOtherWindows) {
+    frmMainSnag* w = open();
+    QWidget other;
+    trackWindow(&other);
+    other.show();
+    unload(w);
+    EXPECT_FALSE(other.isVisible());
+}
+
+TEST_F(SnagLifeCycle, ResizeLaysOutTheControls) {
+    frmMainSnag* w = open();
+    w->show();
+    w->resize(twipsSize(12000, 10005));
+    const QRect outer = w->frameGeometry();
+    const double W = pixelsToTwipsX(outer.width());
+    const double H = pixelsToTwipsY(outer.height());
+    EXPECT_EQ(w->ssTabMain->width(), twipsToPixelsX(W - 375));
+    EXPECT_EQ(w->ssTabMain->height(), twipsToPixelsY(H - 1215));
+    EXPECT_EQ(w->grdStratum[3]->width(), twipsToPixelsX(W - 765));
+    EXPECT_EQ(w->grdStratum[0]->height(), twipsToPixelsY(H - 3375));
+    EXPECT_EQ(w->grdSubtotal[1]->height(), twipsToPixelsY((H - 5265) / 2 - 52));
+    // Tops are measured from the tab control's top: the page starts below the tabs.
+    const double strip = w->ssTabMain->stripTwips();
+    EXPECT_EQ(w->cmdCorrelation->y(), twipsToPixelsY(H - 1920 - strip));
+    EXPECT_EQ(w->cmdCavity[2]->y(), twipsToPixelsY(H - 1710 - strip));
+    EXPECT_EQ(w->frmProportionalAllocation->y(), twipsToPixelsY(H - 3615 - strip));
+}
+
+TEST_F(SnagLifeCycle, ClearAllRestoresTheDefaults) {
+    frmMainSnag* w = open();
+    w->txtSimpleTvalue->setText(u"2.66"_s);
+    w->txtOptimalPrecisionLevel->setText(u".1"_s);
+    w->txtNumStrata->setText(u"3"_s);
+    w->txtStratifiedStdDev[2]->setText(u"4.5"_s);
+    w->optStratum[3]->setChecked(true);
+    w->ssTabFormula->setCurrentIndex(1);
+    w->ssTabMain->setCurrentIndex(2);
+    w->lblSimpleX->setText(u"80"_s);
+    w->lblStratifiedMeanEquations[2]->setText(u"14"_s);
+    w->lblForagePercentUse[4]->setText(u"33.3"_s);
+    w->grdStratum[2]->setText(0, 1, u"Location"_s);
+    w->setStatus(u"Status: Data file read"_s);
+
+    w->ClearAll();
+    EXPECT_EQ(w->txtSimpleTvalue->text(), u"1.67"_s);
+    EXPECT_EQ(w->txtOptimalTvalue->text(), u"1.67"_s);
+    EXPECT_EQ(w->txtOptimalPrecisionLevel->text(), u".2"_s);
+    EXPECT_EQ(w->txtNumStrata->text(), QString());
+    EXPECT_EQ(w->txtStratifiedStdDev[2]->text(), QString());
+    EXPECT_TRUE(w->optStratum[0]->isChecked());
+    EXPECT_EQ(w->ssTabFormula->currentIndex(), 0);
+    EXPECT_EQ(w->ssTabMain->currentIndex(), 5);
+    EXPECT_EQ(w->lblSimpleX->text(), QString());
+    EXPECT_EQ(w->lblStratifiedMeanEquations[2]->text(), QString());
+    EXPECT_EQ(w->lblForagePercentUse[4]->text(), QString());
+    EXPECT_EQ(w->grdStratum[2]->text(0, 1), QString());
+    // Headers are gone until the next relabelling; shapes stay.
+    EXPECT_EQ(w->grdOptimal[1]->text(0, 0), QString());
+    EXPECT_EQ(w->grdOptimal[1]->rows(), 17);
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
+    EXPECT_TRUE(w->mnuMetric->isChecked());
+}
+
+} // namespace
+} // namespace vernalt::test
