@@ -7,6 +7,7 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "shell/frmSwitchboard.h"
 #include "snag/snag_errors.h"
 #include "snag/snag_resize.h"
 
@@ -50,16 +51,6 @@ double positionSetting(const QString& key, double def) {
     if (!isNumeric(text))
         return def;
     return double(float(toDouble(text)));
-}
-
-// Shows the switchboard again: the first of the program's windows that is one.
-void showSwitchboard() {
-    for (QWidget* w : loadedWindows()) {
-        if (w && w->inherits("vernalt::frmSwitchboard")) {
-            w->show();
-            return;
-        }
-    }
 }
 
 // Runs its function when it goes out of scope, whatever happened before.
@@ -220,7 +211,10 @@ void frmMainSnag::Form_Unload() {
         return;
     unloaded_ = true;
     // The switchboard comes back whatever fails below.
-    Finally showAtEnd{[] { showSwitchboard(); }};
+    Finally showAtEnd{[] {
+        if (gSwitchboard)
+            gSwitchboard->show();
+    }};
     const bool minimised = isMinimized();
     trapped(prompts(), snagProcedure(u"Form_Unload"_s), [&] {
         const QString left = singleText(float(pixelsToTwipsX(pos().x())));

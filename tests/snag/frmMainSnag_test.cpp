@@ -4,6 +4,7 @@
 #include "platform/database.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "shell/frmSwitchboard.h"
 
 #include <QAction>
 #include <QFile>
@@ -128,13 +129,19 @@ TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(SnagLifeCycle, UnloadClosesTheOtherWindows) {
+TEST_F(SnagLifeCycle, UnloadClosesTheOtherWindowsAndShowsTheSwitchboard) {
+    auto* board = new frmSwitchboard; // the first window loaded
+    gSwitchboard = board;
     frmMainSnag* w = open();
     QWidget other;
     trackWindow(&other);
     other.show();
+    w->show();
+    board->hide();
     unload(w);
     EXPECT_FALSE(other.isVisible());
+    EXPECT_TRUE(board->isVisible());
+    delete board;
 }
 
 TEST_F(SnagLifeCycle, ResizeLaysOutTheControls) {
