@@ -141,7 +141,10 @@ struct StatTestPage {
 
 // Redraws the page: legend colours, scale labels, picture, and the status
 // "Status: Statistics Graphed". A value that is not a number leaves its line
-// out without a message.
+// out without a message. Any other run-time error shows the common error report
+// with " - Log Procedure 'GraphStatTest'" or " - Snag Procedure 'GraphStatTest'".
+// Inside a window whose own slot is named GraphStatTest, call it as
+// vernalt::GraphStatTest(...), since the member hides it.
 void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTestPage& page);
 
 } // namespace vernalt
