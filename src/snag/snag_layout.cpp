@@ -199,34 +199,31 @@ void frmMainSnag::buildPages() {
 
 void frmMainSnag::buildOptimalPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
-    fraStratumToProcess = s.frame(u"Stratum to Process"_s, 120, 690, 6555, 735);
+    fraStratumToProcess = s.frame(u"Stratum to Process"_s, 120, 690, 8805, 735);
     const Sheet f{fraStratumToProcess};
-    // "Single" is narrower than "Stratum 1" to "Stratum 4".
-    constexpr double OptionLeft[5] = {120, 1020, 2145, 3270, 4395};
-    constexpr double OptionWidth[5] = {870, 1095, 1095, 1095, 1095};
     for (int k = 0; k < 5; ++k) {
         optStratum[k] = new QRadioButton(latin(SheetOptions[k]), fraStratumToProcess);
-        f.place(optStratum[k], OptionLeft[k], 300, OptionWidth[k], 285);
+        f.place(optStratum[k], 120 + 1300 * k, 300, 1250, 285);
     }
     optStratum[0]->setChecked(true);
-    cmdSubtotals = f.button(u"Compute"_s, 5580, 240, 855);
+    cmdSubtotals = f.button(u"Compute"_s, 6780, 240, 1095);
 
-    s.caption(u"t-value"_s, 6780, 720, 1260);
-    txtOptimalTvalue = s.box(8100, 690, 800);
+    s.caption(u"t-value"_s, 120, 1530, 700);
+    txtOptimalTvalue = s.box(840, 1500, 700);
     txtOptimalTvalue->setText(u"1.67"_s);
-    s.caption(u"Precision Level"_s, 6780, 1080, 1260);
-    txtOptimalPrecisionLevel = s.box(8100, 1050, 800);
+    s.caption(u"Precision Level"_s, 1800, 1530, 1300);
+    txtOptimalPrecisionLevel = s.box(3120, 1500, 700);
     txtOptimalPrecisionLevel->setText(u".2"_s);
-    s.caption(u"Stratum"_s, 6780, 1440, 1260);
-    txtStratum = s.box(8100, 1410, 800);
+    s.caption(u"Stratum"_s, 4080, 1530, 700);
+    txtStratum = s.box(4800, 1500, 700);
 
-    s.caption(u"Lowest Variance"_s, 120, 1545, 1400);
-    lblLowestVariance = s.result(1560, 1530, 1300);
-    s.caption(u"Lowest Total Cost"_s, 3060, 1545, 1500);
-    lblLowestTotalCost = s.result(4600, 1530, 1300);
+    s.caption(u"Lowest Variance"_s, 120, 1890, 1400);
+    lblLowestVariance = s.result(1560, 1875, 1300);
+    s.caption(u"Lowest Total Cost"_s, 3120, 1890, 1500);
+    lblLowestTotalCost = s.result(4680, 1875, 1300);
 
     ssTabOptimal = new QTabWidget(page);
-    s.place(ssTabOptimal, 120, 1920, 8805, 6225);
+    s.place(ssTabOptimal, 120, 2280, 8805, 5865);
     for (int k = 0; k < 3; ++k) {
         grdOptimal[k] = gridPage(ssTabOptimal, latin(OptimalPages[k]));
         grdOptimal[k]->grid()->setFixedCols(0);
