@@ -1,0 +1,153 @@
+#include "settings/frmLogLengths.h"
+
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+#include "platform/value.h"
+#include "settings/plot_dimensions.h"
+#include "settings/reference_rows.h"
+#include "shell/app_windows.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vernalt {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Table = u"LogLengths"_s;
+const QString Metric = u"Metric"_s;
+const QString English = u"English"_s;
+
+// Rows of the boxes and labels inside a frame, in twips.
+constexpr std::array<int, 4> RowTop{360, 720, 1080, 1440};
+
+QString tag(const QString& procedure) {
+    return u" - Log Lengths Procedure '"_s + procedure + u"'"_s;
+}
+
+} // namespace
+
+QPointer<frmLogLengths> frmLogLengths::instance_;
+
+frmLogLengths* frmLogLengths::showWindow() {
+    if (!instance_)
+        instance_ = new frmLogLengths();
+    instance_->show();
+    instance_->raise();
+    instance_->activateWindow();
+    return instance_;
+}
+
+frmLogLengths* frmLogLengths::instance() {
+    return instance_;
+}
+
+frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Log Lengths"_s);
+    setFixedSize(twipsSize(5895, 2745));
+
+    frmMetric = new QGroupBox(u"Metric"_s, this);
+    frmEnglish = new QGroupBox(u"English"_s, this);
+    placeTwips(frmMetric, 120, 120, 2775, 1935);
+    placeTwips(frmEnglish, 3000, 120, 2775, 1935);
+
+    for (int level = 0; level < 4; ++level) {
+        const QString name = QString::fromUtf16(SamplingLevelNames[level]);
+        Label1[level] = new QLabel(name, frmMetric);
+        Label1[level + 4] = new QLabel(name, frmEnglish);
+        placeTwips(Label1[level], 240, RowTop[level], 1095, 255);
+        placeTwips(Label1[level + 4], 240, RowTop[level], 1095, 255);
+        txtMetric[level] = new QLineEdit(frmMetric);
+        txtEnglish[level] = new QLineEdit(frmEnglish);
+        placeTwips(txtMetric[level], 1440, RowTop[level], 1215, 285);
+        placeTwips(txtEnglish[level], 1440, RowTop[level], 1215, 285);
+    }
+
+    cmdOK = new QPushButton(u"OK"_s, this);
+    cmdCancel = new QPushButton(u"Cancel"_s, this);
+    placeTwips(cmdOK, 3240, 2160, 1215, 495);
+    placeTwips(cmdCancel, 4560, 2160, 1215, 495);
+
+    // Tab order: metric boxes top to bottom, English boxes, OK, Cancel.
+    QWidget* previous = txtMetric[0];
+    auto chain = [&previous](QWidget* next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int level = 1; level < 4; ++level)
+        chain(txtMetric[level]);
+    for (int level = 0; level < 4; ++level)
+        chain(txtEnglish[level]);
+    chain(cmdOK);
+    chain(cmdCancel);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmLogLengths::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmLogLengths::cmdCancel_Click);
+
+    trackWindow(this);
+    Form_Load();
+}
+
+void frmLogLengths::Form_Load() {
+    try {
+        for (const ReferenceRow& row : readReferenceRows(Table, Metric, 3, false))
+            txtMetric[row.index]->setText(row.plotSize);
+        for (const ReferenceRow& row : readReferenceRows(Table, English, 3, false))
+            txtEnglish[row.index]->setText(row.plotSize);
+    } catch (const RuntimeError& e) {
+        reportDatabaseError(e, tag(u"Form_Load"_s)); // the window opens with what it read
+    }
+}
+
+bool frmLogLengths::checkBoxes() {
+    const auto check = [](QLineEdit* box, int level, const QString& frame) {
+        if (isPositiveNumber(box->text()))
+            return true;
+        prompts().message(QString::fromUtf16(SamplingLevelNames[level]) + u" ("_s + frame +
+                              u") must be a positive number."_s,
+                          u"Log Lengths"_s, MsgIcon::Exclamation);
+        box->setFocus();
+        box->selectAll();
+        return false;
+    };
+    for (int level = 0; level < 4; ++level)
+        if (!check(txtMetric[level], level, Metric))
+            return false;
+    for (int level = 0; level < 4; ++level)
+        if (!check(txtEnglish[level], level, English))
+            return false;
+    return true;
+}
+
+void frmLogLengths::cmdOK_Click() {
+    if (!checkBoxes())
+        return;
+    try {
+        db::Transaction transaction;
+        for (int level = 0; level < 4; ++level)
+            writeReferenceRow(Table, Metric, level, toDouble(txtMetric[level]->text()));
+        for (int level = 0; level < 4; ++level)
+            writeReferenceRow(Table, English, level, toDouble(txtEnglish[level]->text()));
+        transaction.commit();
+    } catch (const RuntimeError& e) {
+        reportDatabaseError(e, tag(u"cmdOK_Click"_s)); // rolled back; the window stays open
+        return;
+    }
+    // The log window may have been closed meanwhile: then there is nobody to tell.
+    if (LogWindowApi* log = logWindow())
+        trapped(prompts(), tag(u"cmdOK_Click"_s), [log] { log->SetTransectLengths(); });
+    close();
+}
+
+void frmLogLengths::cmdCancel_Click() {
+    close();
+}
+
+} // namespace vernalt

@@ -1,0 +1,38 @@
+#include "settings/plot_dimensions.h"
+
+#include "platform/errors.h"
+#include "platform/value.h"
+
+#include <cmath>
+
+namespace vernalt {
+
+QString derivedLengthText(const QString& areaText, const QString& firstWidthText) {
+    if (!isNumeric(areaText))
+        return {};
+    const double width = leadingNumber(firstWidthText);
+    if (width == 0)
+        return {}; // no width to divide by: no length to show
+    double length = 0;
+    try {
+        length = toDouble(areaText) / width;
+    } catch (const RuntimeError&) {
+        return {}; // an area too large to read
+    }
+    if (!std::isfinite(length))
+        return {};
+    return numberText(length);
+}
+
+double plotArea(const QString& widthText, const QString& lengthText) {
+    return leadingNumber(widthText) * leadingNumber(lengthText);
+}
+
+bool isPositiveNumber(const QString& text) {
+    if (!isNumeric(text))
+        return false;
+    const double x = toDouble(text);
+    return std::isfinite(x) && x > 0;
+}
+
+} // namespace vernalt

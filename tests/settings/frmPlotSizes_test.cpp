@@ -1,0 +1,214 @@
+#include "settings/frmPlotSizes.h"
+
+#include "fake_windows.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_database.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace vernalt::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString Metric = u"Metric"_s;
+const QString English = u"English"_s;
+
+// The default areas: width x length, by plot dimension 4 x level + width level.
+// Metric widths 10, 20, 30, 40 m, lengths 12.5, 25, 50, 100 m.
+constexpr std::array<double, 16> MetricAreas{125, 250,  375,  500,  250,  500,  750,  1000,
+                                             500, 1000, 1500, 2000, 1000, 2000, 3000, 4000};
+// English widths 33, 66, 99, 132 ft, lengths 50, 100, 200, 400 ft.
+constexpr std::array<double, 16> EnglishAreas{1650,  3300,  4950,  6600,  3300,  6600,
+                                              9900,  13200, 6600,  13200, 19800, 26400,
+                                              13200, 26400, 39600, 52800};
+constexpr std::array<double, 4> MetricWidths{10, 20, 30, 40};
+constexpr std::array<double, 4> EnglishWidths{33, 66, 99, 132};
+
+class PlotSizesWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // Some odd starting table: every area 1 and every width 2.
+        std::array<double, 16> ones;
+        ones.fill(1);
+        setPlotSizes(Metric, ones, {2, 2, 2, 2});
+        setPlotSizes(English, ones, {2, 2, 2, 2});
+        gSnagForm = &snag;
+    }
+    void TearDown() override {
+        if (frmPlotSizes* w = frmPlotSizes::instance())
+            w->close();
+        flushDeletes();
+        gSnagForm = nullptr;
+    }
+    static frmPlotSizes* open() { return frmPlotSizes::showWindow(); }
+    static QStringList lengths(frmPlotSizes* w) {
+        return {w->txtSubsegmentMetricLength->text(),  w->txtSegmentMetricLength->text(),
+                w->txtSectionMetricLength->text(),     w->txtTransectMetricLength->text(),
+                w->txtSubsegmentEnglishLength->text(), w->txtSegmentEnglishLength->text(),
+                w->txtSectionEnglishLength->text(),    w->txtTransectEnglishLength->text()};
+    }
+    void expectTable(const std::array<double, 16>& metric, const std::array<double, 16>& english,
+                     const std::array<double, 4>& metricWidths,
+                     const std::array<double, 4>& englishWidths) {
+        for (int p = 0; p < 16; ++p) {
+            SCOPED_TRACE(p);
+            EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, p), metric[p]);
+            EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, English, p), english[p]);
+            EXPECT_DOUBLE_EQ(storedWidth(Metric, p), metricWidths[p % 4]);
+            EXPECT_DOUBLE_EQ(storedWidth(English, p), englishWidths[p % 4]);
+        }
+    }
+
+    TempDatabase database;
+    FakeSnagWindow snag;
+};
+
+TEST_F(PlotSizesWindow, IsLaidOutAsTheProgramShowsIt) {
+    frmPlotSizes* w = open();
+    EXPECT_EQ(w->windowTitle(), u"Plot Sizes"_s);
+    EXPECT_EQ(w->cmdDefaults->text(), u"Restore Defaults"_s);
+    EXPECT_EQ(w->lblMetricArea[15]->text(), u"Transect40"_s);
+    EXPECT_EQ(w->lblEnglishArea[3]->text(), u"Subsegment132"_s);
+    // Tab order: metric lengths, English lengths, metric widths, English widths, buttons.
+    EXPECT_EQ(w->txtTransectMetricLength->nextInFocusChain(), w->txtSubsegmentEnglishLength);
+    EXPECT_EQ(w->txtTransectEnglishLength->nextInFocusChain(), w->txtSubsegmentMetricWidth);
+    EXPECT_EQ(w->txtTransectEnglishWidth->nextInFocusChain(),
+              static_cast<QWidget*>(w->cmdDefaults));
+    EXPECT_EQ(w->cmdOK->nextInFocusChain(), static_cast<QWidget*>(w->cmdCancel));
+}
+
+TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreas) {
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    w->cmdOK_Click();
+    flushDeletes();
+    EXPECT_EQ(frmPlotSizes::instance(), nullptr);
+    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+    EXPECT_EQ(snag.updates, 1);
+    EXPECT_EQ(snag.firstDimensionName, u"Subsegment10"_s);
+}
+
+TEST_F(PlotSizesWindow, ReopeningShowsTheSameLengths) {
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    w->cmdOK_Click();
+    flushDeletes();
+    w = open();
+    EXPECT_EQ(lengths(w), (QStringList{u"12.5"_s, u"25"_s, u"50"_s, u"100"_s, u"50"_s, u"100"_s,
+                                       u"200"_s, u"400"_s}));
+    EXPECT_EQ(w->txtSegmentEnglishWidth->text(), u"66"_s);
+}
+
+TEST_F(PlotSizesWindow, LengthsComeFromTheFirstWidthAreas) {
+    // Transect with the first width: 1000 m² over 30 m.
+    std::array<double, 16> areas = MetricAreas;
+    areas[12] = 1000;
+    setPlotSizes(Metric, areas, {30, 40, 50, 60});
+    frmPlotSizes* w = open();
+    EXPECT_EQ(w->txtTransectMetricLength->text(), u"33.3333333333333"_s);
+    EXPECT_EQ(w->txtSubsegmentMetricLength->text(), u"4.16666666666667"_s); // 125 / 30
+    EXPECT_EQ(w->txtSubsegmentMetricWidth->text(), u"30"_s);
+}
+
+TEST_F(PlotSizesWindow, AFirstWidthOfZeroOrNoneLeavesTheLengthsEmpty) {
+    setPlotSizes(Metric, MetricAreas, {0, 20, 30, 40});
+    setPlotSizes(English, EnglishAreas, {QVariant(), 66, 99, 132});
+    frmPlotSizes* w = open(); // no prompt expected
+    for (const QString& length : lengths(w))
+        EXPECT_EQ(length, QString());
+    EXPECT_EQ(w->txtSubsegmentMetricWidth->text(), u"0"_s);
+    EXPECT_EQ(w->txtSegmentMetricWidth->text(), u"20"_s);
+}
+
+TEST_F(PlotSizesWindow, AnEditedWidthOf15GivesTheArea187Point5) {
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    w->txtSubsegmentMetricWidth->setText(u"15"_s);
+    w->cmdOK_Click();
+    flushDeletes();
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 187.5); // 15 x 12.5
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 12), 1500); // 15 x 100
+    EXPECT_DOUBLE_EQ(storedWidth(Metric, 8), 15);
+    EXPECT_EQ(snag.firstDimensionName, u"Subsegment15"_s);
+}
+
+TEST_F(PlotSizesWindow, ARefusedBoxLeavesTheTableAndTheWindowAsTheyWere) {
+    struct Case {
+        const char* name;
+        QLineEdit* frmPlotSizes::*box;
+        QString text;
+        QString message;
+    };
+    const Case cases[] = {
+        {"text", &frmPlotSizes::txtSegmentMetricLength, u"long"_s,
+         u"Segment (Length - Metric) must be a positive number."_s},
+        {"zero", &frmPlotSizes::txtTransectEnglishWidth, u"0"_s,
+         u"Transect (Width - English) must be a positive number."_s},
+        {"empty", &frmPlotSizes::txtSubsegmentEnglishLength, QString(),
+         u"Subsegment (Length - English) must be a positive number."_s},
+        {"negative", &frmPlotSizes::txtSectionMetricWidth, u"-30"_s,
+         u"Section (Width - Metric) must be a positive number."_s},
+        {"a number followed by a unit", &frmPlotSizes::txtSubsegmentMetricWidth, u"10 m"_s,
+         u"Subsegment (Width - Metric) must be a positive number."_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmPlotSizes* w = open();
+        w->cmdDefaults_Click();
+        (w->*c.box)->setText(c.text);
+        {
+            ScriptedPrompts prompts;
+            prompts.message(c.message, u"Plot Sizes"_s, MsgIcon::Exclamation);
+            w->cmdOK_Click();
+        }
+        flushDeletes();
+        EXPECT_EQ(frmPlotSizes::instance(), w);
+        EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 5), 1);
+        EXPECT_DOUBLE_EQ(storedWidth(English, 5), 2);
+        EXPECT_EQ(snag.updates, 0);
+    }
+}
+
+TEST_F(PlotSizesWindow, CancelWritesNothingEvenAfterRestoreDefaults) {
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    w->cmdCancel_Click();
+    flushDeletes();
+    EXPECT_EQ(frmPlotSizes::instance(), nullptr);
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 1);
+    EXPECT_DOUBLE_EQ(storedWidth(Metric, 0), 2);
+    EXPECT_EQ(snag.updates, 0);
+}
+
+TEST_F(PlotSizesWindow, OKWithTheSnagWindowClosedStillWritesTheTable) {
+    frmPlotSizes* w = open();
+    gSnagForm = nullptr;
+    w->cmdDefaults_Click();
+    w->cmdOK_Click();
+    flushDeletes();
+    EXPECT_EQ(frmPlotSizes::instance(), nullptr);
+    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+    EXPECT_EQ(snag.updates, 0);
+}
+
+TEST_F(PlotSizesWindow, OKRestoresMissingRows) {
+    db::exec(u"DELETE FROM PlotSizes WHERE Measurement = 'English' AND \"Index\" = 7"_s);
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    w->cmdOK_Click();
+    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+}
+
+TEST_F(PlotSizesWindow, ChoosingItAgainKeepsOneWindow) {
+    frmPlotSizes* w = open();
+    w->txtSegmentMetricLength->setText(u"77"_s);
+    EXPECT_EQ(open(), w);
+    EXPECT_EQ(w->txtSegmentMetricLength->text(), u"77"_s); // not loaded again
+}
+
+} // namespace
+} // namespace vernalt::test
