@@ -2,6 +2,7 @@
 
 #include "fake_windows.h"
 #include "platform/grid.h"
+#include "support/scripted_prompts.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@ class GuidelinesWindow : public ::testing::Test {
         gSnagForm = nullptr;
     }
     FakeSnagWindow snag;
+    ScriptedPrompts script; // any prompt fails the test
 };
 
 TEST_F(GuidelinesWindow, ShowsTheEnglishTableForAnEnglishSnagWindow) {

@@ -31,6 +31,7 @@ class LogLengthsWindow : public ::testing::Test {
         gLogForm = nullptr;
     }
     TempDatabase database;
+    ScriptedPrompts script; // any prompt not scripted fails the test
     FakeLogWindow log;
 };
 
@@ -73,12 +74,10 @@ TEST_F(LogLengthsWindow, ARefusedBoxLeavesTheTableUnchanged) {
     frmLogLengths* w = frmLogLengths::showWindow();
     w->txtMetric[0]->setText(u"20"_s); // a good box before the bad one is not written either
     w->txtEnglish[2]->setText(u"two hundred"_s);
-    {
-        ScriptedPrompts prompts;
-        prompts.message(u"Section (English) must be a positive number."_s, u"Log Lengths"_s,
-                        MsgIcon::Exclamation);
-        w->cmdOK_Click();
-    }
+    script.message(u"Section (English) must be a positive number."_s, u"Log Lengths"_s,
+                   MsgIcon::Exclamation);
+    w->cmdOK_Click();
+    EXPECT_TRUE(script.done());
     flushDeletes();
     EXPECT_EQ(frmLogLengths::instance(), w);
     EXPECT_DOUBLE_EQ(storedSize(Table, Metric, 0), 12.5);

@@ -64,6 +64,7 @@ class PlotSizesWindow : public ::testing::Test {
     }
 
     TempDatabase database;
+    ScriptedPrompts script; // any prompt not scripted fails the test
     FakeSnagWindow snag;
 };
 
@@ -160,11 +161,9 @@ TEST_F(PlotSizesWindow, ARefusedBoxLeavesTheTableAndTheWindowAsTheyWere) {
         frmPlotSizes* w = open();
         w->cmdDefaults_Click();
         (w->*c.box)->setText(c.text);
-        {
-            ScriptedPrompts prompts;
-            prompts.message(c.message, u"Plot Sizes"_s, MsgIcon::Exclamation);
-            w->cmdOK_Click();
-        }
+        script.message(c.message, u"Plot Sizes"_s, MsgIcon::Exclamation);
+        w->cmdOK_Click();
+        EXPECT_TRUE(script.done());
         flushDeletes();
         EXPECT_EQ(frmPlotSizes::instance(), w);
         EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 5), 1);
@@ -201,6 +200,40 @@ TEST_F(PlotSizesWindow, OKRestoresMissingRows) {
     w->cmdDefaults_Click();
     w->cmdOK_Click();
     expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+}
+
+// Keeps the messages shown, whatever their text.
+class RecordingPrompts : public Prompts {
+  public:
+    QStringList messages;
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    MsgResult messageBox(const QString& text, const QString& title, MsgIcon, MsgButtons,
+                         int) override {
+        messages << title + u": "_s + text;
+        return MsgResult::Ok;
+    }
+    QString openFile(const QString&, const QString&) override { return {}; }
+    bool printerDialog(QPrinter&) override { return false; }
+};
+
+TEST_F(PlotSizesWindow, AFailedWriteLeavesEveryRowAsItWas) {
+    // The last row written (English, plot dimension 15) is refused by the database.
+    db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON PlotSizes WHEN NEW.Measurement = "
+             "'English' AND NEW.\"Index\" = 15 BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
+    frmPlotSizes* w = open();
+    w->cmdDefaults_Click();
+    RecordingPrompts recording;
+    setPrompts(&recording);
+    w->cmdOK_Click();
+    setPrompts(&script);
+    flushDeletes();
+    ASSERT_EQ(recording.messages.size(), 1);
+    EXPECT_TRUE(recording.messages[0].startsWith(u"Error: "_s))
+        << recording.messages[0].toStdString();
+    EXPECT_EQ(frmPlotSizes::instance(), w);
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 1);
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, English, 14), 1);
+    EXPECT_EQ(snag.updates, 0);
 }
 
 TEST_F(PlotSizesWindow, ChoosingItAgainKeepsOneWindow) {
