@@ -38,6 +38,14 @@ class FakeLogWindow : public QWidget, public LogWindowApi {
     void SetTransectLengths() override { ++reloads; }
 };
 
+// The next widget that the Tab key reaches from `w`.
+inline QWidget* nextTabStop(QWidget* w) {
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
 // Runs the deletions that closing a window scheduled.
 inline void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

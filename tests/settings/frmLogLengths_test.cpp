@@ -42,9 +42,9 @@ TEST_F(LogLengthsWindow, ShowsTheEightStoredLengths) {
     EXPECT_EQ(w->txtMetric[3]->text(), u"100"_s);
     EXPECT_EQ(w->txtEnglish[2]->text(), u"200"_s);
     // Tab order: metric boxes, English boxes, OK, Cancel.
-    EXPECT_EQ(w->txtMetric[3]->nextInFocusChain(), w->txtEnglish[0]);
-    EXPECT_EQ(w->txtEnglish[3]->nextInFocusChain(), static_cast<QWidget*>(w->cmdOK));
-    EXPECT_EQ(w->cmdOK->nextInFocusChain(), static_cast<QWidget*>(w->cmdCancel));
+    EXPECT_EQ(nextTabStop(w->txtMetric[3]), w->txtEnglish[0]);
+    EXPECT_EQ(nextTabStop(w->txtEnglish[3]), static_cast<QWidget*>(w->cmdOK));
+    EXPECT_EQ(nextTabStop(w->cmdOK), static_cast<QWidget*>(w->cmdCancel));
 }
 
 TEST_F(LogLengthsWindow, OKWritesTheLengthsAndTheLogWindowReloads) {

@@ -75,11 +75,10 @@ TEST_F(PlotSizesWindow, IsLaidOutAsTheProgramShowsIt) {
     EXPECT_EQ(w->lblMetricArea[15]->text(), u"Transect40"_s);
     EXPECT_EQ(w->lblEnglishArea[3]->text(), u"Subsegment132"_s);
     // Tab order: metric lengths, English lengths, metric widths, English widths, buttons.
-    EXPECT_EQ(w->txtTransectMetricLength->nextInFocusChain(), w->txtSubsegmentEnglishLength);
-    EXPECT_EQ(w->txtTransectEnglishLength->nextInFocusChain(), w->txtSubsegmentMetricWidth);
-    EXPECT_EQ(w->txtTransectEnglishWidth->nextInFocusChain(),
-              static_cast<QWidget*>(w->cmdDefaults));
-    EXPECT_EQ(w->cmdOK->nextInFocusChain(), static_cast<QWidget*>(w->cmdCancel));
+    EXPECT_EQ(nextTabStop(w->txtTransectMetricLength), w->txtSubsegmentEnglishLength);
+    EXPECT_EQ(nextTabStop(w->txtTransectEnglishLength), w->txtSubsegmentMetricWidth);
+    EXPECT_EQ(nextTabStop(w->txtTransectEnglishWidth), static_cast<QWidget*>(w->cmdDefaults));
+    EXPECT_EQ(nextTabStop(w->cmdOK), static_cast<QWidget*>(w->cmdCancel));
 }
 
 TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreas) {
