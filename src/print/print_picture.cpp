@@ -21,6 +21,7 @@ bool printPicture(QPrinter& printer, const QImage& picture, QPageLayout::Orienta
         return false;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     if (!picture.isNull()) {
         const QSizeF size = naturalSize(picture.deviceIndependentSize(), screenDpi,
                                         QSizeF(printer.logicalDpiX(), printer.logicalDpiY()));

@@ -1,8 +1,8 @@
 #include "print/frmPrintPreview.h"
 
 #include "pdf_check.h"
-#include "scripted_prompts.h"
 #include "shell/app_windows.h"
+#include "support/scripted_prompts.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -193,6 +193,8 @@ TEST_F(PrintPreview, PortraitPrintsOnePagePortraitHoldingThePicture) {
     EXPECT_NEAR(ink.top(), origin.y() + RedSquare.top(), 1);
     EXPECT_NEAR(ink.width(), RedSquare.width(), 2);
     EXPECT_NEAR(ink.height(), RedSquare.height(), 2);
+    // drawn without lossy compression: the colour comes back exactly
+    EXPECT_EQ(page.pixel(origin + RedSquare.center()), Red);
 }
 
 TEST_F(PrintPreview, LandscapePrintsOneLandscapePage) {
