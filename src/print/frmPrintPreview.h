@@ -15,6 +15,8 @@ class QPrinter;
 
 namespace vernalt {
 
+class frmPrintPreview;
+
 // The names an analysis window gives itself when it hands over to the preview;
 // they tell the preview which window's size to take.
 inline const QString PreviewFromLogWindow = QStringLiteral("Main");
@@ -26,7 +28,6 @@ inline const QString PreviewFromSnagWindow = QStringLiteral("Main2");
 // modeless, creating the preview first when there is none. Every later call
 // replaces the name and the picture and shows the preview again.
 // Returns the preview window.
-class frmPrintPreview;
 frmPrintPreview* showPrintPreview(QWidget* source, const QString& formName);
 
 // The window a preview named `formName` takes its size from: the log window
