@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "settings/frmLogLengths.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSwitchboard.h"
 
@@ -246,6 +247,9 @@ void frmMainLog::mnuHelpAbout_Click() {
     frmAbout::showFor(this);
 }
 
-void frmMainLog::mnuLogLengths_Click() {}
+// The unit-lengths window, modeless and without an owner.
+void frmMainLog::mnuLogLengths_Click() {
+    frmLogLengths::showWindow();
+}
 
 } // namespace vernalt

@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "settings/frmLogLengths.h"
 #include "shell/app_windows.h"
 #include "shell/frmAbout.h"
 #include "shell/frmSwitchboard.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTimer>
@@ -205,6 +207,42 @@ TEST_F(LogWindow, HelpAboutShowsTheAboutBoxOverTheWindow) {
     w->mnuHelpAbout->trigger();
     EXPECT_EQ(seenParent, w);
     EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(LogWindow, TransectLengthsOpensTheLengthsWindowWithoutAnOwner) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->mnuLogLengths->text(), u"Transect Lengths"_s);
+    w->mnuLogLengths->trigger();
+    frmLogLengths* lengths = frmLogLengths::instance();
+    ASSERT_NE(lengths, nullptr);
+    EXPECT_TRUE(lengths->isVisible());
+    EXPECT_EQ(lengths->parentWidget(), nullptr);
+    EXPECT_FALSE(lengths->isModal());
+    EXPECT_TRUE(w->isVisible());
+    // It stays loaded after the log window closes; Exit unloads it.
+    w->close();
+    flushDeletes();
+    ASSERT_NE(frmLogLengths::instance(), nullptr);
+    gSwitchboard->cmdExit->click();
+    flushDeletes();
+    EXPECT_EQ(frmLogLengths::instance(), nullptr);
+    EXPECT_TRUE(loadedWindows().isEmpty());
+}
+
+// A new length written to the table reaches the open log window through the
+// lengths window's OK.
+TEST_F(LogWindow, LengthsWindowOkRelabelsTheLogWindow) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->mnuLogLengths->trigger();
+    frmLogLengths* lengths = frmLogLengths::instance();
+    ASSERT_NE(lengths, nullptr);
+    lengths->txtMetric[1]->setText(u"30"_s);
+    lengths->cmdOK->click();
+    EXPECT_EQ(w->LevelLengths[1], 30.0f);
+    EXPECT_EQ(w->lblTransectLength[5]->text(), u"30"_s);
+    EXPECT_EQ(w->lblTransectLength2[1]->text(), u"30"_s);
 }
 
 // Sampling-unit lengths --------------------------------------------------------
