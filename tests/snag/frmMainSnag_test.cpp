@@ -126,6 +126,13 @@ TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
     EXPECT_EQ(w->grdOptimal[0]->text(0, 0), u"Plot Dimensions"_s);
     EXPECT_EQ(w->grdOptimal[0]->text(5, 0), u"Segment"_s);
     EXPECT_EQ(w->grdOptimal[0]->text(5, 1), u"0"_s);
+    // Every read of the plot sizes says so again; the window goes on in English units.
+    script.message(u"Cannot open the database for updating.  It may be set as read-only."_s,
+                   u"Open database error"_s, MsgIcon::Critical);
+    w->mnuEnglish->trigger();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(w->AreaFactor, 43560);
+    EXPECT_EQ(w->lblStatY->text(), u"Stems per acre"_s);
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
