@@ -7,6 +7,7 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "settings/frmGuidelines.h"
 #include "shell/frmSwitchboard.h"
 #include "snag/snag_errors.h"
 #include "snag/snag_resize.h"
@@ -239,6 +240,14 @@ void frmMainSnag::Form_Unload() {
             saveSetting(SharedSection, u"MainTop"_s, top);
         }
     });
+}
+
+// ---- View menu -------------------------------------------------------------------
+
+// The cost-per-sample guidelines, in this window's unit system; one window,
+// brought forward when it is open.
+void frmMainSnag::mnuGuidelines_Click() {
+    showGuidelines();
 }
 
 // ---- ClearAll --------------------------------------------------------------------

@@ -77,7 +77,6 @@ void frmMainSnag::mnuWidth40_Click() {}
 void frmMainSnag::mnuAllWidths_Click() {}
 void frmMainSnag::mnuSizeSettings_Click() {}
 void frmMainSnag::mnuPrint_Click() {}
-void frmMainSnag::mnuGuidelines_Click() {}
 void frmMainSnag::mnuHelpAbout_Click() {}
 void frmMainSnag::mnuFileExit_Click() {}
 void frmMainSnag::txtBound_Change() {}

@@ -4,6 +4,7 @@
 #include "platform/database.h"
 #include "platform/twips.h"
 #include "platform/value.h"
+#include "settings/frmGuidelines.h"
 #include "shell/frmSwitchboard.h"
 
 #include <QAction>
@@ -203,6 +204,29 @@ TEST_F(SnagLifeCycle, ClearAllRestoresTheDefaults) {
     EXPECT_EQ(w->grdOptimal[1]->rows(), 17);
     EXPECT_EQ(w->status(), u"Status: Data file read"_s);
     EXPECT_TRUE(w->mnuMetric->isChecked());
+}
+
+} // namespace
+} // namespace vernalt::test
+
+namespace vernalt::test {
+namespace {
+
+TEST_F(SnagLifeCycle, GuidelinesShowTheWindowsUnitSystemOnce) {
+    frmMainSnag* w = open();
+    gSnagForm = w;
+    w->mnuEnglish->trigger();
+    w->mnuGuidelines->trigger();
+    QPointer<frmGuidelines> shown = frmGuidelines::instance();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->isVisible());
+    // Transect132 under category 6, in dollars per sample.
+    EXPECT_EQ(shown->grdGuidelines->text(17, 6), u"19.07"_s);
+    w->mnuGuidelines->trigger();
+    EXPECT_EQ(frmGuidelines::instance(), shown.data());
+    shown->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(shown.isNull());
 }
 
 } // namespace
