@@ -11,32 +11,6 @@ void frmMainSnag::mnuFileOpen_Click() {}
 void frmMainSnag::ConnectDataSet() {}
 void frmMainSnag::FillSingleTab() {}
 
-// snag_flags.cpp
-void frmMainSnag::cmdFormMulti_Click(int) {}
-void frmMainSnag::cmdFormSingle_Click(int) {}
-double frmMainSnag::GetMinDBH(const QString&) {
-    return -1;
-}
-double frmMainSnag::GetMinHeight(const QString&) {
-    return -1;
-}
-std::int16_t frmMainSnag::GetMaxClass(const QString&) {
-    return -1;
-}
-QString frmMainSnag::GetSpecies(const QString&) {
-    return QStringLiteral("-1");
-}
-std::int16_t frmMainSnag::GetCavity(const QString&) {
-    return -1;
-}
-std::int16_t frmMainSnag::GetForage(const QString&) {
-    return -1;
-}
-
-// snag_habitat.cpp
-void frmMainSnag::cmdCavity_Click(int) {}
-void frmMainSnag::cmdForage_Click(int) {}
-
 // snag_compute.cpp
 void frmMainSnag::cmdSubtotals_Click() {}
 void frmMainSnag::ssTabFormula_Click(int) {}

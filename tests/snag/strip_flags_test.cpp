@@ -1,0 +1,193 @@
+#include "snag/strip_flags.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+using Marks = std::array<int, 4>;
+
+// A record that meets the criteria below in everything but its distance.
+StripRecord recordAt(const Value& distance) {
+    return stripRecord(distance, Value(3), Value(30), Value(10), Value(u"12"_s));
+}
+
+StripCriteria everySpeciesBut(const QString& species) {
+    StripCriteria c;
+    c.minDbh = 25;
+    c.minHeight = 5;
+    c.maxClass = 3;
+    c.species = species;
+    c.rule = SpeciesRule::Exclude;
+    return c;
+}
+
+TEST(HalfWidths, AreHalfTheDefaultStripWidths) {
+    EXPECT_EQ(halfWidths(true), (std::array<double, 4>{5, 10, 15, 20}));
+    EXPECT_EQ(halfWidths(false), (std::array<double, 4>{16.5, 33, 49.5, 66}));
+}
+
+TEST(CriterionValue, ReadsRecordValuesAsTheyAreShown) {
+    struct Case {
+        Value v;
+        std::optional<double> expected;
+        const char* what;
+    } cases[] = {
+        {Value::null(), 0.0, "no value counts as 0"},
+        {Value(), 0.0, "the empty value counts as 0"},
+        {Value(u""_s), 0.0, "the empty text counts as 0"},
+        {Value(10.04), 10.0, "one decimal at 10 or more"},
+        {Value(5.004), 5.0, "two decimals at 1 or more"},
+        {Value(99.96), 100.0, "decimals chosen before rounding"},
+        {Value(u"10.04"_s), 10.0, "a numeric text"},
+        {Value(u"$1,234.5"_s), 1234.0, "cleaned, then half to even"},
+        {Value(u"n/a"_s), std::nullopt, "a text that is not a number has no value"},
+        {Value(u"  "_s), std::nullopt, "blanks are not a number"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(criterionValue(c.v), c.expected) << c.what;
+}
+
+TEST(SpeciesKey, IsTheTextOfTheDisplayRoundedValue) {
+    struct Case {
+        Value v;
+        QString expected;
+        const char* what;
+    } cases[] = {
+        {Value(u"012"_s), u"12"_s, "leading zero dropped"},
+        {Value(5.0), u"5"_s, "a whole number"},
+        {Value(u"12.5"_s), u"12.5"_s, "one decimal kept"},
+        {Value::null(), u"0"_s, "no species reads as 0"},
+        {Value(u"PSME"_s), u"PSME"_s, "a code as typed"},
+        {Value(u"psme"_s), u"psme"_s, "letters keep their case"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(speciesKey(c.v), c.expected) << c.what;
+}
+
+TEST(StripMarks, DistanceAgainstEachMetricHalfWidth) {
+    const StripCriteria c = everySpeciesBut(u"9999"_s);
+    const auto half = halfWidths(true);
+    struct Case {
+        Value distance;
+        Marks expected;
+        const char* what;
+    } cases[] = {
+        {Value(0), {1, 1, 1, 1}, "on the line"},
+        {Value(5), {1, 1, 1, 1}, "exactly at the narrowest half width"},
+        {Value(5.004), {1, 1, 1, 1}, "5.004 reads as 5"},
+        {Value(5.1), {0, 1, 1, 1}, "just outside the narrowest"},
+        {Value(10.04), {0, 1, 1, 1}, "10.04 reads as 10, inside the 20 m strip"},
+        {Value(10.06), {0, 0, 1, 1}, "10.06 reads as 10.1"},
+        {Value(15), {0, 0, 1, 1}, "at the 30 m half width"},
+        {Value(20), {0, 0, 0, 1}, "at the widest half width"},
+        {Value(20.04), {0, 0, 0, 1}, "20.04 reads as 20"},
+        {Value(20.5), {0, 0, 0, 0}, "beyond every strip"},
+        {Value::null(), {1, 1, 1, 1}, "a missing distance counts as 0"},
+        {Value(u"far"_s), {0, 0, 0, 0}, "a distance that is not a number"},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(stripMarks(recordAt(k.distance), c, half), k.expected) << k.what;
+}
+
+TEST(StripMarks, DistanceAgainstEachEnglishHalfWidth) {
+    const StripCriteria c = everySpeciesBut(u"9999"_s);
+    const auto half = halfWidths(false);
+    struct Case {
+        double distance;
+        Marks expected;
+    } cases[] = {
+        {16.5, {1, 1, 1, 1}}, {16.6, {0, 1, 1, 1}}, {33, {0, 1, 1, 1}},   {33.04, {0, 1, 1, 1}},
+        {49.5, {0, 0, 1, 1}}, {66, {0, 0, 0, 1}},   {66.4, {0, 0, 0, 0}},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(stripMarks(recordAt(Value(k.distance)), c, half), k.expected) << k.distance;
+}
+
+TEST(StripMark, OneWidthAgreesWithTheFour) {
+    const StripCriteria c = everySpeciesBut(u"9999"_s);
+    EXPECT_EQ(stripMark(recordAt(Value(10)), c, 10), 1);
+    EXPECT_EQ(stripMark(recordAt(Value(10.1)), c, 10), 0);
+}
+
+TEST(MeetsCriteria, EachBoundary) {
+    // Minimum DBH 25, minimum height 5, maximum class 3, species 9999 left out.
+    struct Case {
+        Value decayClass, dbh, height;
+        bool expected;
+        const char* what;
+    } cases[] = {
+        {Value(3), Value(25), Value(5), true, "all three at their limits"},
+        {Value(4), Value(25), Value(5), false, "class above the maximum"},
+        {Value(3.004), Value(25), Value(5), true, "class 3.004 reads as 3"},
+        {Value(3.01), Value(25), Value(5), false, "class 3.01 stays above 3"},
+        {Value(3), Value(24.96), Value(5), true, "DBH 24.96 reads as 25"},
+        {Value(3), Value(24.9), Value(5), false, "DBH below the minimum"},
+        {Value(3), Value(25), Value(4.99), false, "height below the minimum"},
+        {Value::null(), Value(25), Value(5), true, "no class counts as class 0"},
+        {Value(3), Value::null(), Value(5), false, "no DBH counts as 0, below 25"},
+        {Value(u"x"_s), Value(25), Value(5), false, "a class that is not a number"},
+        {Value(3), Value(u"big"_s), Value(5), false, "a DBH that is not a number"},
+        {Value(3), Value(25), Value(u"?"_s), false, "a height that is not a number"},
+    };
+    const StripCriteria c = everySpeciesBut(u"9999"_s);
+    for (const Case& k : cases) {
+        const StripRecord r = stripRecord(Value(0), k.decayClass, k.dbh, k.height, Value(u"12"_s));
+        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
+    }
+}
+
+TEST(MeetsCriteria, MinimaAreHeldInDoublePrecision) {
+    // A DBH of 10.09 reads as 10.1 and one of 10.04 as 10 (one decimal at 10 or more).
+    struct Case {
+        double minDbh, dbh;
+        bool expected;
+    } cases[] = {
+        {10.1, 10.1, true}, {10.1, 10.09, true}, {10.1, 10.04, false},
+        {25.4, 25.4, true}, {12.5, 12.5, true},  {25, 25, true},
+    };
+    for (const Case& k : cases) {
+        StripCriteria c = everySpeciesBut(u"9999"_s);
+        c.minDbh = k.minDbh;
+        const StripRecord r =
+            stripRecord(Value(0), Value(1), Value(k.dbh), Value(10), Value(u"12"_s));
+        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.minDbh << " " << k.dbh;
+    }
+}
+
+TEST(MeetsCriteria, SpeciesComparedAsText) {
+    struct Case {
+        SpeciesRule rule;
+        QString answer;
+        Value species;
+        bool expected;
+        const char* what;
+    } cases[] = {
+        {SpeciesRule::Exclude, u"9999"_s, Value(u"12"_s), true, "9999 keeps every species"},
+        {SpeciesRule::Exclude, u"9999"_s, Value(u"9999"_s), false, "except one recorded as 9999"},
+        {SpeciesRule::Exclude, u"12"_s, Value(u"12"_s), false, "the excluded species"},
+        {SpeciesRule::Exclude, u"12"_s, Value(u"012"_s), false, "012 is species 12"},
+        {SpeciesRule::Exclude, u"12"_s, Value(u"13"_s), true, "another species"},
+        {SpeciesRule::Exclude, u"PSME"_s, Value(u"psme"_s), true, "case counts"},
+        {SpeciesRule::Exclude, u"0"_s, Value::null(), false, "no species is species 0"},
+        {SpeciesRule::Only, u"12"_s, Value(12.0), true, "the only species"},
+        {SpeciesRule::Only, u"12"_s, Value(u"13"_s), false, "any other species"},
+        {SpeciesRule::Only, u"9999"_s, Value(u"12"_s), false, "9999 is no wildcard"},
+    };
+    for (const Case& k : cases) {
+        StripCriteria c = everySpeciesBut(k.answer);
+        c.rule = k.rule;
+        const StripRecord r = stripRecord(Value(0), Value(1), Value(30), Value(10), k.species);
+        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
+    }
+}
+
+TEST(StripMarks, ARecordFailingTheCriteriaCountsInNoStrip) {
+    const StripCriteria c = everySpeciesBut(u"12"_s);
+    EXPECT_EQ(stripMarks(recordAt(Value(0)), c, halfWidths(true)), (Marks{0, 0, 0, 0}));
+}
+
+} // namespace
+} // namespace vernalt::test
