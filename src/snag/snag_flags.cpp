@@ -123,14 +123,16 @@ void setCell(GridModel& g, int row, int col, const Value& v) {
 
 // Walks the record set of data sheet `sheet` into its grid, record n into row n,
 // marking the width columns. With `update`, the marks are also written into the
-// records of table Snags, one prepared statement by id.
+// records of table Snags, one prepared statement by row key.
 void markSheet(frmMainSnag& w, int sheet, const StripCriteria& criteria,
                const std::array<double, 4>& halfWidth, bool update) {
     const QString source = w.datDataSet[std::size_t(sheet)].RecordSource;
     if (!source.startsWith(u"SELECT "_s, Qt::CaseInsensitive))
         return; // the sheet was not connected
-    // The record's id comes first, so that its marks can be written back by id.
-    QSqlQuery q = db::select(u"SELECT id, "_s + source.mid(7));
+    // The record's row key comes first, so that its marks can be written back to
+    // it: the table has no index on id, and a search by id would read the whole
+    // table for every record.
+    QSqlQuery q = db::select(u"SELECT Snags.rowid, "_s + source.mid(7));
     GridModel& g = *w.grdStratum[std::size_t(sheet)]->grid();
     const SheetFields f = sheetFields(q.record(), 1, g.cols(), w.WidthTexts);
 
@@ -146,7 +148,7 @@ void markSheet(frmMainSnag& w, int sheet, const StripCriteria& criteria,
             sql += db::quoted(q.record().fieldName(j + f.offset)) + u" = ?"_s;
             first = false;
         }
-        write = std::make_unique<db::BulkStatement>(sql + u" WHERE id = ?"_s);
+        write = std::make_unique<db::BulkStatement>(sql + u" WHERE rowid = ?"_s);
     }
 
     const auto writeRecord = [&](int row) {

@@ -1,0 +1,298 @@
+// "Multiple" and "Single" of the data sheets, offscreen with scripted prompts.
+#include "snag_window_support.h"
+
+#include "platform/value.h"
+
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QString DbhPromptMulti =
+    u"Please enter the minimum DBH of a tree or snag you want to consider for this analysis."_s;
+const QString DbhPromptOther =
+    u"Please enter the minimum DBH you want to consider for this analysis."_s;
+const QString HeightPromptMulti = u"Now please enter the minimum Height you want considered."_s;
+const QString HeightPromptSingle =
+    u"Now please enter the minimum Height of a snag you want considered."_s;
+const QString ClassPrompt =
+    u"Enter the maximum Decay or Structural Class value you want considered for this analysis."_s;
+const QString SpeciesPromptMulti =
+    u"Please enter the number of the species you want EXCLUDED from this analysis.  Enter '9999' "
+    u"if you want all species included."_s;
+const QString SpeciesPromptSingle =
+    u"Please enter the number of the ONLY snag or tree species you want to consider for this "
+    u"analysis."_s;
+const QString PositiveValue = u"Please enter a positive numeric value"_s;
+
+const QStringList All = {u"1"_s, u"1"_s, u"1"_s, u"1"_s};
+const QStringList None = {u"0"_s, u"0"_s, u"0"_s, u"0"_s};
+const QStringList Empty = {u""_s, u""_s, u""_s, u""_s};
+QStringList marksOf(const char* four) {
+    QStringList out;
+    for (int i = 0; i < 4; ++i)
+        out.append(QString(QChar::fromLatin1(four[i])));
+    return out;
+}
+
+class SnagFlags : public SnagWindowTest {
+  protected:
+    // Six records over three strata and a fifth one that no sheet but the first shows.
+    // With minimum DBH 25, minimum height 5, maximum class 3 and species 9999 left out:
+    //   id 1  distance 5      at every limit                      -> 1111
+    //   id 2  distance 10.04  reads as 10                         -> 0111
+    //   id 3  species 9999                                        -> 0000
+    //   id 4  class 4                                             -> 0000
+    //   id 5  distance 20, DBH 25.4                               -> 0001
+    //   id 6  nothing but its place: DBH 0                        -> 0000
+    // Sheet 0 lists them by transect and subsegment: 1, 2, 4, 5, 3, 6.
+    void insertSample() {
+        insert({1, 1, 1, 1, 1, 5, u"12"_s, 3, 25, 5, 1, 2});
+        insert({2, 2, 1, 1, 2, 10.04, u"13"_s, 2, 30, 8, 2, 2});
+        insert({3, 1, 2, 1, 1, {}, u"9999"_s, 1, 40, 10, {}, {}});
+        insert({4, 1, 1, 2, 3, 20, u"12"_s, 4, 30, 10, 1, {}});
+        insert({5, 3, 1, 2, 4, 20, u"7"_s, 3, 25.4, 6, {}, 1});
+        insert({6, 5, 2, 1, 2, {}, {}, {}, {}, {}, {}, {}});
+        connectSheets();
+    }
+    void answerMultiple(const QString& dbh, const QString& height, const QString& cls,
+                        const QString& species) {
+        prompts_.input(DbhPromptMulti, u"DBH"_s, dbh)
+            .input(HeightPromptMulti, u"Height"_s, height)
+            .input(ClassPrompt, u"Decay Class"_s, cls)
+            .input(SpeciesPromptMulti, u"Species"_s, species);
+    }
+    void answerSingle(const QString& dbh, const QString& height, const QString& cls,
+                      const QString& species) {
+        prompts_.input(DbhPromptOther, u"DBH"_s, dbh)
+            .input(HeightPromptSingle, u"Height"_s, height)
+            .input(ClassPrompt, u"Decay Class"_s, cls)
+            .input(SpeciesPromptSingle, u"Species"_s, species);
+    }
+    bool habitatButtonsEnabled() {
+        for (int k = 0; k < 5; ++k)
+            if (!w->cmdCavity[std::size_t(k)]->isEnabled() ||
+                !w->cmdForage[std::size_t(k)]->isEnabled())
+                return false;
+        return true;
+    }
+    // Nothing was marked: no status, no buttons, no marks in the table or sheet 0.
+    void expectUntouched() {
+        EXPECT_EQ(w->status(), u"Status: No data read"_s);
+        for (int k = 0; k < 5; ++k)
+            EXPECT_FALSE(w->cmdCavity[std::size_t(k)]->isEnabled());
+        for (int id = 1; id <= 6; ++id)
+            EXPECT_EQ(tableMarks(id), Empty) << id;
+        for (int row = 1; row <= 6; ++row)
+            EXPECT_EQ(marks(0, row), Empty) << row;
+    }
+};
+
+TEST_F(SnagFlags, MultipleMarksEverySheetAndTheTable) {
+    insertSample();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[3]->click();
+
+    const QStringList sheet0[] = {All, marksOf("0111"), None, marksOf("0001"), None, None};
+    for (int row = 1; row <= 6; ++row)
+        EXPECT_EQ(marks(0, row), sheet0[row - 1]) << "sheet 0 row " << row;
+    EXPECT_EQ(marks(1, 1), All);  // id 1
+    EXPECT_EQ(marks(1, 2), None); // id 4
+    EXPECT_EQ(marks(1, 3), None); // id 3
+    EXPECT_EQ(marks(2, 1), marksOf("0111"));
+    EXPECT_EQ(marks(3, 1), marksOf("0001"));
+    EXPECT_EQ(sheet(4).rows(), 1);
+
+    const QStringList table[] = {All, marksOf("0111"), None, None, marksOf("0001"), None};
+    for (int id = 1; id <= 6; ++id)
+        EXPECT_EQ(tableMarks(id), table[id - 1]) << "record " << id;
+    EXPECT_EQ(tableMarks(1, false), Empty); // the English columns stay as they were
+
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+    EXPECT_TRUE(habitatButtonsEnabled());
+    EXPECT_EQ(w->ssTabMain->tabText(frmMainSnag::PageDensities), u"Densities"_s);
+}
+
+TEST_F(SnagFlags, MultipleShowsTheOtherFieldsAsStored) {
+    insertSample();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    GridModel& g = sheet(0);
+    // Row 2 is record 2: stratum 2, transect 1, segment 1, subsegment 2.
+    const QStringList row2 = {u"2"_s, u"Ridge"_s, u"1"_s, u"1"_s,     u"1"_s,    u"2"_s, u"0"_s,
+                              u"1"_s, u"1"_s,     u"1"_s, u"10.04"_s, u"13"_s,   u"2"_s, u"30"_s,
+                              u"8"_s, u"2"_s,     u"2"_s, u""_s,      u"North"_s};
+    for (int c = 0; c < int(row2.size()); ++c)
+        EXPECT_EQ(g.text(2, c), row2[c]) << "column " << c;
+    // Row 4 is record 5: segment 2 is section 1, subsegment 4 is segment 2.
+    EXPECT_EQ(g.text(4, 3), u"1"_s);
+    EXPECT_EQ(g.text(4, 4), u"2"_s);
+    // Row 6 is record 6: no distance, no species.
+    EXPECT_EQ(g.text(6, 10), u""_s);
+    EXPECT_EQ(g.text(6, 11), u""_s);
+    EXPECT_EQ(g.text(0, 6), u"Width10"_s);
+}
+
+TEST_F(SnagFlags, MultipleInEnglishUnitsWritesTheEnglishColumns) {
+    w->mnuEnglish_Click();
+    insert({1, 1, 1, 1, 1, 16.5, u"12"_s, 3, 25, 5, {}, {}});
+    insert({2, 1, 1, 1, 2, 33.04, u"12"_s, 3, 25, 5, {}, {}});
+    insert({3, 1, 1, 1, 3, 66, u"12"_s, 3, 25, 5, {}, {}});
+    insert({4, 1, 1, 1, 4, 66.4, u"12"_s, 3, 25, 5, {}, {}});
+    connectSheets();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+
+    EXPECT_EQ(sheet(0).text(0, 9), u"Width132"_s);
+    const QStringList expected[] = {All, marksOf("0111"), marksOf("0001"), None};
+    for (int id = 1; id <= 4; ++id) {
+        EXPECT_EQ(marks(0, id), expected[id - 1]) << id;
+        EXPECT_EQ(tableMarks(id, false), expected[id - 1]) << id;
+        EXPECT_EQ(tableMarks(id, true), Empty) << id;
+    }
+}
+
+TEST_F(SnagFlags, SingleMarksOneSpeciesOnTheFirstSheetOnly) {
+    insertSample();
+    answerSingle(u"25"_s, u"5"_s, u"3"_s, u"012"_s);
+    w->cmdFormSingle[2]->click();
+
+    // Only records of species 12 can count: id 1 does, id 4 fails the class.
+    const QStringList sheet0[] = {All, None, None, None, None, None};
+    for (int row = 1; row <= 6; ++row)
+        EXPECT_EQ(marks(0, row), sheet0[row - 1]) << row;
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(marks(k, 1), Empty) << "sheet " << k;
+    for (int id = 1; id <= 6; ++id)
+        EXPECT_EQ(tableMarks(id), Empty) << id;
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+    EXPECT_TRUE(habitatButtonsEnabled());
+}
+
+TEST_F(SnagFlags, DoublePrecisionMinimumDbh) {
+    insert({1, 1, 1, 1, 1, 0, u"1"_s, 1, 10.1, 1, {}, {}});
+    insert({2, 1, 1, 1, 2, 0, u"1"_s, 1, 10.04, 1, {}, {}});
+    connectSheets();
+    answerMultiple(u"10.1"_s, u"0"_s, u"5"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(tableMarks(1), All);
+    EXPECT_EQ(tableMarks(2), None);
+}
+
+TEST_F(SnagFlags, NonNumericAnswersAreAskedAgain) {
+    insertSample();
+    prompts_.input(DbhPromptMulti, u"DBH"_s, u"abc"_s)
+        .message(PositiveValue, u"Error"_s, MsgIcon::None)
+        .input(DbhPromptMulti, u"DBH"_s, u"-3"_s)
+        .message(PositiveValue, u"Error"_s, MsgIcon::None)
+        .input(DbhPromptMulti, u"DBH"_s, u"$25"_s)
+        .input(HeightPromptMulti, u"Height"_s, u"x"_s)
+        .message(PositiveValue, u"Error"_s, MsgIcon::None)
+        .input(HeightPromptMulti, u"Height"_s, u"5"_s)
+        .input(ClassPrompt, u"Decay Class"_s, u"three"_s)
+        .message(PositiveValue, u"Error"_s, MsgIcon::None)
+        .input(ClassPrompt, u"Decay Class"_s, u"3"_s)
+        .input(SpeciesPromptMulti, u"Species"_s, u"009999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(tableMarks(1), All);
+    EXPECT_EQ(tableMarks(3), None); // species 009999 is 9999
+}
+
+TEST_F(SnagFlags, CancelAtEachPromptChangesNothing) {
+    struct Case {
+        int answered; // prompts answered before the cancelling one
+        QString cancel;
+        const char* what;
+    } cases[] = {
+        {0, u""_s, "empty DBH"},      {1, u""_s, "empty height"},  {2, u""_s, "empty class"},
+        {2, u"-1"_s, "class -1"},     {3, u""_s, "empty species"}, {3, u"-1"_s, "species -1"},
+        {2, u"-1.0"_s, "class -1.0"},
+    };
+    insertSample();
+    const QString answers[] = {u"25"_s, u"5"_s, u"3"_s};
+    const QString prompts[] = {DbhPromptMulti, HeightPromptMulti, ClassPrompt, SpeciesPromptMulti};
+    const QString titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s};
+    for (const Case& c : cases) {
+        for (int i = 0; i < c.answered; ++i)
+            prompts_.input(prompts[i], titles[i], answers[i]);
+        prompts_.input(prompts[c.answered], titles[c.answered], c.cancel);
+        w->cmdFormMulti[0]->click();
+        EXPECT_TRUE(prompts_.done()) << c.what;
+        expectUntouched();
+    }
+}
+
+TEST_F(SnagFlags, SingleCancelledAtItsSpeciesPrompt) {
+    insertSample();
+    answerSingle(u"25"_s, u"5"_s, u"3"_s, u""_s);
+    w->cmdFormSingle[0]->click();
+    expectUntouched();
+}
+
+TEST_F(SnagFlags, AClassOutsideSixteenBitsEndsThroughTheErrorReport) {
+    insertSample();
+    prompts_.input(DbhPromptMulti, u"DBH"_s, u"25"_s)
+        .input(HeightPromptMulti, u"Height"_s, u"5"_s)
+        .input(ClassPrompt, u"Decay Class"_s, u"40000"_s)
+        .message(u"6 : Overflow - Snag Procedure 'cmdFormMulti_Click'"_s, u"Error"_s,
+                 MsgIcon::Exclamation);
+    w->cmdFormMulti[0]->click();
+    expectUntouched();
+
+    prompts_.input(DbhPromptOther, u"DBH"_s, u"1"_s)
+        .input(HeightPromptSingle, u"Height"_s, u"1"_s)
+        .input(ClassPrompt, u"Decay Class"_s, u"-40000"_s)
+        .message(u"6 : Overflow - Snag Procedure 'cmdFormSingle'"_s, u"Error"_s,
+                 MsgIcon::Exclamation);
+    w->cmdFormSingle[0]->click();
+    expectUntouched();
+}
+
+TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {
+    insertSample();
+    // Record 5 comes fourth on sheet 0, after three records were written.
+    db::exec(u"CREATE TRIGGER refuse5 BEFORE UPDATE ON Snags WHEN NEW.id = 5 "
+             u"BEGIN SELECT RAISE(ABORT, 'record 5 is locked'); END"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    prompts_.message(u"3146 : record 5 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    w->cmdFormMulti[0]->click();
+    for (int id = 1; id <= 6; ++id)
+        EXPECT_EQ(tableMarks(id), Empty) << id;
+    EXPECT_EQ(w->status(), u"Status: No data read"_s);
+    EXPECT_FALSE(w->cmdCavity[0]->isEnabled());
+}
+
+TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {
+    const int n = 40000;
+    {
+        db::Transaction t;
+        db::BulkStatement add(u"INSERT INTO Snags (id, STRATUM, Transect, Segment, Subsegment, "
+                              u"DISTANCE, SPECIES, CLASS, DBH, HEIGHT) "
+                              u"VALUES (?, 1, 1, 1, ?, ?, '12', 1, 30, 10)"_s);
+        for (int id = 1; id <= n; ++id) {
+            add.bind(0, id);
+            add.bind(1, id);
+            add.bind(2, double(id % 25)); // 0 to 24 m
+            add.run();
+        }
+        t.commit();
+    }
+    connectSheets();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    // Record n stands at distance 40000 mod 25 = 0; record n - 1 at 24.
+    EXPECT_EQ(marks(0, n), All);
+    EXPECT_EQ(marks(0, n - 1), None);
+    EXPECT_EQ(marks(1, n), All);
+    // Distances 0 to 20 lie in the widest strip: 21 of every 25 records.
+    QSqlQuery q = db::select(u"SELECT SUM(WIDTH40), SUM(WIDTH10) FROM Snags"_s);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), n / 25 * 21);
+    EXPECT_EQ(q.value(1).toInt(), n / 25 * 6); // distances 0 to 5
+}
+
+} // namespace
+} // namespace vernalt::test
