@@ -5,7 +5,10 @@
 #include "settings/cost_table.h"
 #include "shell/app_windows.h"
 
+#include <QFont>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <algorithm>
 
 namespace vernalt {
 
@@ -34,6 +37,9 @@ frmGuidelines::frmGuidelines()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
+    QFont f = font(); // the program's dialog font
+    f.setPointSizeF(8);
+    setFont(f);
     setWindowTitle(u"Vernalt - General Cost Per Sample Guidelines"_s);
     // Fixed on the screen: the client area's top left corner at (2760, 3750).
     setGeometry(twipsRect(2760, 3750, 7695, 5295));
@@ -42,11 +48,18 @@ frmGuidelines::frmGuidelines()
     grdGuidelines = new Grid(this);
     placeTwips(grdGuidelines, 120, 120, 7520, 4815);
     grdGuidelines->setWordWrap(true);
+    // The titles break over the three lines of their row at the columns' widths:
+    // a narrower face of the dialog font keeps "Density (4)" on one line.
+    QFont narrow = grdGuidelines->font();
+    narrow.setStretch(QFont::Condensed);
+    grdGuidelines->setFont(narrow);
     grdGuidelines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdGuidelines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Label1 = new QLabel(u"Costs calculated @ $10/(hour*person)"_s, this);
+    // 2895 wide, or as wide as its text where the font needs more.
     placeTwips(Label1, 120, 5040, 2895, 255);
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
 
     trackWindow(this);
     Form_Load();
@@ -76,7 +89,8 @@ void frmGuidelines::Form_Load() {
 
     // Row 1: the density texts on light grey.
     for (int col = 0; col <= CostCategories; ++col) {
-        grdGuidelines->setCurrentIndex(g->index(1, col));
+        grdGuidelines->selectionModel()->setCurrentIndex(g->index(1, col),
+                                                         QItemSelectionModel::NoUpdate);
         g->setCellBackColor(1, col, QColor(215, 215, 215));
     }
     g->setText(1, 0, QString());

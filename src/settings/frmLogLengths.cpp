@@ -9,6 +9,7 @@
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,9 @@ frmLogLengths* frmLogLengths::instance() {
 
 frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
+    QFont f = font(); // the program's dialog font
+    f.setPointSizeF(8);
+    setFont(f);
     setWindowTitle(u"Log Lengths"_s);
     setFixedSize(twipsSize(5895, 2745));
 

@@ -9,6 +9,7 @@
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,9 @@ frmPlotSizes* frmPlotSizes::instance() {
 
 frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
+    QFont f = font(); // the program's dialog font
+    f.setPointSizeF(8);
+    setFont(f);
     setWindowTitle(u"Plot Sizes"_s);
     setFixedSize(twipsSize(5685, 4830));
 
