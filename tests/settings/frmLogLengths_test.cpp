@@ -85,6 +85,22 @@ TEST_F(LogLengthsWindow, ARefusedBoxLeavesTheTableUnchanged) {
     EXPECT_EQ(log.reloads, 0);
 }
 
+TEST_F(LogLengthsWindow, AMissingRowLeavesItsBoxEmptyAndOKAsksForIt) {
+    db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'English' AND \"Index\" = 1"_s);
+    db::exec(u"INSERT INTO LogLengths (Measurement, \"Index\", PlotSize) VALUES "
+             "('English', 7, 999)"_s); // outside the four levels: not shown
+    frmLogLengths* w = frmLogLengths::showWindow();
+    EXPECT_EQ(w->txtEnglish[1]->text(), QString());
+    script.message(u"Segment (English) must be a positive number."_s, u"Log Lengths"_s,
+                   MsgIcon::Exclamation);
+    w->cmdOK_Click();
+    EXPECT_TRUE(script.done());
+    w->txtEnglish[1]->setText(u"100"_s);
+    w->cmdOK_Click();
+    EXPECT_DOUBLE_EQ(storedSize(Table, English, 1), 100);
+    EXPECT_EQ(log.reloads, 1);
+}
+
 TEST_F(LogLengthsWindow, CancelWritesNothing) {
     frmLogLengths* w = frmLogLengths::showWindow();
     w->txtMetric[2]->setText(u"99"_s);
