@@ -4,12 +4,6 @@
 
 namespace vernalt {
 
-// snag_import.cpp
-void frmMainSnag::mnuFileOpen_Click() {}
-
-// snag_sheets.cpp
-void frmMainSnag::ConnectDataSet() {}
-void frmMainSnag::FillSingleTab() {}
 
 // snag_compute.cpp
 void frmMainSnag::cmdSubtotals_Click() {}

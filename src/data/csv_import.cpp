@@ -1,0 +1,285 @@
+#include "data/csv_import.h"
+
+#include "data/csv_lines.h"
+#include "platform/database.h"
+#include "platform/errors.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QVariant>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt {
+
+QString DataFilePath;
+
+namespace data {
+
+namespace {
+
+constexpr int FileNotFound = 53;
+constexpr int FileAccessError = 75;
+// Lines written between two calls of the progress function.
+constexpr int ProgressLines = 8192;
+
+// The file's bytes: mapped into memory when the system allows, read otherwise.
+class FileContents {
+  public:
+    explicit FileContents(const QString& path) : file_(path) {
+        if (!file_.exists())
+            raise(FileNotFound, u"File not found: '"_s + path + u"'"_s);
+        if (!file_.open(QIODevice::ReadOnly))
+            raise(FileAccessError, u"Path/File access error: '"_s + path + u"'"_s);
+        const qint64 size = file_.size();
+        if (size > 0)
+            mapped_ = file_.map(0, size);
+        if (mapped_) {
+            view_ = QByteArrayView(reinterpret_cast<const char*>(mapped_), qsizetype(size));
+        } else {
+            bytes_ = file_.readAll();
+            view_ = bytes_;
+        }
+    }
+    QByteArrayView view() const { return view_; }
+
+  private:
+    QFile file_;
+    uchar* mapped_ = nullptr;
+    QByteArray bytes_;
+    QByteArrayView view_;
+};
+
+// A column of the target table as the statement fills it.
+struct Slot {
+    QString column;       // the table's own name of the column
+    bool numeric = false; // declared with a numeric type: numbers are bound as numbers
+    bool text = false;    // may hold text without making the import erroneous
+    // The last text bound here, kept so that a value repeated line after line
+    // (a forest, an observer) costs no new string.
+    QByteArray lastBytes;
+    QString lastText;
+};
+
+// True for a declared type whose column stores numbers (SQLite's affinity rules:
+// not TEXT, CHAR or CLOB, and not without a type or BLOB).
+bool numericType(const QString& declared) {
+    const QString t = declared.toUpper();
+    if (t.contains(u"INT"_s))
+        return true;
+    if (t.contains(u"CHAR"_s) || t.contains(u"CLOB"_s) || t.contains(u"TEXT"_s))
+        return false;
+    return !t.isEmpty() && !t.contains(u"BLOB"_s);
+}
+
+bool numericColumn(const QString& table, const QString& column) {
+    QSqlQuery q = db::select(u"PRAGMA table_info("_s + db::quoted(table) + u')');
+    while (q.next())
+        if (q.value(1).toString().compare(column, Qt::CaseInsensitive) == 0)
+            return numericType(q.value(2).toString());
+    return false;
+}
+
+bool isEmptyField(QByteArrayView field, const CsvImportOptions& options) {
+    return options.blankFieldIsEmpty ? trimSpaces(field).isEmpty() : field.isEmpty();
+}
+
+// Reads the lines as the import sees them: before the first header line,
+// double quotes are removed when the options say so.
+class ImportLines {
+  public:
+    ImportLines(QByteArrayView contents, const CsvImportOptions& options)
+        : reader_(contents), unquote_(options.unquoteBeforeHeader) {}
+    bool next(QByteArrayView& line) {
+        if (!reader_.next(line))
+            return false;
+        if (unquote_ && !headerSeen_ && line.contains('"')) {
+            unquoted_ = withoutQuotes(line);
+            line = unquoted_;
+        }
+        if (isHeaderLine(line))
+            headerSeen_ = true;
+        return true;
+    }
+    bool headerSeen() const { return headerSeen_; }
+
+  private:
+    LineReader reader_;
+    bool unquote_;
+    bool headerSeen_ = false;
+    QByteArray unquoted_;
+};
+
+// The columns that the header lines of the file name, each checked against
+// the table, in the order of their first naming; missingHeader when a line
+// before the first header holds a value.
+struct HeaderScan {
+    std::vector<Slot> targets;
+    bool missingHeader = false;
+};
+
+[[noreturn]] void invalidHeader(const QString& name, const QString& table, const char* why) {
+    raise(err::DbUnknownField, u"The header name '"_s + name + u"' "_s + QLatin1StringView(why) +
+                                   u" '"_s + table + u"'."_s);
+}
+
+// The slot of each name of a header line (-1 for an empty name), adding the
+// columns not seen yet to `targets`.
+std::vector<int> headerSlots(const QStringList& names, const CsvImportOptions& options,
+                             std::vector<Slot>& targets) {
+    std::vector<int> of;
+    of.reserve(std::size_t(names.size()));
+    for (const QString& name : names) {
+        const QString clean = cleanColumnName(name);
+        if (clean.isEmpty()) {
+            of.push_back(-1);
+            continue;
+        }
+        const QString column = db::matchColumn(options.table, clean);
+        if (column.isEmpty())
+            invalidHeader(name, options.table, "is not a column of table");
+        if (column.compare(u"id"_s, Qt::CaseInsensitive) == 0)
+            invalidHeader(name, options.table, "names the record number of table");
+        int slot = -1;
+        for (std::size_t s = 0; s < targets.size(); ++s)
+            if (targets[s].column == column)
+                slot = int(s);
+        if (slot < 0) {
+            Slot added;
+            added.column = column;
+            added.numeric = numericColumn(options.table, column);
+            for (const QString& t : options.textColumns)
+                added.text = added.text || t.compare(column, Qt::CaseInsensitive) == 0;
+            targets.push_back(std::move(added));
+            slot = int(targets.size()) - 1;
+        }
+        for (int earlier : of)
+            if (earlier == slot)
+                invalidHeader(name, options.table, "is named twice in one header row of table");
+        of.push_back(slot);
+    }
+    return of;
+}
+
+HeaderScan scanHeaders(QByteArrayView contents, const CsvImportOptions& options) {
+    HeaderScan scan;
+    ImportLines lines(contents, options);
+    std::vector<QByteArrayView> fields;
+    QByteArrayView line;
+    while (lines.next(line)) {
+        if (isHeaderLine(line)) {
+            headerSlots(splitHeader(line), options, scan.targets);
+            continue;
+        }
+        if (lines.headerSeen())
+            continue;
+        if (options.headerFirst) {
+            scan.missingHeader = true;
+            return scan;
+        }
+        if (line.isEmpty())
+            continue;
+        splitFields(line, fields);
+        for (QByteArrayView f : fields) {
+            if (!isEmptyField(f, options)) {
+                scan.missingHeader = true;
+                return scan;
+            }
+        }
+    }
+    return scan;
+}
+
+QString insertStatement(const QString& table, const std::vector<Slot>& targets) {
+    QString columns = db::quoted(db::matchColumn(table, u"id"_s));
+    QString marks = u"?"_s;
+    for (const Slot& s : targets) {
+        columns += u", "_s + db::quoted(s.column);
+        marks += u", ?"_s;
+    }
+    return u"INSERT INTO "_s + db::quoted(table) + u" ("_s + columns + u") VALUES ("_s + marks +
+           u')';
+}
+
+} // namespace
+
+CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) {
+    CsvImportResult result;
+    const FileContents contents(file);
+
+    HeaderScan scan = scanHeaders(contents.view(), options);
+    if (scan.missingHeader) {
+        result.missingHeader = true;
+        return result;
+    }
+    std::vector<Slot>& targets = scan.targets;
+
+    db::Transaction transaction;
+    db::exec(u"DELETE FROM "_s + db::quoted(options.table));
+    QSqlQuery insert = db::prepare(insertStatement(options.table, targets));
+
+    std::vector<QVariant> values(targets.size());
+    std::vector<int> slotOf; // the slot of each field position of the current header
+    std::vector<QByteArrayView> fields;
+    ImportLines lines(contents.view(), options);
+    QByteArrayView line;
+    int sinceProgress = 0;
+    while (lines.next(line)) {
+        if (options.progress && ++sinceProgress == ProgressLines) {
+            sinceProgress = 0;
+            options.progress();
+        }
+        if (isHeaderLine(line)) {
+            result.header = splitHeader(line);
+            slotOf = headerSlots(result.header, options, targets);
+            continue;
+        }
+        if (!lines.headerSeen() || line.isEmpty())
+            continue; // before the header no line holds a value (see scanHeaders)
+
+        splitFields(line, fields);
+        bool any = false;
+        for (std::size_t j = 0; j < fields.size(); ++j) {
+            if (isEmptyField(fields[j], options))
+                continue;
+            if (j >= slotOf.size())
+                raise(err::SubscriptRange);
+            const int s = slotOf[j];
+            if (s < 0)
+                raise(err::DbUnknownField, u"A value was found under an empty header name."_s);
+            Slot& slot = targets[std::size_t(s)];
+            const QByteArrayView value = trimSpaces(fields[j]);
+            double x = 0;
+            if (!slot.text) {
+                const bool numeric = readNumber(value, x);
+                result.nonNumeric = result.nonNumeric || !numeric;
+                if (numeric && slot.numeric) {
+                    values[std::size_t(s)] = x;
+                    any = true;
+                    continue;
+                }
+            }
+            if (slot.lastBytes != value) {
+                slot.lastBytes = value.toByteArray();
+                slot.lastText = fieldText(value);
+            }
+            values[std::size_t(s)] = slot.lastText;
+            any = true;
+        }
+        if (!any)
+            continue;
+        insert.bindValue(0, result.rows + 1);
+        for (std::size_t s = 0; s < values.size(); ++s) {
+            insert.bindValue(int(s) + 1, values[s]);
+            values[s] = QVariant();
+        }
+        db::run(insert);
+        ++result.rows;
+    }
+    transaction.commit();
+    return result;
+}
+
+} // namespace data
+} // namespace vernalt

@@ -1,0 +1,64 @@
+// Import of a comma-separated data file into a table of the database, shared by
+// both analysis windows. The file's header lines name the columns; every data
+// line after a header becomes one row, numbered 1, 2, 3 in `id` in file order.
+// The import is all or nothing: the table is emptied and refilled in one
+// transaction through one prepared statement with bound values, so a failure
+// anywhere leaves the table exactly as it was.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace vernalt {
+
+// The path of the data file opened last by either analysis window.
+extern QString DataFilePath;
+
+namespace data {
+
+struct CsvImportOptions {
+    QString table; // "Snags", "LIM" or "SPM"
+    // Columns that may hold text (compared without regard to case): a value
+    // there that is not numeric does not make the import erroneous.
+    QStringList textColumns;
+    // A field of blanks only is an empty field (left out of its row). When
+    // false it is a value: stored as empty text, and not numeric.
+    bool blankFieldIsEmpty = true;
+    // Double quotes are removed from the lines before the first header line (so
+    // a quoted header is read); the lines after it keep theirs.
+    bool unquoteBeforeHeader = false;
+    // Any line before the first header line, even an empty one, means the
+    // header is missing. When false only a line that holds a value does.
+    bool headerFirst = false;
+    // Called every few thousand lines while the rows are written (the window
+    // repaints itself there). May be empty.
+    std::function<void()> progress;
+};
+
+struct CsvImportResult {
+    bool missingHeader = false; // a data line came before any header line: nothing was changed
+    int rows = 0;               // rows written, with ids 1 to rows
+    bool nonNumeric = false;    // a value outside the text columns was not numeric
+    QStringList header;         // the names of the last header line, as split
+};
+
+// Replaces the rows of options.table by the data lines of `file`.
+//
+// Before anything is written every name of every header line is checked: a
+// name that, cleaned (cleanColumnName), is not a column of the table (without
+// regard to case), `id`, or a column named twice in one header raises 3127.
+// A data line before the first header line gives missingHeader and changes
+// nothing. While the rows are written, a value under an empty header name
+// raises 3127 and a value beyond the last header name raises 9 (subscript out
+// of range); the table is then left as it was, as on any database error. A
+// file that cannot be read raises 53 (file not found) or 75 (access error).
+//
+// Values are bound, never written into the statement: a numeric value goes to
+// a numeric column as its number; text columns and values that are not
+// numeric receive the text trimmed of spaces. An empty field leaves its column
+// null; a line whose fields are all empty gives no row and uses no id.
+CsvImportResult importCsv(const QString& file, const CsvImportOptions& options);
+
+} // namespace data
+} // namespace vernalt
