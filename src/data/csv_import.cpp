@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QSqlQuery>
-#include <QVariant>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -217,9 +216,8 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
 
     db::Transaction transaction;
     db::exec(u"DELETE FROM "_s + db::quoted(options.table));
-    QSqlQuery insert = db::prepare(insertStatement(options.table, targets));
+    db::BulkStatement insert(insertStatement(options.table, targets));
 
-    std::vector<QVariant> values(targets.size());
     std::vector<int> slotOf; // the slot of each field position of the current header
     std::vector<QByteArrayView> fields;
     ImportLines lines(contents.view(), options);
@@ -238,6 +236,8 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
         if (!lines.headerSeen() || line.isEmpty())
             continue; // before the header no line holds a value (see scanHeaders)
 
+        // Values are bound as the fields are read; the positions left unbound
+        // (empty fields, columns this header does not name) are NULL.
         splitFields(line, fields);
         bool any = false;
         for (std::size_t j = 0; j < fields.size(); ++j) {
@@ -250,31 +250,31 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
                 raise(err::DbUnknownField, u"A value was found under an empty header name."_s);
             Slot& slot = targets[std::size_t(s)];
             const QByteArrayView value = trimSpaces(fields[j]);
-            double x = 0;
+            const int position = s + 1; // position 0 is the id
+            any = true;
             if (!slot.text) {
+                double x = 0;
                 const bool numeric = readNumber(value, x);
                 result.nonNumeric = result.nonNumeric || !numeric;
                 if (numeric && slot.numeric) {
-                    values[std::size_t(s)] = x;
-                    any = true;
+                    insert.bind(position, x);
                     continue;
                 }
+            }
+            if (value.isEmpty()) {
+                insert.bind(position, QStringView(u""));
+                continue;
             }
             if (slot.lastBytes != value) {
                 slot.lastBytes = value.toByteArray();
                 slot.lastText = fieldText(value);
             }
-            values[std::size_t(s)] = slot.lastText;
-            any = true;
+            insert.bind(position, slot.lastText);
         }
         if (!any)
-            continue;
-        insert.bindValue(0, result.rows + 1);
-        for (std::size_t s = 0; s < values.size(); ++s) {
-            insert.bindValue(int(s) + 1, values[s]);
-            values[s] = QVariant();
-        }
-        db::run(insert);
+            continue; // nothing was bound
+        insert.bind(0, result.rows + 1);
+        insert.run();
         ++result.rows;
     }
     transaction.commit();

@@ -4,8 +4,10 @@
 
 #include "data/csv_import.h"
 #include "data/sheet_queries.h"
+#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
+#include "shell/frmDataSet.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -114,6 +116,7 @@ void frmMainSnag::mnuFileOpen_Click() {
             DataFileError = -1;
         } else {
             setStatus(u"Status: Data file read"_s);
+            frmDataSet::load(db::path()); // loaded, not shown
             ssTabMain->setEnabled(true);
             for (int k = 0; k < 5; ++k)
                 for (QPushButton* b :

@@ -1,0 +1,269 @@
+// Import of a data file into a table: the rows it writes, the files it refuses
+// and the table left exactly as it was by every refusal and failure.
+#include "data/csv_import.h"
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "support/temp_database.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QStringList SnagText = {u"LOCATION"_s, u"FOREST"_s, u"DISTRICT"_s, u"SUBWATERSHED"_s,
+                              u"OBSERVER"_s, u"DATE"_s,   u"SPECIES"_s};
+
+class CsvImport : public ::testing::Test {
+  protected:
+    QString write(QByteArrayView contents) {
+        const QString path = dir.filePath(u"data%1.csv"_s.arg(++files));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contents.data(), contents.size());
+        return path;
+    }
+    data::CsvImportOptions snagOptions() const {
+        data::CsvImportOptions o;
+        o.table = u"Snags"_s;
+        o.textColumns = SnagText;
+        return o;
+    }
+    data::CsvImportResult importSnags(QByteArrayView contents) {
+        return data::importCsv(write(contents), snagOptions());
+    }
+    // The rows of Snags by id: each value as SQLite quotes it (12.5, 3.0 for a
+    // whole number stored as a number, 'text', NULL), joined by "|".
+    static QStringList rows(const QString& columns) {
+        QStringList quoted;
+        for (const QString& c : columns.split(u','))
+            quoted << u"quote("_s + c + u')';
+        QSqlQuery q =
+            db::select(u"SELECT "_s + quoted.join(u"||'|'||"_s) + u" FROM Snags ORDER BY id"_s);
+        QStringList out;
+        while (q.next())
+            out << q.value(0).toString();
+        return out;
+    }
+    static QStringList everything() { return rows(db::columns(u"Snags"_s).join(u',')); }
+    static int errorOf(const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const RuntimeError& e) {
+            return e.number();
+        }
+        return 0;
+    }
+
+    TempDatabase database;
+    QTemporaryDir dir;
+    int files = 0;
+};
+
+// ---------------------------------------------------------------------------
+// The rows written.
+
+TEST_F(CsvImport, OneRowPerDataLineNumberedInFileOrder) {
+    const auto r = importSnags("STRATUM,TRANSECT,DBH\n1, 3,12.5\n2,1,7\n");
+    EXPECT_EQ(r.rows, 2);
+    EXPECT_FALSE(r.nonNumeric);
+    EXPECT_FALSE(r.missingHeader);
+    EXPECT_EQ(r.header, QStringList({u"STRATUM"_s, u"TRANSECT"_s, u"DBH"_s}));
+    EXPECT_EQ(rows(u"id,STRATUM,Transect,DBH"_s),
+              QStringList({u"1|1.0|3.0|12.5"_s, u"2|2.0|1.0|7.0"_s}));
+}
+
+TEST_F(CsvImport, EmptyFieldsAreLeftOut) {
+    importSnags("STRATUM,TRANSECT,DBH\n1,,3\n, ,4\n");
+    EXPECT_EQ(rows(u"id,STRATUM,Transect,DBH"_s),
+              QStringList({u"1|1.0|NULL|3.0"_s, u"2|NULL|NULL|4.0"_s}));
+}
+
+TEST_F(CsvImport, LinesWithoutValuesUseNoId) {
+    const auto r = importSnags("STRATUM,TRANSECT,DBH\n1,2,3\n,,,\n\n   \n , ,\n4,5,6\n");
+    EXPECT_EQ(r.rows, 2);
+    EXPECT_EQ(rows(u"id,STRATUM"_s), QStringList({u"1|1.0"_s, u"2|4.0"_s}));
+}
+
+TEST_F(CsvImport, EmptyFieldsBeyondTheLastHeaderNameAreAllowed) {
+    importSnags("STRATUM,DBH\n1,2,,  ,\n");
+    EXPECT_EQ(rows(u"id,STRATUM,DBH"_s), QStringList({u"1|1.0|2.0"_s}));
+}
+
+TEST_F(CsvImport, ALaterHeaderReplacesTheEarlierOne) {
+    const auto r = importSnags("STRATUM,DBH\n1,10\nStratum,Height,CLASS\n2,20,3\n");
+    EXPECT_EQ(rows(u"id,STRATUM,DBH,HEIGHT,CLASS"_s),
+              QStringList({u"1|1.0|10.0|NULL|NULL"_s, u"2|2.0|NULL|20.0|3.0"_s}));
+    EXPECT_EQ(r.header, QStringList({u"Stratum"_s, u"Height"_s, u"CLASS"_s}));
+}
+
+TEST_F(CsvImport, HeaderNamesAreCleanedAndMatchedInAnyCase) {
+    importSnags("stratum , (dbh) ,Subsegment\n1,2,3\n");
+    EXPECT_EQ(rows(u"STRATUM,DBH,Subsegment"_s), QStringList({u"1.0|2.0|3.0"_s}));
+}
+
+TEST_F(CsvImport, TextColumnsKeepTheirTextAndApostrophes) {
+    const auto r = importSnags("STRATUM,OBSERVER,DATE,SPECIES,LOCATION,FOREST\n"
+                               "1,O'Neil,6/5/2024,12,007, Gifford Pinchot \n");
+    EXPECT_FALSE(r.nonNumeric) << "text columns may hold text";
+    EXPECT_EQ(rows(u"OBSERVER,DATE,SPECIES,LOCATION,FOREST"_s),
+              QStringList({u"'O''Neil'|'6/5/2024'|'12'|'007'|'Gifford Pinchot'"_s}));
+}
+
+TEST_F(CsvImport, QuotesAreData) {
+    const auto r = importSnags("STRATUM,OBSERVER,DBH\n1,\"J. Doe\",\"3\"\n");
+    EXPECT_TRUE(r.nonNumeric);
+    EXPECT_EQ(rows(u"OBSERVER,DBH"_s), QStringList({u"'\"J. Doe\"'|'\"3\"'"_s}));
+}
+
+TEST_F(CsvImport, ANonNumericValueMarksTheImportAndKeepsItsRow) {
+    const auto r = importSnags("STRATUM,DBH,HEIGHT\n1,abc,2\n2,3,4\n");
+    EXPECT_TRUE(r.nonNumeric);
+    EXPECT_EQ(r.rows, 2);
+    EXPECT_EQ(rows(u"id,DBH,HEIGHT"_s), QStringList({u"1|'abc'|2.0"_s, u"2|3.0|4.0"_s}));
+}
+
+TEST_F(CsvImport, EveryLineEndAndAByteOrderMarkGiveTheSameRows) {
+    const QStringList expected = {u"1|1.0|2.5"_s, u"2|3.0|NULL"_s};
+    const struct {
+        const char* name;
+        QByteArray contents;
+    } cases[] = {
+        {"LF", "STRATUM,DBH\n1,2.5\n\n3,\n"},
+        {"CRLF", "STRATUM,DBH\r\n1,2.5\r\n\r\n3,\r\n"},
+        {"CR", "STRATUM,DBH\r1,2.5\r\r3,\r"},
+        {"mark and CRLF", "\xEF\xBB\xBFSTRATUM,DBH\r\n1,2.5\r\n3,"},
+    };
+    for (const auto& c : cases) {
+        importSnags(c.contents);
+        EXPECT_EQ(rows(u"id,STRATUM,DBH"_s), expected) << c.name;
+    }
+}
+
+TEST_F(CsvImport, AHeaderWithoutDataEmptiesTheTable) {
+    importSnags("STRATUM,DBH\n1,2\n");
+    const auto r = importSnags("STRATUM,DBH\n");
+    EXPECT_EQ(r.rows, 0);
+    EXPECT_TRUE(everything().isEmpty());
+}
+
+TEST_F(CsvImport, TheProgressFunctionIsCalledWhileWriting) {
+    QByteArray contents = "STRATUM,DBH\n";
+    for (int i = 0; i < 20000; ++i)
+        contents += "1,2\n";
+    data::CsvImportOptions o = snagOptions();
+    int calls = 0;
+    o.progress = [&] { ++calls; };
+    const auto r = data::importCsv(write(contents), o);
+    EXPECT_EQ(r.rows, 20000);
+    EXPECT_GE(calls, 2);
+}
+
+// ---------------------------------------------------------------------------
+// Refusals and failures: the table keeps exactly what it held.
+
+class CsvImportRefused : public CsvImport {
+  protected:
+    void SetUp() override {
+        importSnags("STRATUM,OBSERVER,DBH\n1,AB,10\n2,CD,\n");
+        before = everything();
+        ASSERT_EQ(before.size(), 2);
+    }
+    QStringList before;
+};
+
+TEST_F(CsvImportRefused, FailuresLeaveTheTableAsItWas) {
+    const struct {
+        const char* name;
+        QByteArray contents;
+        int error;
+    } cases[] = {
+        {"a header name that is no column, with a value under it",
+         "Stratum,Location,%Cover(1)\n1,A,3\n", err::DbUnknownField},
+        {"a header name that is no column, even without values",
+         "Stratum,Location,%Cover(1)\n1,A,\n", err::DbUnknownField},
+        {"an unknown name in a later header", "STRATUM\n1\n2\nSTRATUM,Colour\n3,4\n",
+         err::DbUnknownField},
+        {"a column named twice", "STRATUM,DBH,Stratum\n1,2,3\n", err::DbUnknownField},
+        {"the record number named", "STRATUM,id\n1,2\n", err::DbUnknownField},
+        {"a value under an empty header name", "STRATUM,,DBH\n1,2,3\n", err::DbUnknownField},
+        {"a value beyond the last header name", "STRATUM,DBH\n1,2\n3,4\n5,6,7\n",
+         err::SubscriptRange},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(errorOf([&] { importSnags(c.contents); }), c.error) << c.name;
+        EXPECT_EQ(everything(), before) << c.name;
+    }
+}
+
+TEST_F(CsvImportRefused, ADatabaseErrorRollsBackEveryRow) {
+    db::exec(u"CREATE TRIGGER refuse BEFORE INSERT ON Snags WHEN NEW.DBH = 999 "
+             u"BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
+    EXPECT_EQ(errorOf([&] { importSnags("STRATUM,DBH\n1,1\n2,2\n3,999\n4,4\n"); }), err::DbGeneral);
+    EXPECT_EQ(everything(), before);
+}
+
+TEST_F(CsvImportRefused, ADataLineBeforeAnyHeaderChangesNothing) {
+    const auto r = importSnags("1,2,3\nSTRATUM,DBH\n1,2\n");
+    EXPECT_TRUE(r.missingHeader);
+    EXPECT_EQ(r.rows, 0);
+    EXPECT_EQ(everything(), before);
+    EXPECT_TRUE(importSnags("\"STRATUM\",\"DBH\"\n1,2\n").missingHeader)
+        << "quotes are data: a quoted header is no header";
+    EXPECT_EQ(everything(), before);
+}
+
+TEST_F(CsvImportRefused, LinesWithoutValuesBeforeTheHeaderAreSkipped) {
+    const auto r = importSnags("\n,,,\n  \nSTRATUM,DBH\n5,6\n");
+    EXPECT_FALSE(r.missingHeader);
+    EXPECT_EQ(rows(u"id,STRATUM,DBH"_s), QStringList({u"1|5.0|6.0"_s}));
+}
+
+TEST_F(CsvImportRefused, AFileThatCannotBeFound) {
+    EXPECT_EQ(errorOf([&] { data::importCsv(dir.filePath(u"none.csv"_s), snagOptions()); }), 53);
+    EXPECT_EQ(everything(), before);
+}
+
+// ---------------------------------------------------------------------------
+// The options the log window's import uses.
+
+TEST_F(CsvImport, QuotesRemovedBeforeTheHeaderOnly) {
+    data::CsvImportOptions o;
+    o.table = u"LIM"_s;
+    o.textColumns = {u"Species"_s};
+    o.unquoteBeforeHeader = true;
+    const auto r = data::importCsv(write("\"Stratum\",\"Species\"\n1,\"AB\"\n"), o);
+    EXPECT_FALSE(r.missingHeader);
+    QSqlQuery q = db::select(u"SELECT quote(Stratum) || '|' || quote(Species) FROM LIM"_s);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), u"1.0|'\"AB\"'"_s);
+}
+
+TEST_F(CsvImport, AFieldOfBlanksAsAValue) {
+    data::CsvImportOptions o;
+    o.table = u"LIM"_s;
+    o.textColumns = {u"Species"_s};
+    o.blankFieldIsEmpty = false;
+    const auto r = data::importCsv(write("Stratum,Length,Species\n1,  ,\n"), o);
+    EXPECT_TRUE(r.nonNumeric) << "blanks are not numeric";
+    QSqlQuery q = db::select(u"SELECT quote(Length) || '|' || quote(Species) FROM LIM"_s);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), u"''|NULL"_s);
+}
+
+TEST_F(CsvImport, HeaderFirstRefusesALeadingEmptyLine) {
+    data::CsvImportOptions o;
+    o.table = u"LIM"_s;
+    o.headerFirst = true;
+    EXPECT_TRUE(data::importCsv(write("\nStratum\n1\n"), o).missingHeader);
+    EXPECT_FALSE(data::importCsv(write("Stratum\n\n1\n"), o).missingHeader);
+}
+
+} // namespace
+} // namespace vernalt::test

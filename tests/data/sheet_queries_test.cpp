@@ -1,0 +1,137 @@
+// The snag data sheets' queries: their text, order, derived columns and stratum
+// filters, and the filling of a grid from a query.
+#include "data/sheet_queries.h"
+#include "platform/database.h"
+#include "platform/grid.h"
+#include "support/temp_database.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+class SheetQueries : public ::testing::Test {
+  protected:
+    // One record: id, stratum, transect, segment, subsegment (null when < 0).
+    static void add(int id, double stratum, double transect, double segment, double subsegment) {
+        const auto v = [](double x) { return x < 0 ? QVariant() : QVariant(x); };
+        db::exec(u"INSERT INTO Snags (id, STRATUM, Transect, Segment, Subsegment) "
+                 u"VALUES (?, ?, ?, ?, ?)"_s,
+                 {id, v(stratum), v(transect), v(segment), v(subsegment)});
+    }
+    // The grid filled from the query of a sheet, with one row per record.
+    static std::unique_ptr<GridModel> sheet(int k, bool metric = true) {
+        auto g = std::make_unique<GridModel>();
+        g->setFixedCols(0);
+        g->setRows(data::snagSheetCounts()[std::size_t(k)] + 1);
+        g->setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+        data::fillGridFromQuery(*g, data::snagSheetQuery(metric, k));
+        return g;
+    }
+    // Columns 0 (stratum), 2 (transect), 3 (section), 4 (segment), 5 (subsegment) of a row.
+    static QString keys(const GridModel& g, int r) {
+        QStringList out;
+        for (int c : {0, 2, 3, 4, 5})
+            out << g.text(r, c);
+        return out.join(u' ');
+    }
+    TempDatabase database;
+};
+
+TEST_F(SheetQueries, QueryTexts) {
+    const QString sheet0 = data::snagSheetQuery(true, 0);
+    EXPECT_TRUE(sheet0.startsWith(
+        u"SELECT STRATUM,LOCATION,Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
+        u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment,WIDTH10,WIDTH20,WIDTH30,WIDTH40,"
+        u"DISTANCE,SPECIES,"_s));
+    EXPECT_TRUE(sheet0.endsWith(u"OBSERVER,DATE FROM Snags  ORDER BY transect, subsegment, id;"_s))
+        << "two blanks where the condition is empty";
+    const QString sheet2 = data::snagSheetQuery(false, 2);
+    EXPECT_TRUE(sheet2.contains(u"Subsegment,WIDTH33,WIDTH66,WIDTH99,WIDTH132,DISTANCE"_s));
+    EXPECT_TRUE(
+        sheet2.endsWith(u"FROM Snags WHERE stratum=2 ORDER BY transect, subsegment, id;"_s));
+}
+
+TEST_F(SheetQueries, Titles) {
+    EXPECT_EQ(data::snagSheetFormat({u"33"_s, u"66"_s, u"99"_s, u"132"_s}),
+              u"^Stratum|^Location|^Transect|^Section|^Segment|^Subsegment|^Width33|^Width66|"
+              u"^Width99|^Width132|^Distance|^Species|^Class|^DBH|^Height|^Cavity|^Forage|"
+              u"^Qualifying|^Forest|^District|^Subwatershed|^Observer|^Date"_s);
+}
+
+TEST_F(SheetQueries, OrderedByTransectSubsegmentAndFileOrder) {
+    add(1, 1, 2, 1, 3);
+    add(2, 1, 1, 1, 2);
+    add(3, 2, 1, 1, 2);
+    add(4, 1, 1, 1, 1);
+    add(5, 1, 2, 1, 3);
+    const auto g = sheet(0);
+    ASSERT_EQ(g->rows(), 6);
+    // transect 1: subsegment 1 (id 4), subsegment 2 (ids 2, 3); transect 2: subsegment 3 (ids 1, 5)
+    const QString expected[] = {u"1 1 1 1 1"_s, u"1 1 1 1 2"_s, u"2 1 1 1 2"_s, u"1 2 1 2 3"_s,
+                                u"1 2 1 2 3"_s};
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(keys(*g, r), expected[r - 1]) << r;
+}
+
+TEST_F(SheetQueries, SectionAndSegmentAreHalvesRoundedUp) {
+    // segment n gives section ceil(n / 2); subsegment n gives segment ceil(n / 2)
+    const struct {
+        double number;
+        const char* half;
+    } cases[] = {{1, "1"}, {2, "1"}, {3, "2"}, {4, "2"}, {7, "4"}, {8, "4"}, {16, "8"}, {0, "0"}};
+    int id = 0;
+    for (const auto& c : cases) {
+        ++id;
+        add(id, 1, id, c.number, c.number);
+    }
+    const auto g = sheet(0);
+    for (int r = 1; r <= id; ++r) {
+        EXPECT_EQ(g->text(r, 3), QString::fromLatin1(cases[r - 1].half)) << "section, row " << r;
+        EXPECT_EQ(g->text(r, 4), QString::fromLatin1(cases[r - 1].half)) << "segment, row " << r;
+    }
+}
+
+TEST_F(SheetQueries, NullsStayEmpty) {
+    add(1, 1, 1, -1, -1);
+    const auto g = sheet(0);
+    EXPECT_EQ(g->text(1, 0), u"1"_s);
+    for (int c : {1, 3, 4, 5, 6, 22})
+        EXPECT_EQ(g->text(1, c), QString()) << c;
+}
+
+TEST_F(SheetQueries, StrataFilterTheSheets) {
+    add(1, 1, 1, 1, 1);
+    add(2, 3, 1, 1, 1);
+    add(3, 5, 1, 1, 1);
+    add(4, 3, 2, 1, 1);
+    add(5, -1, 1, 1, 1);
+    const std::array<int, 5> counts = data::snagSheetCounts();
+    EXPECT_EQ(counts, (std::array<int, 5>{5, 1, 0, 2, 0}))
+        << "stratum 5 and a record without stratum are on sheet 0 only";
+    const auto three = sheet(3);
+    ASSERT_EQ(three->rows(), 3);
+    EXPECT_EQ(keys(*three, 1), u"3 1 1 1 1"_s);
+    EXPECT_EQ(keys(*three, 2), u"3 2 1 1 1"_s);
+    EXPECT_EQ(sheet(2)->rows(), 1) << "the title row only";
+}
+
+TEST_F(SheetQueries, TheUnitSystemChoosesTheWidthColumns) {
+    db::exec(u"INSERT INTO Snags (id, WIDTH10, WIDTH40, WIDTH33, WIDTH132, DATE, OBSERVER) "
+             u"VALUES (1, 1, 0, 0, 1, '6/5/2024', 'O''Neil')"_s);
+    const auto metric = sheet(0, true);
+    EXPECT_EQ(metric->text(1, 6), u"1"_s);
+    EXPECT_EQ(metric->text(1, 9), u"0"_s);
+    EXPECT_EQ(metric->text(1, 21), u"O'Neil"_s);
+    EXPECT_EQ(metric->text(1, 22), u"6/5/2024"_s);
+    const auto english = sheet(0, false);
+    EXPECT_EQ(english->text(1, 6), u"0"_s);
+    EXPECT_EQ(english->text(1, 9), u"1"_s);
+}
+
+} // namespace
+} // namespace vernalt::test

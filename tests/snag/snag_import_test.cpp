@@ -1,0 +1,259 @@
+// File, Open of the snag window: what a clean import, an import with a
+// non-numeric value and each refused file do to the table, the sheets, the
+// status, the buttons and the data-set window.
+#include "snag_window_fixture.h"
+
+#include "data/csv_import.h"
+#include "platform/database.h"
+#include "shell/frmDataSet.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace vernalt::test {
+namespace {
+
+QString fixture(const char* name) {
+    return QStringLiteral(VERNALT_TEST_DATA) + u"/snag/data/"_s + QString::fromLatin1(name);
+}
+
+// Every row of Snags, each value as SQLite quotes it.
+QStringList tableRows() {
+    QStringList quoted;
+    for (const QString& c : db::columns(u"Snags"_s))
+        quoted << u"quote("_s + db::quoted(c) + u')';
+    QSqlQuery q =
+        db::select(u"SELECT "_s + quoted.join(u"||'|'||"_s) + u" FROM Snags ORDER BY id"_s);
+    QStringList rows;
+    while (q.next())
+        rows << q.value(0).toString();
+    return rows;
+}
+
+// The texts of every cell of a grid, row by row.
+QStringList gridTexts(const Grid* g) {
+    QStringList rows;
+    for (int r = 0; r < g->rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < g->cols(); ++c)
+            cells << g->text(r, c);
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
+
+bool sheetButtonsEnabled(const frmMainSnag* w) {
+    bool all = true;
+    for (int k = 0; k < 5; ++k)
+        for (const QPushButton* b :
+             {w->cmdFormMulti[k], w->cmdFormSingle[k], w->cmdCavity[k], w->cmdForage[k]})
+            all = all && b->isEnabled();
+    return all;
+}
+
+class SnagImport : public SnagWindowTest {
+  protected:
+    // Opens a fixture through File, Open; `message` scripts the message box
+    // the import shows, when it shows one.
+    void importFile(frmMainSnag* w, const char* name, const QString& message = QString(),
+                    const QString& title = QString(), MsgIcon icon = MsgIcon::None) {
+        script.openFile(fixture(name));
+        if (!message.isEmpty())
+            script.message(message, title, icon);
+        w->mnuFileOpen->trigger();
+        EXPECT_TRUE(script.done()) << name;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass ends with the import";
+    }
+    // What a refused import must leave exactly as it was.
+    struct Snapshot {
+        QStringList table, sheet0, sheet1;
+        QString status;
+        bool buttons;
+        bool operator==(const Snapshot&) const = default;
+    };
+    static Snapshot snapshot(const frmMainSnag* w) {
+        return {tableRows(), gridTexts(w->grdStratum[0]), gridTexts(w->grdStratum[1]), w->status(),
+                sheetButtonsEnabled(w)};
+    }
+};
+
+TEST_F(SnagImport, TheFileDialog) {
+    // The title and filter of the dialog, checked by a prompter that records them.
+    struct Recorder : ScriptedPrompts {
+        using ScriptedPrompts::openFile;
+        QString title, filter;
+        QString openFile(const QString& t, const QString& f) override {
+            title = t;
+            filter = f;
+            return ScriptedPrompts::openFile(t, f);
+        }
+    };
+    Recorder recorder;
+    recorder.openFile(QString());
+    frmMainSnag* w = open();
+    EXPECT_EQ(w->mnuFileOpen->shortcut(), QKeySequence(u"Ctrl+O"_s));
+    w->mnuFileOpen->trigger();
+    EXPECT_EQ(recorder.title, u"Open"_s);
+    EXPECT_EQ(recorder.filter, u"Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*"_s);
+}
+
+TEST_F(SnagImport, ACleanImportWithQuotesAndDates) {
+    frmMainSnag* w = open();
+    w->txtNumStrata->setText(u"3"_s);
+    importFile(w, "quotes_and_dates.csv");
+
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
+    EXPECT_EQ(w->DataFileError, 0);
+    EXPECT_EQ(w->ImportedRowCount, 4);
+    EXPECT_EQ(DataFilePath, fixture("quotes_and_dates.csv"));
+    EXPECT_EQ(w->DataFileHeader.size(), 18);
+    EXPECT_TRUE(sheetButtonsEnabled(w));
+    EXPECT_TRUE(w->ssTabMain->isEnabled());
+    ASSERT_NE(frmDataSet::instance(), nullptr) << "the data-set window is loaded";
+    EXPECT_FALSE(frmDataSet::instance()->isVisible());
+    EXPECT_EQ(frmDataSet::instance()->databaseName(), db::path());
+    // The window was reset.
+    EXPECT_EQ(w->txtNumStrata->text(), QString());
+    EXPECT_EQ(w->txtOptimalTvalue->text(), u"1.67"_s);
+
+    QSqlQuery q = db::select(u"SELECT OBSERVER, DATE FROM Snags WHERE id = 4"_s);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toString(), u"O'Neil"_s);
+    EXPECT_TRUE(q.value(1).isNull());
+}
+
+TEST_F(SnagImport, CancelChangesNothing) {
+    frmMainSnag* w = open();
+    importFile(w, "quotes_and_dates.csv");
+    const Snapshot before = snapshot(w);
+    const QString path = DataFilePath;
+    script.openFile(QString());
+    w->mnuFileOpen->trigger();
+    EXPECT_EQ(snapshot(w), before);
+    EXPECT_EQ(w->ImportedRowCount, 4);
+    EXPECT_EQ(DataFilePath, path);
+}
+
+TEST_F(SnagImport, ANonNumericValueIsReportedAndItsRowKept) {
+    frmMainSnag* w = open();
+    importFile(w, "non_numeric.csv", u"A non-numeric value was found in the data file."_s,
+               u"Error in data file"_s, MsgIcon::Critical);
+    EXPECT_EQ(w->status(), u"Status: Data file error!"_s);
+    EXPECT_EQ(w->DataFileError, -1);
+    EXPECT_FALSE(sheetButtonsEnabled(w)) << "only a clean import enables them";
+    EXPECT_EQ(tableRows().size(), 2);
+    EXPECT_EQ(w->grdStratum[0]->rows(), 3) << "the sheet is filled all the same";
+    EXPECT_EQ(w->grdStratum[0]->text(2, 13), u"abc"_s);
+
+    // After a clean import the buttons stay enabled, whatever comes next.
+    importFile(w, "quotes_and_dates.csv");
+    EXPECT_TRUE(sheetButtonsEnabled(w));
+    importFile(w, "non_numeric.csv", u"A non-numeric value was found in the data file."_s,
+               u"Error in data file"_s, MsgIcon::Critical);
+    EXPECT_TRUE(sheetButtonsEnabled(w));
+    EXPECT_EQ(w->status(), u"Status: Data file error!"_s);
+}
+
+TEST_F(SnagImport, RefusedFilesChangeNothing) {
+    const struct {
+        const char* file;
+        const char* message;
+        const char* title;
+        MsgIcon icon;
+    } cases[] = {
+        {"cover_header.csv", "An invalid column header was found in the data file.", "Error",
+         MsgIcon::None},
+        {"missing_header.csv",
+         "A header row was not found as the first row in the data file.  This header is needed "
+         "to identify what each value represents.",
+         "Missing header row", MsgIcon::Critical},
+        {"beyond_header.csv", "9 : Subscript out of range - Snag Procedure 'mnuFileOpen_Click'",
+         "Error", MsgIcon::Exclamation},
+    };
+    frmMainSnag* w = open();
+    importFile(w, "quotes_and_dates.csv");
+    const Snapshot before = snapshot(w);
+    ASSERT_EQ(before.table.size(), 4);
+    for (const auto& c : cases) {
+        importFile(w, c.file, QString::fromLatin1(c.message), QString::fromLatin1(c.title), c.icon);
+        EXPECT_EQ(snapshot(w), before) << c.file;
+        EXPECT_EQ(w->ImportedRowCount, 0) << c.file;
+    }
+}
+
+TEST_F(SnagImport, AMissingHeaderOnAFreshWindowShowsNoData) {
+    frmMainSnag* w = open();
+    importFile(w, "missing_header.csv",
+               u"A header row was not found as the first row in the data file.  This header "
+               u"is needed to identify what each value represents."_s,
+               u"Missing header row"_s, MsgIcon::Critical);
+    EXPECT_EQ(w->status(), u"Status: No data read"_s);
+    EXPECT_FALSE(sheetButtonsEnabled(w));
+    EXPECT_TRUE(tableRows().isEmpty());
+}
+
+TEST_F(SnagImport, ALockedDatabase) {
+    frmMainSnag* w = open();
+    importFile(w, "quotes_and_dates.csv");
+    const Snapshot before = snapshot(w);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(database.file());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        importFile(w, "header_only.csv",
+                   u"The database cannot be opened.  Is some other application using it?"_s,
+                   u"Error"_s, MsgIcon::None);
+        lock.exec(u"ROLLBACK"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    EXPECT_EQ(snapshot(w), before);
+}
+
+TEST_F(SnagImport, AHeaderAloneEmptiesTheTable) {
+    frmMainSnag* w = open();
+    importFile(w, "quotes_and_dates.csv");
+    importFile(w, "header_only.csv");
+    EXPECT_TRUE(tableRows().isEmpty());
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(w->grdStratum[k]->rows(), 1) << k;
+        EXPECT_EQ(w->grdStratum[k]->text(0, 0), u"Stratum"_s) << k;
+    }
+}
+
+TEST_F(SnagImport, TwoHeadersAndCarriageReturns) {
+    frmMainSnag* w = open();
+    importFile(w, "two_headers_cr.csv");
+    EXPECT_EQ(tableRows(),
+              QStringList({
+                  u"1|1.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|"
+                  u"NULL|NULL|NULL|3.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"_s,
+                  u"2|2.0|NULL|4.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|"
+                  u"NULL|NULL|NULL|NULL|30.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"_s,
+              }));
+    EXPECT_EQ(w->DataFileHeader, QStringList({u"Stratum"_s, u"Transect"_s, u"Height"_s}));
+}
+
+TEST_F(SnagImport, AByteOrderMarkAndCrlf) {
+    frmMainSnag* w = open();
+    importFile(w, "bom_crlf.csv");
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
+    EXPECT_EQ(w->ImportedRowCount, 2);
+    EXPECT_EQ(w->grdStratum[0]->text(1, 2), u"1"_s) << "transect 1 first";
+    EXPECT_EQ(w->grdStratum[3]->rows(), 3);
+}
+
+} // namespace
+} // namespace vernalt::test
