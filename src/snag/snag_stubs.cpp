@@ -4,7 +4,6 @@
 
 namespace vernalt {
 
-
 // snag_compute.cpp
 void frmMainSnag::cmdSubtotals_Click() {}
 void frmMainSnag::ssTabFormula_Click(int) {}
