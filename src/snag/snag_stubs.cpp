@@ -16,14 +16,6 @@ void frmMainSnag::CalculateStats() {}
 // snag_correlation.cpp
 void frmMainSnag::cmdCorrelation_Click() {}
 
-// snag_optimal.cpp
-void frmMainSnag::ComputeOptimal(QString&) {}
-
-// snag_estimates.cpp
-void frmMainSnag::DefaultSingle() {}
-void frmMainSnag::CalcSimpleSheet() {}
-void frmMainSnag::DefaultStratified(std::int16_t&) {}
-
 // snag_stratified.cpp
 void frmMainSnag::cmdCalcStratified_Click() {}
 void frmMainSnag::CalcStratifiedSheet() {}
