@@ -11,6 +11,7 @@
 #include "shell/cleaning.h"
 #include "snag/strip_flags.h"
 
+#include <QHash>
 #include <QPushButton>
 #include <QSqlRecord>
 #include <memory>
@@ -67,12 +68,17 @@ bool isKind(const QString& kind, std::initializer_list<QString> names) {
 
 // ---- Marking the records -----------------------------------------------------------
 
-// How a sheet's record set maps onto its grid and the test.
+bool isConnected(const DataControl& d) {
+    return d.RecordSource.startsWith(u"SELECT "_s, Qt::CaseInsensitive);
+}
+
+// How the first sheet's record set maps onto its grid and the test.
 struct SheetFields {
     int offset = 0;         // the record-set field of grid column j is j + offset
     int columns = 0;        // grid columns that have a field
     std::vector<int> level; // per grid column: its WidthLevel, or -1
-    int distance = -1, decayClass = -1, dbh = -1, height = -1, species = -1; // query positions
+    int stratum = -1, distance = -1, decayClass = -1, dbh = -1, height = -1,
+        species = -1; // query positions
     bool anyWidth = false;
 };
 
@@ -80,8 +86,8 @@ SheetFields sheetFields(const QSqlRecord& rec, int offset, int gridCols,
                         const std::array<QString, 4>& widthTexts) {
     SheetFields f;
     f.offset = offset;
-    f.columns = std::min(gridCols, int(rec.count()) - offset);
-    f.level.assign(std::size_t(std::max(0, f.columns)), -1);
+    f.columns = std::max(0, std::min(gridCols, int(rec.count()) - offset));
+    f.level.assign(std::size_t(f.columns), -1);
     for (int j = 0; j < f.columns; ++j) {
         const QString name = rec.fieldName(j + offset).toLower();
         for (int k = 0; k < 4; ++k) {
@@ -94,7 +100,9 @@ SheetFields sheetFields(const QSqlRecord& rec, int offset, int gridCols,
     }
     for (int j = offset; j < rec.count(); ++j) {
         const QString name = rec.fieldName(j).toLower();
-        if (name == u"distance"_s)
+        if (name == u"stratum"_s)
+            f.stratum = j;
+        else if (name == u"distance"_s)
             f.distance = j;
         else if (name == u"class"_s)
             f.decayClass = j;
@@ -121,23 +129,54 @@ void setCell(GridModel& g, int row, int col, const Value& v) {
         g.setText(row, col, v.text());
 }
 
-// Walks the record set of data sheet `sheet` into its grid, record n into row n,
-// marking the width columns. With `update`, the marks are also written into the
-// records of table Snags, one prepared statement by row key.
-void markSheet(frmMainSnag& w, int sheet, const StripCriteria& criteria,
-               const std::array<double, 4>& halfWidth, bool update) {
-    const QString source = w.datDataSet[std::size_t(sheet)].RecordSource;
-    if (!source.startsWith(u"SELECT "_s, Qt::CaseInsensitive))
-        return; // the sheet was not connected
+// The stratum sheet (1 to 4) that shows a record, 0 for none: the one whose
+// number its STRATUM holds, as the sheets' queries select them.
+int stratumSheet(const QVariant& stratum) {
+    const Value v = Value::fromVariant(stratum);
+    if (!v.isNumber())
+        return 0;
+    for (int k = 1; k <= 4; ++k)
+        if (v.number() == k)
+            return k;
+    return 0;
+}
+
+// Copies rows of one grid into the data rows of another, row rows[n - 1] of
+// `from` into row n of `to`, in one fill.
+void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to) {
+    const int cols = std::min(from.cols(), to.cols());
+    to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
+        if (row < 1 || row > int(rows.size()))
+            return;
+        const int source = rows[std::size_t(row - 1)];
+        for (int c = 0; c < cols; ++c) {
+            double x = 0;
+            if (from.numberAt(source, c, x))
+                to.setNumber(row, c, x);
+            else if (const QString t = from.text(source, c); !t.isEmpty())
+                to.setText(row, c, t);
+        }
+    });
+}
+
+// Walks the record set of the first data sheet (every record) into its grid,
+// record n into row n, marking the width columns. With `allSheets`, each
+// stratum sheet then gets the rows of its records in the same order, which is
+// the order of its own query, and the marks are written into the records of
+// table Snags, one prepared statement by row key.
+void markSheets(frmMainSnag& w, const StripCriteria& criteria,
+                const std::array<double, 4>& halfWidth, bool allSheets) {
+    if (!isConnected(w.datDataSet[0]))
+        return;
     // The record's row key comes first, so that its marks can be written back to
     // it: the table has no index on id, and a search by id would read the whole
     // table for every record.
-    QSqlQuery q = db::select(u"SELECT Snags.rowid, "_s + source.mid(7));
-    GridModel& g = *w.grdStratum[std::size_t(sheet)]->grid();
+    QSqlQuery q = db::select(u"SELECT Snags.rowid, "_s + w.datDataSet[0].RecordSource.mid(7));
+    GridModel& g = *w.grdStratum[0]->grid();
     const SheetFields f = sheetFields(q.record(), 1, g.cols(), w.WidthTexts);
 
     std::unique_ptr<db::BulkStatement> write;
-    if (update && f.anyWidth) {
+    if (allSheets && f.anyWidth) {
         QString sql = u"UPDATE Snags SET "_s;
         bool first = true;
         for (int j = 0; j < f.columns; ++j) {
@@ -151,30 +190,52 @@ void markSheet(frmMainSnag& w, int sheet, const StripCriteria& criteria,
         write = std::make_unique<db::BulkStatement>(sql + u" WHERE rowid = ?"_s);
     }
 
+    std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
+    QHash<QString, QString> speciesKeys;        // few species, many records
     const auto writeRecord = [&](int row) {
         std::array<int, 4> marks{};
         if (f.anyWidth) {
-            const StripRecord r = stripRecord(fieldValue(q, f.distance),
-                                              fieldValue(q, f.decayClass), fieldValue(q, f.dbh),
-                                              fieldValue(q, f.height), fieldValue(q, f.species));
+            StripRecord r;
+            r.distance = criterionValue(fieldValue(q, f.distance));
+            r.decayClass = criterionValue(fieldValue(q, f.decayClass));
+            r.dbh = criterionValue(fieldValue(q, f.dbh));
+            r.height = criterionValue(fieldValue(q, f.height));
+            const Value species = fieldValue(q, f.species);
+            if (species.isText()) {
+                const QString text = species.text();
+                auto it = speciesKeys.constFind(text);
+                if (it == speciesKeys.constEnd())
+                    it = speciesKeys.insert(text, speciesKey(species));
+                r.species = *it;
+            } else {
+                r.species = speciesKey(species);
+            }
             marks = stripMarks(r, criteria, halfWidth);
         }
         int bound = 0;
+        bool changed = false; // a record that holds its marks already is not written
         for (int j = 0; j < f.columns; ++j) {
             const int level = f.level[std::size_t(j)];
             if (level >= 0) {
                 const int mark = marks[std::size_t(level)];
                 g.setNumber(row, j, mark);
-                if (write)
+                if (write) {
                     write->bind(bound++, mark);
+                    const QVariant stored = q.value(j + f.offset);
+                    changed = changed || stored.isNull() || stored.toDouble() != mark ||
+                              stored.typeId() == QMetaType::QString;
+                }
             } else {
                 setCell(g, row, j, Value::fromVariant(q.value(j + f.offset)));
             }
         }
-        if (write) {
+        if (write && changed) { // (the next record binds every position anew)
             write->bind(bound, q.value(0).toLongLong());
             write->run();
         }
+        if (allSheets && f.stratum >= 0)
+            if (const int k = stratumSheet(q.value(f.stratum)))
+                strataRows[std::size_t(k)].push_back(row);
     };
 
     // The sheet was prepared with one row per record; the grid is filled in one go.
@@ -192,6 +253,12 @@ void markSheet(frmMainSnag& w, int sheet, const StripCriteria& criteria,
         g.setRows(row + 1);
         writeRecord(row);
     }
+
+    if (!allSheets)
+        return;
+    for (std::size_t k = 1; k < 5; ++k)
+        if (isConnected(w.datDataSet[k]))
+            copyRows(g, strataRows[k], *w.grdStratum[k]->grid());
 }
 
 // "Multiple" (every species but one, all five sheets and table Snags) or
@@ -219,14 +286,12 @@ void fillWidths(frmMainSnag& w, bool multiple) {
     const std::array<double, 4> halfWidth = halfWidths(w.isMetric());
 
     if (multiple) {
-        // All the marks reach the table or none does. Sheet 0 holds every record;
-        // the stratum sheets show the same records with the same marks.
+        // All the marks reach the table or none does.
         db::Transaction transaction;
-        for (int sheet = 0; sheet < 5; ++sheet)
-            markSheet(w, sheet, criteria, halfWidth, sheet == 0);
+        markSheets(w, criteria, halfWidth, true);
         transaction.commit();
     } else {
-        markSheet(w, 0, criteria, halfWidth, false);
+        markSheets(w, criteria, halfWidth, false);
     }
 
     for (int k = 0; k < 5; ++k) {

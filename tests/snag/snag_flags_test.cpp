@@ -115,6 +115,22 @@ TEST_F(SnagFlags, MultipleMarksEverySheetAndTheTable) {
     EXPECT_EQ(w->ssTabMain->tabText(frmMainSnag::PageDensities), u"Densities"_s);
 }
 
+TEST_F(SnagFlags, ASecondMultipleRewritesTheMarksThatChange) {
+    insertSample();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
+    w->cmdFormMulti[0]->click();
+    connectSheets();
+    w->cmdFormMulti[0]->click();
+    // Species 12 is left out now and 9999 is not: record 1 loses its marks,
+    // record 3 (distance 0) gains all four, the others keep theirs.
+    const QStringList table[] = {None, marksOf("0111"), All, None, marksOf("0001"), None};
+    for (int id = 1; id <= 6; ++id)
+        EXPECT_EQ(tableMarks(id), table[id - 1]) << "record " << id;
+    EXPECT_EQ(marks(0, 1), None);
+    EXPECT_EQ(marks(1, 1), None);
+}
+
 TEST_F(SnagFlags, MultipleShowsTheOtherFieldsAsStored) {
     insertSample();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
