@@ -16,6 +16,7 @@
 //   snag_stats.cpp         subtotals and statistics per plot dimension
 //   snag_correlation.cpp   serial correlation between adjacent units
 //   snag_menus.cpp         menu and text-box handlers
+//   snag_stat_test.cpp     Statistical Test page: limits and graph
 //   snag_optimal.cpp       ComputeOptimal
 //   snag_estimates.cpp     DefaultSingle, DefaultStratified, CalcSimpleSheet
 //   snag_stratified.cpp    cmdCalcStratified_Click, CalcStratifiedSheet
@@ -345,7 +346,7 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     // ---- Sample size (snag_sample_size.cpp) -------------------------------------------
     void SampleSize();
 
-    // ---- Statistical-test graph (snag_menus.cpp) ---------------------------------------
+    // ---- Statistical-test graph (snag_stat_test.cpp) ---------------------------------------
     // Draws the target, estimate and limits of the Statistical Test page.
     void GraphStatTest();
 

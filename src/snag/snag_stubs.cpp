@@ -13,9 +13,6 @@ void frmMainSnag::ssTabMain_Click(int) {}
 void frmMainSnag::CalculateSubtotals(QString&) {}
 void frmMainSnag::CalculateStats() {}
 
-// snag_correlation.cpp
-void frmMainSnag::cmdCorrelation_Click() {}
-
 // snag_stratified.cpp
 void frmMainSnag::cmdCalcStratified_Click() {}
 void frmMainSnag::CalcStratifiedSheet() {}
@@ -38,13 +35,9 @@ void frmMainSnag::mnuSizeSettings_Click() {}
 void frmMainSnag::mnuPrint_Click() {}
 void frmMainSnag::mnuHelpAbout_Click() {}
 void frmMainSnag::mnuFileExit_Click() {}
-void frmMainSnag::txtBound_Change() {}
-void frmMainSnag::txtEstimatedValue_Change() {}
-void frmMainSnag::txtTargetValue_Change() {}
 void frmMainSnag::txtNumStrata_Change() {}
 void frmMainSnag::txtOptimalPrecisionLevel_Change() {}
 void frmMainSnag::txtOptimalTvalue_Change() {}
 void frmMainSnag::txtStratum_Change() {}
-void frmMainSnag::GraphStatTest() {}
 
 } // namespace vernalt

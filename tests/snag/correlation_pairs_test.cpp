@@ -1,0 +1,156 @@
+// The pairs of adjacent units and the questions of the snag window's correlation.
+#include "snag/correlation_pairs.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+// Subtotals 1, 2, ..., n: each unit's value is its row in the subtotal grid.
+std::vector<double> rows(int n) {
+    std::vector<double> v;
+    for (int i = 1; i <= n; ++i)
+        v.push_back(i);
+    return v;
+}
+
+std::vector<std::pair<double, double>> pairsOf(const NumberTable& t) {
+    std::vector<std::pair<double, double>> out;
+    EXPECT_EQ(t.columns(), 2);
+    for (int p = 0; p < t.rows(); ++p)
+        out.emplace_back(t.at(p, 0), t.at(p, 1));
+    return out;
+}
+
+using Pairs = std::vector<std::pair<double, double>>;
+
+TEST(AdjacentPairs, CompleteTransects) {
+    const struct {
+        const char* name;
+        int units, perTransect;
+        Pairs expected;
+    } cases[] = {
+        {"two transects of sections: rows 1-2, then 3-4", 4, 2, {{1, 2}, {3, 4}}},
+        {"two transects of segments: position by position",
+         8,
+         4,
+         {{1, 2}, {5, 6}, {2, 3}, {6, 7}, {3, 4}, {7, 8}}},
+        {"two transects of subsegments: 14 pairs",
+         16,
+         8,
+         {{1, 2},
+          {9, 10},
+          {2, 3},
+          {10, 11},
+          {3, 4},
+          {11, 12},
+          {4, 5},
+          {12, 13},
+          {5, 6},
+          {13, 14},
+          {6, 7},
+          {14, 15},
+          {7, 8},
+          {15, 16}}},
+        {"one transect of segments", 4, 4, {{1, 2}, {2, 3}, {3, 4}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pairsOf(adjacentPairs(rows(c.units), c.perTransect)), c.expected) << c.name;
+}
+
+TEST(AdjacentPairs, TheLastTransectNeverReachesTheNext) {
+    // Units 4 and 5 (segments) lie in different transects: never a pair.
+    const NumberTable t = adjacentPairs(std::vector<double>{7, 0, 3, 5, 2, 9, 1, 4}, 4);
+    EXPECT_EQ(pairsOf(t), (Pairs{{7, 0}, {2, 9}, {0, 3}, {9, 1}, {3, 5}, {1, 4}}));
+}
+
+TEST(AdjacentPairs, ShortLastTransectPairsTheUnitsItHas) {
+    const struct {
+        const char* name;
+        int units, perTransect;
+        Pairs expected;
+    } cases[] = {
+        {"three sections: the third has no partner", 3, 2, {{1, 2}}},
+        {"one segment: no pair", 1, 4, {}},
+        {"no unit: no pair", 0, 4, {}},
+        {"six segments: 3 pairs in the first transect, 1 in the second",
+         6,
+         4,
+         {{1, 2}, {5, 6}, {2, 3}, {3, 4}}},
+        {"twelve subsegments: 7 + 3 pairs",
+         12,
+         8,
+         {{1, 2}, {9, 10}, {2, 3}, {10, 11}, {3, 4}, {11, 12}, {4, 5}, {5, 6}, {6, 7}, {7, 8}}},
+    };
+    for (const auto& c : cases) {
+        const NumberTable t = adjacentPairs(rows(c.units), c.perTransect);
+        EXPECT_TRUE(t.isDimensioned()) << c.name;
+        EXPECT_EQ(pairsOf(t), c.expected) << c.name;
+    }
+}
+
+TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
+    const struct {
+        const char* answer;
+        std::optional<CorrelationLevel> level;
+    } cases[] = {
+        {"Section", CorrelationSection}, {"SECTION", CorrelationSection},
+        {"segment", CorrelationSegment}, {"subSegment", CorrelationSubsegment},
+        {" section", std::nullopt},      {"section ", std::nullopt},
+        {"transect", std::nullopt},      {"sections", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(correlationLevel(QString::fromLatin1(c.answer)), c.level) << c.answer;
+}
+
+TEST(CorrelationAnswers, WidthIsOneOfTheTextsExactly) {
+    const WidthTextArray metric{u"10"_s, u"20"_s, u"30"_s, u"40"_s};
+    EXPECT_EQ(correlationWidth(u"10"_s, metric), 0);
+    EXPECT_EQ(correlationWidth(u"40"_s, metric), 3);
+    EXPECT_EQ(correlationWidth(u"40 "_s, metric), std::nullopt);
+    EXPECT_EQ(correlationWidth(u"40.0"_s, metric), std::nullopt);
+    EXPECT_EQ(correlationWidth(u"25"_s, metric), std::nullopt);
+    const WidthTextArray repeated{u"5"_s, u"15"_s, u"15"_s, u"30"_s};
+    EXPECT_EQ(correlationWidth(u"15"_s, repeated), 1) << "the lowest of equal widths";
+}
+
+TEST(CorrelationAnswers, PlaceOfTheSubtotals) {
+    const struct {
+        CorrelationLevel level;
+        int width, grid, column;
+    } cases[] = {
+        {CorrelationSubsegment, 0, 0, 0}, {CorrelationSubsegment, 3, 0, 3},
+        {CorrelationSegment, 0, 0, 4},    {CorrelationSegment, 2, 0, 6},
+        {CorrelationSection, 0, 1, 0},    {CorrelationSection, 3, 1, 3},
+    };
+    for (const auto& c : cases) {
+        const SubtotalPlace at = subtotalPlace(c.level, c.width);
+        EXPECT_EQ(at.grid, c.grid) << c.level << ' ' << c.width;
+        EXPECT_EQ(at.column, c.column) << c.level << ' ' << c.width;
+    }
+    EXPECT_EQ(unitsPerTransect(CorrelationSubsegment), 8);
+    EXPECT_EQ(unitsPerTransect(CorrelationSegment), 4);
+    EXPECT_EQ(unitsPerTransect(CorrelationSection), 2);
+}
+
+TEST(CorrelationAnswers, Texts) {
+    EXPECT_EQ(correlationLevelPrompt(),
+              u"For which length would you like to obtain a Pearson correlation coefficient?"
+              u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s);
+    EXPECT_EQ(correlationWidthPrompt({u"10"_s, u"20"_s, u"30"_s, u"40"_s}),
+              u"For which width would you like to obtain a Pearson correlation coefficient?"
+              u"\r\n\r\nPlease enter 10, 20, 30 or 40"_s);
+    // r rounded half to even to 2 decimals, then the square of the unrounded r.
+    EXPECT_EQ(correlationResultText(0.5), u"r=0.5\r\nr^2=0.25"_s);
+    EXPECT_EQ(correlationResultText(-0.125), u"r=-0.12\r\nr^2=0.02"_s) << "0.015625 -> 0.02";
+    EXPECT_EQ(correlationResultText(0.745), u"r=0.74\r\nr^2=0.56"_s) << "0.555025 -> 0.56";
+    EXPECT_EQ(correlationResultText(1), u"r=1\r\nr^2=1"_s);
+    EXPECT_EQ(correlationResultText(0), u"r=0\r\nr^2=0"_s);
+}
+
+} // namespace
+} // namespace vernalt::test
