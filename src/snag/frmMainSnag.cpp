@@ -226,7 +226,9 @@ void frmMainSnag::Form_Unload() {
             saveSettingBool(SnagSection, u"MetricMeasurement"_s, mnuMetric->isChecked());
             saveSettingBool(SnagSection, u"EnglishMeasurement"_s, mnuEnglish->isChecked());
         }
-        // Every other window but the first (the switchboard), the latest first.
+        // Every other window but the first (the switchboard), the latest first,
+        // hidden ones (the data-set window) included: each is unloaded, not only
+        // closed, so none stays behind.
         const QList<QWidget*> windows = loadedWindows();
         QList<QPointer<QWidget>> others;
         for (int i = int(windows.size()) - 1; i >= 1; --i)
@@ -234,7 +236,7 @@ void frmMainSnag::Form_Unload() {
                 others.append(windows[i]);
         for (const QPointer<QWidget>& w : others)
             if (w)
-                w->close();
+                unloadWindow(w);
         if (!minimised) {
             saveSetting(SharedSection, u"MainLeft"_s, left);
             saveSetting(SharedSection, u"MainTop"_s, top);

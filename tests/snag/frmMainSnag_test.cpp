@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "platform/value.h"
 #include "settings/frmGuidelines.h"
+#include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
 
 #include <QAction>
@@ -137,17 +138,22 @@ TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(SnagLifeCycle, UnloadClosesTheOtherWindowsAndShowsTheSwitchboard) {
+TEST_F(SnagLifeCycle, UnloadUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
     auto* board = new frmSwitchboard; // the first window loaded
     gSwitchboard = board;
     frmMainSnag* w = open();
-    QWidget other;
-    trackWindow(&other);
-    other.show();
+    // A hidden window (the data-set window that a clean import loads) and a shown one.
+    QPointer<frmDataSet> dataSet = frmDataSet::load(db::path());
+    QPointer<QWidget> other = new QWidget;
+    trackWindow(other);
+    other->show();
     w->show();
     board->hide();
     unload(w);
-    EXPECT_FALSE(other.isVisible());
+    EXPECT_TRUE(dataSet.isNull()) << "the hidden data-set window is unloaded too";
+    EXPECT_TRUE(other.isNull());
+    EXPECT_EQ(frmDataSet::instance(), nullptr);
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{board});
     EXPECT_TRUE(board->isVisible());
     delete board;
 }

@@ -1,0 +1,259 @@
+// The snag window's menu items and mirrored text boxes, clicked as the user does.
+#include "snag_window_fixture.h"
+
+#include "print/frmPrintPreview.h"
+#include "settings/frmPlotSizes.h"
+#include "shell/frmAbout.h"
+#include "shell/frmSwitchboard.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QString OverrideText =
+    u"The Optimal plot selection has been overridden. You may need to return to the Optimal "
+    u"page, highlight the appropriate stratum circle, and click Compute to view new results."_s;
+const QString OverrideTitle = u"Optimal plot selection overridden"_s;
+
+// The indices of the checked items of a selection array.
+QList<int> checkedItems(const std::array<QAction*, 17>& items) {
+    QList<int> out;
+    for (int n = 0; n < 17; ++n)
+        if (items[std::size_t(n)]->isChecked())
+            out.append(n);
+    return out;
+}
+
+using SnagSelectionMenus = SnagWindowTest;
+
+TEST_F(SnagSelectionMenus, EveryArrayStartsOnAutomatic) {
+    frmMainSnag* w = open();
+    for (int sheet = 0; sheet < 5; ++sheet) {
+        EXPECT_EQ(w->selectionItems(sheet)[0]->text(), u"Automatic"_s) << sheet;
+        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{0}) << sheet;
+    }
+    EXPECT_EQ(w->mnuSingle[1]->text(), u"Subsegment10"_s);
+    EXPECT_EQ(w->mnuStratum4[16]->text(), u"Transect40"_s);
+}
+
+TEST_F(SnagSelectionMenus, AClickChecksOneItemOfItsOwnArrayAndSaysSo) {
+    frmMainSnag* w = open();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuStratum3[7]->trigger();
+    EXPECT_EQ(checkedItems(w->mnuStratum3), QList<int>{7});
+    // The other four arrays keep "Automatic".
+    for (int sheet : {0, 1, 2, 4})
+        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{0}) << sheet;
+}
+
+TEST_F(SnagSelectionMenus, EachArrayHasItsOwnHandler) {
+    frmMainSnag* w = open();
+    for (int sheet = 0; sheet < 5; ++sheet) {
+        script.message(OverrideText, OverrideTitle, MsgIcon::None);
+        w->selectionItems(sheet)[std::size_t(sheet + 2)]->trigger();
+    }
+    for (int sheet = 0; sheet < 5; ++sheet)
+        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{sheet + 2}) << sheet;
+}
+
+TEST_F(SnagSelectionMenus, AutomaticClearsTheOtherSixteenAndStillSaysSo) {
+    frmMainSnag* w = open();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuStratum3[12]->trigger();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuStratum3[0]->trigger();
+    EXPECT_EQ(checkedItems(w->mnuStratum3), QList<int>{0});
+}
+
+TEST_F(SnagSelectionMenus, TheCheckedItemClickedAgainStaysCheckedAndSaysSoAgain) {
+    frmMainSnag* w = open();
+    for (int i = 0; i < 2; ++i) {
+        script.message(OverrideText, OverrideTitle, MsgIcon::None);
+        w->mnuSingle[6]->trigger();
+        EXPECT_EQ(checkedItems(w->mnuSingle), QList<int>{6}) << i;
+    }
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuSingle[0]->trigger();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuSingle[0]->trigger();
+    EXPECT_EQ(checkedItems(w->mnuSingle), QList<int>{0});
+}
+
+TEST_F(SnagSelectionMenus, AChoiceSurvivesAChangeOfUnits) {
+    frmMainSnag* w = open();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuStratum2[7]->trigger();
+    w->mnuEnglish->trigger();
+    EXPECT_EQ(checkedItems(w->mnuStratum2), QList<int>{7});
+    EXPECT_EQ(w->mnuStratum2[7]->text(), u"Segment99"_s);
+}
+
+using SnagWidthMenus = SnagWindowTest;
+
+TEST_F(SnagWidthMenus, AWidthClickedTwiceIsCheckedAgain) {
+    frmMainSnag* w = open();
+    const std::array<QAction*, 4> items = w->widthItems();
+    for (std::size_t k = 0; k < 4; ++k) {
+        items[k]->trigger();
+        EXPECT_FALSE(items[k]->isChecked()) << k;
+        for (std::size_t j = 0; j < 4; ++j)
+            if (j != k) {
+                EXPECT_TRUE(items[j]->isChecked()) << k << j;
+            }
+        items[k]->trigger();
+        EXPECT_TRUE(items[k]->isChecked()) << k;
+    }
+}
+
+TEST_F(SnagWidthMenus, AllFourMayBeClearedWithoutAMessage) {
+    frmMainSnag* w = open();
+    for (QAction* item : w->widthItems())
+        item->trigger();
+    for (QAction* item : w->widthItems())
+        EXPECT_FALSE(item->isChecked());
+}
+
+TEST_F(SnagWidthMenus, AllWidthsChecksTheFourButNeverItself) {
+    frmMainSnag* w = open();
+    w->mnuWidth10->trigger();
+    w->mnuWidth30->trigger();
+    w->mnuAllWidths->trigger();
+    for (QAction* item : w->widthItems())
+        EXPECT_TRUE(item->isChecked());
+    EXPECT_FALSE(w->mnuAllWidths->isChecked());
+    w->mnuAllWidths->trigger(); // all checked already: nothing changes
+    for (QAction* item : w->widthItems())
+        EXPECT_TRUE(item->isChecked());
+    EXPECT_FALSE(w->mnuAllWidths->isChecked());
+}
+
+using SnagMirroredLabels = SnagWindowTest;
+
+TEST_F(SnagMirroredLabels, TheLabelsStartEmpty) {
+    frmMainSnag* w = open();
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(w->lblTValue[k]->text(), QString()) << k;
+        EXPECT_EQ(w->lblPrecisionLevel[k]->text(), QString()) << k;
+        EXPECT_EQ(w->lblStratum[k]->text(), QString()) << k;
+    }
+}
+
+TEST_F(SnagMirroredLabels, EachBoxIsCopiedUnchangedToBothPages) {
+    struct Case {
+        const char* name;
+        QLineEdit* frmMainSnag::*box;
+        std::array<QLabel*, 2> frmMainSnag::*labels;
+        QString typed;
+    };
+    const Case cases[] = {
+        {"t-value", &frmMainSnag::txtOptimalTvalue, &frmMainSnag::lblTValue, u"2.66"_s},
+        {"t-value, not rounded", &frmMainSnag::txtOptimalTvalue, &frmMainSnag::lblTValue,
+         u"1.6449"_s},
+        {"precision", &frmMainSnag::txtOptimalPrecisionLevel, &frmMainSnag::lblPrecisionLevel,
+         u".1"_s},
+        {"stratum, not cleaned", &frmMainSnag::txtStratum, &frmMainSnag::lblStratum, u" 1,5 $"_s},
+        {"emptied", &frmMainSnag::txtStratum, &frmMainSnag::lblStratum, QString()},
+    };
+    frmMainSnag* w = open();
+    for (const Case& c : cases) {
+        (w->*c.labels)[0]->setText(u"old"_s);
+        (w->*c.labels)[1]->setText(u"old"_s);
+        (w->*c.box)->setText(u"x"_s);
+        (w->*c.box)->setText(c.typed);
+        EXPECT_EQ((w->*c.labels)[0]->text(), c.typed) << c.name;
+        EXPECT_EQ((w->*c.labels)[1]->text(), c.typed) << c.name;
+    }
+    // The Densities page holds index 0, the Sample Size page index 1.
+    EXPECT_TRUE(w->ssTabMain->page(frmMainSnag::PageDensities)->isAncestorOf(w->lblTValue[0]));
+    EXPECT_TRUE(w->ssTabMain->page(frmMainSnag::PageSampleSize)->isAncestorOf(w->lblTValue[1]));
+}
+
+TEST_F(SnagMirroredLabels, ClearAllMirrorsTheRestoredDefaults) {
+    frmMainSnag* w = open();
+    w->txtOptimalTvalue->setText(u"2.66"_s);
+    w->txtStratum->setText(u"2"_s);
+    w->ClearAll();
+    EXPECT_EQ(w->lblTValue[1]->text(), u"1.67"_s);
+    EXPECT_EQ(w->lblPrecisionLevel[0]->text(), u".2"_s);
+    EXPECT_EQ(w->lblStratum[0]->text(), QString());
+}
+
+using SnagHandOvers = SnagWindowTest;
+
+TEST_F(SnagHandOvers, PrintPreviewShowsAPictureOfThisWindow) {
+    frmMainSnag* w = open();
+    w->show();
+    EXPECT_EQ(w->mnuPrint->text(), u"Print Preview"_s);
+    w->mnuPrint->trigger();
+    auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->lblFormToPrint->text(), u"Main2"_s);
+    EXPECT_FALSE(preview->picPrintPreview->picture().isNull());
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_FALSE(preview->isModal());
+    EXPECT_EQ(preview->parentWidget(), nullptr);
+    unload(w); // takes the preview with it
+    EXPECT_FALSE(loadedWindows().contains(preview));
+}
+
+TEST_F(SnagHandOvers, CustomDimensionsShowsTheOnePlotSizesWindow) {
+    frmMainSnag* w = open();
+    EXPECT_EQ(w->mnuSizeSettings->text(), u"Custom Dimensions"_s);
+    w->mnuSizeSettings->trigger();
+    frmPlotSizes* sizes = frmPlotSizes::instance();
+    ASSERT_NE(sizes, nullptr);
+    EXPECT_TRUE(sizes->isVisible());
+    EXPECT_EQ(sizes->parentWidget(), nullptr);
+    w->mnuSizeSettings->trigger();
+    EXPECT_EQ(frmPlotSizes::instance(), sizes) << "no second copy";
+    unload(w);
+    EXPECT_EQ(frmPlotSizes::instance(), nullptr);
+}
+
+TEST_F(SnagHandOvers, HelpAboutShowsTheAboutBoxOverTheWindow) {
+    frmMainSnag* w = open();
+    w->show();
+    EXPECT_EQ(w->mnuHelpAbout->text(), u"&About "_s);
+    QWidget* seenParent = nullptr;
+    bool seenModal = false;
+    QTimer::singleShot(0, w, [&] {
+        auto* about = w->findChild<frmAbout*>();
+        if (!about)
+            return;
+        seenParent = about->parentWidget();
+        seenModal = about->isModal();
+        about->cmdOK->click();
+    });
+    w->mnuHelpAbout->trigger();
+    EXPECT_EQ(seenParent, w);
+    EXPECT_TRUE(seenModal);
+    EXPECT_TRUE(w->isVisible());
+}
+
+TEST_F(SnagHandOvers, ExitToMenuUnloadsTheWindowAndShowsTheSwitchboard) {
+    auto* board = new frmSwitchboard;
+    gSwitchboard = board;
+    frmMainSnag* w = open();
+    QPointer<frmMainSnag> alive = w;
+    w->show();
+    board->hide();
+    w->mnuEnglish->trigger();
+    EXPECT_EQ(w->mnuFileExit->text(), u"E&xit to Menu"_s);
+    w->mnuFileExit->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_FALSE(loadedWindows().contains(w));
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_EQ(stored("SnagSettings", "EnglishMeasurement"), u"True"_s);
+    delete board;
+}
+
+} // namespace
+} // namespace vernalt::test
