@@ -17,7 +17,14 @@ namespace vernalt::test {
 
 class SnagWindowTest : public ::testing::Test {
   protected:
-    SnagWindowTest() { clearSettings(); }
+    SnagWindowTest() {
+        clearSettings();
+        // Windows an earlier test left loaded (the data-set window of an import,
+        // say) would otherwise take part in this test's unloads.
+        for (QWidget* w : loadedWindows())
+            unloadWindow(w);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     ~SnagWindowTest() override {
         for (const QPointer<frmMainSnag>& w : windows_)
             delete w.data();
