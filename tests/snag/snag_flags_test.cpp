@@ -3,6 +3,8 @@
 
 #include "platform/value.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -37,7 +39,7 @@ QStringList marksOf(const char* four) {
     return out;
 }
 
-class SnagFlags : public SnagWindowTest {
+class SnagFlags : public SnagSheetTest {
   protected:
     // Six records over three strata and a fifth one that no sheet but the first shows.
     // With minimum DBH 25, minimum height 5, maximum class 3 and species 9999 left out:
@@ -308,6 +310,42 @@ TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), n / 25 * 21);
     EXPECT_EQ(q.value(1).toInt(), n / 25 * 6); // distances 0 to 5
+}
+
+TEST_F(SnagFlags, ThroughARealImportThenCavityUse) {
+    script.openFile(QStringLiteral(VERNALT_TEST_DATA) + u"/snag/data/strip_marks.csv"_s);
+    w->mnuFileOpen->trigger();
+    ASSERT_TRUE(script.done());
+    ASSERT_EQ(sheet(0).rows(), 5);
+
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[1]->click();
+    // Sheet 0 by transect and subsegment: records 1, 2, 3 (transect 1), 4.
+    const QStringList expected[] = {All, marksOf("0111"), None, marksOf("0001")};
+    for (int id = 1; id <= 4; ++id) {
+        EXPECT_EQ(marks(0, id), expected[id - 1]) << id;
+        EXPECT_EQ(tableMarks(id), expected[id - 1]) << id; // record 3 held 1111 from the file
+    }
+    EXPECT_EQ(marks(2, 1), None);
+    EXPECT_EQ(marks(2, 2), marksOf("0001"));
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+
+    // Cavity code 2 on stratum 2: record 3 is species 9999, record 4 qualifies.
+    prompts_
+        .input(u"Please enter the minimum DBH you want to consider for this analysis."_s, u"DBH"_s,
+               u"25"_s)
+        .input(HeightPromptMulti, u"Height"_s, u"5"_s)
+        .input(ClassPrompt, u"Decay Class"_s, u"3"_s)
+        .input(SpeciesPromptMulti, u"Species"_s, u"9999"_s)
+        .input(u"Enter the numeric code for the CAVITY category you would like to consider for "
+               u"this analysis."_s,
+               u"Cavity Code"_s, u"2"_s);
+    w->cmdCavity[2]->click();
+    EXPECT_EQ(sheet(2).text(1, 17), u"0"_s);
+    EXPECT_EQ(sheet(2).text(2, 17), u"1"_s);
+    EXPECT_EQ(w->lblCavityTotal[2]->text(), u"2"_s);
+    EXPECT_EQ(w->lblCavityCavSigns[2]->text(), u"1"_s);
+    EXPECT_EQ(w->lblCavityPercentUse[2]->text(), u"50"_s);
 }
 
 } // namespace

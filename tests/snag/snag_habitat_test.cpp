@@ -30,7 +30,7 @@ struct SheetRow {
     QString species, decayClass, dbh, height, cavity, forage;
 };
 
-class SnagHabitat : public SnagWindowTest {
+class SnagHabitat : public SnagSheetTest {
   protected:
     // Writes rows into data sheet k as a fill leaves them.
     void fillSheet(int k, std::initializer_list<SheetRow> rows) {
