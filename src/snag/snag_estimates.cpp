@@ -62,13 +62,12 @@ int chosenRow(const frmMainSnag& w, const std::array<QAction*, 17>& items) {
 } // namespace
 
 void frmMainSnag::DefaultSingle() {
-    const std::initializer_list<int> gaps = {err::Overflow, err::DivisionByZero};
     trapped(prompts(), snagProcedure(u"DefaultSingle"_s), [&] {
         const int r = chosenRow(*this, mnuSingle);
-        skipOn(gaps, [&] { txtPlotDimensions->setText(grdOptimal[2]->text(r, 0)); });
-        skipOn(gaps, [&] { txtAverageDensity->setText(grdOptimal[0]->text(r, 2)); });
-        skipOn(gaps, [&] { txtStdDev->setText(grdOptimal[0]->text(r, 3)); });
-        skipOn(gaps, [&] { txtSampleSize->setText(numberText(PlotCounts[std::size_t(r)])); });
+        txtPlotDimensions->setText(grdOptimal[2]->text(r, 0));
+        txtAverageDensity->setText(grdOptimal[0]->text(r, 2));
+        txtStdDev->setText(grdOptimal[0]->text(r, 3));
+        txtSampleSize->setText(numberText(PlotCounts[std::size_t(r)])); // the plots in the data
         if (txtSimpleLandscapeArea->text().isEmpty())
             txtSimpleLandscapeArea->setText(askArea(u"Please enter the Stratum Size"_s));
     });
