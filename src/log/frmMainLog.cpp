@@ -1,23 +1,26 @@
-// Life cycle, layout, menus and settings of the log window.
+// Life cycle of the log window: load, resize, unload, settings and the status bar.
 #include "log/frmMainLog.h"
+#include "log/log_resize.h"
 
+#include "data/csv_import.h"
+#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/frmLogLengths.h"
-#include "shell/frmAbout.h"
 #include "shell/frmSwitchboard.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QDateTime>
+#include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
-#include <QMenuBar>
-#include <QStatusBar>
+#include <QMenu>
+#include <QPushButton>
+#include <QResizeEvent>
 #include <QTabWidget>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -26,15 +29,6 @@ namespace vernalt {
 namespace {
 
 const QString kSection = u"LogSettings"_s;
-
-constexpr const char16_t* kMainPages[] = {
-    u"Summary Statistics", u"Optimal",   u"Formula",   u"Sample Size", u"Statistical Test",
-    u"Single/Combined",    u"Stratum 1", u"Stratum 2", u"Stratum 3",   u"Stratum 4"};
-constexpr int kSingleCombinedPage = 5;
-
-constexpr const char16_t* kDataSheets[] = {u"Single/Combined", u"Stratum 1", u"Stratum 2",
-                                           u"Stratum 3", u"Stratum 4"};
-constexpr const char16_t* kLengthCaptions[] = {u"12.5 m", u"25 m", u"50 m", u"100 m"};
 
 // The check-mark settings: key, menu item, default.
 struct CheckSetting {
@@ -50,120 +44,42 @@ constexpr CheckSetting kCheckSettings[] = {
     {u"ComboMethod", &frmMainLog::mnuCombo, false},
 };
 
-// The window caption of each method, in the order the load picks the method.
-struct MethodCaption {
-    QAction* frmMainLog::*item;
-    const char16_t* caption;
-};
-constexpr MethodCaption kMethods[] = {
-    {&frmMainLog::mnuLIM, u"Vernalt - Log Analysis with LIM"},
-    {&frmMainLog::mnuSPM, u"Vernalt - Log Analysis with SPM"},
-    {&frmMainLog::mnuCombo, u"Vernalt - Log Analysis with LIM and SPM"},
-};
-
 constexpr double kDefaultPosition = 100; // twips
 constexpr double kLoadWidth = 9420, kLoadHeight = 8190;
+constexpr double kTabLeft = 120, kTabTop = 120;
+// Height of the tab strip: the pages' controls are placed from its lower edge.
+constexpr double kTabStrip = 360;
 
 // A stored window position in twips; missing or not a number gives the default.
 double positionSetting(const QString& key) {
     const QString text = getSetting(kSection, key);
-    return isNumeric(text) ? static_cast<float>(toDouble(text)) : kDefaultPosition;
+    return isNumeric(text) ? double(static_cast<float>(toDouble(text))) : kDefaultPosition;
 }
 
-QAction* addItem(QMenu* menu, const QString& caption, bool checkable = false,
-                 bool checked = false) {
-    QAction* a = menu->addAction(caption);
-    a->setCheckable(checkable);
-    a->setChecked(checked);
-    return a;
-}
+// Runs its function when it goes out of scope, whatever happened before.
+template <class F> struct Finally {
+    F f;
+    ~Finally() { f(); }
+};
+template <class F> Finally(F) -> Finally<F>;
 
 } // namespace
 
 frmMainLog::frmMainLog(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf16(kMethods[0].caption));
+    setWindowTitle(u"Vernalt - Log Analysis with LIM"_s);
+    QFont f = font();
+    f.setPointSizeF(8);
+    setFont(f);
     setMinimumSize(analysisMinimumSize());
     buildMenus();
     buildPages();
     buildStatusBar();
+    connectControls();
     trackWindow(this);
 }
 
 frmMainLog::~frmMainLog() = default;
-
-void frmMainLog::buildMenus() {
-    QMenuBar* bar = menuBar();
-    mnuFile = bar->addMenu(u"&File"_s);
-    mnuFileExit = addItem(mnuFile, u"E&xit to Menu"_s);
-    connect(mnuFileExit, &QAction::triggered, this, &frmMainLog::mnuFileExit_Click);
-
-    mnuMeasurement = bar->addMenu(u"&Measurement"_s);
-    mnuMetric = addItem(mnuMeasurement, u"Metric"_s, true, true);
-    mnuEnglish = addItem(mnuMeasurement, u"English"_s, true, false);
-
-    mnuMethod = bar->addMenu(u"&Method"_s);
-    mnuLIM = addItem(mnuMethod, u"LIM"_s, true, true);
-    mnuSPM = addItem(mnuMethod, u"SPM"_s, true, false);
-    mnuCombo = addItem(mnuMethod, u"Combination"_s, true, false);
-
-    mnuSettings = bar->addMenu(u"&Settings"_s);
-    mnuLogLengths = addItem(mnuSettings, u"Transect Lengths"_s);
-    connect(mnuLogLengths, &QAction::triggered, this, &frmMainLog::mnuLogLengths_Click);
-
-    mnuHelp = bar->addMenu(u"&Help"_s);
-    mnuHelpAbout = addItem(mnuHelp, u"&About "_s);
-    connect(mnuHelpAbout, &QAction::triggered, this, &frmMainLog::mnuHelpAbout_Click);
-}
-
-void frmMainLog::buildPages() {
-    ssTabMain = new QTabWidget(this);
-    for (const char16_t* caption : kMainPages)
-        ssTabMain->addTab(new QWidget(ssTabMain), QString::fromUtf16(caption));
-    setCentralWidget(ssTabMain);
-
-    // The Optimal page: per data sheet, the level names and unit lengths beside
-    // the two optimal-choice grids.
-    ssTabOptimal = new QTabWidget(ssTabMain->widget(1));
-    placeTwips(ssTabOptimal, 120, 120, 8655, 5655);
-    for (int p = 0; p < 5; ++p) {
-        auto* page = new QWidget(ssTabOptimal);
-        ssTabOptimal->addTab(page, QString::fromUtf16(kDataSheets[p]));
-        for (int k = 0; k < 4; ++k) {
-            const int i = 4 * p + k;
-            const int top = 480 + 360 * k;
-            const QString name = QString::fromUtf16(frmMainLog::kLevelNames[k]);
-            const QString length = QString::fromUtf16(kLengthCaptions[k]);
-            lblTransectName[i] = new QLabel(name, page);
-            placeTwips(lblTransectName[i], 120, top, 1215, 255);
-            lblTransectLength[i] = new QLabel(length, page);
-            placeTwips(lblTransectLength[i], 1380, top, 855, 255);
-            lblTransectName2[i] = new QLabel(name, page);
-            placeTwips(lblTransectName2[i], 120, 2760 + top, 1215, 255);
-            lblTransectLength2[i] = new QLabel(length, page);
-            placeTwips(lblTransectLength2[i], 1380, 2760 + top, 855, 255);
-        }
-    }
-}
-
-void frmMainLog::buildStatusBar() {
-    for (auto*& panel : sbStatusBar)
-        panel = new QLabel(this);
-    sbStatusBar[0]->setText(u"Status"_s);
-    statusBar()->addWidget(sbStatusBar[0], 1);
-    statusBar()->addPermanentWidget(sbStatusBar[1]);
-    statusBar()->addPermanentWidget(sbStatusBar[2]);
-    clock_ = new QTimer(this);
-    connect(clock_, &QTimer::timeout, this, &frmMainLog::refreshClock);
-    refreshClock();
-}
-
-void frmMainLog::refreshClock() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    sbStatusBar[1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    sbStatusBar[2]->setText(locale.toString(now.time(), QLocale::ShortFormat));
-}
 
 QString frmMainLog::statusText() const {
     return sbStatusBar[0]->text();
@@ -181,20 +97,35 @@ void frmMainLog::setVisible(bool visible) {
     QMainWindow::setVisible(visible);
 }
 
+// ---- Load ------------------------------------------------------------------------------
+
 // Settings first (each one missing or unreadable takes its default), then the
-// position and size, the status, the unit lengths and the method.
+// position and size, the status, the data controls, the unit lengths, the
+// captions of the unit system and the method.
 void frmMainLog::Form_Load() {
+    if (!loaded_)
+        loaded_ = true;
+    setMinimumSize(analysisMinimumSize());
+    mnuFormula->menuAction()->setEnabled(!DataFilePath.isEmpty());
     readSettings();
     move(twipsToPixelsX(positionSetting(u"MainLeft"_s)),
          twipsToPixelsY(positionSetting(u"MainTop"_s)));
     resize(twipsSize(kLoadWidth, kLoadHeight).expandedTo(analysisMinimumSize()));
     setStatusText(u"Status: No data read"_s);
-    ssTabMain->setCurrentIndex(kSingleCombinedPage);
+    for (DataControl& d : datDataSet)
+        d.DatabaseName = db::path();
+    datQuery.DatabaseName = db::path();
+    ssTabMain->setCurrentIndex(PageSingleCombined);
     // A database that cannot be read is reported; the window still takes its
-    // method, so its caption and check marks match what it does.
+    // captions and method, so what it shows matches what it does.
     trapped(prompts(), logProcedure(u"Form_Load"_s), [this] { SetLengths(); });
+    if (mnuMetric->isChecked())
+        SetMetricLabels();
+    else
+        SetEnglishLabels();
     applyMethod();
     clock_->start(1000);
+    Form_Resize();
 }
 
 void frmMainLog::readSettings() {
@@ -203,18 +134,61 @@ void frmMainLog::readSettings() {
             ->setChecked(getSettingBool(kSection, QString::fromUtf16(s.key), s.byDefault));
 }
 
-// The first checked of LIM, SPM and Combination decides the method and becomes
-// the only one checked; with none checked the window stays as designed.
+// The first checked of LIM, SPM and Combination decides the method; with none
+// checked the window stays as designed.
 void frmMainLog::applyMethod() {
-    for (const MethodCaption& m : kMethods) {
-        if (!(this->*(m.item))->isChecked())
-            continue;
-        setWindowTitle(QString::fromUtf16(m.caption));
-        for (const MethodCaption& other : kMethods)
-            (this->*(other.item))->setChecked(other.item == m.item);
-        return;
-    }
+    if (mnuLIM->isChecked())
+        switchMethod(0);
+    else if (mnuSPM->isChecked())
+        switchMethod(1);
+    else if (mnuCombo->isChecked())
+        switchMethod(2);
 }
+
+// ---- Resize -------------------------------------------------------------------------------
+
+void frmMainLog::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMainLog::Form_Resize() {
+    if (isMinimized() || !ssTabMain)
+        return;
+    trapped(prompts(), logProcedure(u"Form_Resize"_s), [this] {
+        const QRect outer = frameGeometry();
+        const auto W = float(pixelsToTwipsX(outer.width()));
+        const auto H = float(pixelsToTwipsY(outer.height()));
+        const LogResizeLayout l = logResizeLayout(W, H);
+        const auto setWidth = [](QWidget* w, double width) {
+            w->resize(std::max(0, twipsToPixelsX(width)), w->height());
+        };
+        const auto setHeight = [](QWidget* w, double height) {
+            w->resize(w->width(), std::max(0, twipsToPixelsY(height)));
+        };
+        const auto setTop = [](QWidget* w, double tabTop) {
+            w->move(w->x(), twipsToPixelsY(tabTop - kTabStrip));
+        };
+        placeTwips(ssTabMain, kTabLeft, kTabTop, std::max(0.0f, l.tabWidth),
+                   std::max(0.0f, l.tabHeight));
+        for (QWidget* b : {static_cast<QWidget*>(cmdFormulaApply), static_cast<QWidget*>(cmdSort1),
+                           static_cast<QWidget*>(cmdSort2), static_cast<QWidget*>(cmdSort3),
+                           static_cast<QWidget*>(cmdSort4)})
+            setTop(b, l.sheetButtonsTop);
+        for (QPushButton* b : cmdDisplayMean)
+            setTop(b, l.sheetButtonsTop);
+        setWidth(grdFormulaSimple, l.formulaGridWidth);
+        setWidth(grdFormulaStratified, l.formulaGridWidth);
+        setWidth(ssTabFormula, l.formulaTabWidth);
+        setHeight(grdSubtotals, l.subtotalsHeight);
+        for (Grid* g : grdStratum) {
+            setWidth(g, l.stratumWidth);
+            setHeight(g, l.stratumHeight);
+        }
+    });
+}
+
+// ---- Unload ------------------------------------------------------------------------------------
 
 void frmMainLog::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -224,11 +198,16 @@ void frmMainLog::closeEvent(QCloseEvent* event) {
 // Saves the settings unless minimised, then always shows the switchboard again,
 // whether or not the settings could be saved.
 void frmMainLog::Form_Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
     clock_->stop();
+    Finally showAtEnd{[] {
+        if (gSwitchboard)
+            gSwitchboard->show();
+    }};
     if (!isMinimized())
         trapped(prompts(), logProcedure(u"Form_Unload"_s), [this] { saveSettings(); });
-    if (gSwitchboard)
-        gSwitchboard->show();
 }
 
 void frmMainLog::saveSettings() {
@@ -237,19 +216,6 @@ void frmMainLog::saveSettings() {
     saveSetting(kSection, u"MainTop"_s, numberText(pixelsToTwipsY(at.y())));
     for (const CheckSetting& s : kCheckSettings)
         saveSettingBool(kSection, QString::fromUtf16(s.key), (this->*(s.item))->isChecked());
-}
-
-void frmMainLog::mnuFileExit_Click() {
-    close();
-}
-
-void frmMainLog::mnuHelpAbout_Click() {
-    frmAbout::showFor(this);
-}
-
-// The unit-lengths window, modeless and without an owner.
-void frmMainLog::mnuLogLengths_Click() {
-    frmLogLengths::showWindow();
 }
 
 } // namespace vernalt

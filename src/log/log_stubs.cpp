@@ -1,0 +1,89 @@
+// Procedures of the log window that are not written yet. Each moves to the file
+// named in frmMainLog.h when it is implemented.
+#include "log/frmMainLog.h"
+
+namespace vernalt {
+
+// log_labels.cpp
+void frmMainLog::SetMetricLabels() {}
+void frmMainLog::SetEnglishLabels() {}
+void frmMainLog::setLabels(bool) {}
+void frmMainLog::mnuComboDensity_Click() {}
+void frmMainLog::mnuComboLength_Click() {}
+void frmMainLog::mnuComboPercentCover_Click() {}
+void frmMainLog::mnuComboVolume_Click() {}
+void frmMainLog::mnuComboWeight_Click() {}
+
+// log_import.cpp
+void frmMainLog::mnuFileOpen_Click() {}
+void frmMainLog::OpenFile(const QString&) {}
+
+// log_sheets.cpp
+void frmMainLog::ConnectDataSet() {}
+void frmMainLog::FillSingleTab() {}
+void frmMainLog::SetGridHeaders() {}
+void frmMainLog::SortDefault() {}
+void frmMainLog::cmdSort1_Click() {}
+void frmMainLog::cmdSort2_Click() {}
+void frmMainLog::cmdSort3_Click() {}
+void frmMainLog::cmdSort4_Click() {}
+
+// log_criteria.cpp
+double frmMainLog::GetLED() {
+    return -1;
+}
+double frmMainLog::GetLength() {
+    return -1;
+}
+double frmMainLog::GetCondition() {
+    return -1;
+}
+QString frmMainLog::GetSpecies() {
+    return QStringLiteral("-1");
+}
+
+// log_metrics.cpp
+void frmMainLog::FormulaDen() {}
+void frmMainLog::FormulaLeng() {}
+void frmMainLog::FormulaPC() {}
+void frmMainLog::FormulaTally() {}
+void frmMainLog::FormulaVol() {}
+void frmMainLog::FormulaWt() {}
+
+// log_wildlife.cpp
+void frmMainLog::cmdWildLife_Click() {}
+
+// log_subtotals.cpp
+void frmMainLog::CalculateSummaryStatistics(bool&) {}
+
+// log_stats.cpp
+void frmMainLog::CalculateStats(bool&) {}
+
+// log_length.cpp
+void frmMainLog::CalcMeanLength(bool, std::int16_t) {}
+float frmMainLog::Median(const QString&, const QString&, std::int16_t) {
+    return 0;
+}
+
+// log_correlation.cpp
+void frmMainLog::cmdCorrelation_Click() {}
+
+// log_estimate.cpp
+void frmMainLog::cmdDefaultSingle_Click() {}
+void frmMainLog::CheckStratumSize() {}
+
+// log_stratified.cpp
+void frmMainLog::cmdDefaultStratified_Click() {}
+
+// log_sample_size.cpp
+void frmMainLog::SampleSize(float) {}
+
+// log_combined.cpp
+void frmMainLog::CalculateCombo() {}
+void frmMainLog::cboTransectName_Click(int) {}
+void frmMainLog::cmdClearCombo_Click() {}
+
+// log_combined_sample_size.cpp
+void frmMainLog::ComboSampleSize() {}
+
+} // namespace vernalt
