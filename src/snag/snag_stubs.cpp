@@ -13,11 +13,4 @@ void frmMainSnag::ssTabMain_Click(int) {}
 void frmMainSnag::CalculateSubtotals(QString&) {}
 void frmMainSnag::CalculateStats() {}
 
-// snag_stratified.cpp
-void frmMainSnag::cmdCalcStratified_Click() {}
-void frmMainSnag::CalcStratifiedSheet() {}
-
-// snag_sample_size.cpp
-void frmMainSnag::SampleSize() {}
-
 } // namespace vernalt

@@ -1,0 +1,104 @@
+// Reading a stratum's size and the number of strata, and the error each
+// stratified formula raises at its edges.
+#include "snag/stratified_formulas.h"
+
+#include "platform/errors.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+using namespace stratified;
+
+struct SizeCase {
+    const char* what;
+    const char* text;
+    double size;
+};
+
+const SizeCase Sizes[] = {
+    {"thousands separator counts", "1,500", 1500}, {"decimals are not rounded", "10.37", 10.37},
+    {"dollar sign removed", "$2,000.5", 2000.5},   {"empty box is 0", "", 0},
+    {"blanks around a number", " 250 ", 250},
+};
+
+TEST(StratumSize, ReadAsTheCleanedUnroundedNumber) {
+    for (const SizeCase& c : Sizes)
+        EXPECT_DOUBLE_EQ(stratumSize(QString::fromLatin1(c.text)), c.size) << c.what;
+}
+
+TEST(StratumSize, AWordIsATypeMismatch) {
+    for (const char* text : {"abc", "12 ha", "  "}) {
+        try {
+            stratumSize(QString::fromLatin1(text));
+            ADD_FAILURE() << text;
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), err::TypeMismatch) << text;
+        }
+    }
+}
+
+struct InUseCase {
+    const char* text;
+    int strata;
+};
+
+const InUseCase InUse[] = {
+    {"2", 2},  {"4", 4},   {"", 0},    {"abc", 0},      {"7", 4},
+    {"-1", 0}, {"2.5", 2}, {"3.5", 4}, {"3 strata", 3},
+};
+
+TEST(StrataInUse, LeadingNumberHalfToEvenHeldToFour) {
+    for (const InUseCase& c : InUse)
+        EXPECT_EQ(strataInUse(QString::fromLatin1(c.text)), c.strata) << c.text;
+}
+
+int errorOf(double (*f)()) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST(StratifiedFormulas, EdgesRaiseTheErrorsTheSheetsSkipOrReport) {
+    EXPECT_EQ(errorOf([] { return stratumWeight(600, 0); }), err::DivisionByZero);
+    EXPECT_EQ(errorOf([] { return stratumWeight(0, 0); }), err::Overflow);
+    EXPECT_EQ(errorOf([] { return densityPerArea(2, 0); }), err::DivisionByZero);
+    // A sample size of 0 in an equation.
+    EXPECT_EQ(errorOf([] { return varianceTerm(0.5, 3600, 0, 1); }), err::DivisionByZero);
+    // An empty stratum size: no plots fit in it.
+    EXPECT_EQ(errorOf([] { return finitePopulationCorrection(40, 0, 0.025); }),
+              err::DivisionByZero);
+    EXPECT_EQ(errorOf([] { return standardError(-1); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([] { return precisionPercent(0, 0); }), err::Overflow);
+    EXPECT_EQ(errorOf([] { return optimalSampleSize({0.5}, {60}, {3600}, 40.3, 0); }),
+              err::DivisionByZero);
+    EXPECT_EQ(errorOf([] { return proportionalSampleSize({0.5}, {3600}, 2, 0); }),
+              err::DivisionByZero);
+}
+
+TEST(StratifiedFormulas, WorkedByHand) {
+    // 1 - 40 / (600 / 0.025) = 1 - 40 / 24000
+    EXPECT_DOUBLE_EQ(finitePopulationCorrection(40, 600, 0.025), 1 - 1.0 / 600);
+    // 0.6^2 x 3600 / 40 = 32.4
+    EXPECT_DOUBLE_EQ(varianceTerm(0.6, 3600, 40, 1), 32.4);
+    // (600 x 80 + 400 x 30) / 1000
+    EXPECT_DOUBLE_EQ(stratifiedMean({600, 400}, {80, 30}, 1000), 60);
+    // (0.2 x 60 / 2)^2
+    EXPECT_DOUBLE_EQ(desiredVariance(60, 2), 36);
+    // (0.6 x 60 + 0.4 x 20)^2 / (51.6 + (0.6 x 3600 + 0.4 x 400) / 1000) = 1936 / 53.92
+    EXPECT_DOUBLE_EQ(optimalSampleSize({0.6, 0.4}, {60, 20}, {3600, 400}, 51.6, 1000),
+                     1936 / 53.92);
+    // 2^2 x 2320 / 12^2
+    EXPECT_DOUBLE_EQ(proportionalSampleSize({0.6, 0.4}, {3600, 400}, 2, 60), 9280.0 / 144);
+    // 35.9 x 600 x 60 / 44000
+    EXPECT_DOUBLE_EQ(optimalShare(35.9, 600, 60, 44000), 35.9 * 36000 / 44000);
+}
+
+} // namespace
+} // namespace vernalt::test
