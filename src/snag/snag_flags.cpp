@@ -3,6 +3,7 @@
 // forage analyses).
 #include "snag/frmMainSnag.h"
 
+#include "data/sheet_queries.h"
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
@@ -72,71 +73,67 @@ bool isConnected(const DataControl& d) {
     return d.RecordSource.startsWith(u"SELECT "_s, Qt::CaseInsensitive);
 }
 
-// How the first sheet's record set maps onto its grid and the test.
+// Which grid columns of the first sheet are which, by the field names of its
+// query (the grid column j shows field j).
 struct SheetFields {
-    int offset = 0;         // the record-set field of grid column j is j + offset
-    int columns = 0;        // grid columns that have a field
     std::vector<int> level; // per grid column: its WidthLevel, or -1
-    int stratum = -1, distance = -1, decayClass = -1, dbh = -1, height = -1,
-        species = -1; // query positions
+    std::vector<QString> name;
+    int stratum = -1, distance = -1, decayClass = -1, dbh = -1, height = -1, species = -1;
     bool anyWidth = false;
 };
 
-SheetFields sheetFields(const QSqlRecord& rec, int offset, int gridCols,
+SheetFields sheetFields(const QSqlRecord& rec, int gridCols,
                         const std::array<QString, 4>& widthTexts) {
     SheetFields f;
-    f.offset = offset;
-    f.columns = std::max(0, std::min(gridCols, int(rec.count()) - offset));
-    f.level.assign(std::size_t(f.columns), -1);
-    for (int j = 0; j < f.columns; ++j) {
-        const QString name = rec.fieldName(j + offset).toLower();
+    const int columns = std::max(0, std::min(gridCols, int(rec.count())));
+    f.level.assign(std::size_t(columns), -1);
+    for (int j = 0; j < columns; ++j) {
+        const QString name = rec.fieldName(j);
+        f.name.push_back(name);
+        const QString lower = name.toLower();
         for (int k = 0; k < 4; ++k) {
-            if (name == u"width"_s + widthTexts[std::size_t(k)].toLower()) {
+            if (lower == u"width"_s + widthTexts[std::size_t(k)].toLower()) {
                 f.level[std::size_t(j)] = k;
                 f.anyWidth = true;
                 break;
             }
         }
-    }
-    for (int j = offset; j < rec.count(); ++j) {
-        const QString name = rec.fieldName(j).toLower();
-        if (name == u"stratum"_s)
+        if (lower == u"stratum"_s)
             f.stratum = j;
-        else if (name == u"distance"_s)
+        else if (lower == u"distance"_s)
             f.distance = j;
-        else if (name == u"class"_s)
+        else if (lower == u"class"_s)
             f.decayClass = j;
-        else if (name == u"dbh"_s)
+        else if (lower == u"dbh"_s)
             f.dbh = j;
-        else if (name == u"height"_s)
+        else if (lower == u"height"_s)
             f.height = j;
-        else if (name == u"species"_s)
+        else if (lower == u"species"_s)
             f.species = j;
     }
     return f;
 }
 
-Value fieldValue(const QSqlQuery& q, int position) {
-    return position < 0 ? Value::null() : Value::fromVariant(q.value(position));
-}
-
-// Writes a record field into a grid cell: a number as a number, a text as it is;
-// a null leaves the cell as it is.
-void setCell(GridModel& g, int row, int col, const Value& v) {
-    if (v.isNumber())
-        g.setNumber(row, col, v.number());
-    else if (v.isText())
-        g.setText(row, col, v.text());
+// The record field a cell shows: a number, a text, or nothing (an empty cell,
+// which is what a field without a value leaves).
+Value cellValue(const GridModel& g, int row, int col) {
+    if (col < 0)
+        return Value::null();
+    double x = 0;
+    if (g.numberAt(row, col, x))
+        return Value(x);
+    const QString t = g.text(row, col);
+    return t.isEmpty() ? Value::null() : Value(t);
 }
 
 // The stratum sheet (1 to 4) that shows a record, 0 for none: the one whose
 // number its STRATUM holds, as the sheets' queries select them.
-int stratumSheet(const QVariant& stratum) {
-    const Value v = Value::fromVariant(stratum);
-    if (!v.isNumber())
+int stratumSheet(const GridModel& g, int row, int col) {
+    double x = 0;
+    if (col < 0 || !g.numberAt(row, col, x))
         return 0;
     for (int k = 1; k <= 4; ++k)
-        if (v.number() == k)
+        if (x == k)
             return k;
     return 0;
 }
@@ -159,32 +156,35 @@ void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to
     });
 }
 
-// Walks the record set of the first data sheet (every record) into its grid,
-// record n into row n, marking the width columns. With `allSheets`, each
-// stratum sheet then gets the rows of its records in the same order, which is
-// the order of its own query, and the marks are written into the records of
-// table Snags, one prepared statement by row key.
+// Fills the first data sheet with its records (every record, record n in row
+// n) and marks its width columns. With `allSheets`, each stratum sheet then gets
+// the rows of its records in the same order, which is the order of its own
+// query, and the marks are written into the records of table Snags.
 void markSheets(frmMainSnag& w, const StripCriteria& criteria,
                 const std::array<double, 4>& halfWidth, bool allSheets) {
-    if (!isConnected(w.datDataSet[0]))
+    const QString source = w.datDataSet[0].RecordSource;
+    const qsizetype order = source.lastIndexOf(u" ORDER BY "_s, -1, Qt::CaseInsensitive);
+    if (!isConnected(w.datDataSet[0]) || order < 0)
         return;
-    // The record's row key comes first, so that its marks can be written back to
-    // it: the table has no index on id, and a search by id would read the whole
-    // table for every record.
-    QSqlQuery q = db::select(u"SELECT Snags.rowid, "_s + w.datDataSet[0].RecordSource.mid(7));
     GridModel& g = *w.grdStratum[0]->grid();
-    const SheetFields f = sheetFields(q.record(), 1, g.cols(), w.WidthTexts);
+    // The records as stored, the marks they hold included.
+    const int records = data::fillGridFromQuery(g, source);
+    const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
+                                      g.cols(), w.WidthTexts);
 
+    // Each record's row key in the sheet's order, so that its marks can be
+    // written back to it: the table has no index on id, and a search by id
+    // would read the whole table for every record.
+    std::optional<QSqlQuery> keys;
     std::unique_ptr<db::BulkStatement> write;
     if (allSheets && f.anyWidth) {
+        keys = db::select(u"SELECT Snags.rowid FROM Snags"_s + source.mid(order));
         QString sql = u"UPDATE Snags SET "_s;
         bool first = true;
-        for (int j = 0; j < f.columns; ++j) {
-            if (f.level[std::size_t(j)] < 0)
+        for (std::size_t j = 0; j < f.level.size(); ++j) {
+            if (f.level[j] < 0)
                 continue;
-            if (!first)
-                sql += u", "_s;
-            sql += db::quoted(q.record().fieldName(j + f.offset)) + u" = ?"_s;
+            sql += (first ? u""_s : u", "_s) + db::quoted(f.name[j]) + u" = ?"_s;
             first = false;
         }
         write = std::make_unique<db::BulkStatement>(sql + u" WHERE rowid = ?"_s);
@@ -192,67 +192,53 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
 
     std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
     QHash<QString, QString> speciesKeys;        // few species, many records
-    const auto writeRecord = [&](int row) {
-        std::array<int, 4> marks{};
-        if (f.anyWidth) {
-            StripRecord r;
-            r.distance = criterionValue(fieldValue(q, f.distance));
-            r.decayClass = criterionValue(fieldValue(q, f.decayClass));
-            r.dbh = criterionValue(fieldValue(q, f.dbh));
-            r.height = criterionValue(fieldValue(q, f.height));
-            const Value species = fieldValue(q, f.species);
-            if (species.isText()) {
-                const QString text = species.text();
-                auto it = speciesKeys.constFind(text);
-                if (it == speciesKeys.constEnd())
-                    it = speciesKeys.insert(text, speciesKey(species));
-                r.species = *it;
-            } else {
-                r.species = speciesKey(species);
-            }
-            marks = stripMarks(r, criteria, halfWidth);
+    const auto markRow = [&](int row) {
+        StripRecord r;
+        r.distance = criterionValue(cellValue(g, row, f.distance));
+        r.decayClass = criterionValue(cellValue(g, row, f.decayClass));
+        r.dbh = criterionValue(cellValue(g, row, f.dbh));
+        r.height = criterionValue(cellValue(g, row, f.height));
+        const Value species = cellValue(g, row, f.species);
+        if (species.isText()) {
+            auto it = speciesKeys.constFind(species.text());
+            if (it == speciesKeys.constEnd())
+                it = speciesKeys.insert(species.text(), speciesKey(species));
+            r.species = *it;
+        } else {
+            r.species = speciesKey(species);
         }
+        const std::array<int, 4> marks = stripMarks(r, criteria, halfWidth);
+
         int bound = 0;
         bool changed = false; // a record that holds its marks already is not written
-        for (int j = 0; j < f.columns; ++j) {
-            const int level = f.level[std::size_t(j)];
-            if (level >= 0) {
-                const int mark = marks[std::size_t(level)];
-                g.setNumber(row, j, mark);
-                if (write) {
-                    write->bind(bound++, mark);
-                    const QVariant stored = q.value(j + f.offset);
-                    changed = changed || stored.isNull() || stored.toDouble() != mark ||
-                              stored.typeId() == QMetaType::QString;
-                }
-            } else {
-                setCell(g, row, j, Value::fromVariant(q.value(j + f.offset)));
-            }
+        for (std::size_t j = 0; j < f.level.size(); ++j) {
+            if (f.level[j] < 0)
+                continue;
+            const int mark = marks[std::size_t(f.level[j])];
+            double stored = 0;
+            changed = changed || !g.numberAt(row, int(j), stored) || stored != mark;
+            g.setNumber(row, int(j), mark);
+            if (write)
+                write->bind(bound++, mark);
         }
+        if (keys && !keys->next())
+            raise(err::SubscriptRange, u"The sheet has more rows than records."_s);
         if (write && changed) { // (the next record binds every position anew)
-            write->bind(bound, q.value(0).toLongLong());
+            write->bind(bound, keys->value(0).toLongLong());
             write->run();
         }
-        if (allSheets && f.stratum >= 0)
-            if (const int k = stratumSheet(q.value(f.stratum)))
-                strataRows[std::size_t(k)].push_back(row);
     };
 
-    // The sheet was prepared with one row per record; the grid is filled in one go.
-    bool more = true;
+    const int first = g.fixedRows();
     g.fillRows(g.rows(), [&](int row) {
-        if (row < 1 || !more)
+        if (row < first || row >= first + records)
             return;
-        more = q.next();
-        if (more)
-            writeRecord(row);
+        if (f.anyWidth)
+            markRow(row);
+        if (allSheets)
+            if (const int k = stratumSheet(g, row, f.stratum))
+                strataRows[std::size_t(k)].push_back(row);
     });
-    // Records beyond the rows prepared (the table grew since): a row each.
-    while (more && q.next()) {
-        const int row = std::max(1, g.rows());
-        g.setRows(row + 1);
-        writeRecord(row);
-    }
 
     if (!allSheets)
         return;
