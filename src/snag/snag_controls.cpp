@@ -41,11 +41,13 @@ QWidget* TabControl::addTab(const QString& caption) {
     button->setFocusPolicy(Qt::TabFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setFixedHeight(twipsToPixelsY(rowTwips_));
+    // The shown page's tab is marked by its colour, not a bold caption: "Summary
+    // Statistics" in bold does not fit a fifth of the window's width.
     button->setStyleSheet(u"QToolButton { border: 1px solid palette(mid); border-bottom: none;"
                           " border-top-left-radius: 3px; border-top-right-radius: 3px;"
                           " background: palette(button); padding: 0px 4px; }"
                           " QToolButton:checked { background: palette(window);"
-                          " font-weight: bold; }"_s);
+                          " border-top: 2px solid palette(highlight); }"_s);
     group_->addButton(button, index);
     buttons_.push_back(button);
     auto* page = new QWidget;
