@@ -2,6 +2,7 @@
 
 #include "platform/value.h"
 #include "shell/cleaning.h"
+#include "snag/simple_estimate.h"
 #include "snag/stratified_formulas.h"
 
 #include <vector>
@@ -86,19 +87,6 @@ void fillResults(const StratifiedInputs& in, StratifiedSheet& out) {
 
 } // namespace
 
-QString stratumPlotSize(const QString& name, const WidthTextArray& widthTexts,
-                        const DimensionSizeArray& sizes) {
-    const QString wanted = name.toLower();
-    for (int level = 0; level < LevelCount; ++level) {
-        const QString word = levelName(level).toLower();
-        for (int width = 0; width < WidthCount; ++width) {
-            if (wanted == word + widthTexts[std::size_t(width)])
-                return numberText(sizes[std::size_t(WidthCount * level + width)]);
-        }
-    }
-    return QString();
-}
-
 double totalArea(const std::array<StratumRowInputs, 4>& rows, int inUse) {
     double A = 0;
     for (int j = 0; j < inUse && j < MaxStrata; ++j)
@@ -116,7 +104,7 @@ StratifiedSheet stratifiedSheet(const StratifiedInputs& in) {
             StratumRowResults& res = out.rows[std::size_t(h)];
             if (row.plotDimension.isEmpty())
                 break;
-            const QString size = stratumPlotSize(row.plotDimension, in.widthTexts, in.plotSizes);
+            const QString size = plotSizeOfName(row.plotDimension, in.widthTexts, in.plotSizes);
             if (!size.isEmpty())
                 res.plotSize = size;
             skipOn(Gaps, [&] { A = totalArea(in.rows, inUse); });

@@ -69,13 +69,6 @@ struct StratifiedSheet {
     std::optional<RuntimeError> error; // the error that ended the estimate, if any
 };
 
-// The plot size, as a whole number, of the plot dimension a typed name names: the
-// name in lower case is compared, level by level and width by width, with the
-// level's word followed by the width text as stored; the first match wins. Empty
-// when nothing matches.
-QString stratumPlotSize(const QString& name, const WidthTextArray& widthTexts,
-                        const DimensionSizeArray& sizes);
-
 // The total area A: the sum of the sizes of the strata in use (1 to `inUse`).
 // A word as a size raises 13.
 double totalArea(const std::array<StratumRowInputs, 4>& rows, int inUse);
