@@ -1,0 +1,53 @@
+// The serial correlation's own work on generated subtotals: pairing the
+// subsegments of many transects and computing r from the pairs. Reports time
+// and the peak resident memory of the process.
+#include "shell/correlation.h"
+#include "snag/correlation_pairs.h"
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace vernalt;
+
+namespace {
+
+double peakMemoryMiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_maxrss) / 1024.0;
+}
+
+// Subtotals of `units` subsegments: small counts, as strip-width sums are.
+std::vector<double> subtotals(std::int64_t units) {
+    std::vector<double> v(static_cast<std::size_t>(units));
+    for (std::size_t i = 0; i < v.size(); ++i)
+        v[i] = double((i * 7 + i / 8) % 5);
+    return v;
+}
+
+void BM_AdjacentPairs(benchmark::State& state) {
+    const std::vector<double> units = subtotals(state.range(0));
+    for (auto _ : state) {
+        NumberTable pairs = adjacentPairs(units, 8);
+        benchmark::DoNotOptimize(pairs);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_AdjacentPairs)->Arg(10'000)->Arg(100'000)->Arg(1'000'000);
+
+void BM_PairsAndCoefficient(benchmark::State& state) {
+    const std::vector<double> units = subtotals(state.range(0));
+    for (auto _ : state) {
+        const NumberTable pairs = adjacentPairs(units, 8);
+        benchmark::DoNotOptimize(CorrelationCoefficient(pairs, -1, -1, 0));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["peak_MiB"] = peakMemoryMiB();
+}
+BENCHMARK(BM_PairsAndCoefficient)->Arg(10'000)->Arg(100'000)->Arg(1'000'000);
+
+} // namespace
+
+BENCHMARK_MAIN();
