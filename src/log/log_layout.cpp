@@ -152,8 +152,8 @@ void frmMainLog::buildSummaryPage(QWidget* page) {
     static constexpr const char16_t* kWildlife[3] = {u"Available", u"Used", u"Percent Use"};
     std::array<QLabel**, 3> values = {&lblAvailable, &lblUsed, &lblPercentUse};
     for (int i = 0; i < 3; ++i) {
-        label(frmWildlife, QString::fromUtf16(kWildlife[i]), 2040, 300 + 420 * i, 1000);
-        *values[std::size_t(i)] = result(frmWildlife, 3000, 285 + 420 * i, 780);
+        label(frmWildlife, QString::fromUtf16(kWildlife[i]), 2040, 300 + 420 * i, 1020);
+        *values[std::size_t(i)] = result(frmWildlife, 3060, 285 + 420 * i, 720);
     }
 }
 
@@ -178,8 +178,8 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
     ssTabOptimal = new QTabWidget(page);
     placeTwips(ssTabOptimal, 60, 840, 8940, 5640);
     constexpr double gridTop = 60, headerHeight = 630, rowHeight = 330;
-    constexpr double gridHeight = headerHeight + 4 * rowHeight + 60;
-    constexpr double secondTop = gridTop + gridHeight + 300;
+    constexpr double gridHeight = headerHeight + 4 * rowHeight + 330; // room for a scroll bar
+    constexpr double secondTop = gridTop + gridHeight + 240;
     for (std::size_t p = 0; p < 5; ++p) {
         auto* sheet = new QWidget(ssTabOptimal);
         ssTabOptimal->addTab(sheet, QString::fromUtf16(kDataSheets[p]));
@@ -187,6 +187,7 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
              {std::pair{&grdOptimal, gridTop}, std::pair{&grdOptimal2, secondTop}}) {
             Grid* g = grid(sheet, 5, 5, 1, 2040, top, 6800, gridHeight);
             g->setRowHeight(-1, int(rowHeight));
+            g->setColWidth(-1, 1343);
             g->setRowHeight(0, int(headerHeight));
             (*grids)[p] = g;
         }

@@ -42,9 +42,11 @@ constexpr const char16_t* kSampleSizeTitles[10] = {u"Stratum",
                                                    u"Variable Variance",
                                                    u"Optimal Equations",
                                                    u"Proportional Equations"};
-constexpr double kColumnLeft[10] = {60, 720, 1860, 2700, 3600, 4560, 5520, 6360, 7140, 8010};
-constexpr double kColumnWidth[10] = {600, 1080, 780, 840, 900, 900, 780, 720, 810, 810};
-constexpr double kTitleTop = 240, kTitleHeight = 720, kRowTop = 1020, kRowStep = 360;
+constexpr double kColumnLeft[10] = {60, 780, 1920, 2760, 3660, 4620, 5580, 6420, 7140, 8010};
+constexpr double kColumnWidth[10] = {660, 1080, 780, 840, 900, 900, 780, 660, 810, 810};
+constexpr double kSizesLeft[10] = {60, 780, 1860, 2640, 3660, 4500, 5280, 6060, 6840, 7680};
+constexpr double kSizesWidth[10] = {660, 1020, 720, 960, 780, 720, 720, 720, 780, 1080};
+constexpr double kTitleTop = 180, kTitleHeight = 900, kRowTop = 1140, kRowStep = 360;
 
 // The input boxes of the page have a light grey background.
 void markInput(QLineEdit* box) {
@@ -126,8 +128,8 @@ void frmMainLog::buildComboPages() {
 
     // ---- Sample Sizes ----
     for (std::size_t c = 0; c < 10; ++c)
-        lblCombo[10 + c] = title(sizes, QString::fromUtf16(kSampleSizeTitles[c]), kColumnLeft[c],
-                                 kTitleTop - 120, kColumnWidth[c], kTitleHeight);
+        lblCombo[10 + c] = title(sizes, QString::fromUtf16(kSampleSizeTitles[c]), kSizesLeft[c],
+                                 kTitleTop - 120, kSizesWidth[c], kTitleHeight);
     const std::array<std::array<QLineEdit*, 4>*, 10> ssBoxes = {
         &txtSSstratum,          &txtSSstratumSize,
         &txtSSstratumWeight,    &txtSSPlotDimensions,
@@ -136,8 +138,8 @@ void frmMainLog::buildComboPages() {
         &txtSSOptimalEquations, &txtSSProportionalEquations};
     for (std::size_t h = 0; h < 4; ++h)
         for (std::size_t c = 0; c < 10; ++c)
-            (*ssBoxes[c])[h] = textBox(sizes, kColumnLeft[c], kRowTop - 120 + kRowStep * double(h),
-                                       kColumnWidth[c]);
+            (*ssBoxes[c])[h] =
+                textBox(sizes, kSizesLeft[c], kRowTop - 120 + kRowStep * double(h), kSizesWidth[c]);
     for (std::size_t h = 0; h < 4; ++h)
         for (QLineEdit* box : {txtSSVariableAverage[h], txtSSVariableVariance[h]})
             markInput(box);

@@ -117,13 +117,13 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     // Stratified-random sampling: one row per stratum, the stratum sizes, the results.
     grdFormulaStratified = grid(stratified, 5, 12, 1, 60, 60, 8400, 2160);
     grdFormulaStratified->setRowHeight(0, 630);
-    frmStratifiedStratumSize = frame(stratified, u"Stratum Size (hectares)"_s, 60, 2340, 8400, 720);
+    frmStratifiedStratumSize = frame(stratified, u"Stratum Size (hectares)"_s, 60, 2280, 7140, 720);
     for (std::size_t k = 1; k < 5; ++k) {
-        const double left = 120 + 2040 * double(k - 1);
-        label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 780);
-        txtLandscapeArea[k] = textBox(frmStratifiedStratumSize, left + 800, 300, 1100);
+        const double left = 120 + 1740 * double(k - 1);
+        label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 900);
+        txtLandscapeArea[k] = textBox(frmStratifiedStratumSize, left + 900, 300, 780);
     }
-    frmStratifiedStats = frame(stratified, QString(), 60, 3120, 7020, 2040);
+    frmStratifiedStats = frame(stratified, QString(), 60, 3060, 8460, 1980);
     lblStratifiedMetricTitle = label(frmStratifiedStats, QString(), 0, 120, 1900);
     lblStratifiedMetricFormula = result(frmStratifiedStats, 1920, 105, 1300);
     lblStratifiedEnglishTitle = label(frmStratifiedStats, QString(), 5400, 480, 2000);
@@ -138,15 +138,15 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
                                           &lblStratifiedBound,      &lblStratifiedUpperLimit,
                                           &lblStratifiedLowerLimit, &lblStratifiedPrecision};
         for (std::size_t i = 0; i < 6; ++i) {
-            const double left = i < 3 ? 0 : 3600;
-            const double top = 900 + 330 * double(i % 3);
-            QLabel* t = label(frmStratifiedStats, QString::fromUtf16(kTitles[i]), left, top,
-                              i < 3 ? 1800 : 2400);
+            const double left = i < 3 ? 0 : 3480;
+            const double top = 960 + 330 * double(i % 3);
+            const double width = i < 3 ? 1800 : 2880;
+            QLabel* t = label(frmStratifiedStats, QString::fromUtf16(kTitles[i]), left, top, width);
             t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            *values[i] = result(frmStratifiedStats, left + (i < 3 ? 1920 : 2520), top - 15, 1300);
+            *values[i] = result(frmStratifiedStats, left + width + 120, top - 15, 1300);
         }
     }
-    cmdDefaultStratified = button(stratified, u"Stratified"_s, 7260, 4740, 1200);
+    cmdDefaultStratified = button(stratified, u"Stratified"_s, 7320, 2460, 1200);
 }
 
 // ---- Sample Size page ------------------------------------------------------------------------

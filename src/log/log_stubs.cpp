@@ -4,16 +4,6 @@
 
 namespace vernalt {
 
-// log_labels.cpp
-void frmMainLog::SetMetricLabels() {}
-void frmMainLog::SetEnglishLabels() {}
-void frmMainLog::setLabels(bool) {}
-void frmMainLog::mnuComboDensity_Click() {}
-void frmMainLog::mnuComboLength_Click() {}
-void frmMainLog::mnuComboPercentCover_Click() {}
-void frmMainLog::mnuComboVolume_Click() {}
-void frmMainLog::mnuComboWeight_Click() {}
-
 // log_import.cpp
 void frmMainLog::mnuFileOpen_Click() {}
 void frmMainLog::OpenFile(const QString&) {}

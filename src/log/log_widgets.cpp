@@ -28,7 +28,7 @@ QLabel* title(QWidget* parent, const QString& caption, double left, double top, 
 
 QLabel* result(QWidget* parent, double left, double top, double width, double height) {
     QLabel* l = label(parent, QString(), left, top, width, height);
-    l->setFrameShape(QFrame::Panel);
+    l->setFrameShape(QFrame::StyledPanel);
     l->setFrameShadow(QFrame::Sunken);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
