@@ -55,10 +55,10 @@ struct Slot {
     QString column;       // the table's own name of the column
     bool numeric = false; // declared with a numeric type: numbers are bound as numbers
     bool text = false;    // may hold text without making the import erroneous
-    // The last text bound here, kept so that a value repeated line after line
-    // (a forest, an observer) costs no new string.
+    // The last text with other than ASCII characters bound here and its UTF-8
+    // form, so that a value repeated line after line is converted once.
     QByteArray lastBytes;
-    QString lastText;
+    QByteArray lastText;
 };
 
 // True for a declared type whose column stores numbers (SQLite's affinity rules:
@@ -78,6 +78,13 @@ bool numericColumn(const QString& table, const QString& column) {
         if (q.value(1).toString().compare(column, Qt::CaseInsensitive) == 0)
             return numericType(q.value(2).toString());
     return false;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
 bool isEmptyField(QByteArrayView field, const CsvImportOptions& options) {
@@ -261,15 +268,15 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
                     continue;
                 }
             }
-            if (value.isEmpty()) {
-                insert.bind(position, QStringView(u""));
-                continue;
+            if (isAscii(value)) {
+                insert.bindUtf8(position, value); // the file's own bytes
+            } else {
+                if (slot.lastBytes != value) {
+                    slot.lastBytes = value.toByteArray();
+                    slot.lastText = fieldText(value).toUtf8();
+                }
+                insert.bindUtf8(position, slot.lastText);
             }
-            if (slot.lastBytes != value) {
-                slot.lastBytes = value.toByteArray();
-                slot.lastText = fieldText(value);
-            }
-            insert.bind(position, slot.lastText);
         }
         if (!any)
             continue; // nothing was bound

@@ -569,6 +569,13 @@ void BulkStatement::bind(int index, QStringView text) {
                                       SQLITE_TRANSIENT));
 }
 
+void BulkStatement::bindUtf8(int index, QByteArrayView utf8) {
+    static const char empty = 0;
+    checkBind(sqlite3_bind_text(liveStatement(statement_), index + 1,
+                                utf8.isEmpty() ? &empty : utf8.data(),
+                                static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
+}
+
 void BulkStatement::bind(int index, const QVariant& value) {
     if (value.isNull()) {
         bindNull(index);

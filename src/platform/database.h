@@ -5,6 +5,7 @@
 // react to (3051 read-only, 3127 unknown column, 3261 in use, 3044 cannot open).
 #pragma once
 
+#include <QByteArrayView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -60,6 +61,9 @@ class BulkStatement {
     void bind(int index, int value) { bind(index, qint64{value}); }
     void bind(int index, QStringView text); // a null text (QString()) is NULL
     void bind(int index, const QString& text) { bind(index, QStringView(text)); }
+    // Text given as UTF-8 bytes (copied), bound without a conversion; an empty
+    // text is the empty text, never NULL.
+    void bindUtf8(int index, QByteArrayView utf8);
     void bind(int index, const QVariant& value); // null or invalid: NULL
     // Runs the statement with the values bound, then clears them. Returns the
     // number of rows changed.

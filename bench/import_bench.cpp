@@ -1,0 +1,220 @@
+// Importing generated snag data files of 10 thousand, 100 thousand and one
+// million records: the import into table Snags, the filling of data sheet 0,
+// the whole File, Open of the snag window, and for comparison the sqlite3
+// shell's own .import of the same file. Each reports the peak resident memory
+// of the process so far (VmHWM); run one size per process to read it per size:
+//   import_bench --benchmark_filter='/1000000'
+#include "data/csv_import.h"
+#include "data/sheet_queries.h"
+#include "platform/database.h"
+#include "platform/grid.h"
+#include "platform/prompts.h"
+#include "snag/frmMainSnag.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace vernalt;
+
+// Peak resident memory of the process in MiB, from /proc/self/status.
+double peakMemoryMiB() {
+    QFile f(u"/proc/self/status"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+const char* const Header =
+    "STRATUM,LOCATION,TRANSECT,SEGMENT,SUBSEGMENT,WIDTH10,WIDTH20,WIDTH30,WIDTH40,DISTANCE,"
+    "SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,OBSERVER,"
+    "DATE\n";
+
+// A data file of `records` snag records, written once per size: eight
+// subsegments to a transect, a few records per subsegment, four strata.
+QString dataFile(int records) {
+    static std::map<int, QString> files;
+    if (auto it = files.find(records); it != files.end())
+        return it->second;
+    const QString path = folder().filePath(u"snags%1.csv"_s.arg(records));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(Header);
+    const char* species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
+    const char* observers[] = {"JD", "O'Neil", "MK"};
+    QByteArray chunk;
+    char line[256];
+    for (int i = 0; i < records; ++i) {
+        const int transect = i / 24 + 1;
+        const int subsegment = i / 3 % 8 + 1;
+        const int n = std::snprintf(
+            line, sizeof line,
+            "%d,L%d,%d,%d,%d,%d,%d,1,1,%.1f,%s,%d,%.1f,%d,%d,%d,%d,Gifford Pinchot,Cowlitz "
+            "Valley,Upper Lewis,%s,6/%d/2024\n",
+            transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2, subsegment, i % 5 == 0,
+            i % 3 != 0, (i * 37 % 400) / 10.0, species[i % 5], i % 5 + 1,
+            10 + (i * 13 % 900) / 10.0, 5 + i % 40, i % 7 == 0, i % 4 == 0, i % 2, observers[i % 3],
+            i % 28 + 1);
+        chunk.append(line, n);
+        if (chunk.size() > (1 << 20)) {
+            f.write(chunk);
+            chunk.clear();
+        }
+    }
+    f.write(chunk);
+    files[records] = path;
+    return path;
+}
+
+data::CsvImportOptions snagOptions() {
+    data::CsvImportOptions o;
+    o.table = u"Snags"_s;
+    o.textColumns = {u"LOCATION"_s, u"FOREST"_s, u"DISTRICT"_s, u"SUBWATERSHED"_s,
+                     u"OBSERVER"_s, u"DATE"_s,   u"SPECIES"_s};
+    return o;
+}
+
+void useDatabase(const char* name) {
+    db::setPath(folder().filePath(QString::fromLatin1(name)));
+}
+
+void report(benchmark::State& state) {
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["VmHWM_MiB"] = peakMemoryMiB();
+}
+
+// The data file into table Snags, all or nothing.
+void BM_ImportCsv(benchmark::State& state) {
+    const QString file = dataFile(int(state.range(0)));
+    useDatabase("import.db");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(data::importCsv(file, snagOptions()).rows);
+    report(state);
+    db::close();
+}
+
+// Data sheet 0 filled from the table: the counts of the five sheets, then the
+// records of sheet 0 in order.
+void BM_FillSheet0(benchmark::State& state) {
+    const QString file = dataFile(int(state.range(0)));
+    useDatabase("fill.db");
+    data::importCsv(file, snagOptions());
+    const QString format = data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s});
+    for (auto _ : state) {
+        GridModel g;
+        g.setFixedCols(0);
+        g.setRows(data::snagSheetCounts()[0] + 1);
+        g.setFormatString(format);
+        benchmark::DoNotOptimize(data::fillGridFromQuery(g, data::snagSheetQuery(true, 0)));
+    }
+    report(state);
+    db::close();
+}
+
+// The answer to the file dialog, and no other prompt.
+class BenchPrompts : public Prompts {
+  public:
+    QString file;
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        return MsgResult::Ok;
+    }
+    QString openFile(const QString&, const QString&) override { return file; }
+    bool printerDialog(QPrinter&) override { return false; }
+};
+
+// File, Open of the snag window: the import, the reset of the window and the
+// five sheets with sheet 0 filled.
+void BM_FileOpen(benchmark::State& state) {
+    BenchPrompts answers;
+    answers.file = dataFile(int(state.range(0)));
+    setPrompts(&answers);
+    useDatabase("window.db");
+    auto w = std::make_unique<frmMainSnag>();
+    for (auto _ : state)
+        w->mnuFileOpen_Click();
+    report(state);
+    w.reset();
+    setPrompts(nullptr);
+    db::close();
+}
+
+// The sqlite3 shell's own .import of the same file, into a table with the
+// columns of Snags but its record number (the file has none), in one
+// transaction. Timed from the start of the shell to its end.
+void BM_Sqlite3Import(benchmark::State& state) {
+    const QString file = dataFile(int(state.range(0)));
+    const QString dbFile = folder().filePath(u"shell.db"_s);
+    useDatabase("shell.db");
+    db::exec(u"DROP TABLE IF EXISTS SnagsCsv"_s);
+    db::exec(u"CREATE TABLE SnagsCsv (STRATUM REAL, LOCATION TEXT, Transect REAL, Segment REAL, "
+             u"Subsegment REAL, WIDTH10 REAL, WIDTH20 REAL, WIDTH30 REAL, WIDTH40 REAL, "
+             u"DISTANCE REAL, SPECIES TEXT, CLASS REAL, DBH REAL, HEIGHT REAL, CAVITY REAL, "
+             u"FORAGE REAL, QUALIFYING REAL, FOREST TEXT, DISTRICT TEXT, SUBWATERSHED TEXT, "
+             u"OBSERVER TEXT, DATE TEXT)"_s);
+    db::close();
+    const QByteArray commands =
+        "DELETE FROM SnagsCsv;\n.import --csv --skip 1 '" + file.toUtf8() + "' SnagsCsv\n";
+    for (auto _ : state) {
+        QProcess shell;
+        QElapsedTimer clock;
+        clock.start();
+        shell.start(u"sqlite3"_s, {dbFile});
+        if (!shell.waitForStarted()) {
+            state.SkipWithError("sqlite3 cannot be started");
+            return;
+        }
+        shell.write(commands);
+        shell.closeWriteChannel();
+        shell.waitForFinished(-1);
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        if (shell.exitCode() != 0)
+            state.SkipWithError(shell.readAllStandardError().constData());
+    }
+    report(state);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_ImportCsv)->Apply(sizes);
+BENCHMARK(BM_FillSheet0)->Apply(sizes);
+BENCHMARK(BM_FileOpen)->Apply(sizes);
+BENCHMARK(BM_Sqlite3Import)->Apply(sizes)->UseManualTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true); // the window's settings stay out of the user's
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
