@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+#include <cstdint>
 #include <sqlite3.h>
 #include <vector>
 
@@ -106,43 +108,149 @@ class Rows {
 
 } // namespace
 
+namespace {
+
+// Writes the current record of `rows` into row `r` of a grid: a number as a
+// number, a text as it is, a null as nothing. Keeps the last text of each column
+// and its string, so a value repeated record after record is converted once.
+class RecordWriter {
+  public:
+    RecordWriter(Rows& rows, GridModel& grid)
+        : rows_(rows), grid_(grid), fields_(std::max(0, std::min(rows.columns(), grid.cols()))),
+          lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
+    void write(int r) {
+        for (int c = 0; c < fields_; ++c) {
+            switch (rows_.type(c)) {
+            case SQLITE_NULL:
+                break;
+            case SQLITE_INTEGER:
+            case SQLITE_FLOAT:
+                grid_.setNumber(r, c, rows_.number(c));
+                break;
+            default: {
+                const QByteArrayView text = rows_.utf8(c);
+                const auto i = std::size_t(c);
+                if (lastText_[i].isNull() || lastBytes_[i] != text) {
+                    lastBytes_[i] = text.toByteArray();
+                    lastText_[i] = QString::fromUtf8(text);
+                }
+                grid_.setText(r, c, lastText_[i]);
+                break;
+            }
+            }
+        }
+    }
+
+  private:
+    Rows& rows_;
+    GridModel& grid_;
+    int fields_;
+    std::vector<QByteArray> lastBytes_;
+    std::vector<QString> lastText_;
+};
+
+[[noreturn]] void moreRecordsThanRows() {
+    raise(err::SubscriptRange, u"The sheet has more records than rows."_s);
+}
+
+// One value of a sort key, ordered as SQLite orders values: nulls first, then
+// numbers by value, then texts byte by byte.
+struct KeyValue {
+    int rank = 0; // 0 null, 1 number, 2 text (a blob counts as a text)
+    double number = 0;
+    int text = -1; // index into the key texts
+};
+
+} // namespace
+
 int fillGridFromQuery(GridModel& grid, const QString& sql) {
     Rows rows(sql);
-    const int fields = std::min(rows.columns(), grid.cols());
-    // The last text of each column and its string: a value repeated record
-    // after record (a forest, a date) is converted once.
-    std::vector<QByteArray> lastBytes(std::size_t(std::max(fields, 0)));
-    std::vector<QString> lastText(lastBytes.size());
+    RecordWriter writer(rows, grid);
     int written = 0;
     bool more = true;
     grid.fillRows(grid.rows(), [&](int r) {
         if (!more || !(more = rows.next()))
             return;
-        for (int c = 0; c < fields; ++c) {
-            switch (rows.type(c)) {
-            case SQLITE_NULL:
-                break;
-            case SQLITE_INTEGER:
-            case SQLITE_FLOAT:
-                grid.setNumber(r, c, rows.number(c));
-                break;
-            default: {
-                const QByteArrayView text = rows.utf8(c);
-                const auto i = std::size_t(c);
-                if (lastText[i].isNull() || lastBytes[i] != text) {
-                    lastBytes[i] = text.toByteArray();
-                    lastText[i] = QString::fromUtf8(text);
-                }
-                grid.setText(r, c, lastText[i]);
-                break;
-            }
-            }
-        }
+        writer.write(r);
         ++written;
     });
     if (more && rows.next())
-        raise(err::SubscriptRange, u"The sheet has more records than rows."_s);
+        moreRecordsThanRows();
     return written;
+}
+
+int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
+    const QString condition = sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+
+    // The sort keys of the records in the table's own order.
+    std::vector<std::array<KeyValue, 3>> keys;
+    std::vector<QByteArray> texts;
+    {
+        Rows k(u"SELECT transect, subsegment, id FROM Snags "_s + condition + u" ORDER BY rowid"_s);
+        while (k.next()) {
+            std::array<KeyValue, 3> key;
+            for (int c = 0; c < 3; ++c) {
+                KeyValue& v = key[std::size_t(c)];
+                switch (k.type(c)) {
+                case SQLITE_NULL:
+                    break;
+                case SQLITE_INTEGER:
+                case SQLITE_FLOAT:
+                    v.rank = 1;
+                    v.number = k.number(c);
+                    break;
+                default:
+                    v.rank = 2;
+                    v.text = int(texts.size());
+                    texts.push_back(k.utf8(c).toByteArray());
+                    break;
+                }
+            }
+            keys.push_back(key);
+        }
+    }
+    const auto less = [&](const KeyValue& a, const KeyValue& b) {
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
+        if (a.rank == 1)
+            return a.number < b.number;
+        if (a.rank == 2)
+            return texts[std::size_t(a.text)] < texts[std::size_t(b.text)];
+        return false;
+    };
+    // The position of each record in the order transect, subsegment, id (equal
+    // keys keep the table's order).
+    std::vector<std::uint32_t> order(keys.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = std::uint32_t(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        for (std::size_t c = 0; c < 3; ++c) {
+            if (less(keys[a][c], keys[b][c]))
+                return true;
+            if (less(keys[b][c], keys[a][c]))
+                return false;
+        }
+        return false;
+    });
+    std::vector<std::uint32_t> position(order.size());
+    for (std::size_t p = 0; p < order.size(); ++p)
+        position[order[p]] = std::uint32_t(p);
+    std::vector<std::array<KeyValue, 3>>().swap(keys);
+
+    // The records, again in the table's order, each into the row of its position.
+    const int first = grid.fixedRows();
+    if (int(position.size()) > grid.rows() - first)
+        moreRecordsThanRows();
+    Rows rows((metric ? MetricColumns : EnglishColumns) + condition + u" ORDER BY rowid"_s);
+    RecordWriter writer(rows, grid);
+    std::size_t written = 0;
+    grid.fillRows(grid.rows(), [&](int r) {
+        if (r != first) // every record is written at the first call
+            return;
+        while (written < position.size() && rows.next())
+            writer.write(first + int(position[written++]));
+    });
+    return int(written);
 }
 
 } // namespace vernalt::data

@@ -31,5 +31,10 @@ std::array<int, 5> snagSheetCounts();
 // the number of records written.
 int fillGridFromQuery(GridModel& grid, const QString& sql);
 
+// The same for snag sheet k, giving the records of snagSheetQuery(metric, k) in
+// its order, faster: the records are read in the table's order and placed by a
+// sort of their keys alone, not sorted whole by the database.
+int fillSnagSheet(GridModel& grid, bool metric, int sheet);
+
 } // namespace data
 } // namespace vernalt

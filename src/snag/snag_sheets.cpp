@@ -34,7 +34,8 @@ void frmMainSnag::FillSingleTab() {
         if (datDataSet[0].RecordSource.isEmpty())
             return;
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
-            data::fillGridFromQuery(*grdStratum[0]->grid(), datDataSet[0].RecordSource);
+            // The records of datDataSet(0)'s query, in its order.
+            data::fillSnagSheet(*grdStratum[0]->grid(), isMetric(), 0);
         });
     });
 }

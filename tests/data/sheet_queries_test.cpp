@@ -2,6 +2,7 @@
 // filters, and the filling of a grid from a query.
 #include "data/sheet_queries.h"
 #include "platform/database.h"
+#include "platform/errors.h"
 #include "platform/grid.h"
 #include "support/temp_database.h"
 
@@ -131,6 +132,49 @@ TEST_F(SheetQueries, TheUnitSystemChoosesTheWidthColumns) {
     const auto english = sheet(0, false);
     EXPECT_EQ(english->text(1, 6), u"0"_s);
     EXPECT_EQ(english->text(1, 9), u"1"_s);
+}
+
+TEST_F(SheetQueries, TheFastFillGivesTheQuerysOrder) {
+    // Records in no order, with nulls, texts, negative and fractional keys and
+    // ids not in the table's order: the fast fill must match the database's own sort.
+    const QVariant keyValues[] = {QVariant(), 1.0,    2.0,     2.5, -3.0, 10.0,
+                                  u"A"_s,     u"b"_s, u"10"_s, 0.0, 7.0};
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (int i = 1; i <= 300; ++i) {
+        const int id = (i * 7919) % 1009; // unique, not in insertion order
+        db::exec(u"INSERT INTO Snags (id, STRATUM, Transect, Subsegment, Segment, DBH, OBSERVER) "
+                 u"VALUES (?, ?, ?, ?, ?, ?, ?)"_s,
+                 {id, QVariant(double(next(5))), keyValues[next(11)], keyValues[next(11)],
+                  double(next(9)), double(i), i % 3 ? QVariant(u"JD"_s) : QVariant()});
+    }
+    const std::array<int, 5> counts = data::snagSheetCounts();
+    for (int k = 0; k < 5; ++k) {
+        GridModel bySql, fast;
+        for (GridModel* g : {&bySql, &fast}) {
+            g->setFixedCols(0);
+            g->setRows(counts[std::size_t(k)] + 1);
+            g->setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+        }
+        data::fillGridFromQuery(bySql, data::snagSheetQuery(true, k));
+        EXPECT_EQ(data::fillSnagSheet(fast, true, k), counts[std::size_t(k)]);
+        for (int r = 0; r < bySql.rows(); ++r)
+            for (int c = 0; c < bySql.cols(); ++c)
+                ASSERT_EQ(fast.text(r, c), bySql.text(r, c)) << "sheet " << k << " row " << r;
+    }
+}
+
+TEST_F(SheetQueries, ASheetWithTooFewRows) {
+    add(1, 1, 1, 1, 1);
+    add(2, 1, 1, 1, 1);
+    GridModel g;
+    g.setRows(2);
+    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    EXPECT_THROW(data::fillSnagSheet(g, true, 0), RuntimeError);
+    EXPECT_THROW(data::fillGridFromQuery(g, data::snagSheetQuery(true, 0)), RuntimeError);
 }
 
 } // namespace
