@@ -167,6 +167,15 @@ bool GridModel::numberAt(int row, int col, double& out) const {
     return true;
 }
 
+std::uint64_t GridModel::cellKey(int row, int col) const {
+    checkCell(row, col);
+    // The stored form is already unique per text (numbers are canonical, texts
+    // interned, the empty cell 0); only -0, shown as "0", needs folding onto 0.
+    const std::uint64_t k = cells_[at(row, col)];
+    constexpr std::uint64_t minusZero = 0x8000000000000000ull ^ kEmpty;
+    return k == minusZero ? kEmpty : k;
+}
+
 void GridModel::clear() {
     std::fill(cells_.begin(), cells_.end(), 0);
     std::vector<QString>().swap(strings_);

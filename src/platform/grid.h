@@ -43,6 +43,10 @@ class GridModel : public QAbstractTableModel {
     // The number a cell holds when its text is exactly the numberText of a number
     // (what setNumber stored); false otherwise. Lets analyses skip text parsing.
     bool numberAt(int row, int col, double& out) const;
+    // A key of a cell's text: two cells of this model hold the same text exactly
+    // when their keys are equal; an empty cell's key is 0. Valid while the texts
+    // of the model do not change. Lets analyses compare cells without texts.
+    std::uint64_t cellKey(int row, int col) const;
 
     // "|"-separated column titles written into row 0; a leading "^" centres the
     // column, "<" aligns left, ">" right. Sets the number of columns to the number

@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -255,9 +256,13 @@ void frmMainSnag::mnuGuidelines_Click() {
 // ---- ClearAll --------------------------------------------------------------------
 
 void frmMainSnag::ClearAll() {
-    // Every text box, tab control, grid and option button of the window.
-    for (QLineEdit* box : findChildren<QLineEdit*>())
+    // Every text box, tab control, grid and option button of the window. The
+    // number of strata is emptied without its change handler: the stratified page
+    // is closed below, and no warning about a number nobody typed is wanted.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        const QSignalBlocker quiet(box == txtNumStrata ? box : nullptr);
         box->clear();
+    }
     for (QTabWidget* tabs : findChildren<QTabWidget*>())
         tabs->setCurrentIndex(0);
     ssTabMain->setCurrentIndex(0);

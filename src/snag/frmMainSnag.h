@@ -21,7 +21,6 @@
 //   snag_estimates.cpp     DefaultSingle, DefaultStratified, CalcSimpleSheet
 //   snag_stratified.cpp    cmdCalcStratified_Click, CalcStratifiedSheet
 //   snag_sample_size.cpp   SampleSize
-//   snag_stubs.cpp         procedures not written yet (each moves to its file)
 #pragma once
 
 #include "platform/grid.h"

@@ -281,6 +281,29 @@ TEST(GridCells, EmptyCellsHaveEmptyTextAndNoNumber) {
     EXPECT_FALSE(m.data(m.index(1, 1), Qt::DisplayRole).isValid());
 }
 
+TEST(GridCells, CellKeysAreEqualExactlyWhenTheTextsAre) {
+    GridModel m;
+    m.setRows(2);
+    m.setCols(9);
+    m.setNumber(1, 0, 3);
+    m.setText(1, 1, u"3"_s);   // stored as the number 3
+    m.setText(1, 2, u"3.0"_s); // a text of its own
+    m.setText(1, 3, u"PSME"_s);
+    m.setText(1, 4, u"PSME"_s);
+    m.setNumber(1, 5, -0.0); // shown as "0"
+    m.setNumber(1, 6, 0);
+    m.setText(1, 7, u" 3"_s);
+    EXPECT_EQ(m.cellKey(1, 0), m.cellKey(1, 1));
+    EXPECT_NE(m.cellKey(1, 0), m.cellKey(1, 2));
+    EXPECT_NE(m.cellKey(1, 0), m.cellKey(1, 7));
+    EXPECT_EQ(m.cellKey(1, 3), m.cellKey(1, 4));
+    EXPECT_NE(m.cellKey(1, 3), m.cellKey(1, 0));
+    EXPECT_EQ(m.cellKey(1, 5), m.cellKey(1, 6));
+    EXPECT_EQ(m.cellKey(1, 8), 0u) << "an empty cell";
+    EXPECT_NE(m.cellKey(1, 6), 0u) << "the number 0 is not an empty cell";
+    EXPECT_EQ(errorOf([&] { m.cellKey(2, 0); }), 9);
+}
+
 TEST(GridCells, SharedTextsSurviveOverwritingOtherCells) {
     GridModel m;
     m.setRows(4);

@@ -1,0 +1,251 @@
+// The Compute button's chain and the gates of "Calculate Stratified Values".
+#include "data_sheet.h"
+#include "snag_window_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QString StrataPrompt = u"Please enter the number of strata"_s;
+const QString StrataTitle = u"Number of Strata"_s;
+const QString CostTitle = u"General Cost Per Sample"_s;
+
+const std::vector<SheetRecord> TwoTransects = {
+    {"1", "1", "1", "1", "1", "1", "1", "1", "1"}, {"1", "1", "1", "1", "1", "0", "1", "1", "1"},
+    {"1", "1", "1", "1", "2", "0", "0", "1", "1"}, {"1", "1", "1", "2", "3", "0", "1", "0", "1"},
+    {"1", "2", "1", "2", "3", "1", "1", "1", "1"}, {"1", "2", "1", "2", "4", "0", "0", "0", "1"},
+    {"1", "2", "2", "3", "5", "0", "0", "1", "1"},
+};
+
+// Passes every prompt to the script, except the cost-category prompt of the
+// optimal choice, which it cancels when it comes: the run then ends after the
+// statistics, whether or not the optimal choice asks.
+class CancelCostCategory : public Prompts {
+  public:
+    explicit CancelCostCategory(ScriptedPrompts& script) : script_(script) { setPrompts(this); }
+    ~CancelCostCategory() override { setPrompts(&script_); }
+    int costPrompts = 0;
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& def) override {
+        if (title == CostTitle) {
+            ++costPrompts;
+            return {};
+        }
+        return script_.inputBox(prompt, title, def);
+    }
+    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon,
+                         MsgButtons buttons, int defaultButton) override {
+        return script_.messageBox(text, title, icon, buttons, defaultButton);
+    }
+    QString openFile(const QString& title, const QString& filter) override {
+        return script_.openFile(title, filter);
+    }
+    bool printerDialog(QPrinter& printer) override { return script_.printerDialog(printer); }
+
+  private:
+    ScriptedPrompts& script_;
+};
+
+class SnagCompute : public SnagWindowTest {
+  protected:
+    frmMainSnag* w = open();
+
+    void select(int sheet) { w->optStratum[std::size_t(sheet)]->setChecked(true); }
+    void noData(const char* sheet) {
+        script.message(u"No data found on '"_s + QString::fromLatin1(sheet) + u"'"_s, u"No data"_s,
+                       MsgIcon::None);
+    }
+    // Writes texts where results go, so a test can see that they are emptied.
+    void stale() {
+        for (Grid* g : {w->grdStats[0], w->grdStats[1], w->grdSubtotal[0], w->grdSubtotal[1],
+                        w->grdOptimal[0], w->grdOptimal[1], w->grdOptimal[2]})
+            for (int c = 0; c < g->cols(); ++c)
+                g->setText(0, c, u"old"_s), g->setText(1, c, u"old"_s);
+    }
+    bool hasStats() const { return !w->grdStats[0]->text(1, 1).isEmpty(); }
+};
+
+// ---- The number-of-strata prompt -------------------------------------------------
+
+TEST_F(SnagCompute, SingleAsksEvenWithStrataEntered) {
+    w->txtNumStrata->setText(u"3"_s);
+    script.input(StrataPrompt, StrataTitle, u"2"_s);
+    noData("Single");
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->txtNumStrata->text(), u"2"_s);
+    EXPECT_EQ(w->lblSubtotals->text(), u"Subtotals from Single"_s);
+}
+
+TEST_F(SnagCompute, StratumWithinTheNumberEnteredAsksNothing) {
+    w->txtNumStrata->setText(u"3"_s);
+    select(2);
+    noData("Stratum 2"); // the only prompt
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->lblSubtotals->text(), u"Subtotals from Stratum 2"_s);
+    EXPECT_EQ(w->txtNumStrata->text(), u"3"_s);
+}
+
+TEST_F(SnagCompute, StratumBeyondTheNumberEnteredAsks) {
+    w->txtNumStrata->setText(u"1"_s);
+    select(2);
+    script.input(StrataPrompt, StrataTitle, u"2"_s);
+    noData("Stratum 2");
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->txtNumStrata->text(), u"2"_s);
+}
+
+TEST_F(SnagCompute, AnswerThatIsNoNumberAsksAgainWithoutMessage) {
+    select(1);
+    script.input(StrataPrompt, StrataTitle, u"abc"_s);
+    script.input(StrataPrompt, StrataTitle, u"1"_s);
+    noData("Stratum 1");
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->txtNumStrata->text(), u"1"_s);
+}
+
+TEST_F(SnagCompute, EmptyAnswerStopsWithTheGridsClearedAndRetitled) {
+    fillSheet(*w, 0, TwoTransects);
+    stale();
+    w->lblSubtotals->setText(u"Subtotals"_s);
+    script.input(StrataPrompt, StrataTitle, u""_s);
+    w->cmdSubtotals_Click(); // no subtotals: no status, no "No data"
+    EXPECT_EQ(w->lblSubtotals->text(), u"Subtotals from Single"_s);
+    EXPECT_EQ(w->txtNumStrata->text(), u""_s);
+    EXPECT_EQ(w->grdStats[0]->text(0, 1), u"Average"_s);
+    EXPECT_EQ(w->grdStats[0]->text(1, 0), u"Subsegment10"_s);
+    EXPECT_EQ(w->grdStats[0]->text(1, 1), u""_s);
+    EXPECT_EQ(w->grdSubtotal[1]->text(0, 0), u"Section Width10"_s);
+    EXPECT_EQ(w->grdSubtotal[1]->text(1, 0), u""_s);
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 0), u"Subsegment10"_s);
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 1), u"125"_s);
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 2), u""_s);
+    EXPECT_NE(w->status(), u"Status: Subtotals calculated"_s);
+}
+
+TEST_F(SnagCompute, TwoPointFiftyIsShownRoundedAndKeepsTheButtonDisabled) {
+    w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
+    w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
+    w->ssTabFormula->setCurrentIndex(1);
+    select(1);
+    script.input(StrataPrompt, StrataTitle, u"2.50"_s);
+    noData("Stratum 1");
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->txtNumStrata->text(), u"2.5"_s);
+    EXPECT_FALSE(w->cmdCalcStratified->isHidden());
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+    // The same rows with "2" typed: the change of the box runs the gate.
+    w->txtNumStrata->setText(u"2"_s);
+    EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+}
+
+// ---- The chain -----------------------------------------------------------------------
+
+TEST_F(SnagCompute, ComputeRunsSubtotalsAndStatisticsOfTheSelectedSheet) {
+    fillSheet(*w, 0, TwoTransects);
+    CancelCostCategory prompts(script);
+    script.input(StrataPrompt, StrataTitle, u"1"_s);
+    w->cmdSubtotals_Click();
+    EXPECT_EQ(w->grdSubtotal[0]->rows(), 7);
+    EXPECT_EQ(w->grdStats[0]->text(1, 1), u"0.333"_s);
+    EXPECT_EQ(w->grdStats[1]->text(8, 3), u"2"_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(16, 2), u"3.5"_s);
+    EXPECT_EQ(w->PlotCounts[1], 6);
+    EXPECT_LE(prompts.costPrompts, 1);
+}
+
+TEST_F(SnagCompute, EmptySheetStopsTheChainWithNoStaleStatistics) {
+    fillSheet(*w, 0, TwoTransects);
+    {
+        CancelCostCategory prompts(script);
+        script.input(StrataPrompt, StrataTitle, u"2"_s);
+        w->cmdSubtotals_Click();
+        ASSERT_TRUE(hasStats());
+    }
+    CancelCostCategory prompts(script);
+    select(2);
+    noData("Stratum 2");
+    w->cmdSubtotals_Click();
+    EXPECT_FALSE(hasStats());
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 2), u""_s);
+    EXPECT_EQ(w->grdSubtotal[0]->text(1, 0), u""_s);
+    EXPECT_EQ(prompts.costPrompts, 0) << "no cost prompt after a failure";
+}
+
+TEST_F(SnagCompute, MissingWidthColumnStopsTheChain) {
+    fillSheet(*w, 0, TwoTransects);
+    w->grdStratum[0]->setText(0, 6, u"Width11"_s);
+    CancelCostCategory prompts(script);
+    script.input(StrataPrompt, StrataTitle, u"1"_s);
+    script.message(u"The width10 column was not found"_s, u"Column not found"_s, MsgIcon::None);
+    w->cmdSubtotals_Click();
+    EXPECT_FALSE(hasStats());
+    EXPECT_EQ(prompts.costPrompts, 0);
+}
+
+// ---- Gates -----------------------------------------------------------------------------
+
+TEST_F(SnagCompute, StratifiedPageShowsTheButtonAndTheOtherPageHidesIt) {
+    w->txtNumStrata->setText(u"2"_s);
+    w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
+    w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
+    w->ssTabFormula->setCurrentIndex(1);
+    EXPECT_FALSE(w->cmdCalcStratified->isHidden());
+    EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+    w->ssTabFormula->setCurrentIndex(0);
+    EXPECT_TRUE(w->cmdCalcStratified->isHidden());
+}
+
+TEST_F(SnagCompute, ThreeStrataWaitForTheThirdRow) {
+    w->txtNumStrata->setText(u"3"_s);
+    w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
+    w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
+    w->ssTabFormula->setCurrentIndex(1);
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+    w->txtStratifiedPlotDimensions[2]->setText(u"Transect40"_s);
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled()) << "until the page is opened again";
+    w->ssTabFormula_Click(0);
+    EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+}
+
+TEST_F(SnagCompute, EmptyNumberOfStrataWarnsOnTheStratifiedPageOnly) {
+    w->ssTabFormula->setCurrentIndex(1);
+    EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+
+    // Opening "Densities" repeats the gate without the warning.
+    w->setStatus(u"Status: Data file read"_s);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
+    EXPECT_FALSE(w->cmdCalcStratified->isHidden());
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+}
+
+TEST_F(SnagCompute, DensitiesPageGatesWithTheStratifiedPageShown) {
+    w->ssTabFormula->setCurrentIndex(1);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
+    {
+        const QSignalBlocker block(w->txtNumStrata);
+        w->txtNumStrata->setText(u"1"_s);
+    }
+    w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+}
+
+TEST_F(SnagCompute, DensitiesPageWithTheSimplePageShownChangesNothing) {
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
+    w->cmdCalcStratified->setVisible(true);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    EXPECT_FALSE(w->cmdCalcStratified->isHidden());
+}
+
+} // namespace
+} // namespace vernalt::test
