@@ -18,31 +18,6 @@ void frmMainLog::cmdSort2_Click() {}
 void frmMainLog::cmdSort3_Click() {}
 void frmMainLog::cmdSort4_Click() {}
 
-// log_criteria.cpp
-double frmMainLog::GetLED() {
-    return -1;
-}
-double frmMainLog::GetLength() {
-    return -1;
-}
-double frmMainLog::GetCondition() {
-    return -1;
-}
-QString frmMainLog::GetSpecies() {
-    return QStringLiteral("-1");
-}
-
-// log_metrics.cpp
-void frmMainLog::FormulaDen() {}
-void frmMainLog::FormulaLeng() {}
-void frmMainLog::FormulaPC() {}
-void frmMainLog::FormulaTally() {}
-void frmMainLog::FormulaVol() {}
-void frmMainLog::FormulaWt() {}
-
-// log_wildlife.cpp
-void frmMainLog::cmdWildLife_Click() {}
-
 // log_subtotals.cpp
 void frmMainLog::CalculateSummaryStatistics(bool&) {}
 
@@ -51,9 +26,6 @@ void frmMainLog::CalculateStats(bool&) {}
 
 // log_length.cpp
 void frmMainLog::CalcMeanLength(bool, std::int16_t) {}
-float frmMainLog::Median(const QString&, const QString&, std::int16_t) {
-    return 0;
-}
 
 // log_correlation.cpp
 void frmMainLog::cmdCorrelation_Click() {}

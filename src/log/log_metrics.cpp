@@ -1,0 +1,408 @@
+// The per-log values of the log window: each metric procedure asks its criteria,
+// copies the records of the data sheets into their grids (every value cleaned
+// and display-rounded) and writes each log's value, or 0 for a log that does
+// not count, into the sheet's Qualify column. "Calculate Statistics" later sums
+// that column per sampling unit. Nothing here writes the database.
+#include "log/frmMainLog.h"
+
+#include "log/log_criteria.h"
+#include "log/log_metric_values.h"
+#include "log/log_selection.h"
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "platform/grid.h"
+#include "platform/prompts.h"
+#include "platform/value.h"
+#include "shell/cleaning.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <cmath>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt {
+
+namespace {
+
+enum class Metric { Density, Length, PercentCover, Volume, Weight };
+
+// What sets the five metrics of the frame apart.
+struct MetricInfo {
+    Metric metric;
+    QString caption; // of the Formula page
+    QString status;
+    QString procedure;
+};
+
+const MetricInfo& metricInfo(Metric m) {
+    static const MetricInfo infos[] = {
+        {Metric::Density, u"Density"_s, u"Status: Density Calculated"_s, u"FormulaDen"_s},
+        {Metric::Length, u"Length"_s, u"Status: Length Calculated"_s, u"FormulaLeng"_s},
+        {Metric::PercentCover, u"Percent Cover"_s, u"Status: Percent Cover Calculated"_s,
+         u"FormulaPC"_s},
+        {Metric::Volume, u"Volume"_s, u"Status: Volume Calculated"_s, u"FormulaVol"_s},
+        {Metric::Weight, u"Weight"_s, u"Status: Weights calculated"_s, u"FormulaWt"_s},
+    };
+    return infos[int(m)];
+}
+
+[[noreturn]] void missingField() {
+    raise(3265, u"Item not found in this collection."_s);
+}
+
+bool isNoValue(const Value& v) {
+    return v.isNull() || v.isEmpty() || (v.isText() && v.text().isEmpty());
+}
+
+// The display rounding of a number; a whole number (most fields) is its own.
+double roundedNumber(double x) {
+    if (x == 0)
+        return 0; // never -0
+    if (std::abs(x) < 1e15 && std::trunc(x) == x)
+        return x;
+    return displayRound(x);
+}
+
+// One record of a sheet's record set, read and cleaned once: the raw field
+// values and their CleanRound. Cleaned texts are remembered, as a few species
+// and locations come back on every record.
+class SheetRecord {
+  public:
+    explicit SheetRecord(int fields) : raw_(std::size_t(fields)), cleaned_(std::size_t(fields)) {}
+
+    void read(const QSqlQuery& q) {
+        for (std::size_t i = 0; i < raw_.size(); ++i) {
+            raw_[i] = Value::fromVariant(q.value(int(i)));
+            const Value& v = raw_[i];
+            if (v.isNumber())
+                cleaned_[i] = Value(roundedNumber(v.number()));
+            else if (v.isText())
+                cleaned_[i] = cleanText(v.text());
+            else
+                cleaned_[i] = v;
+        }
+    }
+    // The field as it is stored; a field the record set lacks raises 3265.
+    const Value& raw(int i) const {
+        if (i < 0)
+            missingField();
+        return raw_[std::size_t(i)];
+    }
+    // CleanRound of the field (a null stays null).
+    const Value& cleaned(int i) const {
+        raw(i);
+        return cleaned_[std::size_t(i)];
+    }
+    // NzZero and NzMissing of the field.
+    Value nzZero(int i) const { return isNoValue(raw(i)) ? Value(0) : cleaned(i); }
+    Value nzMissing(int i) const { return isNoValue(raw(i)) ? Value(MissingValue) : cleaned(i); }
+
+  private:
+    Value cleanText(const QString& text) {
+        if (auto it = texts_.constFind(text); it != texts_.constEnd())
+            return *it;
+        if (texts_.size() > 100000)
+            texts_.clear();
+        const Value v = CleanRound(Value(text));
+        texts_.insert(text, v);
+        return v;
+    }
+    std::vector<Value> raw_, cleaned_;
+    QHash<QString, Value> texts_;
+};
+
+// Positions of the fields the metrics read, by name in any case; -1 when the
+// record set has no such field.
+struct FieldPositions {
+    int species = -1, led = -1, condition = -1, length = -1, estimLength = -1, endpoint = -1,
+        intersect = -1, large = -1, small = -1;
+};
+
+FieldPositions fieldPositions(const QSqlRecord& rec) {
+    FieldPositions p;
+    const std::pair<const char16_t*, int*> names[] = {
+        {u"species", &p.species},
+        {u"led", &p.led},
+        {u"condition", &p.condition},
+        {u"length", &p.length},
+        {u"estimlength", &p.estimLength},
+        {u"endpoint", &p.endpoint},
+        {u"intersect", &p.intersect},
+        {u"large", &p.large},
+        {u"small", &p.small},
+    };
+    for (int i = rec.count() - 1; i >= 0; --i) { // the first of equal names wins
+        const QString name = rec.fieldName(i).toLower();
+        for (const auto& [n, pos] : names)
+            if (name == QStringView(n))
+                *pos = i;
+    }
+    return p;
+}
+
+std::optional<double> numberOf(const Value& v) {
+    if (!v.isNumber())
+        return std::nullopt;
+    return v.number();
+}
+
+// A field in a formula: a text that is not a number is a type mismatch (13).
+double operand(const Value& v) {
+    return v.toDouble();
+}
+
+// A decay class as the weight factor reads it: a text is no class 1.
+double decayClass(const Value& v) {
+    return v.isNumber() ? v.number() : 0;
+}
+
+struct MetricRun {
+    Metric metric;
+    bool lim; // the line-intersect fields and formulas; otherwise the strip-plot ones
+    bool metricUnits;
+    LogCriteria criteria;
+};
+
+bool qualifies(const SheetRecord& r, const FieldPositions& p, const MetricRun& run) {
+    LogFields f;
+    f.species = r.nzZero(p.species).text();
+    f.led = numberOf(r.nzZero(p.led));
+    if (run.criteria.maxCondition)
+        f.condition = numberOf(r.nzZero(p.condition));
+    f.length = run.lim ? numberOf(r.nzMissing(p.length)) : numberOf(r.nzZero(p.estimLength));
+    if (run.criteria.needEndpoint)
+        f.endpoint = numberOf(r.nzZero(p.endpoint));
+    return logQualifies(f, run.criteria);
+}
+
+// The value of a log that counts.
+double logValue(const SheetRecord& r, const FieldPositions& p, const MetricRun& run) {
+    const auto spm = [&](auto formula) {
+        return formula(operand(r.nzZero(p.large)), operand(r.nzZero(p.small)),
+                       operand(r.nzZero(p.length)));
+    };
+    const bool m = run.metricUnits;
+    switch (run.metric) {
+    case Metric::Density:
+        return run.lim ? limDensity(operand(r.nzZero(p.length))) : 1;
+    case Metric::Length:
+        return run.lim ? 1 : spmLength(operand(r.nzZero(p.length)));
+    case Metric::PercentCover:
+        if (run.lim)
+            return operand(r.nzZero(p.intersect));
+        return spm([m](double l, double s, double len) { return spmPercentCover(l, s, len, m); });
+    case Metric::Volume:
+        if (run.lim) {
+            const Value& d = r.raw(p.intersect);
+            return limVolume(isNoValue(d) ? std::nullopt : std::optional<double>(operand(d)));
+        }
+        return spm([m](double l, double s, double len) { return spmVolume(l, s, len, m); });
+    case Metric::Weight: {
+        const double k = decayClass(r.nzZero(p.condition));
+        if (run.lim)
+            return limWeight(operand(r.nzZero(p.intersect)), k);
+        return spm([m, k](double l, double s, double len) { return spmWeight(l, s, len, k, m); });
+    }
+    }
+    return 0;
+}
+
+// Writes a cleaned field into a grid cell; a null leaves the cell as it is.
+void setCell(GridModel& g, int row, int col, const Value& v) {
+    if (v.isNumber())
+        g.setNumber(row, col, v.number());
+    else if (v.isText())
+        g.setText(row, col, v.text());
+}
+
+// The record set of sheet k from its first record; an unconnected sheet has none.
+std::optional<QSqlQuery> sheetRecords(const frmMainLog& w, int k) {
+    const QString& source = w.datDataSet[std::size_t(k)].RecordSource;
+    if (source.trimmed().isEmpty())
+        return std::nullopt;
+    return db::select(source);
+}
+
+// Copies the records of sheet k into its grid, record n into row n, every
+// non-null field cleaned into the column of its position; then calls
+// `perRecord(row, record)`. The grid grows to hold every record and field.
+template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perRecord) {
+    std::optional<QSqlQuery> q = sheetRecords(w, k);
+    if (!q)
+        return;
+    const QSqlRecord fields = q->record();
+    GridModel& g = *w.grdStratum[std::size_t(k)]->grid();
+    if (g.cols() < fields.count())
+        g.setCols(fields.count());
+    const int cols = std::min(g.cols(), int(fields.count()));
+    SheetRecord r(fields.count());
+    const auto copy = [&](int row) {
+        r.read(*q);
+        for (int c = 0; c < cols; ++c)
+            setCell(g, row, c, r.cleaned(c));
+        perRecord(row, r, fields);
+    };
+    bool more = true;
+    int last = 0; // the last row written
+    g.fillRows(std::max(g.rows(), 2), [&](int row) {
+        if (row < 1 || !more)
+            return;
+        more = q->next();
+        if (more) {
+            copy(row);
+            last = row;
+        }
+    });
+    // Records beyond the rows the sheet was given: the grid grows by doubling.
+    const int given = g.rows();
+    while (more && q->next()) {
+        const int row = last + 1;
+        if (row >= g.rows())
+            g.setRows(std::max(2 * g.rows(), row + 1));
+        copy(row);
+        last = row;
+    }
+    if (g.rows() > given && last + 1 > given)
+        g.setRows(last + 1);
+}
+
+// The metric frame: criteria, the sheet query and labels, the values per log,
+// the buttons and the status.
+void runMetric(frmMainLog& w, Metric metric) {
+    const MetricInfo& info = metricInfo(metric);
+    trapped(prompts(), logProcedure(info.procedure), [&] {
+        MetricRun run{metric, w.mnuLIM->isChecked(), w.mnuMetric->isChecked(), {}};
+        const std::optional<LogCriteria> criteria = askLogCriteria(w, metric != Metric::Weight);
+        if (!criteria)
+            return;
+        run.criteria = *criteria;
+        run.criteria.needEndpoint = metric == Metric::Density && !run.lim;
+
+        w.ConnectDataSet();
+        w.ssTabMain->setTabText(frmMainLog::PageFormula, info.caption);
+        if (w.mnuMetric->isChecked())
+            w.SetMetricLabels();
+        else
+            w.SetEnglishLabels();
+
+        const int first = w.DataSheetIndex < 1 ? 0 : 1;
+        const int lastSheet = w.DataSheetIndex < 1 ? 0 : 4;
+        for (int k = first; k <= lastSheet; ++k) {
+            GridModel& g = *w.grdStratum[std::size_t(k)]->grid();
+            std::vector<int> qualifyColumns;
+            FieldPositions p;
+            bool prepared = false;
+            copySheet(w, k, [&](int row, const SheetRecord& r, const QSqlRecord& fields) {
+                if (!prepared) {
+                    p = fieldPositions(fields);
+                    for (int c = 0; c < std::min(g.cols(), int(fields.count())); ++c)
+                        if (fields.fieldName(c).toLower() == u"qualify"_s)
+                            qualifyColumns.push_back(c);
+                    prepared = true;
+                }
+                if (qualifyColumns.empty())
+                    return;
+                const auto write = [&] {
+                    const double v = qualifies(r, p, run) ? logValue(r, p, run) : 0;
+                    for (int c : qualifyColumns)
+                        g.setNumber(row, c, v);
+                };
+                // The density skips a log whose value overflows or divides by 0:
+                // its Qualify cell keeps the stored value just copied.
+                if (metric == Metric::Density)
+                    skipOn({err::Overflow, err::DivisionByZero}, write);
+                else
+                    write();
+            });
+        }
+
+        w.cmdSummaryStatistics->setEnabled(true);
+        if (metric == Metric::Density)
+            w.cmdWildLife->setEnabled(true);
+        w.setStatusText(info.status);
+    });
+}
+
+} // namespace
+
+void frmMainLog::FormulaDen() {
+    runMetric(*this, Metric::Density);
+}
+
+void frmMainLog::FormulaLeng() {
+    runMetric(*this, Metric::Length);
+}
+
+void frmMainLog::FormulaPC() {
+    runMetric(*this, Metric::PercentCover);
+}
+
+void frmMainLog::FormulaVol() {
+    runMetric(*this, Metric::Volume);
+}
+
+void frmMainLog::FormulaWt() {
+    runMetric(*this, Metric::Weight);
+}
+
+// Tally: the positive counts of a column the user names, copied into the
+// Qualify column of each sheet; no criteria.
+void frmMainLog::FormulaTally() {
+    trapped(prompts(), logProcedure(u"FormulaTally"_s), [this] {
+        const QString answer = prompts().inputBox(
+            u"Please enter the column name that you would like to have tallied"_s,
+            u"Tally Column"_s, QString());
+        if (answer.isEmpty())
+            return;
+        ConnectDataSet();
+        ssTabMain->setTabText(PageFormula, u"Tally"_s);
+        if (mnuMetric->isChecked())
+            SetMetricLabels();
+        else
+            SetEnglishLabels();
+
+        const QString wanted = answer.toLower();
+        const int first = DataSheetIndex < 1 ? 0 : 1;
+        const int lastSheet = DataSheetIndex < 1 ? 0 : 4;
+        for (int k = first; k <= lastSheet; ++k) {
+            copySheet(*this, k, [](int, const SheetRecord&, const QSqlRecord&) {});
+            GridModel& g = *grdStratum[std::size_t(k)]->grid();
+            // The last column of each name; column 0 when there is none.
+            int qualify = 0, tally = 0;
+            for (int c = 0; c < g.cols(); ++c) {
+                const QString header = g.text(0, c).trimmed().toLower();
+                if (header == u"qualify"_s)
+                    qualify = c;
+                if (header == wanted)
+                    tally = c;
+            }
+            if (g.text(0, qualify).trimmed().toLower() != u"qualify"_s) {
+                prompts().message(u"The 'qualify' column was not found"_s, u"Column not found"_s);
+                return;
+            }
+            if (g.text(0, tally).trimmed().toLower() != wanted) {
+                prompts().message(u"The column name '"_s + answer + u"' was not found"_s,
+                                  u"Column not found"_s);
+                continue;
+            }
+            g.fillRows(g.rows(), [&](int row) {
+                if (row >= 1)
+                    g.setNumber(row, qualify, tallyValue(g, row, tally));
+            });
+        }
+
+        cmdSummaryStatistics->setEnabled(true);
+        frmLandscapeArea->setVisible(true);
+        setStatusText(u"Status: Tallies calculated"_s);
+    });
+}
+
+} // namespace vernalt
