@@ -1,0 +1,169 @@
+// "Correlation" of the snag window on a small hand-made data sheet.
+#include "snag_window_fixture.h"
+
+#include "platform/grid.h"
+#include "platform/value.h"
+#include "shell/correlation.h"
+
+#include <QPushButton>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+const QString LevelPrompt =
+    u"For which length would you like to obtain a Pearson correlation coefficient?"
+    u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s;
+const QString WidthPrompt =
+    u"For which width would you like to obtain a Pearson correlation coefficient?"
+    u"\r\n\r\nPlease enter 10, 20, 30 or 40"_s;
+const QString LevelTitle = u"Correlation Length"_s;
+const QString WidthTitle = u"Correlation Width"_s;
+
+// Two transects of eight subsegments, two records each. Width 10 flags by
+// subsegment (records of one subsegment side by side):
+//   transect 1: 10 00 | 10 10 | 11 10 | 11 11   segments 1 2 3 4, sections 3 7
+//   transect 2: 11 00 | 00 11 | 01 00 | 00 00   segments 2 2 1 0, sections 4 1
+// so the subsegment subtotals are 1 0 1 1 2 1 2 2 and 2 0 0 2 1 0 0 0. Width 40
+// is 1 on every record (every segment 4), widths 20 and 30 are 0.
+const char* const Width10[2][8] = {{"10", "00", "10", "10", "11", "10", "11", "11"},
+                                   {"11", "00", "00", "11", "01", "00", "00", "00"}};
+
+class SnagCorrelation : public SnagWindowTest {
+  protected:
+    // The Single/Combined sheet as the data-sheet query shows it.
+    void fillSheet(frmMainSnag* w) {
+        GridModel& g = *w->grdStratum[0]->grid();
+        g.clear();
+        g.setFixedCols(0);
+        g.setRows(33);
+        g.setCols(10);
+        g.setFormatString(u"^Stratum|^Location|^Transect|^Section|^Segment|^Subsegment|"
+                          u"^Width10|^Width20|^Width30|^Width40"_s);
+        int r = 1;
+        for (int t = 0; t < 2; ++t)
+            for (int s = 0; s < 8; ++s)
+                for (int k = 0; k < 2; ++k, ++r) {
+                    const int subsegment = s + 1;
+                    const QString cells[] = {u"1"_s,
+                                             u"Ridge"_s,
+                                             numberText(t + 1),
+                                             numberText((subsegment + 3) / 4),
+                                             numberText((subsegment + 1) / 2),
+                                             numberText(subsegment),
+                                             QString(QChar::fromLatin1(Width10[t][s][k])),
+                                             u"0"_s,
+                                             u"0"_s,
+                                             u"1"_s};
+                    for (int c = 0; c < 10; ++c)
+                        g.setText(r, c, cells[c]);
+                }
+    }
+
+    frmMainSnag* openWithSheet() {
+        frmMainSnag* w = open();
+        fillSheet(w);
+        return w;
+    }
+
+    static std::vector<double> column(const NumberTable& t, int c) {
+        std::vector<double> v;
+        for (int p = 0; p < t.rows(); ++p)
+            v.push_back(t.at(p, c));
+        return v;
+    }
+};
+
+TEST_F(SnagCorrelation, SegmentsOfTheFirstWidth) {
+    frmMainSnag* w = openWithSheet();
+    // Pairs (1,2) (2,2) (2,3) (2,1) (3,4) (1,0): Sx 11, Sy 12, Sxx 23, Syy 34,
+    // Sxy 26; r = 4 / sqrt(17/6 x 10) = 0.7515, r^2 = 96/170 = 0.5647.
+    script.input(LevelPrompt, LevelTitle, u"Segment"_s)
+        .input(WidthPrompt, WidthTitle, u"10"_s)
+        .message(u"r=0.75\r\nr^2=0.56"_s, QString(), MsgIcon::None);
+    w->cmdCorrelation->click();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>{1, 2, 2, 2, 3, 1}));
+    EXPECT_EQ(column(CorrelationPairs, 1), (std::vector<double>{2, 2, 3, 1, 4, 0}));
+    EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s);
+}
+
+TEST_F(SnagCorrelation, AnswersAreAskedAgainUntilAccepted) {
+    frmMainSnag* w = openWithSheet();
+    // 14 subsegment pairs: Sx 13, Sy 12, Sxx 21, Syy 20, Sxy 13;
+    // r = (13/7) / sqrt(125/14 x 136/14) = 26 / sqrt(17000) = 0.1994, r^2 = 0.0398.
+    script.input(LevelPrompt, LevelTitle, u"transect"_s)
+        .input(LevelPrompt, LevelTitle, u" Subsegment"_s)
+        .input(LevelPrompt, LevelTitle, u"SUBSEGMENT"_s)
+        .input(WidthPrompt, WidthTitle, u"25"_s)
+        .input(WidthPrompt, WidthTitle, u"10 "_s)
+        .input(WidthPrompt, WidthTitle, u"10"_s)
+        .message(u"r=0.2\r\nr^2=0.04"_s, QString(), MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_EQ(CorrelationPairs.rows(), 14);
+}
+
+TEST_F(SnagCorrelation, AConstantColumnGivesZero) {
+    frmMainSnag* w = openWithSheet();
+    script.input(LevelPrompt, LevelTitle, u"segment"_s)
+        .input(WidthPrompt, WidthTitle, u"40"_s)
+        .message(u"r=0\r\nr^2=0"_s, QString(), MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>(6, 4)));
+}
+
+TEST_F(SnagCorrelation, FewerThanThreePairsSaySo) {
+    frmMainSnag* w = openWithSheet();
+    // Two transects of two sections: pairs (3,7) and (4,1) only.
+    script.input(LevelPrompt, LevelTitle, u"Section"_s)
+        .input(WidthPrompt, WidthTitle, u"10"_s)
+        .message(u"At least three pairs of adjacent units are needed to compute a correlation."_s,
+                 u"Too few pairs"_s, MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>{3, 4}));
+    EXPECT_EQ(column(CorrelationPairs, 1), (std::vector<double>{7, 1}));
+}
+
+TEST_F(SnagCorrelation, UnitsComeFromTheSubtotalsJustComputed) {
+    frmMainSnag* w = openWithSheet();
+    // What an earlier Compute on another sheet left: 40 segments, and no count
+    // at all for subsegments. Neither is read.
+    w->grdStats[0]->setText(5, 3, u"40"_s);
+    w->grdStats[0]->setText(1, 3, QString());
+    script.input(LevelPrompt, LevelTitle, u"Segment"_s)
+        .input(WidthPrompt, WidthTitle, u"10"_s)
+        .message(u"r=0.75\r\nr^2=0.56"_s, QString(), MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_EQ(CorrelationPairs.rows(), 6);
+    EXPECT_EQ(w->grdStats[0]->text(5, 3), u"40"_s) << "the statistics are not recomputed";
+}
+
+TEST_F(SnagCorrelation, CancelAtEitherPromptEndsSilently) {
+    for (int cancelAt = 0; cancelAt < 2; ++cancelAt) {
+        frmMainSnag* w = openWithSheet();
+        w->setStatus(u"Status: Data file read"_s);
+        CorrelationPairs.redim(1, 2);
+        script.input(LevelPrompt, LevelTitle, cancelAt == 0 ? QString() : u"segment"_s);
+        if (cancelAt == 1)
+            script.input(WidthPrompt, WidthTitle, QString());
+        w->cmdCorrelation_Click();
+        EXPECT_TRUE(script.done()) << cancelAt;
+        EXPECT_EQ(CorrelationPairs.rows(), 1) << "no pairs made, cancel at " << cancelAt;
+        // The subtotals were rebuilt before the first question.
+        EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s) << cancelAt;
+        EXPECT_EQ(w->grdSubtotal[0]->text(1, 4), u"1"_s) << cancelAt;
+        EXPECT_EQ(w->grdSubtotal[1]->text(2, 0), u"7"_s) << cancelAt;
+    }
+}
+
+TEST_F(SnagCorrelation, AnEmptySheetAsksNothing) {
+    frmMainSnag* w = open();
+    script.message(u"No data found on 'Single'"_s, u"No data"_s, MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_TRUE(script.done());
+}
+
+} // namespace
+} // namespace vernalt::test
