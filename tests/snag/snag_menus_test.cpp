@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -183,6 +184,28 @@ TEST_F(SnagMirroredLabels, ClearAllMirrorsTheRestoredDefaults) {
     EXPECT_EQ(w->lblTValue[1]->text(), u"1.67"_s);
     EXPECT_EQ(w->lblPrecisionLevel[0]->text(), u".2"_s);
     EXPECT_EQ(w->lblStratum[0]->text(), QString());
+}
+
+TEST_F(SnagMirroredLabels, ANewNumberOfStrataDecidesTheStratifiedButtonAgain) {
+    frmMainSnag* w = open();
+    w->show();
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    w->ssTabFormula->setCurrentIndex(1);
+    w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
+    w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
+    struct Case {
+        const char* typed;
+        bool enabled;
+    };
+    const Case cases[] = {{"2", true}, {"3", false}, {"1", true}, {"2.0", false}, {"5", false}};
+    for (const Case& c : cases) {
+        w->txtNumStrata->setText(QString::fromLatin1(c.typed));
+        EXPECT_TRUE(w->cmdCalcStratified->isVisible()) << c.typed;
+        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), c.enabled) << c.typed;
+    }
+    w->txtNumStrata->clear();
+    EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+    EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
 }
 
 using SnagHandOvers = SnagWindowTest;
