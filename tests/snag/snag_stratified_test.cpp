@@ -4,6 +4,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -121,6 +123,55 @@ TEST_F(SnagStratified, EnglishUnitsDivideByTheAcre) {
     // 4 / 0.076 = 52.63; (60 x 26.3 + 40 x 52.6) / 100 = 36.82
     EXPECT_EQ(w->lblStratifiedAvgAcres[1]->text(), u"52.6"_s);
     EXPECT_EQ(w->lblStratifiedMeanEquations[1]->text(), u"36.8"_s);
+}
+
+// ---- The gate of "Calculate Stratified Values" -----------------------------------
+
+struct GateCase {
+    const char* what;
+    const char* numStrata;
+    int filledRows; // plot-dimension boxes filled from row 0
+    bool enabled;
+};
+
+const GateCase Gates[] = {
+    {"two strata, two rows", "2", 2, true},        {"three strata, two rows", "3", 2, false},
+    {"three strata, three rows", "3", 3, true},    {"one stratum, one row", "1", 1, true},
+    {"four strata, four rows", "4", 4, true},      {"2.0 is not 2", "2.0", 4, false},
+    {"a blank before the number", " 2", 4, false}, {"five strata", "5", 4, false},
+};
+
+TEST_F(SnagStratified, TheButtonIsEnabledOnlyWhenEveryRowInUseIsFilled) {
+    frmMainSnag* w = open();
+    w->ssTabFormula->setCurrentIndex(1);
+    for (const GateCase& c : Gates) {
+        for (int h = 0; h < 4; ++h)
+            w->txtStratifiedPlotDimensions[std::size_t(h)]->setText(
+                h < c.filledRows ? u"Segment10"_s : QString());
+        w->txtNumStrata->setText(QString::fromLatin1(c.numStrata));
+        w->ssTabFormula_Click(0);
+        EXPECT_FALSE(w->cmdCalcStratified->isHidden()) << c.what;
+        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), c.enabled) << c.what;
+    }
+    EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
+}
+
+TEST_F(SnagStratified, TheEnabledButtonComputesTheSheetAndTheSampleSizePageFollows) {
+    frmMainSnag* w = open();
+    w->txtOptimalTvalue->setText(u"2"_s);
+    fillTwoStrata(*w);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    w->ssTabFormula->setCurrentIndex(1);
+    w->ssTabFormula_Click(0);
+    ASSERT_TRUE(w->cmdCalcStratified->isEnabled());
+    w->cmdCalcStratified->click();
+    EXPECT_EQ(w->lblStratifiedX->text(), u"60"_s);
+    EXPECT_EQ(w->lblStratifiedPrecision->text(), u"16.4"_s);
+
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
+    w->ssTabMain_Click(frmMainSnag::PageDensities);
+    EXPECT_EQ(w->grdSampleSize[1]->text(2, 5), u"35.9"_s);
+    EXPECT_EQ(w->grdProportionalAllocation->text(1, 0), u"64.4"_s);
 }
 
 } // namespace
