@@ -4,7 +4,6 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 
-#include <QFile>
 #include <QSqlQuery>
 #include <vector>
 
@@ -18,37 +17,8 @@ namespace data {
 
 namespace {
 
-constexpr int FileNotFound = 53;
-constexpr int FileAccessError = 75;
 // Lines written between two calls of the progress function.
 constexpr int ProgressLines = 8192;
-
-// The file's bytes: mapped into memory when the system allows, read otherwise.
-class FileContents {
-  public:
-    explicit FileContents(const QString& path) : file_(path) {
-        if (!file_.exists())
-            raise(FileNotFound, u"File not found: '"_s + path + u"'"_s);
-        if (!file_.open(QIODevice::ReadOnly))
-            raise(FileAccessError, u"Path/File access error: '"_s + path + u"'"_s);
-        const qint64 size = file_.size();
-        if (size > 0)
-            mapped_ = file_.map(0, size);
-        if (mapped_) {
-            view_ = QByteArrayView(reinterpret_cast<const char*>(mapped_), qsizetype(size));
-        } else {
-            bytes_ = file_.readAll();
-            view_ = bytes_;
-        }
-    }
-    QByteArrayView view() const { return view_; }
-
-  private:
-    QFile file_;
-    uchar* mapped_ = nullptr;
-    QByteArray bytes_;
-    QByteArrayView view_;
-};
 
 // A column of the target table as the statement fills it.
 struct Slot {
@@ -95,8 +65,8 @@ bool isEmptyField(QByteArrayView field, const CsvImportOptions& options) {
 // double quotes are removed when the options say so.
 class ImportLines {
   public:
-    ImportLines(QByteArrayView contents, const CsvImportOptions& options)
-        : reader_(contents), unquote_(options.unquoteBeforeHeader) {}
+    ImportLines(const QString& file, const CsvImportOptions& options)
+        : reader_(file), unquote_(options.unquoteBeforeHeader) {}
     bool next(QByteArrayView& line) {
         if (!reader_.next(line))
             return false;
@@ -111,7 +81,7 @@ class ImportLines {
     bool headerSeen() const { return headerSeen_; }
 
   private:
-    LineReader reader_;
+    FileLineReader reader_;
     bool unquote_;
     bool headerSeen_ = false;
     QByteArray unquoted_;
@@ -168,9 +138,9 @@ std::vector<int> headerSlots(const QStringList& names, const CsvImportOptions& o
     return of;
 }
 
-HeaderScan scanHeaders(QByteArrayView contents, const CsvImportOptions& options) {
+HeaderScan scanHeaders(const QString& file, const CsvImportOptions& options) {
     HeaderScan scan;
-    ImportLines lines(contents, options);
+    ImportLines lines(file, options);
     std::vector<QByteArrayView> fields;
     QByteArrayView line;
     while (lines.next(line)) {
@@ -212,9 +182,9 @@ QString insertStatement(const QString& table, const std::vector<Slot>& targets) 
 
 CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) {
     CsvImportResult result;
-    const FileContents contents(file);
-
-    HeaderScan scan = scanHeaders(contents.view(), options);
+    // The file is read twice: its header lines first, checked before anything
+    // is written, then every line.
+    HeaderScan scan = scanHeaders(file, options);
     if (scan.missingHeader) {
         result.missingHeader = true;
         return result;
@@ -227,7 +197,7 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
 
     std::vector<int> slotOf; // the slot of each field position of the current header
     std::vector<QByteArrayView> fields;
-    ImportLines lines(contents.view(), options);
+    ImportLines lines(file, options);
     QByteArrayView line;
     int sinceProgress = 0;
     while (lines.next(line)) {

@@ -1,8 +1,12 @@
 #include "data/csv_lines.h"
 
+#include "platform/errors.h"
 #include "platform/value.h"
 
+#include <QFile>
+
 #include <QStringDecoder>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -33,6 +37,82 @@ bool LineReader::next(QByteArrayView& line) {
     }
     ++number_;
     return true;
+}
+
+struct FileLineReader::File {
+    QFile file;
+};
+
+FileLineReader::FileLineReader(const QString& path, qsizetype pieceSize)
+    : file_(std::make_unique<File>()) {
+    constexpr int FileNotFound = 53;
+    constexpr int FileAccessError = 75;
+    file_->file.setFileName(path);
+    if (!file_->file.exists())
+        raise(FileNotFound, u"File not found: '"_s + path + u"'"_s);
+    if (!file_->file.open(QIODevice::ReadOnly))
+        raise(FileAccessError, u"Path/File access error: '"_s + path + u"'"_s);
+    buffer_.resize(std::max<qsizetype>(pieceSize, 4));
+}
+
+FileLineReader::~FileLineReader() = default;
+
+bool FileLineReader::fill() {
+    if (atEnd_)
+        return false;
+    const qsizetype rest = end_ - pos_;
+    if (pos_ > 0 && rest > 0)
+        std::memmove(buffer_.data(), buffer_.constData() + pos_, std::size_t(rest));
+    pos_ = 0;
+    end_ = rest;
+    if (end_ == buffer_.size()) // a line longer than the piece: a larger piece
+        buffer_.resize(buffer_.size() * 2);
+    const qint64 n = file_->file.read(buffer_.data() + end_, buffer_.size() - end_);
+    if (n < 0)
+        raise(75, u"Path/File access error: '"_s + file_->file.fileName() + u"'"_s);
+    if (n == 0) {
+        atEnd_ = true;
+        return false;
+    }
+    end_ += qsizetype(n);
+    if (first_) {
+        if (end_ < 3 && fill()) // the mark may be split across reads of a pipe
+            return true;
+        first_ = false;
+        if (QByteArrayView(buffer_.constData(), end_).startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
+    return true;
+}
+
+bool FileLineReader::next(QByteArrayView& line) {
+    for (;;) {
+        const char* b = buffer_.constData();
+        const char* p = b + pos_;
+        const char* end = b + end_;
+        // A line is complete at a LF, or at a CR whose next byte is known.
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char* stop = lf ? lf : end;
+        const auto* cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t(stop - p)));
+        if (cr && (cr + 1 < end || atEnd_)) {
+            line = QByteArrayView(p, cr - p);
+            pos_ = (cr + 1 < end && cr[1] == '\n') ? cr + 2 - b : cr + 1 - b;
+            return true;
+        }
+        if (!cr && lf) {
+            line = QByteArrayView(p, lf - p);
+            pos_ = lf + 1 - b;
+            return true;
+        }
+        if (atEnd_) {
+            if (pos_ >= end_)
+                return false;
+            line = QByteArrayView(p, end - p); // the last line, without a line end
+            pos_ = end_;
+            return true;
+        }
+        fill();
+    }
 }
 
 bool isHeaderLine(QByteArrayView line) {

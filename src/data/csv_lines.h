@@ -3,12 +3,14 @@
 // header lines that begin with "stratum" in any case, header names cleaned into
 // column names, fields split at every comma (there is no quoting convention),
 // trimmed of spaces, and the numeric test of a field. Everything works on the
-// file's bytes, so a file of a million lines is read without a string per line.
+// file's bytes, read in pieces, so a file of a million lines is read without a
+// string per line and without holding the whole file.
 #pragma once
 
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace vernalt::data {
@@ -28,6 +30,28 @@ class LineReader {
     const char* pos_;
     const char* end_;
     qsizetype number_ = 0;
+};
+
+// The lines of a file, read in pieces (a file of any size costs one piece of
+// memory), with the same line ends and byte-order mark as LineReader. A line
+// stays valid until the next call of next(). A file that cannot be read raises
+// 53 (file not found) or 75 (path/file access error).
+class FileLineReader {
+  public:
+    explicit FileLineReader(const QString& path, qsizetype pieceSize = 1 << 20);
+    ~FileLineReader();
+    FileLineReader(const FileLineReader&) = delete;
+    FileLineReader& operator=(const FileLineReader&) = delete;
+    bool next(QByteArrayView& line);
+
+  private:
+    bool fill(); // moves the unread bytes to the front and reads more; false at the end
+    struct File;
+    std::unique_ptr<File> file_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0, end_ = 0;
+    bool atEnd_ = false;
+    bool first_ = true;
 };
 
 // A header line: its first seven characters, in any case, are "stratum".

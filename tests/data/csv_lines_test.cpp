@@ -1,7 +1,11 @@
 // The shape of a data file: line ends, header lines, field splitting, column
 // names and the numeric test of a field.
 #include "data/csv_lines.h"
+#include "platform/errors.h"
 #include "platform/value.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,8 +31,8 @@ struct LinesCase {
     std::vector<QByteArray> lines;
 };
 
-TEST(CsvLines, LineEnds) {
-    const LinesCase cases[] = {
+std::vector<LinesCase> cases() {
+    return {
         {"LF", "a,1\nb,2\n", {"a,1", "b,2"}},
         {"CRLF", "a,1\r\nb,2\r\n", {"a,1", "b,2"}},
         {"CR", "a,1\rb,2\r", {"a,1", "b,2"}},
@@ -41,9 +45,63 @@ TEST(CsvLines, LineEnds) {
         {"byte-order mark skipped", "\xEF\xBB\xBFSTRATUM\n1", {"STRATUM", "1"}},
         {"byte-order mark only", "\xEF\xBB\xBF", {}},
         {"a mark later is data", "a\n\xEF\xBB\xBF", {"a", "\xEF\xBB\xBF"}},
+        {"a CR at the end", "ab\r", {"ab"}},
+        {"long lines", "STRATUM,TRANSECT,DBH\r\n1,2,3\r\n", {"STRATUM,TRANSECT,DBH", "1,2,3"}},
     };
-    for (const LinesCase& c : cases)
+}
+
+TEST(CsvLines, LineEnds) {
+    for (const LinesCase& c : cases())
         EXPECT_EQ(linesOf(c.contents), c.lines) << c.name;
+}
+
+// The same lines read from a file in pieces of every small size, so that line
+// ends, a CR LF pair and the byte-order mark fall across the pieces' edges.
+TEST(CsvLines, FileLinesReadInPieces) {
+    QTemporaryDir dir;
+    for (const LinesCase& c : cases()) {
+        const QString path = dir.filePath(u"lines.csv"_s);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.contents);
+        f.close();
+        for (qsizetype piece : {4, 5, 6, 7, 64}) {
+            data::FileLineReader r(path, piece);
+            std::vector<QByteArray> lines;
+            QByteArrayView line;
+            while (r.next(line))
+                lines.push_back(line.toByteArray());
+            EXPECT_EQ(lines, c.lines) << c.name << ", pieces of " << piece;
+        }
+    }
+}
+
+TEST(CsvLines, ALineLongerThanAPiece) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.csv"_s);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const QByteArray longLine(1000, 'x');
+    f.write("a\r\n" + longLine + "\r\nb");
+    f.close();
+    data::FileLineReader r(path, 16);
+    QByteArrayView line;
+    ASSERT_TRUE(r.next(line));
+    EXPECT_EQ(line, "a");
+    ASSERT_TRUE(r.next(line));
+    EXPECT_EQ(line, longLine);
+    ASSERT_TRUE(r.next(line));
+    EXPECT_EQ(line, "b");
+    EXPECT_FALSE(r.next(line));
+}
+
+TEST(CsvLines, AFileThatIsNotThere) {
+    try {
+        data::FileLineReader r(u"/nonexistent/none.csv"_s);
+        FAIL() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 53);
+    }
 }
 
 TEST(CsvLines, LineNumbersCountEveryLine) {
