@@ -69,6 +69,9 @@ frmMainSnag::frmMainSnag(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(u"Vernalt - Snag and Tree Analysis"_s);
     QFont f = font();
     f.setPointSizeF(8);
+    // A narrower face where there is one: the grids' fixed column widths then hold
+    // the longest plot-dimension names ("Subsegment132").
+    f.setStretch(QFont::SemiCondensed);
     setFont(f);
     trackWindow(this);
     buildMenus();

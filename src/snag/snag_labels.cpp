@@ -94,6 +94,9 @@ constexpr const char* StatsFormat = "^Plot Dimensions|^Average|^Std. Dev.|^N";
 
 // Header heights and column widths, in twips.
 constexpr int TallHeader = 630;
+// The allocation grids' first title, "Total Number of Samples Required", takes
+// four lines in their narrow columns.
+constexpr int AllocationHeader = 870;
 constexpr int ShortHeader = 420;
 constexpr int OptimalFirstWidth = 1250, OptimalWidth = 1180;
 constexpr int Subtotal0Width = 1030, Subtotal1Width = 1040;
@@ -105,8 +108,9 @@ constexpr int StatsFirstWidth = 1225, StatsWidth = 1000;
 
 void frmMainSnag::SetLabels() {
     trapped(prompts(), snagProcedure(u"SetLabels"_s), [this] {
-        for (Grid* g :
-             {grdProportionalAllocation, grdOptimalAllocation, grdSampleSize[0], grdSampleSize[1]})
+        for (Grid* g : {grdProportionalAllocation, grdOptimalAllocation})
+            g->setRowHeight(0, AllocationHeader);
+        for (Grid* g : grdSampleSize)
             g->setRowHeight(0, TallHeader);
         for (Grid* g : grdOptimal) {
             g->grid()->setFixedRows(1);

@@ -206,7 +206,7 @@ void frmMainSnag::buildOptimalPage(QWidget* page) {
         f.place(optStratum[k], 120 + 1300 * k, 300, 1250, 285);
     }
     optStratum[0]->setChecked(true);
-    cmdSubtotals = f.button(u"Compute"_s, 6780, 240, 1095);
+    cmdSubtotals = f.button(u"Compute"_s, 6780, 285, 1095, 360);
 
     s.caption(u"t-value"_s, 120, 1530, 700);
     txtOptimalTvalue = s.box(840, 1500, 700);
@@ -393,13 +393,16 @@ void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
 
     // The scale beside the picture, from its top edge to its bottom edge.
     constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
-    lblStat100 = s.caption(u"100"_s, 1560, 1490, 375, 255, Right);
-    lblStat75 = s.caption(u"75"_s, 1560, 2446, 375, 255, Right);
-    lblStat50 = s.caption(u"50"_s, 1560, 3402, 375, 255, Right);
-    lblStat25 = s.caption(u"25"_s, 1560, 4358, 375, 255, Right);
-    lblStat0 = s.caption(u"0"_s, 1560, 5314, 375, 255, Right);
-    lblStatMinus25 = s.caption(u"-25"_s, 1560, 6270, 375, 255, Right);
-    lblStatY = s.caption(u"y-axis"_s, 120, 3600, 1380, 510, Qt::AlignCenter);
+    // Their right edges meet the picture; they reach left far enough for a value
+    // such as -0.0625 or -312.
+    constexpr double ScaleLeft = 1260, ScaleWidth = 675;
+    lblStat100 = s.caption(u"100"_s, ScaleLeft, 1490, ScaleWidth, 255, Right);
+    lblStat75 = s.caption(u"75"_s, ScaleLeft, 2446, ScaleWidth, 255, Right);
+    lblStat50 = s.caption(u"50"_s, ScaleLeft, 3402, ScaleWidth, 255, Right);
+    lblStat25 = s.caption(u"25"_s, ScaleLeft, 4358, ScaleWidth, 255, Right);
+    lblStat0 = s.caption(u"0"_s, ScaleLeft, 5314, ScaleWidth, 255, Right);
+    lblStatMinus25 = s.caption(u"-25"_s, ScaleLeft, 6270, ScaleWidth, 255, Right);
+    lblStatY = s.caption(u"y-axis"_s, 60, 3600, 1140, 510, Qt::AlignCenter);
 
     // The inputs and limits, right of the picture.
     s.caption(u"Target Value"_s, 7080, 1560, 1800);

@@ -12,11 +12,13 @@
 #include "snag_window_fixture.h"
 
 #include "platform/grid.h"
+#include "platform/twips.h"
 #include "platform/value.h"
 #include "print/frmPrintPreview.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -448,6 +450,20 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     EXPECT_EQ(str(preview->lblFormToPrint->text()), "Main2");
     EXPECT_FALSE(preview->picPrintPreview->picture().isNull());
     EXPECT_TRUE(preview->isVisible());
+
+    // Nothing of the finished window is cut off: the longest plot-dimension names
+    // fit their grid columns and the scale labels hold their values.
+    for (const Grid* g : {w->grdStats[0], w->grdStats[1], w->grdOptimal[0], w->grdOptimal[2]}) {
+        const QFontMetrics fm(g->font());
+        const int room = twipsToPixelsX(g->grid()->colWidth(0));
+        for (int r = 1; r < g->grid()->rows(); ++r)
+            EXPECT_LT(fm.horizontalAdvance(g->grid()->text(r, 0)), room)
+                << str(g->grid()->text(r, 0));
+    }
+    for (QLabel* l : {w->lblStat100, w->lblStat75, w->lblStatMinus25}) {
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(u"-0.0625"_s), l->width());
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << str(l->text());
+    }
 
     saveSnapshots(w, latin(f.name));
 }

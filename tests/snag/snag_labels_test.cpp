@@ -132,6 +132,7 @@ TEST_F(SnagLabels, HeaderHeightsAndColumnWidths) {
     EXPECT_EQ(w->grdSampleSize[1]->grid()->rowHeight(0), 630);
     EXPECT_EQ(w->grdSampleSize[1]->grid()->colWidth(3), 1190);
     EXPECT_EQ(w->grdProportionalAllocation->grid()->colWidth(2), 944);
+    EXPECT_EQ(w->grdOptimalAllocation->grid()->rowHeight(0), 870) << "four lines of title";
     EXPECT_EQ(w->grdSubtotal[0]->grid()->rowHeight(0), 420);
     EXPECT_EQ(w->grdSubtotal[0]->grid()->colWidth(7), 1030);
     EXPECT_EQ(w->grdSubtotal[1]->grid()->colWidth(0), 1040);
