@@ -247,5 +247,28 @@ TEST_F(SnagCompute, DensitiesPageWithTheSimplePageShownChangesNothing) {
     EXPECT_FALSE(w->cmdCalcStratified->isHidden());
 }
 
+TEST_F(SnagCompute, OpeningSampleSizeRecomputesItEachTime) {
+    const auto stale = [this] {
+        w->grdSampleSize[0]->setText(1, 0, u"old"_s);
+        w->grdSampleSize[0]->setText(2, 0, u"old"_s);
+    };
+    w->txtStratifiedStratum[0]->setText(u"1"_s);
+    w->txtStratifiedStratumSize[0]->setText(u"100"_s);
+    {
+        const QSignalBlocker block(w->txtNumStrata);
+        w->txtNumStrata->setText(u"1"_s);
+    }
+    stale();
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageStatisticalTest);
+    EXPECT_EQ(w->grdSampleSize[0]->text(1, 0), u"old"_s) << "another page computes nothing";
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
+    EXPECT_NE(w->grdSampleSize[0]->text(1, 0), u"old"_s);
+    EXPECT_EQ(w->grdSampleSize[0]->text(2, 0), u""_s) << "a stratum not in use";
+    stale();
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
+    EXPECT_EQ(w->grdSampleSize[0]->text(2, 0), u""_s);
+}
+
 } // namespace
 } // namespace vernalt::test
