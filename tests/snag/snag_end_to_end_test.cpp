@@ -1,6 +1,7 @@
 // A whole snag analysis as the user runs it, offscreen, in both unit systems:
-// File, Open; "Multiple"; Compute on each stratum and on the single sheet; the
-// stratified sheet; the sample size; the statistical test; Print Preview.
+// File, Open; "Multiple"; "Cavity" and "Forage"; Compute on each stratum and on
+// the single sheet; Correlation; the stratified sheet; the sample size; the
+// statistical test; Print Preview.
 //
 // The survey (data/snag_survey.csv): two strata of two transects each, every
 // transect of 2 sections, 4 segments and 8 subsegments, 1 to 3 stems per
@@ -121,6 +122,9 @@ struct UnitFigures {
     std::array<std::array<const char*, 2>, 2> optimalAllocation, proportionalAllocation;
     // Statistical test with the stratified estimate and bound typed in.
     const char *upperLimit, *lowerLimit;
+    // Correlation of adjacent segments of the single sheet, first width.
+    const char* correlationWidth;
+    const char* correlation;
 };
 
 const UnitFigures Metric{
@@ -184,6 +188,8 @@ const UnitFigures Metric{
     {{{"20.4", "1.02"}, {"13.6", "2.72"}}},
     "14.92",
     "9.08",
+    "10",
+    "r=0.29\r\nr^2=0.09",
 };
 
 const UnitFigures English{
@@ -247,6 +253,8 @@ const UnitFigures English{
     {{{"7.26", "2.2"}, {"4.84", "2.93"}}},
     "5.929",
     "3.971",
+    "33",
+    "r=-0.12\r\nr^2=0.01",
 };
 
 // A snag window working on the survey file.
@@ -273,6 +281,25 @@ class SnagSurvey : public SnagWindowTest {
                    u"analysis.  Enter '9999' if you want all species included."_s,
                    u"Species"_s, u"3"_s);
         w->cmdFormMulti[0]->click();
+    }
+
+    // "Cavity" or "Forage" on sheet k: the same criteria as "Multiple", then the code.
+    void habitatUse(frmMainSnag* w, int k, bool cavity, const char* code) {
+        script
+            .input(u"Please enter the minimum DBH you want to consider for this analysis."_s,
+                   u"DBH"_s, u"10"_s)
+            .input(u"Now please enter the minimum Height you want considered."_s, u"Height"_s,
+                   u"2"_s)
+            .input(u"Enter the maximum Decay or Structural Class value you want considered for "
+                   u"this analysis."_s,
+                   u"Decay Class"_s, u"5"_s)
+            .input(u"Please enter the number of the species you want EXCLUDED from this "
+                   u"analysis.  Enter '9999' if you want all species included."_s,
+                   u"Species"_s, u"3"_s)
+            .input(u"Enter the numeric code for the "_s + (cavity ? u"CAVITY"_s : u"FORAGE"_s) +
+                       u" category you would like to consider for this analysis."_s,
+                   cavity ? u"Cavity Code"_s : u"Forage Code"_s, latin(code));
+        (cavity ? w->cmdCavity : w->cmdForage)[std::size_t(k)]->click();
     }
 
     void expectNumberOfStrata(const char* answer) {
@@ -321,6 +348,27 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     ASSERT_EQ(str(w->status()), "Status: Widths Filled");
     EXPECT_EQ(w->grdStratum[1]->grid()->rows(), 28);
     EXPECT_EQ(w->grdStratum[2]->grid()->rows(), 40);
+
+    // Cavity use of code 2 and forage use of code 1 on the sheets that hold stems;
+    // every stem carries both codes.
+    struct Use {
+        int sheet;
+        const char *cavTotal, *cavSigns, *cavPercent, *forTotal, *forSigns, *forPercent;
+    };
+    const Use uses[] = {{0, "66", "8", "12.1", "66", "15", "22.7"},
+                        {1, "27", "4", "14.8", "27", "7", "25.9"},
+                        {2, "39", "4", "10.3", "39", "8", "20.5"}};
+    for (const Use& u : uses) {
+        const auto k = std::size_t(u.sheet);
+        habitatUse(w, u.sheet, true, "2");
+        habitatUse(w, u.sheet, false, "1");
+        EXPECT_EQ(str(w->lblCavityTotal[k]->text()), u.cavTotal) << k;
+        EXPECT_EQ(str(w->lblCavityCavSigns[k]->text()), u.cavSigns) << k;
+        EXPECT_EQ(str(w->lblCavityPercentUse[k]->text()), u.cavPercent) << k;
+        EXPECT_EQ(str(w->lblForageTotal[k]->text()), u.forTotal) << k;
+        EXPECT_EQ(str(w->lblForageSigns[k]->text()), u.forSigns) << k;
+        EXPECT_EQ(str(w->lblForagePercentUse[k]->text()), u.forPercent) << k;
+    }
 
     // Compute on stratum 1: the number of strata, the cost category and both sizes.
     expectNumberOfStrata("2");
@@ -378,6 +426,20 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                                                       {w->lblSimplePrecision, f.precision}};
     for (const auto& [label, text] : simple)
         EXPECT_EQ(str(label->text()), text);
+
+    // Correlation of adjacent segments along each transect of the single sheet.
+    script
+        .input(u"For which length would you like to obtain a Pearson correlation coefficient?"
+               u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s,
+               u"Correlation Length"_s, u"Segment"_s)
+        .input(u"For which width would you like to obtain a Pearson correlation coefficient?"
+               u"\r\n\r\nPlease enter "_s +
+                   w->WidthTexts[0] + u", "_s + w->WidthTexts[1] + u", "_s + w->WidthTexts[2] +
+                   u" or "_s + w->WidthTexts[3],
+               u"Correlation Width"_s, latin(f.correlationWidth))
+        .message(latin(f.correlation), QString(), MsgIcon::None);
+    w->cmdCorrelation->click();
+    EXPECT_TRUE(script.done());
 
     // The stratified sheet: its page enables "Calculate Stratified Values".
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
