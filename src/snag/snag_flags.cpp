@@ -167,8 +167,11 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     if (!isConnected(w.datDataSet[0]) || order < 0)
         return;
     GridModel& g = *w.grdStratum[0]->grid();
-    // The records as stored, the marks they hold included.
-    const int records = data::fillGridFromQuery(g, source);
+    // The records as stored, the marks they hold included; equal keys keep the
+    // table's order.
+    const int records = source == data::snagSheetQuery(w.isMetric(), 0)
+                            ? data::fillSnagSheet(g, w.isMetric(), 0)
+                            : data::fillGridFromQuery(g, source);
     const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
                                       g.cols(), w.WidthTexts);
 
@@ -178,7 +181,10 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     std::optional<QSqlQuery> keys;
     std::unique_ptr<db::BulkStatement> write;
     if (allSheets && f.anyWidth) {
-        keys = db::select(u"SELECT Snags.rowid FROM Snags"_s + source.mid(order));
+        QString orderBy = source.mid(order);
+        if (orderBy.endsWith(u';'))
+            orderBy.chop(1);
+        keys = db::select(u"SELECT Snags.rowid FROM Snags"_s + orderBy + u", Snags.rowid"_s);
         QString sql = u"UPDATE Snags SET "_s;
         bool first = true;
         for (std::size_t j = 0; j < f.level.size(); ++j) {

@@ -133,6 +133,27 @@ TEST_F(SnagFlags, ASecondMultipleRewritesTheMarksThatChange) {
     EXPECT_EQ(marks(1, 1), None);
 }
 
+TEST_F(SnagFlags, RecordsSharingTheirKeysGetTheirOwnMarks) {
+    // The same transect, subsegment and id twice: each record keeps its own marks.
+    insert({7, 1, 1, 1, 1, 30, u"12"_s, 3, 25, 5, {}, {}});
+    insert({7, 1, 1, 1, 1, 5, u"12"_s, 3, 25, 5, {}, {}});
+    insert({7, 1, 1, 1, 1, 12, u"12"_s, 3, 25, 5, {}, {}});
+    connectSheets();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    QSqlQuery q = db::select(u"SELECT DISTANCE, WIDTH10, WIDTH20, WIDTH30, WIDTH40 FROM Snags "
+                             u"ORDER BY rowid"_s);
+    const QString expected[] = {u"30:0000"_s, u"5:1111"_s, u"12:0011"_s};
+    for (const QString& e : expected) {
+        ASSERT_TRUE(q.next());
+        QString got = numberText(q.value(0).toDouble()) + u':';
+        for (int c = 1; c <= 4; ++c)
+            got += numberText(q.value(c).toDouble());
+        EXPECT_EQ(got, e);
+    }
+    EXPECT_EQ(marks(0, 2), All); // the sheet keeps the file order of equal keys
+}
+
 TEST_F(SnagFlags, MultipleShowsTheOtherFieldsAsStored) {
     insertSample();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
