@@ -58,6 +58,9 @@ struct CsvImportResult {
 // a numeric column as its number; text columns and values that are not
 // numeric receive the text trimmed of spaces. An empty field leaves its column
 // null; a line whose fields are all empty gives no row and uses no id.
+//
+// Called inside a db::Transaction of the caller, the import is part of it (a
+// savepoint), so further statements of the caller can share its all or nothing.
 CsvImportResult importCsv(const QString& file, const CsvImportOptions& options);
 
 } // namespace data
