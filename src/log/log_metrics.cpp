@@ -252,7 +252,7 @@ template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perR
     };
     bool more = true;
     int last = 0; // the last row written
-    g.fillRows(std::max(g.rows(), 2), [&](int row) {
+    g.fillRows(g.rows(), [&](int row) {
         if (row < 1 || !more)
             return;
         more = q->next();
