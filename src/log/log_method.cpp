@@ -33,6 +33,8 @@ constexpr const char16_t* kMethodCaptions[3] = {u"Vernalt - Log Analysis with LI
                                                 u"Vernalt - Log Analysis with LIM and SPM"};
 constexpr const char16_t* kMethodKeys[3] = {u"LIM", u"SPM", u"COMBO"};
 
+enum Metric { Density = 0, Length = 1, PercentCover = 2, Tally = 3, Volume = 4, Weight = 5 };
+
 // Per metric, in menu order: the key ChangeFormula takes, the caption of page 2
 // and the title of the statistical test's vertical axis (null: unchanged; the
 // Density title depends on the unit system).
@@ -49,7 +51,6 @@ constexpr MetricRow kMetrics[6] = {
     {u"Volume", u"Volume", u"Log volume (m^3/ha)"},
     {u"Weight", u"Weight", u"Weight (metric tons/ha)"},
 };
-enum Metric { Density = 0, Length = 1, PercentCover = 2, Tally = 3, Volume = 4, Weight = 5 };
 
 frmMainLog* liveLogWindow() {
     return qobject_cast<frmMainLog*>(gLogForm.data());
@@ -57,14 +58,32 @@ frmMainLog* liveLogWindow() {
 
 // Runs the metric handler of `key` (compared exactly) on window `w`.
 void runMetricHandler(frmMainLog* w, const QString& key) {
-    using Handler = void (frmMainLog::*)();
-    static constexpr Handler handlers[6] = {
-        &frmMainLog::mnuDensity_Click,      &frmMainLog::mnuLength_Click,
-        &frmMainLog::mnuPercentCover_Click, &frmMainLog::mnuTally_Click,
-        &frmMainLog::mnuVolume_Click,       &frmMainLog::mnuWeight_Click};
+    int formula = -1;
     for (int f = 0; f < 6; ++f)
         if (key == QString::fromUtf16(kMetrics[f].key))
-            (w->*handlers[f])();
+            formula = f;
+    switch (formula) {
+    case Density:
+        w->mnuDensity_Click();
+        break;
+    case Length:
+        w->mnuLength_Click();
+        break;
+    case PercentCover:
+        w->mnuPercentCover_Click();
+        break;
+    case Tally:
+        w->mnuTally_Click();
+        break;
+    case Volume:
+        w->mnuVolume_Click();
+        break;
+    case Weight:
+        w->mnuWeight_Click();
+        break;
+    default:
+        break;
+    }
 }
 
 // Creates, shows and returns a new log window in place of the old one.
@@ -156,11 +175,11 @@ void frmMainLog::changeMethod(int method) {
     switchMethod(method);
 }
 
-// The switch in place: caption (of the live log window), Tally menu, the
-// landscape area under SPM, check marks and layout. Data and results stay.
+// The switch in place: caption, Tally menu, the landscape area under SPM, check
+// marks and layout. Data and results stay. The caption goes to this window
+// itself, never to another one that gLogForm might name at that moment.
 void frmMainLog::switchMethod(int method) {
-    QWidget* target = gLogForm ? gLogForm.data() : this;
-    target->setWindowTitle(QString::fromUtf16(kMethodCaptions[method]));
+    setWindowTitle(QString::fromUtf16(kMethodCaptions[method]));
     mnuTally->setEnabled(method == LIM);
     if (method == SPM)
         frmLandscapeArea->setVisible(true);
