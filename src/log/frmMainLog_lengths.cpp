@@ -18,11 +18,11 @@ namespace vernalt {
 void frmMainLog::SetLengths() {
     const QString index = db::quoted(u"Index"_s);
     const QString measurement = mnuMetric->isChecked() ? u"Metric"_s : u"English"_s;
-    QSqlQuery rows = db::select(u"SELECT "_s + index +
-                                    u", PlotSize FROM LogLengths WHERE "
-                                    u"Measurement = ? ORDER BY "_s +
-                                    index,
-                                {measurement});
+    datDataSet2.DatabaseName = db::path();
+    datDataSet2.RecordSource = u"SELECT "_s + index +
+                               u", PlotSize FROM LogLengths WHERE Measurement = ? ORDER BY "_s +
+                               index;
+    QSqlQuery rows = db::select(datDataSet2.RecordSource, {measurement});
     while (rows.next()) {
         const int level = toInt16(Value::fromVariant(rows.value(0)).toDouble());
         if (level < 0 || level >= int(LevelLengths.size()))
