@@ -95,7 +95,7 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     cmdDefaultSingle = button(simple, u"Single"_s, 7260, 1560, 1200);
     frmSimpleStats = frame(simple, QString(), 60, 2220, 8460, 2880);
     lblSimpleMetricTitle = label(frmSimpleStats, QString(), 0, 480, 1900);
-    lblSimpleMetricFormula = result(frmSimpleStats, 1920, 465, 1300);
+    lblSimpleMetricFormula = result(frmSimpleStats, 1920, 465, 960);
     lblSimpleEnglishTitle = label(frmSimpleStats, QString(), 5400, 840, 2000);
     lblSimpleEnglishFormula = result(frmSimpleStats, 7440, 825, 960);
     for (QLabel* l : {lblSimpleMetricTitle, lblSimpleEnglishTitle})
@@ -125,7 +125,7 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     }
     frmStratifiedStats = frame(stratified, QString(), 60, 3060, 8460, 1980);
     lblStratifiedMetricTitle = label(frmStratifiedStats, QString(), 0, 120, 1900);
-    lblStratifiedMetricFormula = result(frmStratifiedStats, 1920, 105, 1300);
+    lblStratifiedMetricFormula = result(frmStratifiedStats, 1920, 105, 960);
     lblStratifiedEnglishTitle = label(frmStratifiedStats, QString(), 5400, 480, 2000);
     lblStratifiedEnglishFormula = result(frmStratifiedStats, 7440, 465, 960);
     for (QLabel* l : {lblStratifiedMetricTitle, lblStratifiedEnglishTitle})
