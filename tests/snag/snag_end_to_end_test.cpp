@@ -480,6 +480,23 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     }
 
     saveSnapshots(w, latin(f.name));
+
+    // Opening the file again starts the analysis afresh: results and inputs are
+    // gone, the defaults are back and mirrored, the menu choices stay.
+    w->txtOptimalTvalue->setText(u"2.66"_s);
+    openSurvey(w);
+    EXPECT_EQ(str(w->status()), "Status: Data file read");
+    for (QLabel* l : {w->lblSimpleX, w->lblStratifiedX, w->lblLowestTotalCost,
+                      w->lblStratifiedMeanEquations[1], w->lblCavityTotal[0]})
+        EXPECT_EQ(str(l->text()), "");
+    for (QLineEdit* box :
+         {w->txtNumStrata, w->txtStratifiedPlotDimensions[0], w->txtSimpleLandscapeArea})
+        EXPECT_EQ(str(box->text()), "");
+    EXPECT_EQ(str(w->grdOptimal[2]->grid()->text(4, 6)), "");
+    EXPECT_EQ(str(w->lblTValue[0]->text()), "1.67");
+    EXPECT_EQ(str(w->lblTValue[1]->text()), "1.67");
+    EXPECT_TRUE(w->mnuStratum2[12]->isChecked());
+    EXPECT_TRUE(script.done());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnitSystems, SnagEndToEnd, ::testing::Values(Metric, English),
