@@ -4,20 +4,6 @@
 
 namespace vernalt {
 
-// log_import.cpp
-void frmMainLog::mnuFileOpen_Click() {}
-void frmMainLog::OpenFile(const QString&) {}
-
-// log_sheets.cpp
-void frmMainLog::ConnectDataSet() {}
-void frmMainLog::FillSingleTab() {}
-void frmMainLog::SetGridHeaders() {}
-void frmMainLog::SortDefault() {}
-void frmMainLog::cmdSort1_Click() {}
-void frmMainLog::cmdSort2_Click() {}
-void frmMainLog::cmdSort3_Click() {}
-void frmMainLog::cmdSort4_Click() {}
-
 // log_subtotals.cpp
 void frmMainLog::CalculateSummaryStatistics(bool&) {}
 

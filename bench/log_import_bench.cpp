@@ -1,0 +1,153 @@
+// The log window's File, Open on generated line-intersect files of 10 thousand,
+// 100 thousand and one million records (the import into table LIM with every
+// Qualify 0, then data sheet 0 filled in order), and "Apply and Sort" (the four
+// stratum sheets requeried and filled). Each reports the peak resident memory
+// of the process so far (VmHWM); run one size per process to read it per size:
+//   log_import_bench --benchmark_filter='/1000000'
+#include "log/frmMainLog.h"
+#include "platform/database.h"
+#include "platform/prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using namespace vernalt;
+
+double peakMemoryMiB() {
+    QFile f(u"/proc/self/status"_s);
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A file of `records` log records, written once per size: four strata, eight
+// subsegments to a transect, a few logs per subsegment.
+QString dataFile(int records) {
+    static std::map<int, QString> files;
+    if (auto it = files.find(records); it != files.end())
+        return it->second;
+    const QString path = folder().filePath(u"lim%1.csv"_s.arg(records));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,Length,"
+            "Tally 1\n");
+    const char* species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
+    QByteArray chunk;
+    char line[160];
+    for (int i = 0; i < records; ++i) {
+        const int transect = i / 24 + 1;
+        const int subsegment = i / 3 % 8 + 1;
+        const int n = std::snprintf(
+            line, sizeof line, "%d,O'Brien %d,%d,%d,%d,%s,%.1f,%d,%d,%.1f,%d\n", transect % 4 + 1,
+            transect % 9, transect, (subsegment + 1) / 2, subsegment, species[i % 5],
+            5 + (i * 37 % 400) / 10.0, 10 + i % 60, i % 5 + 1, 1 + (i * 13 % 300) / 10.0, i % 2);
+        chunk.append(line, n);
+        if (chunk.size() > (1 << 20)) {
+            f.write(chunk);
+            chunk.clear();
+        }
+    }
+    f.write(chunk);
+    files[records] = path;
+    return path;
+}
+
+// The answer to the file dialog; the message of "Apply and Sort" without a
+// chosen formula is answered OK.
+class BenchPrompts : public Prompts {
+  public:
+    QString file;
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+        if (text != u"Please select a formula from the drop-down menu above."_s)
+            std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        return MsgResult::Ok;
+    }
+    QString openFile(const QString&, const QString&) override { return file; }
+    bool printerDialog(QPrinter&) override { return false; }
+};
+
+void report(benchmark::State& state) {
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["VmHWM_MiB"] = peakMemoryMiB();
+}
+
+std::unique_ptr<frmMainLog> loadedWindow() {
+    auto w = std::make_unique<frmMainLog>();
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->Form_Load();
+    return w;
+}
+
+// File, Open: the import and sheet 0.
+void BM_LogFileOpen(benchmark::State& state) {
+    BenchPrompts answers;
+    answers.file = dataFile(int(state.range(0)));
+    setPrompts(&answers);
+    db::setPath(folder().filePath(u"open.db"_s));
+    auto w = loadedWindow();
+    for (auto _ : state)
+        w->mnuFileOpen_Click();
+    report(state);
+    w.reset();
+    setPrompts(nullptr);
+    db::close();
+}
+
+// "Apply and Sort" on stratum 1 after an import, no formula chosen.
+void BM_LogApplyAndSort(benchmark::State& state) {
+    BenchPrompts answers;
+    answers.file = dataFile(int(state.range(0)));
+    setPrompts(&answers);
+    db::setPath(folder().filePath(u"sort.db"_s));
+    auto w = loadedWindow();
+    w->mnuFileOpen_Click();
+    for (auto _ : state)
+        w->cmdSort1_Click();
+    report(state);
+    w.reset();
+    setPrompts(nullptr);
+    db::close();
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_LogFileOpen)->Apply(sizes);
+BENCHMARK(BM_LogApplyAndSort)->Apply(sizes);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true); // the window's settings stay out of the user's
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
