@@ -26,12 +26,4 @@ void frmMainLog::cmdDefaultStratified_Click() {}
 // log_sample_size.cpp
 void frmMainLog::SampleSize(float) {}
 
-// log_combined.cpp
-void frmMainLog::CalculateCombo() {}
-void frmMainLog::cboTransectName_Click(int) {}
-void frmMainLog::cmdClearCombo_Click() {}
-
-// log_combined_sample_size.cpp
-void frmMainLog::ComboSampleSize() {}
-
 } // namespace vernalt

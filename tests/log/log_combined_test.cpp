@@ -1,0 +1,170 @@
+// The Combination pages of the log window: typing into the Parameter Estimates
+// boxes recalculates both pages; the level lists and "Clear All Values".
+#include "log/log_window_fixture.h"
+
+#include "platform/errors.h"
+#include "platform/settings.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+class LogCombined : public LogWindowTest {
+  protected:
+    frmMainLog* openCombination() {
+        saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
+        frmMainLog* w = open();
+        w->LevelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
+        return w;
+    }
+    static void chooseLevel(frmMainLog* w, int row, int item) {
+        QComboBox* list = w->cboTransectName[std::size_t(row)];
+        list->setCurrentIndex(item);
+        emit list->activated(item);
+    }
+    // Two strata: sizes 100 and 300, estimates 8 and 24, variances 16 and 36,
+    // sample sizes 4 and 9, levels Segment and Section; on the Sample Sizes
+    // page the same variances and t = 2.
+    static void typeTwoStrata(frmMainLog* w) {
+        w->txtSSTvalue->setText(u"2"_s);
+        w->txtSSVariableVariance[0]->setText(u"16"_s);
+        w->txtSSVariableVariance[1]->setText(u"36"_s);
+        const char16_t* rows[2][5] = {{u"North", u"100", u"8", u"16", u"4"},
+                                      {u"South", u"300", u"24", u"36", u"9"}};
+        for (std::size_t h = 0; h < 2; ++h) {
+            w->txtStratum[h]->setText(QString::fromUtf16(rows[h][0]));
+            w->txtStratumSize[h]->setText(QString::fromUtf16(rows[h][1]));
+            w->txtEstimates[h]->setText(QString::fromUtf16(rows[h][2]));
+            w->txtVariance[h]->setText(QString::fromUtf16(rows[h][3]));
+            w->txtSampleSize[h]->setText(QString::fromUtf16(rows[h][4]));
+        }
+        chooseLevel(w, 0, 2); // Segment
+        chooseLevel(w, 1, 3); // Section
+    }
+};
+
+TEST_F(LogCombined, TypingTheStrataFillsBothPages) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+
+    EXPECT_EQ(w->txtTransectLength[0]->text(), u"25"_s);
+    EXPECT_EQ(w->txtTransectLength[1]->text(), u"50"_s);
+    EXPECT_EQ(w->txtTotalSize->text(), u"400"_s);
+    EXPECT_EQ(w->txtTotalSamples->text(), u"13"_s);
+    EXPECT_EQ(w->txtStratumWeight[0]->text(), u"0.25"_s);
+    EXPECT_EQ(w->txtStratumWeight[1]->text(), u"0.75"_s);
+    // (100 x 8 + 300 x 24) / 400; 0.25^2 x 16 / 4 + 0.75^2 x 36 / 9 = 0.25 + 2.25
+    EXPECT_EQ(w->txtStratifiedMeans[1]->text(), u"20"_s);
+    EXPECT_EQ(w->txtStratifiedVariance[1]->text(), u"2.5"_s);
+    EXPECT_EQ(w->txtComboFormula->text(), u"20"_s);
+    EXPECT_EQ(w->txtComboVar->text(), u"2.5"_s);
+    EXPECT_EQ(w->txtComboS->text(), u"1.58"_s);          // sqrt(2.5) = 1.5811
+    EXPECT_EQ(w->txtComboBound->text(), u"2.64"_s);      // 1.67 x 1.58 = 2.6386
+    EXPECT_EQ(w->txtComboUpperLimit->text(), u"22.6"_s); // 22.64
+    EXPECT_EQ(w->txtComboLowerLimit->text(), u"17.4"_s); // 17.36
+    EXPECT_EQ(w->txtComboPrecision->text(), u"13.2"_s);  // 2.64 / 20 x 100
+
+    EXPECT_EQ(w->txtSSstratum[1]->text(), u"South"_s);
+    EXPECT_EQ(w->txtSSstratumWeight[1]->text(), u"0.75"_s);
+    EXPECT_EQ(w->txtSSPlotDimensions[1]->text(), u"Section"_s);
+    EXPECT_EQ(w->txtSSPlotLength[1]->text(), u"50"_s);
+    EXPECT_EQ(w->txtSSVariableStdDev[1]->text(), u"6"_s);
+    EXPECT_EQ(w->txtSSDesiredAbsVariance->text(), u"4"_s);
+    EXPECT_EQ(w->txtSSOptimalEquations[1]->text(), u"7.42"_s);
+    EXPECT_EQ(w->txtSSProportionalEquations[1]->text(), u"7.75"_s);
+    Grid* opt = w->grdComboSSOptimalAllocation;
+    EXPECT_EQ(opt->text(1, 0), u"7"_s);
+    EXPECT_EQ(opt->text(1, 2), u"2"_s);
+    EXPECT_EQ(opt->text(2, 2), u"6"_s);
+    EXPECT_EQ(opt->text(2, 3), u"300"_s);
+    EXPECT_TRUE(opt->text(3, 1).isEmpty());
+    EXPECT_EQ(w->lblComboSSOptTotalTransectLength->text(), u"350"_s);
+    EXPECT_EQ(w->grdComboSSProportionalAllocation->text(1, 0), u"8"_s);
+    EXPECT_EQ(w->lblComboSSPropTotalTransectLength->text(), u"350"_s);
+}
+
+TEST_F(LogCombined, ANewTValueCountsFromTheNextEntryIntoItsBox) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    w->txtComboTvalue->setText(u"2"_s);
+    EXPECT_EQ(w->txtComboBound->text(), u"2.64"_s);
+    w->txtComboTvalue_GotFocus();
+    EXPECT_EQ(w->txtComboBound->text(), u"3.16"_s); // 2 x 1.58
+}
+
+TEST_F(LogCombined, TheEmptyLevelEmptiesTheLength) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    chooseLevel(w, 1, 0);
+    EXPECT_TRUE(w->txtTransectLength[1]->text().isEmpty());
+    EXPECT_TRUE(w->txtSSPlotLength[1]->text().isEmpty());
+    EXPECT_TRUE(w->grdComboSSOptimalAllocation->text(2, 3).isEmpty());
+    EXPECT_EQ(w->lblComboSSOptTotalTransectLength->text(), u"50"_s);
+}
+
+TEST_F(LogCombined, TypingAnAverageOnTheSampleSizesPageChangesNothing) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    w->txtSSVariableAverage[0]->setText(u"99"_s);
+    EXPECT_EQ(w->txtSSOptimalEquations[1]->text(), u"7.42"_s);
+    EXPECT_EQ(w->grdComboSSOptimalAllocation->text(1, 0), u"7"_s);
+}
+
+TEST_F(LogCombined, ANegativeStratifiedVarianceIsReportedAndStopsTheRun) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    // 0.25^2 x -100 / 4 + 2.25 = 0.6875: still positive; -200 gives -0.875.
+    prompts_.message(u"5 : "_s + errorDescription(5) + u" - Log Procedure 'CalculateCombo'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    w->txtVariance[0]->setText(u"-200"_s);
+    EXPECT_EQ(w->txtComboVar->text(), u"-0.875"_s);
+    EXPECT_TRUE(w->txtComboS->text().isEmpty());
+    // The Sample Sizes page was not run again.
+    EXPECT_EQ(w->txtSSOptimalEquations[1]->text(), u"7.42"_s);
+}
+
+TEST_F(LogCombined, ANegativeTypedVarianceIsReportedBySampleSize) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    prompts_.message(u"5 : "_s + errorDescription(5) + u" - Log Procedure 'ComboSampleSize'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    w->txtSSVariableVariance[1]->setText(u"-36"_s);
+    EXPECT_TRUE(w->txtSSVariableStdDev[1]->text().isEmpty());
+    EXPECT_TRUE(w->txtSSOptimalEquations[1]->text().isEmpty());
+}
+
+TEST_F(LogCombined, ClearAllValuesAsksFirst) {
+    frmMainLog* w = openCombination();
+    typeTwoStrata(w);
+    prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
+                     u"Clear for new analysis?"_s, MsgIcon::None, MsgResult::No);
+    w->cmdClearCombo->click();
+    EXPECT_EQ(w->txtStratum[0]->text(), u"North"_s);
+    EXPECT_EQ(w->txtComboFormula->text(), u"20"_s);
+
+    w->txtComboTvalue->setText(u"2"_s);
+    prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
+                     u"Clear for new analysis?"_s, MsgIcon::None, MsgResult::Yes);
+    w->cmdClearCombo->click();
+    for (std::size_t h = 0; h < 4; ++h) {
+        EXPECT_TRUE(w->txtStratum[h]->text().isEmpty());
+        EXPECT_TRUE(w->txtStratumWeight[h]->text().isEmpty());
+        EXPECT_TRUE(w->txtSSstratum[h]->text().isEmpty());
+        EXPECT_EQ(w->cboTransectName[h]->currentIndex(), -1);
+    }
+    EXPECT_TRUE(w->txtTotalSize->text().isEmpty());
+    EXPECT_TRUE(w->txtComboFormula->text().isEmpty());
+    EXPECT_TRUE(w->txtComboS->text().isEmpty());
+    EXPECT_EQ(w->txtComboTvalue->text(), u"1.67"_s);
+    EXPECT_TRUE(w->grdComboSSOptimalAllocation->text(1, 0).isEmpty());
+    EXPECT_TRUE(w->lblComboSSOptTotalTransectLength->text().isEmpty());
+}
+
+} // namespace
+} // namespace vernalt::test
