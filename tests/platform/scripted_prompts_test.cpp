@@ -26,21 +26,16 @@ TEST(ScriptedPromptsTest, AnswersTheScriptInOrder) {
     EXPECT_EQ(script.seen().size(), 3);
 }
 
-TEST(ScriptedPromptsTest, PrinterDialogRunsTheSetupOnAccept) {
-    ScriptedPrompts script;
-    bool setupRan = false;
-    script.printer(true, [&](QPrinter&) { setupRan = true; }).printer(false);
-    QPrinter printer;
-    EXPECT_TRUE(prompts().printerDialog(printer));
-    EXPECT_TRUE(setupRan);
-    EXPECT_FALSE(prompts().printerDialog(printer));
-}
-
-TEST(ScriptedPromptsTest, RestoresTheProgramPrompterWhenGone) {
+TEST(ScriptedPromptsTest, PrinterSetupRunsOnAcceptAndTheProgramPrompterComesBack) {
     Prompts* before = &prompts();
     {
         ScriptedPrompts script;
-        EXPECT_NE(&prompts(), before);
+        bool setupRan = false;
+        script.printer(true, [&](QPrinter&) { setupRan = true; }).printer(false);
+        QPrinter printer;
+        EXPECT_TRUE(prompts().printerDialog(printer));
+        EXPECT_TRUE(setupRan);
+        EXPECT_FALSE(prompts().printerDialog(printer));
     }
     EXPECT_EQ(&prompts(), before);
 }
