@@ -7,8 +7,8 @@
 
 #include "log/log_criteria.h"
 #include "log/log_metric_values.h"
+#include "log/log_records.h"
 #include "log/log_selection.h"
-#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
@@ -17,11 +17,8 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTabWidget>
 #include <cmath>
 #include <vector>
@@ -54,98 +51,20 @@ const MetricInfo& metricInfo(Metric m) {
     return infos[int(m)];
 }
 
-[[noreturn]] void missingField() {
-    raise(3265, u"Item not found in this collection."_s);
-}
+// Positions of the fields the metrics read, by name in any case; -1 when the
+// record set has no such field (reading it then raises 3265).
+struct FieldPositions {
+    int species, led, condition, length, estimLength, endpoint, intersect, large, small;
+    explicit FieldPositions(const LogRecords& r)
+        : species(r.position(u"Species"_s)), led(r.position(u"LED"_s)),
+          condition(r.position(u"Condition"_s)), length(r.position(u"Length"_s)),
+          estimLength(r.position(u"EstimLength"_s)), endpoint(r.position(u"Endpoint"_s)),
+          intersect(r.position(u"Intersect"_s)), large(r.position(u"Large"_s)),
+          small(r.position(u"Small"_s)) {}
+};
 
 bool isNoValue(const Value& v) {
     return v.isNull() || v.isEmpty() || (v.isText() && v.text().isEmpty());
-}
-
-// The display rounding of a number; a whole number (most fields) is its own.
-double roundedNumber(double x) {
-    if (x == 0)
-        return 0; // never -0
-    if (std::abs(x) < 1e15 && std::trunc(x) == x)
-        return x;
-    return displayRound(x);
-}
-
-// One record of a sheet's record set, read and cleaned once: the raw field
-// values and their CleanRound. Cleaned texts are remembered, as a few species
-// and locations come back on every record.
-class SheetRecord {
-  public:
-    explicit SheetRecord(int fields) : raw_(std::size_t(fields)), cleaned_(std::size_t(fields)) {}
-
-    void read(const QSqlQuery& q) {
-        for (std::size_t i = 0; i < raw_.size(); ++i) {
-            raw_[i] = Value::fromVariant(q.value(int(i)));
-            const Value& v = raw_[i];
-            if (v.isNumber())
-                cleaned_[i] = Value(roundedNumber(v.number()));
-            else if (v.isText())
-                cleaned_[i] = cleanText(v.text());
-            else
-                cleaned_[i] = v;
-        }
-    }
-    // The field as it is stored; a field the record set lacks raises 3265.
-    const Value& raw(int i) const {
-        if (i < 0)
-            missingField();
-        return raw_[std::size_t(i)];
-    }
-    // CleanRound of the field (a null stays null).
-    const Value& cleaned(int i) const {
-        raw(i);
-        return cleaned_[std::size_t(i)];
-    }
-    // NzZero and NzMissing of the field.
-    Value nzZero(int i) const { return isNoValue(raw(i)) ? Value(0) : cleaned(i); }
-    Value nzMissing(int i) const { return isNoValue(raw(i)) ? Value(MissingValue) : cleaned(i); }
-
-  private:
-    Value cleanText(const QString& text) {
-        if (auto it = texts_.constFind(text); it != texts_.constEnd())
-            return *it;
-        if (texts_.size() > 100000)
-            texts_.clear();
-        const Value v = CleanRound(Value(text));
-        texts_.insert(text, v);
-        return v;
-    }
-    std::vector<Value> raw_, cleaned_;
-    QHash<QString, Value> texts_;
-};
-
-// Positions of the fields the metrics read, by name in any case; -1 when the
-// record set has no such field.
-struct FieldPositions {
-    int species = -1, led = -1, condition = -1, length = -1, estimLength = -1, endpoint = -1,
-        intersect = -1, large = -1, small = -1;
-};
-
-FieldPositions fieldPositions(const QSqlRecord& rec) {
-    FieldPositions p;
-    const std::pair<const char16_t*, int*> names[] = {
-        {u"species", &p.species},
-        {u"led", &p.led},
-        {u"condition", &p.condition},
-        {u"length", &p.length},
-        {u"estimlength", &p.estimLength},
-        {u"endpoint", &p.endpoint},
-        {u"intersect", &p.intersect},
-        {u"large", &p.large},
-        {u"small", &p.small},
-    };
-    for (int i = rec.count() - 1; i >= 0; --i) { // the first of equal names wins
-        const QString name = rec.fieldName(i).toLower();
-        for (const auto& [n, pos] : names)
-            if (name == QStringView(n))
-                *pos = i;
-    }
-    return p;
 }
 
 std::optional<double> numberOf(const Value& v) {
@@ -171,7 +90,7 @@ struct MetricRun {
     LogCriteria criteria;
 };
 
-bool qualifies(const SheetRecord& r, const FieldPositions& p, const MetricRun& run) {
+bool qualifies(const LogRecords& r, const FieldPositions& p, const MetricRun& run) {
     LogFields f;
     f.species = r.nzZero(p.species).text();
     f.led = numberOf(r.nzZero(p.led));
@@ -184,7 +103,7 @@ bool qualifies(const SheetRecord& r, const FieldPositions& p, const MetricRun& r
 }
 
 // The value of a log that counts.
-double logValue(const SheetRecord& r, const FieldPositions& p, const MetricRun& run) {
+double logValue(const LogRecords& r, const FieldPositions& p, const MetricRun& run) {
     const auto spm = [&](auto formula) {
         return formula(operand(r.nzZero(p.large)), operand(r.nzZero(p.small)),
                        operand(r.nzZero(p.length)));
@@ -223,39 +142,30 @@ void setCell(GridModel& g, int row, int col, const Value& v) {
         g.setText(row, col, v.text());
 }
 
-// The record set of sheet k from its first record; an unconnected sheet has none.
-std::optional<QSqlQuery> sheetRecords(const frmMainLog& w, int k) {
+// Copies the records of sheet k, from its first, into its grid, record n into
+// row n, every non-null field cleaned into the column of its position; then
+// calls `perRecord(row, records)`. The grid grows to hold every record and
+// field. An unconnected sheet has no records.
+template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perRecord) {
     const QString& source = w.datDataSet[std::size_t(k)].RecordSource;
     if (source.trimmed().isEmpty())
-        return std::nullopt;
-    return db::select(source);
-}
-
-// Copies the records of sheet k into its grid, record n into row n, every
-// non-null field cleaned into the column of its position; then calls
-// `perRecord(row, record)`. The grid grows to hold every record and field.
-template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perRecord) {
-    std::optional<QSqlQuery> q = sheetRecords(w, k);
-    if (!q)
         return;
-    const QSqlRecord fields = q->record();
+    LogRecords r(source);
     GridModel& g = *w.grdStratum[std::size_t(k)]->grid();
-    if (g.cols() < fields.count())
-        g.setCols(fields.count());
-    const int cols = std::min(g.cols(), int(fields.count()));
-    SheetRecord r(fields.count());
+    if (g.cols() < r.fieldCount())
+        g.setCols(r.fieldCount());
+    const int cols = std::min(g.cols(), r.fieldCount());
     const auto copy = [&](int row) {
-        r.read(*q);
         for (int c = 0; c < cols; ++c)
             setCell(g, row, c, r.cleaned(c));
-        perRecord(row, r, fields);
+        perRecord(row, r);
     };
     bool more = true;
     int last = 0; // the last row written
     g.fillRows(g.rows(), [&](int row) {
         if (row < 1 || !more)
             return;
-        more = q->next();
+        more = r.next();
         if (more) {
             copy(row);
             last = row;
@@ -263,7 +173,7 @@ template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perR
     });
     // Records beyond the rows the sheet was given: the grid grows by doubling.
     const int given = g.rows();
-    while (more && q->next()) {
+    while (more && r.next()) {
         const int row = last + 1;
         if (row >= g.rows())
             g.setRows(std::max(2 * g.rows(), row + 1));
@@ -298,20 +208,18 @@ void runMetric(frmMainLog& w, Metric metric) {
         for (int k = first; k <= lastSheet; ++k) {
             GridModel& g = *w.grdStratum[std::size_t(k)]->grid();
             std::vector<int> qualifyColumns;
-            FieldPositions p;
-            bool prepared = false;
-            copySheet(w, k, [&](int row, const SheetRecord& r, const QSqlRecord& fields) {
-                if (!prepared) {
-                    p = fieldPositions(fields);
-                    for (int c = 0; c < std::min(g.cols(), int(fields.count())); ++c)
-                        if (fields.fieldName(c).toLower() == u"qualify"_s)
+            std::optional<FieldPositions> p;
+            copySheet(w, k, [&](int row, const LogRecords& r) {
+                if (!p) {
+                    p.emplace(r);
+                    for (int c = 0; c < std::min(g.cols(), r.fieldCount()); ++c)
+                        if (r.fieldNames()[c].toLower() == u"qualify"_s)
                             qualifyColumns.push_back(c);
-                    prepared = true;
                 }
                 if (qualifyColumns.empty())
                     return;
                 const auto write = [&] {
-                    const double v = qualifies(r, p, run) ? logValue(r, p, run) : 0;
+                    const double v = qualifies(r, *p, run) ? logValue(r, *p, run) : 0;
                     for (int c : qualifyColumns)
                         g.setNumber(row, c, v);
                 };
@@ -373,7 +281,7 @@ void frmMainLog::FormulaTally() {
         const int first = DataSheetIndex < 1 ? 0 : 1;
         const int lastSheet = DataSheetIndex < 1 ? 0 : 4;
         for (int k = first; k <= lastSheet; ++k) {
-            copySheet(*this, k, [](int, const SheetRecord&, const QSqlRecord&) {});
+            copySheet(*this, k, [](int, const LogRecords&) {});
             GridModel& g = *grdStratum[std::size_t(k)]->grid();
             // The last column of each name; column 0 when there is none.
             int qualify = 0, tally = 0;

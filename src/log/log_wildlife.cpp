@@ -6,9 +6,9 @@
 #include "log/frmMainLog.h"
 
 #include "log/log_criteria.h"
+#include "log/log_records.h"
 #include "log/log_selection.h"
 #include "log/wildlife_use.h"
-#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
@@ -20,8 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 using namespace Qt::StringLiterals;
 
@@ -42,14 +40,6 @@ std::optional<std::int16_t> askWildlifeCode() {
             return code;
         prompts().message(u"Please enter a positive numeric value"_s, u"Error"_s, MsgIcon::None);
     }
-}
-
-// The position of a field by name in any case; a record set without it raises 3265.
-int fieldPosition(const QSqlRecord& rec, const QString& name) {
-    for (int i = 0; i < rec.count(); ++i)
-        if (rec.fieldName(i).compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    vernalt::raise(3265, u"Item not found in this collection."_s);
 }
 
 std::optional<double> numberOf(const Value& v) {
@@ -75,7 +65,9 @@ void frmMainLog::cmdWildLife_Click() {
         GridModel& sheet = *grdStratum[std::size_t(k)]->grid();
         GridModel& table = *grdSubtotals->grid();
         table.setCols(3);
-        table.setRows(sheet.rows());
+        if (table.fixedRows() > 1) // the subtotals' layout
+            table.setFixedRows(1);
+        table.setRows(std::max(sheet.rows(), table.fixedRows()));
         if (table.rows() < 2) {
             prompts().message(u"Data not found"_s);
             return;
@@ -103,13 +95,14 @@ void frmMainLog::cmdWildLife_Click() {
         const QString& source = datDataSet[std::size_t(k)].RecordSource;
         if (source.trimmed().isEmpty())
             vernalt::raise(err::ObjectNotSet); // the sheet has no record set
-        QSqlQuery records = db::select(source);
-        const QSqlRecord fields = records.record();
-        const int species = fieldPosition(fields, u"Species"_s);
-        const int led = fieldPosition(fields, u"LED"_s);
-        const int condition = fieldPosition(fields, u"Condition"_s);
-        const int length =
-            fieldPosition(fields, mnuSPM->isChecked() ? u"EstimLength"_s : u"Length"_s);
+        LogRecords records(source);
+        const int species = records.position(u"Species"_s);
+        const int led = records.position(u"LED"_s);
+        const int condition = records.position(u"Condition"_s);
+        const int length = records.position(mnuSPM->isChecked() ? u"EstimLength"_s : u"Length"_s);
+        for (int i : {species, led, condition, length})
+            if (i < 0)
+                vernalt::raise(3265, u"Item not found in this collection."_s);
 
         const QString one = u"1"_s, zero = u"0"_s;
         std::int32_t available = 0, used = 0;
@@ -121,10 +114,10 @@ void frmMainLog::cmdWildLife_Click() {
             if (!more)
                 return;
             LogFields f;
-            f.species = NzZero(Value::fromVariant(records.value(species))).text();
-            f.led = numberOf(NzZero(Value::fromVariant(records.value(led))));
-            f.condition = numberOf(NzZero(Value::fromVariant(records.value(condition))));
-            f.length = numberOf(NzMissing(Value::fromVariant(records.value(length))));
+            f.species = records.nzZero(species).text();
+            f.led = numberOf(records.nzZero(led));
+            f.condition = numberOf(records.nzZero(condition));
+            f.length = numberOf(records.nzMissing(length));
             const bool isAvailable = logQualifies(f, *criteria);
             const QString use = sheet.text(row, q + 1);
             const bool isUsed = wildlifeUsed(isAvailable, use, *code);
