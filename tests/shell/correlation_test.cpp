@@ -24,73 +24,60 @@ NumberTable table(std::initializer_list<std::initializer_list<double>> rows) {
     return t;
 }
 
-TEST(CorrelationCoefficient, PerfectLines) {
-    ScriptedPrompts none;
-    EXPECT_DOUBLE_EQ(CorrelationCoefficient(table({{1, 2}, {2, 4}, {3, 6}}), -1, -1, 0), 1);
-    EXPECT_DOUBLE_EQ(CorrelationCoefficient(table({{1, 3}, {2, 2}, {3, 1}}), -1, -1, 0), -1);
-}
-
-TEST(CorrelationCoefficient, TooLittleDataGives99) {
-    ScriptedPrompts none;
-    EXPECT_EQ(CorrelationCoefficient(table({{1, 2}, {2, 4}}), -1, -1, 0), 99) << "two pairs";
-    EXPECT_EQ(CorrelationCoefficient(table({{1}, {2}, {3}}), -1, -1, 0), 99) << "one column";
-    EXPECT_EQ(CorrelationCoefficient(NumberTable(0, 2), -1, -1, 0), 99) << "no rows";
-}
-
-TEST(CorrelationCoefficient, ConstantColumnGivesZeroWithoutMessage) {
-    ScriptedPrompts none;
-    EXPECT_EQ(CorrelationCoefficient(table({{5, 1}, {5, 2}, {5, 3}}), -1, -1, 0), 0);
-    EXPECT_EQ(CorrelationCoefficient(table({{1, 0.1}, {2, 0.1}, {3, 0.1}}), -1, -1, 0), 0);
-}
-
-TEST(CorrelationCoefficient, VarianceThatRoundingMakesNegativeGivesZero) {
+TEST(CorrelationCoefficient, WeightedPearsonCorrelation) {
     ScriptedPrompts none; // no error box
     // x differs in the last place only: Sxx - Sx^2/Sw comes out near -7.6e-6
     // instead of a true value near 1e-22, and must not reach the square root.
     const double a = 123456.789;
     const double b = std::nextafter(a, 2 * a);
-    EXPECT_EQ(CorrelationCoefficient(table({{a, 1}, {a, 2}, {b, 3}}), -1, -1, 0), 0);
-    EXPECT_EQ(CorrelationCoefficient(table({{1, a}, {2, a}, {3, b}}), -1, -1, 0), 0);
-}
-
-TEST(CorrelationCoefficient, ColumnsOutsideTheTableAreCorrected) {
-    ScriptedPrompts none;
     // Column 2 is the opposite of column 1; columns 0 and 1 rise together.
-    const NumberTable t = table({{1, 2, 9}, {2, 4, 8}, {3, 6, 7}});
-    EXPECT_DOUBLE_EQ(CorrelationCoefficient(t, -1, -1, 0), 1) << "-1, -1 select 0 and 1";
-    EXPECT_DOUBLE_EQ(CorrelationCoefficient(t, 7, 2, 0), -1) << "7 selects column 0";
-    EXPECT_DOUBLE_EQ(CorrelationCoefficient(t, 2, 9, 0), -1) << "9 selects column 1";
-}
-
-TEST(CorrelationCoefficient, Weights) {
-    ScriptedPrompts none;
+    const NumberTable three = table({{1, 2, 9}, {2, 4, 8}, {3, 6, 7}});
     // x 0, 2, 4; y 0, 1, 1.
-    const NumberTable t = table({{0, 0}, {2, 1}, {4, 1}});
-    // Equal weights: deviations x -2, 0, 2; y -2/3, 1/3, 1/3; r = 2 / sqrt(8 * 2/3) = sqrt(3)/2.
-    EXPECT_NEAR(CorrelationCoefficient(t, 0, 1, 0), std::sqrt(3.0) / 2, 1e-12);
-    EXPECT_NEAR(CorrelationCoefficient(t, 0, 1, 9), std::sqrt(3.0) / 2, 1e-12) << "mode 9 is 0";
-    // Mode 1, w = |1/x| with x = 0 weighing 1: w = 1, 0.5, 0.25; Sw 1.75, Sx 2, Sy 0.75,
-    // Sxx 6, Syy 0.75, Sxy 2; num 8/7, factors 26/7 and 3/7; r = 8 / sqrt(78).
-    EXPECT_NEAR(CorrelationCoefficient(t, 0, 1, 1), 8 / std::sqrt(78.0), 1e-12);
-    // Mode 2, w = |1/x^2|: 1, 0.25, 0.0625; Sw 1.3125, Sx 0.75, Sy 0.3125, Sxx 2, Syy 0.3125,
-    // Sxy 0.75; num 0.75 - 0.234375/1.3125 = 4/7; factors 2 - 0.5625/1.3125 = 11/7 and
-    // 0.3125 - 0.09765625/1.3125 = 5/21; r = (4/7) / sqrt(55/147) = 4 sqrt(3) / sqrt(55).
-    EXPECT_NEAR(CorrelationCoefficient(t, 0, 1, 2), 4 * std::sqrt(3.0) / std::sqrt(55.0), 1e-12);
+    const NumberTable w = table({{0, 0}, {2, 1}, {4, 1}});
+    const struct {
+        const char* name;
+        NumberTable data;
+        int x, y, mode;
+        double expected;
+    } cases[] = {
+        {"rising line", table({{1, 2}, {2, 4}, {3, 6}}), -1, -1, 0, 1},
+        {"falling line", table({{1, 3}, {2, 2}, {3, 1}}), -1, -1, 0, -1},
+        {"two pairs are too few", table({{1, 2}, {2, 4}}), -1, -1, 0, 99},
+        {"one column is too few", table({{1}, {2}, {3}}), -1, -1, 0, 99},
+        {"no rows", NumberTable(0, 2), -1, -1, 0, 99},
+        {"constant x gives 0", table({{5, 1}, {5, 2}, {5, 3}}), -1, -1, 0, 0},
+        {"constant y gives 0", table({{1, 0.1}, {2, 0.1}, {3, 0.1}}), -1, -1, 0, 0},
+        {"x variance rounded below zero gives 0", table({{a, 1}, {a, 2}, {b, 3}}), -1, -1, 0, 0},
+        {"y variance rounded below zero gives 0", table({{1, a}, {2, a}, {3, b}}), -1, -1, 0, 0},
+        {"-1, -1 select columns 0 and 1", three, -1, -1, 0, 1},
+        {"7 selects column 0", three, 7, 2, 0, -1},
+        {"9 selects column 1", three, 2, 9, 0, -1},
+        // Equal weights: deviations x -2, 0, 2; y -2/3, 1/3, 1/3; r = 2 / sqrt(8 * 2/3).
+        {"equal weights", w, 0, 1, 0, std::sqrt(3.0) / 2},
+        {"mode 9 is mode 0", w, 0, 1, 9, std::sqrt(3.0) / 2},
+        // Mode 1, w = |1/x| with x = 0 weighing 1: w = 1, 0.5, 0.25; Sw 1.75, Sx 2, Sy 0.75,
+        // Sxx 6, Syy 0.75, Sxy 2; num 8/7, factors 26/7 and 3/7; r = 8 / sqrt(78).
+        {"weights 1/x", w, 0, 1, 1, 8 / std::sqrt(78.0)},
+        // Mode 2, w = |1/x^2|: 1, 0.25, 0.0625; Sw 1.3125, Sx 0.75, Sy 0.3125, Sxx 2,
+        // Syy 0.3125, Sxy 0.75; num 0.75 - 0.234375/1.3125 = 4/7; factors
+        // 2 - 0.5625/1.3125 = 11/7 and 0.3125 - 0.09765625/1.3125 = 5/21;
+        // r = (4/7) / sqrt(55/147) = 4 sqrt(3) / sqrt(55).
+        {"weights 1/x^2", w, 0, 1, 2, 4 * std::sqrt(3.0) / std::sqrt(55.0)},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(CorrelationCoefficient(c.data, c.x, c.y, c.mode), c.expected, 1e-12) << c.name;
 }
 
 TEST(CorrelationCoefficient, RunTimeErrorShowsItsOwnMessage) {
-    {
+    const std::pair<const char*, NumberTable> cases[] = {
+        {"never dimensioned", NumberTable()},
+        {"overflow in the sums", table({{1e200, 1}, {2e200, 2}, {3e200, 4}})},
+    };
+    for (const auto& [name, data] : cases) {
         ScriptedPrompts prompts;
         prompts.message(u"Error in module CorrelationCoefficient!"_s, u"Attention!"_s,
                         MsgIcon::Exclamation);
-        EXPECT_EQ(CorrelationCoefficient(NumberTable(), -1, -1, 0), 0) << "never dimensioned";
-    }
-    {
-        ScriptedPrompts prompts;
-        prompts.message(u"Error in module CorrelationCoefficient!"_s, u"Attention!"_s,
-                        MsgIcon::Exclamation);
-        const NumberTable huge = table({{1e200, 1}, {2e200, 2}, {3e200, 4}});
-        EXPECT_EQ(CorrelationCoefficient(huge, -1, -1, 0), 0) << "overflow in the sums";
+        EXPECT_EQ(CorrelationCoefficient(data, -1, -1, 0), 0) << name;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "shell/stat_test_graph.h"
 
+#include "platform/value.h"
+
 #include "support/scripted_prompts.h"
 
 #include <QImage>
@@ -43,36 +45,58 @@ TEST(StatTestScale, ChoosesScaleAndMultiplierFromTheMaximum) {
     }
 }
 
-using Labels = std::array<QString, 5>;
+using Values = StatTestInputs;
 
-TEST(ComputeStatTest, AllEmpty) {
-    const StatTestGraph g = computeStatTest({}, StatTestWindow::Log);
-    EXPECT_EQ(g.scale, 100);
-    EXPECT_EQ(g.multiplier, 10);
-    EXPECT_EQ(g.top, 1000);
-    EXPECT_EQ(g.bottom, -250);
-    EXPECT_EQ(g.labels, (Labels{u"100"_s, u"75"_s, u"50"_s, u"25"_s, u"-25"_s}));
-    ASSERT_EQ(g.lines.size(), 1u) << "the zero line only";
-    EXPECT_EQ(g.lines[0].line, QLineF(1, 0, 100, 0));
-    EXPECT_EQ(g.lines[0].colour, QColor(0, 0, 0));
-    for (const auto& y : g.valueY)
-        EXPECT_FALSE(y.has_value());
+TEST(ComputeStatTest, ScaleLabelsAndSeries) {
+    // top = scale x multiplier, bottom = -top / 4 (whole); 100 steps per series.
+    const struct {
+        const char* name;
+        Values values;
+        std::array<int, 5> figures; // scale, multiplier, top, bottom, lines
+        const char* labels;
+    } cases[] = {
+        {"all empty: the zero line only", {}, {100, 10, 1000, -250, 1}, "100 75 50 25 -25"},
+        {"small values",
+         {u"5"_s, u"4"_s, u"5"_s, u"3"_s},
+         {7, 10, 70, -17, 401},
+         "7 5.25 3.5 1.75 -1.75"},
+        {"large values",
+         {u"50"_s, u"57.3"_s, u"67.3"_s, u"47.3"_s},
+         {84, 1, 84, -21, 401},
+         "84 63 42 21 -21"},
+        // The target takes part in the maximum only together with the estimate:
+        // maximum 7, RoundUp(3.5) = 4, 8.8.
+        {"an estimate that is not a number",
+         {u"20"_s, u"abc"_s, u"7"_s, u"3"_s},
+         {9, 10, 90, -22, 301},
+         "9 6.75 4.5 2.25 -2.25"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const StatTestGraph g = computeStatTest(c.values, StatTestWindow::Log);
+        EXPECT_EQ((std::array<int, 5>{g.scale, g.multiplier, g.top, g.bottom, int(g.lines.size())}),
+                  c.figures);
+        EXPECT_EQ(QStringList(g.labels.begin(), g.labels.end()).join(u' '),
+                  QString::fromLatin1(c.labels));
+        EXPECT_EQ(g.lines[0].line, QLineF(1, 0, 100, 0)) << "the zero line comes first";
+        EXPECT_EQ(g.lines[0].colour, QColor(0, 0, 0));
+        const QString texts[] = {c.values.target, c.values.estimate, c.values.upper,
+                                 c.values.lower};
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(g.valueY[i].has_value(), isNumeric(texts[i])) << i;
+    }
+    for (const auto& l : computeStatTest(cases[3].values, StatTestWindow::Log).lines)
+        EXPECT_NE(l.colour, EstimateColour);
+    EXPECT_EQ(computeStatTest(cases[2].values, StatTestWindow::Log).valueY[1], 57.3);
 }
 
-TEST(ComputeStatTest, SmallValues) {
-    // Target 5, estimate 4, bound 1.
-    const StatTestGraph g = computeStatTest({u"5"_s, u"4"_s, u"5"_s, u"3"_s}, StatTestWindow::Log);
+TEST(ComputeStatTest, SeriesStepsAndPositions) {
+    const Values values{u"5"_s, u"4"_s, u"5"_s, u"3"_s}; // target 5, estimate 4, bound 1
+    const StatTestGraph g = computeStatTest(values, StatTestWindow::Log);
     EXPECT_EQ(g.maximum, 5);
-    EXPECT_EQ(g.scale, 7);
-    EXPECT_EQ(g.multiplier, 10);
-    EXPECT_EQ(g.top, 70);
-    EXPECT_EQ(g.bottom, -17);
-    EXPECT_EQ(g.labels, (Labels{u"7"_s, u"5.25"_s, u"3.5"_s, u"1.75"_s, u"-1.75"_s}));
     EXPECT_EQ(g.valueY[0], 50.0);
     EXPECT_EQ(g.valueY[1], 40.0);
-    EXPECT_EQ(g.valueY[2], 50.0);
     EXPECT_EQ(g.valueY[3], 30.0);
-    ASSERT_EQ(g.lines.size(), 1u + 400u);
     // Step x = 1: unit 1-2 ends with the lower limit, 2-3 with the target,
     // 3-4 with the estimate, 4-5 with the upper limit.
     EXPECT_EQ(g.lines[4].line, QLineF(1, 30, 2, 30));
@@ -82,51 +106,20 @@ TEST(ComputeStatTest, SmallValues) {
     EXPECT_EQ(g.lines[16].line, QLineF(4, 50, 5, 50));
     EXPECT_EQ(g.lines[16].colour, LimitColour);
     EXPECT_EQ(g.lines.back().line, QLineF(100, 50, 101, 50)) << "last step reaches 101";
-}
-
-TEST(ComputeStatTest, LargeValues) {
-    const StatTestGraph g =
-        computeStatTest({u"50"_s, u"57.3"_s, u"67.3"_s, u"47.3"_s}, StatTestWindow::Log);
-    EXPECT_EQ(g.maximum, 67.3);
-    EXPECT_EQ(g.scale, 84);
-    EXPECT_EQ(g.multiplier, 1);
-    EXPECT_EQ(g.bottom, -21);
-    EXPECT_EQ(g.labels, (Labels{u"84"_s, u"63"_s, u"42"_s, u"21"_s, u"-21"_s}));
-    EXPECT_EQ(g.valueY[1], 57.3);
-}
-
-TEST(ComputeStatTest, EstimateThatIsNotANumber) {
-    // The target takes part in the maximum only together with the estimate.
-    const StatTestGraph g =
-        computeStatTest({u"20"_s, u"abc"_s, u"7"_s, u"3"_s}, StatTestWindow::Log);
-    EXPECT_EQ(g.maximum, 7);
-    EXPECT_EQ(g.scale, 9); // RoundUp(3.5) = 4, 8.8
-    EXPECT_FALSE(g.valueY[1].has_value());
-    EXPECT_EQ(g.lines.size(), 1u + 300u);
-    for (const auto& l : g.lines)
-        EXPECT_NE(l.colour, EstimateColour);
-}
-
-TEST(ComputeStatTest, SnagWindowDrawsWhiteLevelLines) {
-    const StatTestGraph g = computeStatTest({u"5"_s, u"4"_s, u"5"_s, u"3"_s}, StatTestWindow::Snag);
-    ASSERT_EQ(g.lines.size(), 5u + 1u + 400u);
-    const double heights[] = {70, 52, 35, 17, -17};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(g.lines[i].line, QLineF(1, heights[i], 100, heights[i]));
-        EXPECT_EQ(g.lines[i].colour, QColor(255, 255, 255));
-    }
-    EXPECT_EQ(g.lines[5].colour, QColor(0, 0, 0));
-}
-
-TEST(ComputeStatTest, PositionsInTwips) {
-    const StatTestGraph g = computeStatTest({u"5"_s, u"4"_s, u"5"_s, u"3"_s}, StatTestWindow::Log);
     // Scale 70 at the top edge, -17 at the bottom: 87 units over 4815 twips.
-    const QLineF zero = g.lineTwips(g.lines[0]);
-    EXPECT_DOUBLE_EQ(zero.x1(), 0);
-    EXPECT_DOUBLE_EQ(zero.x2(), 4815);
-    EXPECT_DOUBLE_EQ(zero.y1(), 70.0 / 87.0 * 4815);
+    EXPECT_EQ(g.lineTwips(g.lines[0]), QLineF(0, 70.0 / 87.0 * 4815, 4815, 70.0 / 87.0 * 4815));
     EXPECT_DOUBLE_EQ(g.toTwips({1, 70}).y(), 0);
     EXPECT_DOUBLE_EQ(g.toTwips({1, -17}).y(), 4815);
+
+    // The snag window draws white level lines first.
+    const StatTestGraph snag = computeStatTest(values, StatTestWindow::Snag);
+    ASSERT_EQ(snag.lines.size(), 5u + 1u + 400u);
+    const double heights[] = {70, 52, 35, 17, -17};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(snag.lines[i].line, QLineF(1, heights[i], 100, heights[i]));
+        EXPECT_EQ(snag.lines[i].colour, QColor(255, 255, 255));
+    }
+    EXPECT_EQ(snag.lines[5].colour, QColor(0, 0, 0));
 }
 
 TEST(StatTestLimits, EstimatePlusAndMinusBound) {
@@ -179,13 +172,10 @@ TEST(PaintStatTest, LinesAtTheirRows) {
         EXPECT_EQ(image.pixelColor(100, row), QColor(255, 255, 255)) << row;
     EXPECT_EQ(image.pixelColor(100, 250), grey);
     EXPECT_EQ(image.pixelColor(100, 200 - 8), grey) << "lines are about 5 pixels thick";
-}
-
-TEST(PaintStatTest, LogWindowHasNoLevelLines) {
-    const QImage image = render(StatTestWindow::Log);
+    const QImage log = render(StatTestWindow::Log); // no level lines
     for (int row : {180, 350, 530})
-        EXPECT_EQ(image.pixelColor(100, row), QColor(128, 128, 128)) << row;
-    EXPECT_EQ(image.pixelColor(100, 700), QColor(0, 0, 0));
+        EXPECT_EQ(log.pixelColor(100, row), grey) << row;
+    EXPECT_EQ(log.pixelColor(100, 700), QColor(0, 0, 0));
 }
 
 TEST(GraphStatTest, WritesThePage) {

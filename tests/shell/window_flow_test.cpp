@@ -65,67 +65,50 @@ class WindowFlow : public ::testing::Test {
     ScriptedPrompts prompts_;
 };
 
-TEST_F(WindowFlow, StartShowsOnlyTheSwitchboardWithoutTouchingTheDatabase) {
+TEST_F(WindowFlow, StartShowsOnlyTheCentredSwitchboardWithoutTouchingTheDatabase) {
     ASSERT_TRUE(gSwitchboard);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{gSwitchboard.data()});
     EXPECT_EQ(loadedWindows(), QList<QWidget*>{gSwitchboard.data()});
+    EXPECT_FALSE(QFile::exists(db_.file()));
     EXPECT_EQ(gSwitchboard->windowTitle(), u"Vernalt"_s);
     EXPECT_EQ(gSwitchboard->size(), twipsSize(3975, 2820));
-    EXPECT_FALSE(QFile::exists(db_.file()));
-}
-
-TEST_F(WindowFlow, SwitchboardIsCentredWithItsFrameAndButtonsInTabOrder) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect at = gSwitchboard->frameGeometry();
     EXPECT_NEAR(at.left() - screen.left(), screen.right() - at.right(), 1);
     EXPECT_NEAR(at.top() - screen.top(), screen.bottom() - at.bottom(), 1);
     EXPECT_EQ(gSwitchboard->Frame1->title(), u"Habitat component?"_s);
     EXPECT_EQ(gSwitchboard->Frame1->geometry(), twipsRect(120, 120, 3735, 2535));
-    struct Case {
-        QPushButton* button;
-        QString caption;
-        QRect place;
-    } cases[] = {
+    const std::tuple<QPushButton*, QString, QRect> buttons[] = {
         {gSwitchboard->cmdLogs, u"Logs"_s, twipsRect(600, 360, 2655, 495)},
         {gSwitchboard->cmdTrees, u"Snags or Trees"_s, twipsRect(600, 1080, 2655, 495)},
         {gSwitchboard->cmdExit, u"Exit"_s, twipsRect(1200, 1920, 1455, 375)},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.button->text(), c.caption);
-        EXPECT_EQ(c.button->parentWidget(), gSwitchboard->Frame1);
-        EXPECT_EQ(c.button->geometry(), c.place) << c.caption.toStdString();
+    for (const auto& [button, caption, place] : buttons) {
+        EXPECT_EQ(button->text(), caption);
+        EXPECT_EQ(button->geometry(), place) << caption.toStdString();
     }
     EXPECT_EQ(gSwitchboard->cmdLogs->nextInFocusChain(), gSwitchboard->cmdTrees);
     EXPECT_EQ(gSwitchboard->cmdTrees->nextInFocusChain(), gSwitchboard->cmdExit);
 }
 
-TEST_F(WindowFlow, LogsShowsTheLogWindowAndHidesTheSwitchboard) {
-    frmMainLog* log = openLogs();
-    ASSERT_NE(log, nullptr);
-    EXPECT_TRUE(log->isVisible());
-    EXPECT_FALSE(gSwitchboard->isVisible());
-    EXPECT_EQ(logWindow(), static_cast<LogWindowApi*>(log));
-    EXPECT_EQ(log->statusText(), u"Status: No data read"_s);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{log});
-}
-
-TEST_F(WindowFlow, ClosingTheLogWindowShowsTheSwitchboard) {
-    frmMainLog* log = openLogs();
-    ASSERT_NE(log, nullptr);
-    log->close();
-    flushDeletes();
-    EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_TRUE(gLogForm.isNull());
-    EXPECT_EQ(logWindow(), nullptr);
-    EXPECT_EQ(loadedWindows(), QList<QWidget*>{gSwitchboard.data()});
-}
-
-TEST_F(WindowFlow, LogsAgainMakesAFreshWindowThatReadsItsSettingsAgain) {
+TEST_F(WindowFlow, LogsShowsAFreshLogWindowInPlaceOfTheSwitchboardEachTime) {
     frmMainLog* first = openLogs();
     ASSERT_NE(first, nullptr);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{first});
+    EXPECT_EQ(logWindow(), static_cast<LogWindowApi*>(first));
+    EXPECT_EQ(first->statusText(), u"Status: No data read"_s);
+    // It cannot be made smaller than the analysis minimum.
+    first->resize(100, 100);
+    EXPECT_EQ(first->size(), analysisMinimumSize());
+    const QSize larger = analysisMinimumSize() + QSize(300, 200);
+    first->resize(larger);
+    EXPECT_EQ(first->size(), larger);
     first->mnuLIM->setChecked(true);
     first->close();
     flushDeletes();
+    EXPECT_TRUE(gSwitchboard->isVisible());
+    EXPECT_EQ(logWindow(), nullptr);
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{gSwitchboard.data()});
     // Changed between the two windows: only a fresh load sees it.
     saveSettingBool(u"LogSettings"_s, u"LIMmethod"_s, false);
     saveSettingBool(u"LogSettings"_s, u"SPMmethod"_s, true);
@@ -158,8 +141,7 @@ TEST_F(WindowFlow, SnagsOrTreesShowsTheSnagWindowAndClosingItComesBack) {
     gSwitchboard->cmdTrees->click();
     ASSERT_TRUE(gSnagForm);
     EXPECT_EQ(gSnagForm->windowTitle(), u"Vernalt - Snag and Tree Analysis"_s);
-    EXPECT_TRUE(gSnagForm->isVisible());
-    EXPECT_FALSE(gSwitchboard->isVisible());
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{gSnagForm.data()});
     EXPECT_NE(snagWindow(), nullptr);
     gSnagForm->close();
     flushDeletes();
@@ -196,17 +178,6 @@ TEST_F(WindowFlow, CloseBoxUnloadsTheOthersMostRecentFirst) {
     flushDeletes();
     EXPECT_EQ(unloaded, (QStringList{u"third"_s, u"second"_s, u"first"_s}));
     EXPECT_TRUE(loadedWindows().isEmpty());
-}
-
-TEST_F(WindowFlow, LogWindowCannotBeMadeSmallerThanTheAnalysisMinimum) {
-    frmMainLog* log = openLogs();
-    ASSERT_NE(log, nullptr);
-    EXPECT_EQ(log->minimumSize(), analysisMinimumSize());
-    log->resize(100, 100);
-    EXPECT_EQ(log->size(), analysisMinimumSize());
-    const QSize larger = analysisMinimumSize() + QSize(300, 200);
-    log->resize(larger);
-    EXPECT_EQ(log->size(), larger);
 }
 
 // About box --------------------------------------------------------------------
@@ -255,23 +226,18 @@ AboutRun runAbout(QWidget* owner, int key) {
     return run;
 }
 
-TEST(AboutBox, EnterPressesOk) {
-    QWidget owner;
-    owner.show();
-    const AboutRun run = runAbout(&owner, Qt::Key_Return);
-    EXPECT_TRUE(run.wasModal);
-    EXPECT_TRUE(run.okClicked);
-    EXPECT_EQ(run.result, QDialog::Accepted);
-    EXPECT_EQ(owner.findChild<frmAbout*>(), nullptr);
-}
-
-TEST(AboutBox, EscClosesItAsOkDoes) {
-    QWidget owner;
-    owner.show();
-    const AboutRun run = runAbout(&owner, Qt::Key_Escape);
-    EXPECT_TRUE(run.wasModal);
-    EXPECT_EQ(run.result, QDialog::Accepted);
-    EXPECT_EQ(owner.findChild<frmAbout*>(), nullptr);
+TEST(AboutBox, EnterAndEscCloseItAsOkDoes) {
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QWidget owner;
+        owner.show();
+        const AboutRun run = runAbout(&owner, key);
+        EXPECT_TRUE(run.wasModal) << key;
+        if (key == Qt::Key_Return) {
+            EXPECT_TRUE(run.okClicked);
+        }
+        EXPECT_EQ(run.result, QDialog::Accepted) << key;
+        EXPECT_EQ(owner.findChild<frmAbout*>(), nullptr) << key;
+    }
 }
 
 // Data-set window --------------------------------------------------------------
