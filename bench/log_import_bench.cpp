@@ -4,12 +4,17 @@
 // stratum sheets requeried and filled). Each reports the peak resident memory
 // of the process so far (VmHWM); run one size per process to read it per size:
 //   log_import_bench --benchmark_filter='/1000000'
+#include "data/csv_import.h"
+#include "data/log_sheet_queries.h"
+#include "data/sheet_queries.h"
 #include "log/frmMainLog.h"
 #include "platform/database.h"
+#include "platform/grid.h"
 #include "platform/prompts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -115,6 +120,42 @@ void BM_LogFileOpen(benchmark::State& state) {
     db::close();
 }
 
+// The parts of File, Open alone: the import into LIM (one transaction), the
+// Qualify column set to 0, and sheet 0 filled through its query.
+void BM_LogImportParts(benchmark::State& state) {
+    const QString file = dataFile(int(state.range(0)));
+    db::setPath(folder().filePath(u"parts.db"_s));
+    data::CsvImportOptions o;
+    o.table = u"LIM"_s;
+    o.textColumns = {u"Species"_s, u"Location"_s};
+    o.blankFieldIsEmpty = false;
+    o.unquoteBeforeHeader = true;
+    o.headerFirst = true;
+    double import = 0, qualify = 0, fill = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        data::importCsv(file, o);
+        import += double(clock.nsecsElapsed()) / 1e9;
+        clock.restart();
+        db::exec(u"UPDATE LIM SET Qualify = 0"_s);
+        qualify += double(clock.nsecsElapsed()) / 1e9;
+        clock.restart();
+        GridModel g;
+        g.setFixedCols(0);
+        g.setRows(data::logSheetCounts(true)[0] + 1);
+        g.setCols(16);
+        data::fillGridFromQuery(g, data::logSheetQuery(true, 0));
+        fill += double(clock.nsecsElapsed()) / 1e9;
+    }
+    const double n = double(state.iterations());
+    state.counters["import_s"] = import / n;
+    state.counters["qualify_s"] = qualify / n;
+    state.counters["fill_s"] = fill / n;
+    report(state);
+    db::close();
+}
+
 // "Apply and Sort" on stratum 1 after an import, no formula chosen.
 void BM_LogApplyAndSort(benchmark::State& state) {
     BenchPrompts answers;
@@ -137,6 +178,7 @@ void sizes(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_LogFileOpen)->Apply(sizes);
 BENCHMARK(BM_LogApplyAndSort)->Apply(sizes);
+BENCHMARK(BM_LogImportParts)->Apply(sizes);
 
 } // namespace
 
