@@ -13,76 +13,38 @@ namespace {
 
 // ---- SplitColor -----------------------------------------------------------
 
-struct SplitCase {
-    const char* name;
-    std::uint32_t color;
-    int red, green, blue;
-};
-
-class SplitColorRgb : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitColorRgb, SplitsTheBytesOfAnRgbValue) {
-    const SplitCase& c = GetParam();
-    const auto parts = SplitColor(c.color);
-    ASSERT_TRUE(parts.has_value()) << c.name;
-    EXPECT_EQ(parts->red, c.red) << c.name;
-    EXPECT_EQ(parts->green, c.green) << c.name;
-    EXPECT_EQ(parts->blue, c.blue) << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SplitColorRgb,
-                         ::testing::Values(
-                             // 0x00BBGGRR: red is the lowest byte.
-                             SplitCase{"black", 0x00000000u, 0, 0, 0},
-                             SplitCase{"white", 0x00FFFFFFu, 255, 255, 255},
-                             SplitCase{"pure red", 0x000000FFu, 255, 0, 0},
-                             SplitCase{"pure blue", 0x00FF0000u, 0, 0, 255},
-                             SplitCase{"mixed", 0x00336699u, 0x99, 0x66, 0x33},
-                             // the top byte of an RGB value without the high bit is ignored
-                             SplitCase{"stray top byte", 0x12C0FFEEu, 0xEE, 0xFF, 0xC0}));
-
-// A palette with known colours, put back when the test ends.
-class KnownPalette : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        saved_ = QApplication::palette();
-        QPalette known = saved_;
-        known.setColor(QPalette::Window, QColor(200, 201, 202));
-        known.setColor(QPalette::Base, QColor(250, 251, 252));
-        QApplication::setPalette(known);
+TEST(SplitColor, SplitsRgbValuesAndLooksUpSystemColours) {
+    const QPalette saved = QApplication::palette();
+    QPalette known = saved;
+    known.setColor(QPalette::Window, QColor(200, 201, 202));
+    known.setColor(QPalette::Base, QColor(250, 251, 252));
+    QApplication::setPalette(known);
+    const struct {
+        const char* name;
+        std::uint32_t color;
+        int red, green, blue;
+    } cases[] = {
+        // 0x00BBGGRR: red is the lowest byte.
+        {"black", 0x00000000u, 0, 0, 0},
+        {"white", 0x00FFFFFFu, 255, 255, 255},
+        {"pure red", 0x000000FFu, 255, 0, 0},
+        {"pure blue", 0x00FF0000u, 0, 0, 255},
+        {"mixed", 0x00336699u, 0x99, 0x66, 0x33},
+        // the top byte of an RGB value without the high bit is ignored
+        {"stray top byte", 0x12C0FFEEu, 0xEE, 0xFF, 0xC0},
+        {"button face is the window background", SystemButtonFace, 200, 201, 202},
+        {"window colour is the text box background", 0x80000005u, 250, 251, 252},
+        {"an unknown system colour is black", 0x800000FFu, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto parts = SplitColor(c.color);
+        ASSERT_TRUE(parts.has_value()) << c.name;
+        EXPECT_EQ((std::array{parts->red, parts->green, parts->blue}),
+                  (std::array{c.red, c.green, c.blue}))
+            << c.name;
     }
-    void TearDown() override { QApplication::setPalette(saved_); }
-
-  private:
-    QPalette saved_;
-};
-
-TEST_F(KnownPalette, ButtonFaceIsTheWindowBackground) {
-    const auto parts = SplitColor(SystemButtonFace);
-    ASSERT_TRUE(parts.has_value());
-    EXPECT_EQ(parts->red, 200);
-    EXPECT_EQ(parts->green, 201);
-    EXPECT_EQ(parts->blue, 202);
-}
-
-TEST_F(KnownPalette, WindowColourIsTheTextBoxBackground) {
-    const auto parts = SplitColor(0x80000005u);
-    ASSERT_TRUE(parts.has_value());
-    EXPECT_EQ(parts->red, 250);
-    EXPECT_EQ(parts->green, 251);
-    EXPECT_EQ(parts->blue, 252);
-}
-
-TEST(SplitColor, UnknownSystemColourIsBlack) {
-    const auto parts = SplitColor(0x800000FFu);
-    ASSERT_TRUE(parts.has_value());
-    EXPECT_EQ(parts->red, 0);
-    EXPECT_EQ(parts->green, 0);
-    EXPECT_EQ(parts->blue, 0);
-}
-
-TEST(SplitColor, NoColourGivesNothing) {
     EXPECT_FALSE(SplitColor(NoColor).has_value());
+    QApplication::setPalette(saved);
 }
 
 // ---- TransparentCopy ------------------------------------------------------
@@ -98,10 +60,14 @@ QImage filled(int w, int h, QRgb colour) {
     return image;
 }
 
-TEST(TransparentCopy, RectangleIncludesItsEdges) {
-    QImage dest = filled(200, 100, Blue);
+TEST(TransparentCopy, RectangleIncludesItsEdgesAndTheDestinationKeepsItsFormat) {
+    QImage dest(200, 100, QImage::Format_RGB888);
+    dest.fill(Blue);
     const QImage source = filled(120, 60, Red);
+    TransparentCopy(dest, dest, source, QRect(), 0, 0, Key); // an empty rectangle
+    EXPECT_EQ(dest.pixel(0, 0), Blue);
     TransparentCopy(dest, dest, source, QRect(QPoint(0, 0), QPoint(100, 50)), 0, 0, Key);
+    EXPECT_EQ(dest.format(), QImage::Format_RGB888);
     EXPECT_EQ(dest.pixel(0, 0), Red);
     EXPECT_EQ(dest.pixel(100, 50), Red);  // 101 x 51 pixels copied
     EXPECT_EQ(dest.pixel(101, 50), Blue); // one past the right edge
@@ -161,21 +127,6 @@ TEST(TransparentCopy, PartsOutsideTheImagesAreLeftOut) {
     EXPECT_EQ(dest.pixel(2, 2), Blue);
 }
 
-TEST(TransparentCopy, EmptyRectangleCopiesNothing) {
-    QImage dest = filled(4, 4, Blue);
-    TransparentCopy(dest, dest, filled(4, 4, Red), QRect(), 0, 0, Key);
-    EXPECT_EQ(dest.pixel(0, 0), Blue);
-}
-
-TEST(TransparentCopy, KeepsTheDestinationFormat) {
-    QImage dest(4, 4, QImage::Format_RGB888);
-    dest.fill(Qt::blue);
-    TransparentCopy(dest, dest, filled(2, 2, Red), QRect(0, 0, 2, 2), 1, 1, Key);
-    EXPECT_EQ(dest.format(), QImage::Format_RGB888);
-    EXPECT_EQ(dest.pixel(1, 1), Red);
-    EXPECT_EQ(dest.pixel(0, 0), Blue);
-}
-
 // ---- CaptureFormClient ----------------------------------------------------
 
 QWidget* solid(QWidget* parent, const QColor& colour) {
@@ -202,22 +153,15 @@ TEST(CaptureFormClient, LeavesOutTheMenuBar) {
     EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), Red);
 }
 
-TEST(CaptureFormClient, WindowWithoutMenuIsCapturedWhole) {
+TEST(CaptureFormClient, AWindowWithoutMenuIsCapturedWholeAndAreasAreCut) {
+    EXPECT_TRUE(CaptureFormClient(nullptr).isNull());
     std::unique_ptr<QWidget> window(solid(nullptr, QColor(Green)));
     window->resize(120, 80);
     const QImage picture = CaptureFormClient(window.get());
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(120, 80));
     EXPECT_EQ(picture.pixel(119, 79), Green);
-}
-
-TEST(CaptureFormClient, NoWindowGivesNoPicture) {
-    EXPECT_TRUE(CaptureFormClient(nullptr).isNull());
-}
-
-TEST(CaptureWindowImage, AreaIsCutAtTheClientEdges) {
-    std::unique_ptr<QWidget> window(solid(nullptr, QColor(Blue)));
-    window->resize(100, 50);
-    EXPECT_EQ(CaptureWindowImage(window.get(), QRect(90, 40, 30, 30)).size(), QSize(10, 10));
+    // An area is cut at the client edges.
+    EXPECT_EQ(CaptureWindowImage(window.get(), QRect(110, 70, 30, 30)).size(), QSize(10, 10));
     EXPECT_TRUE(CaptureWindowImage(window.get(), QRect(200, 0, 10, 10)).isNull());
 }
 
