@@ -16,14 +16,4 @@ void frmMainLog::CalcMeanLength(bool, std::int16_t) {}
 // log_correlation.cpp
 void frmMainLog::cmdCorrelation_Click() {}
 
-// log_estimate.cpp
-void frmMainLog::cmdDefaultSingle_Click() {}
-void frmMainLog::CheckStratumSize() {}
-
-// log_stratified.cpp
-void frmMainLog::cmdDefaultStratified_Click() {}
-
-// log_sample_size.cpp
-void frmMainLog::SampleSize(float) {}
-
 } // namespace vernalt

@@ -1,0 +1,187 @@
+// The stratified estimate of the log window's Formula page.
+#include "log/log_estimate_support.h"
+#include "log/log_window_fixture.h"
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+using LogStratifiedEstimate = LogWindowTest;
+
+QStringList rowOf(const Grid* g, int r) {
+    QStringList cells;
+    for (int c = 0; c < g->cols(); ++c)
+        cells << g->text(r, c);
+    return cells;
+}
+
+// Two line-intersect strata measured at the Transect level (1000 m):
+// stratum 1 mean 80 logs/ha, variance 6400, 4 units; stratum 2 mean 50,
+// variance 2500, 5 units.
+frmMainLog* twoLineStrata(frmMainLog* w) {
+    setMode(*w, Method::LIM, true, u"Density"_s, w->mnuDensity);
+    w->LevelLengths = {50, 100, 500, 1000};
+    w->mnuStratum1_Click(4);
+    w->mnuStratum2_Click(4);
+    setStats(*w, 1, 4, {u"2"_s, u"1"_s, u"6400"_s, u"4"_s, u"80"_s, u"32.4"_s, u"900"_s});
+    setStats(*w, 2, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u"900"_s});
+    w->grdOptimal[1]->setText(1, 0, u"1"_s);
+    w->grdOptimal[2]->setText(1, 0, u"1"_s);
+    w->txtTvalue->setText(u"2"_s);
+    return w;
+}
+
+TEST_F(LogStratifiedEstimate, TwoLineIntersectStrata) {
+    frmMainLog* w = twoLineStrata(open());
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+
+    Grid* g = w->grdFormulaStratified;
+    EXPECT_EQ(rowOf(g, 1), (QStringList{u"1"_s, u"Transect"_s, u"1000"_s, u"2"_s, u"1"_s, u"80"_s,
+                                        u"6400"_s, u"0.6"_s, u"4"_s, u""_s, u""_s}));
+    // Mean (60 x 80 + 40 x 50) / 100 = 68; variance 0.36 x 6400 / 4 + 0.16 x 2500 / 5 = 656.
+    EXPECT_EQ(rowOf(g, 2), (QStringList{u"2"_s, u"Transect"_s, u"1000"_s, u"3"_s, u"2"_s, u"50"_s,
+                                        u"2500"_s, u"0.4"_s, u"5"_s, u"68"_s, u"656"_s}));
+    // S = sqrt(656) = 25.6; B = 2 x 25.6 = 51.2; 68 x 0.405 = 27.54.
+    EXPECT_EQ(w->lblStratifiedMetricFormula->text(), u"68"_s);
+    EXPECT_EQ(w->lblStratifiedEnglishFormula->text(), u"27.5"_s);
+    EXPECT_EQ(w->lblStratifiedVar->text(), u"656"_s);
+    EXPECT_EQ(w->lblStratifiedS->text(), u"25.6"_s);
+    EXPECT_EQ(w->lblStratifiedBound->text(), u"51.2"_s);
+    EXPECT_EQ(w->lblStratifiedUpperLimit->text(), u"119"_s);
+    EXPECT_EQ(w->lblStratifiedLowerLimit->text(), u"16.8"_s);
+    EXPECT_EQ(w->lblStratifiedPrecision->text(), u"75.3"_s);
+    EXPECT_EQ(w->lblStratifiedMetricTitle->text(), u"Density st (logs/ha)"_s);
+    EXPECT_EQ(w->lblStratifiedEnglishTitle->text(), u"Density st (logs/ac)"_s);
+    EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
+}
+
+TEST_F(LogStratifiedEstimate, TheTotalIsTheSumOfTheUnroundedSizes) {
+    frmMainLog* w = twoLineStrata(open());
+    w->txtLandscapeArea[1]->setText(u"10.37"_s);
+    w->txtLandscapeArea[2]->setText(u"5"_s);
+    w->cmdDefaultStratified->click();
+    // 10.37 / 15.37 = 0.6747 and 5 / 15.37 = 0.3253.
+    EXPECT_EQ(w->grdFormulaStratified->text(1, 7), u"0.675"_s);
+    EXPECT_EQ(w->grdFormulaStratified->text(2, 7), u"0.325"_s);
+}
+
+TEST_F(LogStratifiedEstimate, AStratumWithoutASizeTakesNoPart) {
+    frmMainLog* w = twoLineStrata(open());
+    w->mnuStratum3_Click(4);
+    setStats(*w, 3, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u"900"_s});
+    w->grdOptimal[3]->setText(1, 0, u"1"_s);
+    // An earlier run's row 2 goes.
+    w->grdFormulaStratified->setText(2, 9, u"999"_s);
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[3]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+    Grid* g = w->grdFormulaStratified;
+    EXPECT_EQ(rowOf(g, 2), QStringList(QList<QString>(11)));
+    EXPECT_EQ(g->text(3, 9), u"68"_s);
+    EXPECT_EQ(g->text(3, 10), u"656"_s);
+    EXPECT_EQ(w->lblStratifiedMetricFormula->text(), u"68"_s);
+}
+
+TEST_F(LogStratifiedEstimate, TwoStripPlotStrataCorrectForTheirSampledShare) {
+    frmMainLog* w = open();
+    setMode(*w, Method::SPM, true, u"Density"_s, w->mnuDensity);
+    w->LevelLengths = {12.5f, 25, 50, 100};
+    w->mnuStratum1_Click(1);
+    w->mnuStratum2_Click(1);
+    setStats(*w, 1, 1, {u"2"_s, u"1"_s, u"40000"_s, u"4"_s, u""_s, u""_s, u""_s});
+    setStats(*w, 2, 1, {u"3"_s, u"2"_s, u"90000"_s, u"5"_s, u""_s, u""_s, u""_s});
+    w->txtTvalue->setText(u"2"_s);
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+
+    Grid* g = w->grdFormulaStratified;
+    // 12.5 m x 4 = 50 m^2 = 0.005 ha; 2 / 50 x 10000 = 400 logs/ha.
+    EXPECT_EQ(rowOf(g, 1),
+              (QStringList{u"1"_s, u"Subsegment"_s, u"50"_s, u"0.005"_s, u"2"_s, u"1"_s, u"400"_s,
+                           u"40000"_s, u"0.6"_s, u"4"_s, u""_s, u""_s}));
+    // Mean (60 x 400 + 40 x 600) / 100 = 480; variance
+    // 0.36 x 40000 / 4 x (1 - 4 / 12000) + 0.16 x 90000 / 5 x (1 - 5 / 8000) = 6477.
+    EXPECT_EQ(g->text(2, 6), u"600"_s);
+    EXPECT_EQ(g->text(2, 10), u"480"_s);
+    EXPECT_EQ(g->text(2, 11), u"6477"_s);
+    // S = 80.48 shown 80.5, B = 161, 480 x 0.405 = 194.4.
+    EXPECT_EQ(w->lblStratifiedS->text(), u"80.5"_s);
+    EXPECT_EQ(w->lblStratifiedBound->text(), u"161"_s);
+    EXPECT_EQ(w->lblStratifiedEnglishFormula->text(), u"194"_s);
+    EXPECT_EQ(w->lblStratifiedUpperLimit->text(), u"641"_s);
+    EXPECT_EQ(w->lblStratifiedLowerLimit->text(), u"319"_s);
+    EXPECT_EQ(w->lblStratifiedPrecision->text(), u"33.5"_s);
+}
+
+TEST_F(LogStratifiedEstimate, EnglishMeansAreConvertedToMetric) {
+    frmMainLog* w = twoLineStrata(open());
+    w->mnuEnglish_Click();
+    w->LevelLengths = {150, 300, 1500, 3000};
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+    // (60 x 32.4 + 40 x 20.3) / 100 = 27.56 shown 27.6; 27.6 / 0.405 = 68.1.
+    EXPECT_EQ(w->grdFormulaStratified->text(2, 9), u"27.6"_s);
+    EXPECT_EQ(w->lblStratifiedMetricFormula->text(), u"68.1"_s);
+    // 68.1 x 0.405 = 27.58 shown 27.6; limits around it.
+    EXPECT_EQ(w->lblStratifiedEnglishFormula->text(), u"27.6"_s);
+    EXPECT_EQ(w->lblStratifiedUpperLimit->text(), u"78.8"_s);
+}
+
+TEST_F(LogStratifiedEstimate, SizesAndStatisticsAreCheckedFirst) {
+    frmMainLog* w = twoLineStrata(open());
+    w->ssTabFormula->setCurrentIndex(0);
+    prompts_.message(u"Please enter a value into the Stratum Size."_s, u"Error - Stratum Size"_s,
+                     MsgIcon::None);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(w->ssTabFormula->currentIndex(), 1);
+
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"forty"_s);
+    prompts_.message(u"Please enter the stratum size for each stratum to calculate with"_s,
+                     QString(), MsgIcon::None);
+    w->cmdDefaultStratified->click();
+
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->grdOptimal[2]->setText(1, 0, QString());
+    prompts_.message(u"Please calculate subtotals for Stratum 2"_s, QString(), MsgIcon::None);
+    w->cmdDefaultStratified->click();
+    EXPECT_TRUE(w->grdFormulaStratified->text(1, 0).isEmpty());
+    EXPECT_NE(w->statusText(), u"Status: Estimates Calculated"_s);
+}
+
+TEST_F(LogStratifiedEstimate, OneStratumIsNotAStratifiedDesign) {
+    frmMainLog* w = twoLineStrata(open());
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->lblStratifiedMetricFormula->setText(u"12"_s); // an earlier run's
+    prompts_.message(u"Please use a non-stratified equation"_s, QString(), MsgIcon::None)
+        .message(u"Please use a non-stratified equation"_s, QString(), MsgIcon::None);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(w->grdFormulaStratified->text(1, 7), u"1"_s);
+    EXPECT_TRUE(w->lblStratifiedMetricFormula->text().isEmpty());
+    EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
+}
+
+TEST_F(LogStratifiedEstimate, TheAutomaticLevelOfEachStratum) {
+    frmMainLog* w = twoLineStrata(open());
+    w->mnuStratum1_Click(0);
+    w->mnuStratum2_Click(0);
+    w->mnuUseLength[0]->setChecked(false);
+    w->mnuUseLength[3]->setChecked(false);
+    setStats(*w, 1, 2, {u"1"_s, u"1"_s, u"1"_s, u"4"_s, u"1"_s, u"1"_s, u"800"_s});
+    setStats(*w, 1, 3, {u"1"_s, u"1"_s, u"1"_s, u"4"_s, u"1"_s, u"1"_s, u"650"_s});
+    setStats(*w, 2, 2, {u"1"_s, u"1"_s, u"1"_s, u"4"_s, u"1"_s, u"1"_s, u"800"_s});
+    setStats(*w, 2, 3, {u"1"_s, u"1"_s, u"1"_s, u"4"_s, u"1"_s, u"1"_s, u"800"_s});
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(w->grdFormulaStratified->text(1, 1), u"Section"_s);
+    EXPECT_EQ(w->grdFormulaStratified->text(2, 1), u"Segment"_s);
+}
+
+} // namespace
+} // namespace vernalt::test
