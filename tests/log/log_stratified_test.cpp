@@ -183,5 +183,37 @@ TEST_F(LogStratifiedEstimate, TheAutomaticLevelOfEachStratum) {
     EXPECT_EQ(w->grdFormulaStratified->text(2, 1), u"Segment"_s);
 }
 
+TEST_F(LogStratifiedEstimate, EnglishStripPlotWeightsArePoundsPerPlotAndTonsPerAcre) {
+    frmMainLog* w = open();
+    setMode(*w, Method::SPM, false, u"Weight"_s, w->mnuWeight);
+    w->LevelLengths = {100, 200, 300, 400};
+    w->mnuStratum1_Click(1);
+    w->mnuStratum2_Click(1);
+    setStats(*w, 1, 1, {u"600"_s, u"10"_s, u"1"_s, u"4"_s, u""_s, u""_s, u""_s});
+    setStats(*w, 2, 1, {u"0"_s, u"0"_s, u"0"_s, u"4"_s, u""_s, u""_s, u""_s});
+    w->txtTvalue->setText(u"2"_s);
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+    // 600 lb / 1200 ft^2 x 43560 / 2000 = 10.89 tons/ac; no deviation gives 0.
+    EXPECT_EQ(w->grdFormulaStratified->text(1, 6), u"10.9"_s);
+    EXPECT_EQ(w->grdFormulaStratified->text(2, 6), u"0"_s);
+}
+
+TEST_F(LogStratifiedEstimate, EnglishLineIntersectPercentCoverHasOneUnit) {
+    frmMainLog* w = twoLineStrata(open());
+    setMode(*w, Method::LIM, false, u"Percent Cover"_s, w->mnuPercentCover);
+    w->LevelLengths = {150, 300, 1500, 3000};
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->cmdDefaultStratified->click();
+    // The length column shows 3000 x 12; the means are the metric ones, unconverted.
+    EXPECT_EQ(w->grdFormulaStratified->text(1, 2), u"36000"_s);
+    EXPECT_EQ(w->lblStratifiedMetricFormula->text(), u"68"_s);
+    EXPECT_EQ(w->lblStratifiedMetricTitle->text(), u"Percent Cover"_s);
+    EXPECT_TRUE(w->lblStratifiedEnglishFormula->isHidden());
+    EXPECT_EQ(w->lblStratifiedUpperLimit->text(), u"119"_s);
+}
+
 } // namespace
 } // namespace vernalt::test
