@@ -1,6 +1,6 @@
 #include "settings/cost_table.h"
 
-#include "platform/errors.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -65,19 +65,11 @@ TEST(CostPerSampleTable, NamesCategoriesDensitiesAndRows) {
 }
 
 TEST(CostPerSampleTable, OutOfRangeKeysRaiseSubscriptOutOfRange) {
-    const auto number = [](auto f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(number([] { costPerSample(true, 0, 0); }), err::SubscriptRange);
-    EXPECT_EQ(number([] { costPerSample(true, 7, 0); }), err::SubscriptRange);
-    EXPECT_EQ(number([] { costPerSample(false, 1, -1); }), err::SubscriptRange);
-    EXPECT_EQ(number([] { costPerSample(false, 1, 16); }), err::SubscriptRange);
-    EXPECT_EQ(number([] { costCategoryTitle(0); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { costPerSample(true, 0, 0); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { costPerSample(true, 7, 0); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { costPerSample(false, 1, -1); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { costPerSample(false, 1, 16); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { costCategoryTitle(0); }), err::SubscriptRange);
 }
 
 TEST(TwoDecimalText, AlwaysShowsTwoDecimalsAndALeadingDigit) {

@@ -69,19 +69,18 @@ inline void setLogLengths(const QString& measurement, const std::array<double, 4
                  {measurement, i, lengths[i]});
 }
 
-// PlotSize of one row (NaN when the row is missing).
-inline double storedSize(const QString& table, const QString& measurement, int index) {
-    QSqlQuery q = db::select(QStringLiteral("SELECT PlotSize FROM ") + db::quoted(table) +
+// PlotSize (or `column`) of one row; NaN when the row is missing.
+inline double storedSize(const QString& table, const QString& measurement, int index,
+                         const QString& column = QStringLiteral("PlotSize")) {
+    QSqlQuery q = db::select(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM ") +
+                                 db::quoted(table) +
                                  QStringLiteral(" WHERE Measurement = ? AND \"Index\" = ?"),
                              {measurement, index});
     return q.next() ? q.value(0).toDouble() : std::numeric_limits<double>::quiet_NaN();
 }
 
 inline double storedWidth(const QString& measurement, int index) {
-    QSqlQuery q = db::select(
-        QStringLiteral("SELECT Width FROM PlotSizes WHERE Measurement = ? AND \"Index\" = ?"),
-        {measurement, index});
-    return q.next() ? q.value(0).toDouble() : std::numeric_limits<double>::quiet_NaN();
+    return storedSize(QStringLiteral("PlotSizes"), measurement, index, QStringLiteral("Width"));
 }
 
 } // namespace vernalt::test

@@ -24,36 +24,38 @@ class GuidelinesWindow : public ::testing::Test {
     ScriptedPrompts script; // any prompt fails the test
 };
 
-TEST_F(GuidelinesWindow, ShowsTheEnglishTableForAnEnglishSnagWindow) {
+TEST_F(GuidelinesWindow, ShowsTheTableInTheUnitsOfTheSnagWindow) {
     gSnagForm = &snag;
-    snag.metric = false;
-    frmGuidelines::showWindow();
-    const GridModel* g = frmGuidelines::instance()->grdGuidelines->grid();
-    EXPECT_EQ(g->rows(), 18);
-    EXPECT_EQ(g->cols(), 7);
-    EXPECT_EQ(g->fixedRows(), 1);
-    EXPECT_EQ(g->fixedCols(), 0);
-    EXPECT_EQ(g->text(0, 0), u"Plot Dimensions"_s);
-    EXPECT_EQ(g->text(0, 6), u"Difficult Higher Density (6)"_s);
-    EXPECT_EQ(g->text(1, 1), u"(< 1/ac)"_s);
-    EXPECT_EQ(g->text(1, 2), u"(> 5/ac)"_s);
-    EXPECT_EQ(g->text(2, 0), u"Subsegment33"_s);
-    EXPECT_EQ(g->text(17, 0), u"Transect132"_s);
-    EXPECT_EQ(g->text(17, 6), u"19.07"_s);
-    EXPECT_EQ(g->text(12, 3), u"1.40"_s); // Section99, category 3
-    EXPECT_EQ(g->text(17, 5), u"14.10"_s);
-}
-
-TEST_F(GuidelinesWindow, ShowsTheMetricTableForAMetricSnagWindow) {
-    gSnagForm = &snag;
-    snag.metric = true;
-    const GridModel* g = frmGuidelines::showWindow()->grdGuidelines->grid();
-    EXPECT_EQ(g->text(1, 5), u"(< 0.8/ha)"_s);
-    EXPECT_EQ(g->text(1, 6), u"(> 3.2/ha)"_s);
-    EXPECT_EQ(g->text(17, 0), u"Transect40"_s);
-    EXPECT_EQ(g->text(17, 6), u"15.64"_s);
-    EXPECT_EQ(g->text(2, 1), u"0.11"_s);
-    EXPECT_EQ(g->text(2, 5), u"0.30"_s);
+    const struct {
+        bool metric;
+        int row, col;
+        const char16_t* text;
+    } cases[] = {
+        {false, 0, 0, u"Plot Dimensions"},
+        {false, 0, 6, u"Difficult Higher Density (6)"},
+        {false, 1, 1, u"(< 1/ac)"},
+        {false, 1, 2, u"(> 5/ac)"},
+        {false, 2, 0, u"Subsegment33"},
+        {false, 17, 0, u"Transect132"},
+        {false, 17, 6, u"19.07"},
+        {false, 12, 3, u"1.40"}, // Section99, category 3
+        {false, 17, 5, u"14.10"},
+        {true, 1, 5, u"(< 0.8/ha)"},
+        {true, 1, 6, u"(> 3.2/ha)"},
+        {true, 17, 0, u"Transect40"},
+        {true, 17, 6, u"15.64"},
+        {true, 2, 1, u"0.11"},
+        {true, 2, 5, u"0.30"},
+    };
+    for (const auto& c : cases) {
+        snag.metric = c.metric;
+        const GridModel* g = frmGuidelines::showWindow()->grdGuidelines->grid();
+        EXPECT_EQ(g->text(c.row, c.col), QString::fromUtf16(c.text)) << c.row << "," << c.col;
+        EXPECT_EQ(g->rows(), 18);
+        EXPECT_EQ(g->cols(), 7);
+        frmGuidelines::instance()->close();
+        flushDeletes();
+    }
 }
 
 TEST_F(GuidelinesWindow, LaysOutTheGridAndTheLabel) {
@@ -61,6 +63,8 @@ TEST_F(GuidelinesWindow, LaysOutTheGridAndTheLabel) {
     const GridModel* g = w->grdGuidelines->grid();
     EXPECT_EQ(w->windowTitle(), u"Vernalt - General Cost Per Sample Guidelines"_s);
     EXPECT_EQ(w->Label1->text(), u"Costs calculated @ $10/(hour*person)"_s);
+    EXPECT_EQ(g->fixedRows(), 1);
+    EXPECT_EQ(g->fixedCols(), 0);
     EXPECT_EQ(g->rowHeight(0), 630);
     EXPECT_EQ(g->colWidth(0), 1400);
     EXPECT_EQ(g->colWidth(6), 1000);
@@ -68,11 +72,6 @@ TEST_F(GuidelinesWindow, LaysOutTheGridAndTheLabel) {
         EXPECT_EQ(g->cellBackColor(1, col), QColor(215, 215, 215));
     EXPECT_EQ(g->text(1, 0), QString());
     EXPECT_FALSE(g->cellBackColor(2, 1).isValid());
-}
-
-TEST_F(GuidelinesWindow, WithoutASnagWindowShowsEnglish) {
-    const GridModel* g = frmGuidelines::showWindow()->grdGuidelines->grid();
-    EXPECT_EQ(g->text(2, 0), u"Subsegment33"_s);
 }
 
 TEST_F(GuidelinesWindow, KeepsItsUnitsUntilReopened) {
@@ -86,6 +85,10 @@ TEST_F(GuidelinesWindow, KeepsItsUnitsUntilReopened) {
     flushDeletes();
     showGuidelines();
     EXPECT_EQ(frmGuidelines::instance()->grdGuidelines->grid()->text(2, 0), u"Subsegment33"_s);
+    frmGuidelines::instance()->close();
+    flushDeletes();
+    gSnagForm = nullptr; // without a snag window: English
+    EXPECT_EQ(frmGuidelines::showWindow()->grdGuidelines->grid()->text(2, 0), u"Subsegment33"_s);
 }
 
 } // namespace

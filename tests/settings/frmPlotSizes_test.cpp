@@ -81,7 +81,7 @@ TEST_F(PlotSizesWindow, IsLaidOutAsTheProgramShowsIt) {
     EXPECT_EQ(nextTabStop(w->cmdOK), static_cast<QWidget*>(w->cmdCancel));
 }
 
-TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreas) {
+TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreasAndShowAgain) {
     frmPlotSizes* w = open();
     w->cmdDefaults_Click();
     w->cmdOK_Click();
@@ -90,13 +90,6 @@ TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreas) {
     expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
     EXPECT_EQ(snag.updates, 1);
     EXPECT_EQ(snag.firstDimensionName, u"Subsegment10"_s);
-}
-
-TEST_F(PlotSizesWindow, ReopeningShowsTheSameLengths) {
-    frmPlotSizes* w = open();
-    w->cmdDefaults_Click();
-    w->cmdOK_Click();
-    flushDeletes();
     w = open();
     EXPECT_EQ(lengths(w), (QStringList{u"12.5"_s, u"25"_s, u"50"_s, u"100"_s, u"50"_s, u"100"_s,
                                        u"200"_s, u"400"_s}));
@@ -173,6 +166,9 @@ TEST_F(PlotSizesWindow, ARefusedBoxLeavesTheTableAndTheWindowAsTheyWere) {
 
 TEST_F(PlotSizesWindow, CancelWritesNothingEvenAfterRestoreDefaults) {
     frmPlotSizes* w = open();
+    w->txtSegmentMetricLength->setText(u"77"_s);
+    EXPECT_EQ(open(), w); // choosing it again keeps one window, not loaded again
+    EXPECT_EQ(w->txtSegmentMetricLength->text(), u"77"_s);
     w->cmdDefaults_Click();
     w->cmdCancel_Click();
     flushDeletes();
@@ -182,7 +178,8 @@ TEST_F(PlotSizesWindow, CancelWritesNothingEvenAfterRestoreDefaults) {
     EXPECT_EQ(snag.updates, 0);
 }
 
-TEST_F(PlotSizesWindow, OKWithTheSnagWindowClosedStillWritesTheTable) {
+TEST_F(PlotSizesWindow, OKWithTheSnagWindowClosedStillWritesTheTableAndRestoresMissingRows) {
+    db::exec(u"DELETE FROM PlotSizes WHERE Measurement = 'English' AND \"Index\" = 7"_s);
     frmPlotSizes* w = open();
     gSnagForm = nullptr;
     w->cmdDefaults_Click();
@@ -191,14 +188,6 @@ TEST_F(PlotSizesWindow, OKWithTheSnagWindowClosedStillWritesTheTable) {
     EXPECT_EQ(frmPlotSizes::instance(), nullptr);
     expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
     EXPECT_EQ(snag.updates, 0);
-}
-
-TEST_F(PlotSizesWindow, OKRestoresMissingRows) {
-    db::exec(u"DELETE FROM PlotSizes WHERE Measurement = 'English' AND \"Index\" = 7"_s);
-    frmPlotSizes* w = open();
-    w->cmdDefaults_Click();
-    w->cmdOK_Click();
-    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
 }
 
 // Keeps the messages shown, whatever their text.
@@ -233,13 +222,6 @@ TEST_F(PlotSizesWindow, AFailedWriteLeavesEveryRowAsItWas) {
     EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 1);
     EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, English, 14), 1);
     EXPECT_EQ(snag.updates, 0);
-}
-
-TEST_F(PlotSizesWindow, ChoosingItAgainKeepsOneWindow) {
-    frmPlotSizes* w = open();
-    w->txtSegmentMetricLength->setText(u"77"_s);
-    EXPECT_EQ(open(), w);
-    EXPECT_EQ(w->txtSegmentMetricLength->text(), u"77"_s); // not loaded again
 }
 
 } // namespace
