@@ -2,7 +2,7 @@
 // and the table left exactly as it was by every refusal and failure.
 #include "data/csv_import.h"
 #include "platform/database.h"
-#include "platform/errors.h"
+#include "support/error_of.h"
 #include "support/temp_database.h"
 
 #include <QFile>
@@ -52,15 +52,6 @@ class CsvImport : public ::testing::Test {
         return out;
     }
     static QStringList everything() { return rows(db::columns(u"Snags"_s).join(u',')); }
-    static int errorOf(const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    }
-
     TempDatabase database;
     QTemporaryDir dir;
     int files = 0;
@@ -69,64 +60,49 @@ class CsvImport : public ::testing::Test {
 // ---------------------------------------------------------------------------
 // The rows written.
 
-TEST_F(CsvImport, OneRowPerDataLineNumberedInFileOrder) {
-    const auto r = importSnags("STRATUM,TRANSECT,DBH\n1, 3,12.5\n2,1,7\n");
-    EXPECT_EQ(r.rows, 2);
-    EXPECT_FALSE(r.nonNumeric);
-    EXPECT_FALSE(r.missingHeader);
-    EXPECT_EQ(r.header, QStringList({u"STRATUM"_s, u"TRANSECT"_s, u"DBH"_s}));
-    EXPECT_EQ(rows(u"id,STRATUM,Transect,DBH"_s),
-              QStringList({u"1|1.0|3.0|12.5"_s, u"2|2.0|1.0|7.0"_s}));
-}
-
-TEST_F(CsvImport, EmptyFieldsAreLeftOut) {
-    importSnags("STRATUM,TRANSECT,DBH\n1,,3\n, ,4\n");
-    EXPECT_EQ(rows(u"id,STRATUM,Transect,DBH"_s),
-              QStringList({u"1|1.0|NULL|3.0"_s, u"2|NULL|NULL|4.0"_s}));
-}
-
-TEST_F(CsvImport, LinesWithoutValuesUseNoId) {
-    const auto r = importSnags("STRATUM,TRANSECT,DBH\n1,2,3\n,,,\n\n   \n , ,\n4,5,6\n");
-    EXPECT_EQ(r.rows, 2);
-    EXPECT_EQ(rows(u"id,STRATUM"_s), QStringList({u"1|1.0"_s, u"2|4.0"_s}));
-}
-
-TEST_F(CsvImport, EmptyFieldsBeyondTheLastHeaderNameAreAllowed) {
-    importSnags("STRATUM,DBH\n1,2,,  ,\n");
-    EXPECT_EQ(rows(u"id,STRATUM,DBH"_s), QStringList({u"1|1.0|2.0"_s}));
-}
-
-TEST_F(CsvImport, ALaterHeaderReplacesTheEarlierOne) {
-    const auto r = importSnags("STRATUM,DBH\n1,10\nStratum,Height,CLASS\n2,20,3\n");
-    EXPECT_EQ(rows(u"id,STRATUM,DBH,HEIGHT,CLASS"_s),
-              QStringList({u"1|1.0|10.0|NULL|NULL"_s, u"2|2.0|NULL|20.0|3.0"_s}));
-    EXPECT_EQ(r.header, QStringList({u"Stratum"_s, u"Height"_s, u"CLASS"_s}));
-}
-
-TEST_F(CsvImport, HeaderNamesAreCleanedAndMatchedInAnyCase) {
-    importSnags("stratum , (dbh) ,Subsegment\n1,2,3\n");
-    EXPECT_EQ(rows(u"STRATUM,DBH,Subsegment"_s), QStringList({u"1.0|2.0|3.0"_s}));
-}
-
-TEST_F(CsvImport, TextColumnsKeepTheirTextAndApostrophes) {
-    const auto r = importSnags("STRATUM,OBSERVER,DATE,SPECIES,LOCATION,FOREST\n"
-                               "1,O'Neil,6/5/2024,12,007, Gifford Pinchot \n");
-    EXPECT_FALSE(r.nonNumeric) << "text columns may hold text";
-    EXPECT_EQ(rows(u"OBSERVER,DATE,SPECIES,LOCATION,FOREST"_s),
-              QStringList({u"'O''Neil'|'6/5/2024'|'12'|'007'|'Gifford Pinchot'"_s}));
-}
-
-TEST_F(CsvImport, QuotesAreData) {
-    const auto r = importSnags("STRATUM,OBSERVER,DBH\n1,\"J. Doe\",\"3\"\n");
-    EXPECT_TRUE(r.nonNumeric);
-    EXPECT_EQ(rows(u"OBSERVER,DBH"_s), QStringList({u"'\"J. Doe\"'|'\"3\"'"_s}));
-}
-
-TEST_F(CsvImport, ANonNumericValueMarksTheImportAndKeepsItsRow) {
-    const auto r = importSnags("STRATUM,DBH,HEIGHT\n1,abc,2\n2,3,4\n");
-    EXPECT_TRUE(r.nonNumeric);
-    EXPECT_EQ(r.rows, 2);
-    EXPECT_EQ(rows(u"id,DBH,HEIGHT"_s), QStringList({u"1|'abc'|2.0"_s, u"2|3.0|4.0"_s}));
+TEST_F(CsvImport, WritesOneRowPerDataLineNumberedInFileOrder) {
+    const struct {
+        const char* name;
+        QByteArray contents;
+        QString columns;
+        QString rows; // separated by ";"
+        bool nonNumeric;
+    } cases[] = {
+        {"numbers in file order", "STRATUM,TRANSECT,DBH\n1, 3,12.5\n2,1,7\n",
+         u"id,STRATUM,Transect,DBH"_s, u"1|1.0|3.0|12.5;2|2.0|1.0|7.0"_s, false},
+        {"empty fields are left out", "STRATUM,TRANSECT,DBH\n1,,3\n, ,4\n",
+         u"id,STRATUM,Transect,DBH"_s, u"1|1.0|NULL|3.0;2|NULL|NULL|4.0"_s, false},
+        {"lines without values use no id", "STRATUM,TRANSECT,DBH\n1,2,3\n,,,\n\n   \n , ,\n4,5,6\n",
+         u"id,STRATUM"_s, u"1|1.0;2|4.0"_s, false},
+        {"empty fields beyond the last header name", "STRATUM,DBH\n1,2,,  ,\n", u"id,STRATUM,DBH"_s,
+         u"1|1.0|2.0"_s, false},
+        {"a later header replaces the earlier one",
+         "STRATUM,DBH\n1,10\nStratum,Height,CLASS\n2,20,3\n", u"id,STRATUM,DBH,HEIGHT,CLASS"_s,
+         u"1|1.0|10.0|NULL|NULL;2|2.0|NULL|20.0|3.0"_s, false},
+        {"header names cleaned and matched in any case", "stratum , (dbh) ,Subsegment\n1,2,3\n",
+         u"STRATUM,DBH,Subsegment"_s, u"1.0|2.0|3.0"_s, false},
+        {"text columns keep their text and apostrophes",
+         "STRATUM,OBSERVER,DATE,SPECIES,LOCATION,FOREST\n1,O'Neil,6/5/2024,12,007, Gifford Pinchot "
+         "\n",
+         u"OBSERVER,DATE,SPECIES,LOCATION,FOREST"_s,
+         u"'O''Neil'|'6/5/2024'|'12'|'007'|'Gifford Pinchot'"_s, false},
+        {"quotes are data", "STRATUM,OBSERVER,DBH\n1,\"J. Doe\",\"3\"\n", u"OBSERVER,DBH"_s,
+         u"'\"J. Doe\"'|'\"3\"'"_s, true},
+        {"a non-numeric value marks the import and keeps its row",
+         "STRATUM,DBH,HEIGHT\n1,abc,2\n2,3,4\n", u"id,DBH,HEIGHT"_s, u"1|'abc'|2.0;2|3.0|4.0"_s,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto r = importSnags(c.contents);
+        EXPECT_EQ(r.rows, c.rows.count(u';') + 1);
+        EXPECT_EQ(r.nonNumeric, c.nonNumeric);
+        EXPECT_FALSE(r.missingHeader);
+        EXPECT_EQ(rows(c.columns).join(u';'), c.rows);
+    }
+    EXPECT_EQ(importSnags("STRATUM,DBH\nStratum,Height,CLASS\n").header,
+              QStringList({u"Stratum"_s, u"Height"_s, u"CLASS"_s}))
+        << "the header of the file is the last one";
 }
 
 TEST_F(CsvImport, EveryLineEndAndAByteOrderMarkGiveTheSameRows) {
@@ -148,8 +124,7 @@ TEST_F(CsvImport, EveryLineEndAndAByteOrderMarkGiveTheSameRows) {
 
 TEST_F(CsvImport, AHeaderWithoutDataEmptiesTheTable) {
     importSnags("STRATUM,DBH\n1,2\n");
-    const auto r = importSnags("STRATUM,DBH\n");
-    EXPECT_EQ(r.rows, 0);
+    EXPECT_EQ(importSnags("STRATUM,DBH\n").rows, 0);
     EXPECT_TRUE(everything().isEmpty());
 }
 
@@ -233,31 +208,34 @@ TEST_F(CsvImportRefused, AFileThatCannotBeFound) {
 // ---------------------------------------------------------------------------
 // The options the log window's import uses.
 
-TEST_F(CsvImport, QuotesRemovedBeforeTheHeaderOnly) {
-    data::CsvImportOptions o;
-    o.table = u"LIM"_s;
-    o.textColumns = {u"Species"_s};
-    o.unquoteBeforeHeader = true;
-    const auto r = data::importCsv(write("\"Stratum\",\"Species\"\n1,\"AB\"\n"), o);
-    EXPECT_FALSE(r.missingHeader);
-    QSqlQuery q = db::select(u"SELECT quote(Stratum) || '|' || quote(Species) FROM LIM"_s);
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(q.value(0).toString(), u"1.0|'\"AB\"'"_s);
-}
-
-TEST_F(CsvImport, AFieldOfBlanksAsAValue) {
-    data::CsvImportOptions o;
-    o.table = u"LIM"_s;
-    o.textColumns = {u"Species"_s};
-    o.blankFieldIsEmpty = false;
-    const auto r = data::importCsv(write("Stratum,Length,Species\n1,  ,\n"), o);
-    EXPECT_TRUE(r.nonNumeric) << "blanks are not numeric";
-    QSqlQuery q = db::select(u"SELECT quote(Length) || '|' || quote(Species) FROM LIM"_s);
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(q.value(0).toString(), u"''|NULL"_s);
-}
-
-TEST_F(CsvImport, HeaderFirstRefusesALeadingEmptyLine) {
+TEST_F(CsvImport, TheLogWindowsOptions) {
+    const struct {
+        const char* name;
+        std::function<void(data::CsvImportOptions&)> set;
+        QByteArray contents;
+        QString row;
+        bool nonNumeric;
+    } cases[] = {
+        {"quotes removed before the header only", [](auto& o) { o.unquoteBeforeHeader = true; },
+         "\"Stratum\",\"Species\"\n1,\"AB\"\n", u"1.0|NULL|'\"AB\"'"_s, false},
+        {"a field of blanks as a value", [](auto& o) { o.blankFieldIsEmpty = false; },
+         "Stratum,Length,Species\n1,  ,\n", u"1.0|''|NULL"_s, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        data::CsvImportOptions o;
+        o.table = u"LIM"_s;
+        o.textColumns = {u"Species"_s};
+        c.set(o);
+        const auto r = data::importCsv(write(c.contents), o);
+        EXPECT_FALSE(r.missingHeader);
+        EXPECT_EQ(r.nonNumeric, c.nonNumeric);
+        QSqlQuery q = db::select(
+            u"SELECT quote(Stratum) || '|' || quote(Length) || '|' || quote(Species) FROM LIM"_s);
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), c.row);
+    }
+    // With the header first a leading empty line is refused.
     data::CsvImportOptions o;
     o.table = u"LIM"_s;
     o.headerFirst = true;

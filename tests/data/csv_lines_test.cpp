@@ -1,8 +1,8 @@
 // The shape of a data file: line ends, header lines, field splitting, column
 // names and the numeric test of a field.
 #include "data/csv_lines.h"
-#include "platform/errors.h"
 #include "platform/value.h"
+#include "support/error_of.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,6 +47,9 @@ std::vector<LinesCase> cases() {
         {"a mark later is data", "a\n\xEF\xBB\xBF", {"a", "\xEF\xBB\xBF"}},
         {"a CR at the end", "ab\r", {"ab"}},
         {"long lines", "STRATUM,TRANSECT,DBH\r\n1,2,3\r\n", {"STRATUM,TRANSECT,DBH", "1,2,3"}},
+        {"a line longer than any piece",
+         "a\r\n" + QByteArray(1000, 'x') + "\r\nb",
+         {"a", QByteArray(1000, 'x'), "b"}},
     };
 }
 
@@ -76,35 +79,9 @@ TEST(CsvLines, FileLinesReadInPieces) {
     }
 }
 
-TEST(CsvLines, ALineLongerThanAPiece) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"long.csv"_s);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const QByteArray longLine(1000, 'x');
-    f.write("a\r\n" + longLine + "\r\nb");
-    f.close();
-    data::FileLineReader r(path, 16);
-    QByteArrayView line;
-    ASSERT_TRUE(r.next(line));
-    EXPECT_EQ(line, "a");
-    ASSERT_TRUE(r.next(line));
-    EXPECT_EQ(line, longLine);
-    ASSERT_TRUE(r.next(line));
-    EXPECT_EQ(line, "b");
-    EXPECT_FALSE(r.next(line));
-}
-
-TEST(CsvLines, AFileThatIsNotThere) {
-    try {
-        data::FileLineReader r(u"/nonexistent/none.csv"_s);
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), 53);
-    }
-}
-
 TEST(CsvLines, LineNumbersCountEveryLine) {
+    EXPECT_EQ(errorOf([] { data::FileLineReader r(u"/nonexistent/none.csv"_s); }), 53)
+        << "a file that is not there";
     data::LineReader r("x\r\n\r\ny");
     QByteArrayView line;
     ASSERT_TRUE(r.next(line));
@@ -203,9 +180,6 @@ TEST(CsvLines, NumericFieldsReadAsTheirNumber) {
     double zero = 1;
     ASSERT_TRUE(data::readNumber("-0", zero));
     EXPECT_FALSE(std::signbit(zero)) << "never -0";
-}
-
-TEST(CsvLines, OtherFieldsAreNotNumeric) {
     for (const char* field :
          {"", "   ", "abc", "1.2.3", "1e", "1e+", "+", "-", ".", "1 2", "1,5", "$5", "\"3\"",
           "6/5/2024", "1e400", "--1", "+-1", "12ft", "\xC3\xBC"}) {
@@ -226,13 +200,10 @@ TEST(CsvLines, NumericTestAgreesWithTheProgramsOwn) {
     }
 }
 
-TEST(CsvLines, FieldTextIsUtf8OrLatin1) {
+TEST(CsvLines, FieldTextIsUtf8OrLatin1AndQuotesCanBeRemoved) {
     EXPECT_EQ(data::fieldText("O'Neil"), u"O'Neil"_s);
     EXPECT_EQ(data::fieldText("M\xC3\xBCller"), u"M\u00FCller"_s);
     EXPECT_EQ(data::fieldText("M\xFCller"), u"M\u00FCller"_s) << "not UTF-8: read as Latin-1";
-}
-
-TEST(CsvLines, QuotesRemoved) {
     EXPECT_EQ(data::withoutQuotes("\"STRATUM\",\"DBH\""), "STRATUM,DBH");
 }
 
