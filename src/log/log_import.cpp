@@ -118,7 +118,6 @@ void frmMainLog::OpenFile(const QString& strFile) {
     try {
         SetTransectLengths();
         ImportedRowCount = 0;
-        DataFileError = 0;
         imported = importLogFile(strFile, table);
     } catch (const RuntimeError& e) {
         ImportedRowCount = 0;
@@ -154,9 +153,16 @@ void frmMainLog::OpenFile(const QString& strFile) {
         DataFileError = 0;
     }
     // The stratum sheets held the previous file's records: they show none until
-    // the next "Apply and Sort".
-    for (std::size_t k = 1; k < 5; ++k)
+    // the next "Apply and Sort". A stratum sheet sorted before now reads the
+    // table just filled.
+    const bool lim = mnuLIM->isChecked();
+    for (std::size_t k = 1; k < 5; ++k) {
         grdStratum[k]->setRows(std::min(grdStratum[k]->rows(), 1));
+        if (!datDataSet[k].RecordSource.isEmpty()) {
+            datDataSet[k].RecordSource = data::logSheetQuery(lim, int(k));
+            datDataSet[k].Fields = data::logSheetFields(lim);
+        }
+    }
     FillSingleTab();
     mnuFormula->menuAction()->setEnabled(true);
 }

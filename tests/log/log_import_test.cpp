@@ -297,6 +297,16 @@ TEST_F(LogImport, RefusedFilesChangeNothing) {
     }
 }
 
+TEST_F(LogImport, ARefusedFileKeepsTheLastImportsErrorFlag) {
+    frmMainLog* w = open();
+    importFile(w, file("bad.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,long,1\n"), NonNumeric,
+               u"Error in data file"_s, MsgIcon::Critical);
+    importFile(w, file("refused.csv", "1,A\n"), MissingHeader, u"Missing header row"_s,
+               MsgIcon::Critical);
+    EXPECT_EQ(w->DataFileError, -1);
+    EXPECT_EQ(w->statusText(), u"Status: Data file error!"_s);
+}
+
 TEST_F(LogImport, AFileThatCannotBeRead) {
     frmMainLog* w = open();
     const QString absent = dir_.filePath(u"absent.csv"_s);

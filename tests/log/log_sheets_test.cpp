@@ -198,5 +198,23 @@ TEST_F(LogSheets, AnImportAfterASortShowsOnlyTheNewRecords) {
         EXPECT_EQ(w->grdStratum[k]->rows(), 1) << "no records of the old file";
 }
 
+TEST_F(LogSheets, AnImportAfterAMethodSwitchInPlaceHeadsTheSheetsForTheNewTable) {
+    frmMainLog* w = open();
+    importStrata(w, {1});
+    prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
+    w->cmdSort1->click();
+    prompts_.message(u"Do you want to clear this analysis and change methods?"_s,
+                     u"Change method"_s, MsgIcon::None, MsgResult::No);
+    w->mnuSPM_Click();
+    ASSERT_TRUE(w->mnuSPM->isChecked());
+    import(w, "Stratum,Location,Transect,Segment,Subsegment,EstimLength\n1,A,1,1,1,7\n");
+    const Grid* g = w->grdStratum[0];
+    ASSERT_EQ(g->cols(), 17) << "the strip-plot fields, although stratum 1 was sorted under LIM";
+    EXPECT_EQ(g->text(0, 16), u"EstimLength"_s);
+    EXPECT_EQ(g->text(1, 16), u"7"_s);
+    for (std::size_t k = 1; k < 5; ++k)
+        EXPECT_EQ(w->datDataSet[k].RecordSource, data::logSheetQuery(false, int(k)));
+}
+
 } // namespace
 } // namespace vernalt::test
