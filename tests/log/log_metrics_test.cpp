@@ -2,10 +2,12 @@
 #include "log_metrics_fixture.h"
 #include "platform/grid.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -200,6 +202,36 @@ TEST_F(LogMetrics, ASheetLargerThan32767RecordsIsComputedToTheEnd) {
     ASSERT_EQ(w->grdStratum[0]->rows(), 40001);
     EXPECT_EQ(qualify(32768), u"0.25"_s);
     EXPECT_EQ(qualify(40000), u"0.125"_s);
+}
+
+TEST_F(LogMetrics, ThroughARealImportSetCriteriaAndApplyAndSort) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"logs.csv"_s);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
+                "Length,Tally 1\n"
+                "1,A,1,1,1,DF,4,30,2,8,1\n"
+                "1,A,1,1,2,DF,4,30,2,16,1\n"
+                "2,B,1,1,1,WH,4,30,2,4,1\n"
+                "2,B,1,1,2,9999,4,30,2,4,1\n");
+    }
+    w->OpenFile(path);
+    w->mnuDensity->setChecked(true);
+    everyLog();
+    w->cmdFormulaApply->click();
+    EXPECT_EQ(qualify(1), u"0.125"_s);
+    EXPECT_EQ(qualify(2), u"0.062"_s);
+    EXPECT_EQ(qualify(3), u"0.25"_s);
+    EXPECT_EQ(qualify(4), u"0"_s);
+
+    everyLog();
+    w->cmdSort2->click();
+    EXPECT_EQ(qualify(1, 1), u"0.125"_s);
+    EXPECT_EQ(qualify(2, 1), u"0.062"_s);
+    EXPECT_EQ(qualify(1, 2), u"0.25"_s);
+    EXPECT_EQ(qualify(2, 2), u"0"_s);
 }
 
 // ---- Length and percent cover -------------------------------------------------------------------
