@@ -17,20 +17,10 @@ using namespace Qt::StringLiterals;
 const QString Metric = u"Metric"_s;
 const QString English = u"English"_s;
 
-// The default areas: width x length, by plot dimension 4 x level + width level.
-// Metric widths 10, 20, 30, 40 m, lengths 12.5, 25, 50, 100 m.
-constexpr std::array<double, 16> MetricAreas{125, 250,  375,  500,  250,  500,  750,  1000,
-                                             500, 1000, 1500, 2000, 1000, 2000, 3000, 4000};
-// English widths 33, 66, 99, 132 ft, lengths 50, 100, 200, 400 ft.
-constexpr std::array<double, 16> EnglishAreas{1650,  3300,  4950,  6600,  3300,  6600,
-                                              9900,  13200, 6600,  13200, 19800, 26400,
-                                              13200, 26400, 39600, 52800};
-constexpr std::array<double, 4> MetricWidths{10, 20, 30, 40};
-constexpr std::array<double, 4> EnglishWidths{33, 66, 99, 132};
-
 class PlotSizesWindow : public ::testing::Test {
   protected:
     void SetUp() override {
+        defaults_ = table(); // a new file's rows, checked by hand in the database tests
         // Some odd starting table: every area 1 and every width 2.
         std::array<double, 16> ones;
         ones.fill(1);
@@ -51,17 +41,14 @@ class PlotSizesWindow : public ::testing::Test {
                 w->txtSubsegmentEnglishLength->text(), w->txtSegmentEnglishLength->text(),
                 w->txtSectionEnglishLength->text(),    w->txtTransectEnglishLength->text()};
     }
-    void expectTable(const std::array<double, 16>& metric, const std::array<double, 16>& english,
-                     const std::array<double, 4>& metricWidths,
-                     const std::array<double, 4>& englishWidths) {
-        for (int p = 0; p < 16; ++p) {
-            SCOPED_TRACE(p);
-            EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, p), metric[p]);
-            EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, English, p), english[p]);
-            EXPECT_DOUBLE_EQ(storedWidth(Metric, p), metricWidths[p % 4]);
-            EXPECT_DOUBLE_EQ(storedWidth(English, p), englishWidths[p % 4]);
-        }
+    // Every row of PlotSizes as "measurement index area width".
+    static QString table() {
+        QSqlQuery q = db::select(u"SELECT group_concat(Measurement || ' ' || \"Index\" || ' ' || "
+                                 u"PlotSize || ' ' || Width, ', ') FROM (SELECT * FROM PlotSizes "
+                                 u"ORDER BY Measurement, \"Index\")"_s);
+        return q.next() ? q.value(0).toString() : QString();
     }
+    QString defaults_;
 
     TempDatabase database;
     ScriptedPrompts script; // any prompt not scripted fails the test
@@ -87,18 +74,24 @@ TEST_F(PlotSizesWindow, DefaultsWrittenGiveTheDefaultAreasAndShowAgain) {
     w->cmdOK_Click();
     flushDeletes();
     EXPECT_EQ(frmPlotSizes::instance(), nullptr);
-    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+    EXPECT_EQ(table(), defaults_);
     EXPECT_EQ(snag.updates, 1);
     EXPECT_EQ(snag.firstDimensionName, u"Subsegment10"_s);
     w = open();
     EXPECT_EQ(lengths(w), (QStringList{u"12.5"_s, u"25"_s, u"50"_s, u"100"_s, u"50"_s, u"100"_s,
                                        u"200"_s, u"400"_s}));
     EXPECT_EQ(w->txtSegmentEnglishWidth->text(), u"66"_s);
+    w->txtSubsegmentMetricWidth->setText(u"15"_s);
+    w->cmdOK_Click();
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 187.5); // 15 x 12.5
+    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 12), 1500); // 15 x 100
+    EXPECT_DOUBLE_EQ(storedWidth(Metric, 8), 15);
+    EXPECT_EQ(snag.firstDimensionName, u"Subsegment15"_s);
 }
 
 TEST_F(PlotSizesWindow, LengthsComeFromTheFirstWidthAreas) {
     // Transect with the first width: 1000 m² over 30 m.
-    std::array<double, 16> areas = MetricAreas;
+    std::array<double, 16> areas{125}; // Subsegment with the first width: 125 m² over 30 m
     areas[12] = 1000;
     setPlotSizes(Metric, areas, {30, 40, 50, 60});
     frmPlotSizes* w = open();
@@ -108,25 +101,14 @@ TEST_F(PlotSizesWindow, LengthsComeFromTheFirstWidthAreas) {
 }
 
 TEST_F(PlotSizesWindow, AFirstWidthOfZeroOrNoneLeavesTheLengthsEmpty) {
-    setPlotSizes(Metric, MetricAreas, {0, 20, 30, 40});
-    setPlotSizes(English, EnglishAreas, {QVariant(), 66, 99, 132});
+    const std::array<double, 16> areas{125, 250, 375, 500};
+    setPlotSizes(Metric, areas, {0, 20, 30, 40});
+    setPlotSizes(English, areas, {QVariant(), 66, 99, 132});
     frmPlotSizes* w = open(); // no prompt expected
     for (const QString& length : lengths(w))
         EXPECT_EQ(length, QString());
     EXPECT_EQ(w->txtSubsegmentMetricWidth->text(), u"0"_s);
     EXPECT_EQ(w->txtSegmentMetricWidth->text(), u"20"_s);
-}
-
-TEST_F(PlotSizesWindow, AnEditedWidthOf15GivesTheArea187Point5) {
-    frmPlotSizes* w = open();
-    w->cmdDefaults_Click();
-    w->txtSubsegmentMetricWidth->setText(u"15"_s);
-    w->cmdOK_Click();
-    flushDeletes();
-    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 187.5); // 15 x 12.5
-    EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 12), 1500); // 15 x 100
-    EXPECT_DOUBLE_EQ(storedWidth(Metric, 8), 15);
-    EXPECT_EQ(snag.firstDimensionName, u"Subsegment15"_s);
 }
 
 TEST_F(PlotSizesWindow, ARefusedBoxLeavesTheTableAndTheWindowAsTheyWere) {
@@ -186,23 +168,9 @@ TEST_F(PlotSizesWindow, OKWithTheSnagWindowClosedStillWritesTheTableAndRestoresM
     w->cmdOK_Click();
     flushDeletes();
     EXPECT_EQ(frmPlotSizes::instance(), nullptr);
-    expectTable(MetricAreas, EnglishAreas, MetricWidths, EnglishWidths);
+    EXPECT_EQ(table(), defaults_);
     EXPECT_EQ(snag.updates, 0);
 }
-
-// Keeps the messages shown, whatever their text.
-class RecordingPrompts : public Prompts {
-  public:
-    QStringList messages;
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    MsgResult messageBox(const QString& text, const QString& title, MsgIcon, MsgButtons,
-                         int) override {
-        messages << title + u": "_s + text;
-        return MsgResult::Ok;
-    }
-    QString openFile(const QString&, const QString&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-};
 
 TEST_F(PlotSizesWindow, AFailedWriteLeavesEveryRowAsItWas) {
     // The last row written (English, plot dimension 15) is refused by the database.
@@ -210,14 +178,10 @@ TEST_F(PlotSizesWindow, AFailedWriteLeavesEveryRowAsItWas) {
              "'English' AND NEW.\"Index\" = 15 BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
     frmPlotSizes* w = open();
     w->cmdDefaults_Click();
-    RecordingPrompts recording;
-    setPrompts(&recording);
+    script.message(u"3146 : refused - Plot Sizes Procedure 'cmdOK_Click'"_s, u"Error"_s,
+                   MsgIcon::Exclamation);
     w->cmdOK_Click();
-    setPrompts(&script);
     flushDeletes();
-    ASSERT_EQ(recording.messages.size(), 1);
-    EXPECT_TRUE(recording.messages[0].startsWith(u"Error: "_s))
-        << recording.messages[0].toStdString();
     EXPECT_EQ(frmPlotSizes::instance(), w);
     EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 1);
     EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, English, 14), 1);
