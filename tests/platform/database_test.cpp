@@ -73,38 +73,21 @@ TEST(DatabaseCreate, HasTheFiveTablesWithTheirColumns) {
 
 TEST(DatabaseCreate, PlotSizesHoldWidthTimesLengthForEachDimension) {
     TempDatabase temp;
-    // Index = 4 x sampling level + width level; area = width x length.
-    const struct {
-        const char* measurement;
-        int index;
-        double area, width;
-    } cases[] = {
-        {"Metric", 0, 125, 10},      // 12.5 m x 10 m
-        {"Metric", 3, 500, 40},      // 12.5 x 40
-        {"Metric", 4, 250, 10},      // 25 x 10
-        {"Metric", 9, 1000, 20},     // 50 x 20
-        {"Metric", 15, 4000, 40},    // 100 x 40
-        {"English", 0, 1650, 33},    // 50 ft x 33 ft
-        {"English", 6, 9900, 99},    // 100 x 99
-        {"English", 11, 26400, 132}, // 200 x 132
-        {"English", 15, 52800, 132}, // 400 x 132
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.measurement + std::to_string(c.index));
-        QSqlQuery q = db::select(u"SELECT \"PlotSize\", \"Width\" FROM \"PlotSizes\" "
-                                 u"WHERE \"Measurement\" = ? AND \"Index\" = ?"_s,
-                                 {QString::fromLatin1(c.measurement), c.index});
-        ASSERT_TRUE(q.next());
-        EXPECT_DOUBLE_EQ(q.value(0).toDouble(), c.area);
-        EXPECT_DOUBLE_EQ(q.value(1).toDouble(), c.width);
-    }
-    // Metric areas sum: (12.5+25+50+100) x (10+20+30+40) = 187.5 x 100
-    // English: (50+100+200+400) x (33+66+99+132) = 750 x 330. The measurement
-    // is compared without regard to case.
-    const QString sum = u"SELECT SUM(\"PlotSize\") || ' ' || COUNT(*) FROM \"PlotSizes\" "
-                        u"WHERE \"Measurement\" = ?"_s;
-    EXPECT_EQ(scalar(sum, {u"METRIC"_s}).toString(), u"18750.0 16"_s);
-    EXPECT_EQ(scalar(sum, {u"english"_s}).toString(), u"247500.0 16"_s);
+    // Index = 4 x sampling level + width level; area = width x length. Metric
+    // widths 10, 20, 30, 40 m and lengths 12.5, 25, 50, 100 m; English widths 33,
+    // 66, 99, 132 ft and lengths 50, 100, 200, 400 ft. The measurement is
+    // compared without regard to case.
+    const QString sql = u"SELECT group_concat(\"PlotSize\" || '/' || \"Width\", ' ') FROM "
+                        u"(SELECT * FROM \"PlotSizes\" WHERE \"Measurement\" = ? ORDER BY "
+                        u"\"Index\")"_s;
+    EXPECT_EQ(scalar(sql, {u"METRIC"_s}),
+              u"125.0/10.0 250.0/20.0 375.0/30.0 500.0/40.0 250.0/10.0 500.0/20.0 750.0/30.0 "
+              u"1000.0/40.0 500.0/10.0 1000.0/20.0 1500.0/30.0 2000.0/40.0 1000.0/10.0 "
+              u"2000.0/20.0 3000.0/30.0 4000.0/40.0"_s);
+    EXPECT_EQ(scalar(sql, {u"english"_s}),
+              u"1650.0/33.0 3300.0/66.0 4950.0/99.0 6600.0/132.0 3300.0/33.0 6600.0/66.0 "
+              u"9900.0/99.0 13200.0/132.0 6600.0/33.0 13200.0/66.0 19800.0/99.0 26400.0/132.0 "
+              u"13200.0/33.0 26400.0/66.0 39600.0/99.0 52800.0/132.0"_s);
 }
 
 TEST(DatabaseCreate, LogLengthsHoldTheFourLevelsOfEachUnitSystem) {
