@@ -216,5 +216,19 @@ TEST_F(LogSheets, AnImportAfterAMethodSwitchInPlaceHeadsTheSheetsForTheNewTable)
         EXPECT_EQ(w->datDataSet[k].RecordSource, data::logSheetQuery(false, int(k)));
 }
 
+TEST_F(LogSheets, ApplyAndSortRunsTheCheckedMetric) {
+    frmMainLog* w = open();
+    importStrata(w, {1, 2});
+    w->mnuVolume->setChecked(true);
+    // The metric asks its criteria first: cancelled here, so it computes nothing.
+    prompts_.input(u"Please enter the minimum LED you want to consider for this analysis."_s,
+                   u"LED"_s, QString());
+    w->cmdSort2->click();
+    EXPECT_TRUE(prompts_.done());
+    EXPECT_EQ(w->DataSheetIndex, 2);
+    EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());
+    EXPECT_EQ(w->statusText(), u"Status: Data sorted"_s);
+}
+
 } // namespace
 } // namespace vernalt::test
