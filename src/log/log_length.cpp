@@ -1,9 +1,17 @@
-// Log lengths: the median of a column for the mean-and-median length report.
+// Log lengths: the mean-and-median length report and the median of a column.
 #include "log/frmMainLog.h"
 
+#include "log/log_mean_length.h"
+#include "log/log_subtotals.h"
 #include "log/median.h"
+#include "platform/database.h"
 #include "platform/errors.h"
+#include "platform/prompts.h"
+#include "shell/cleaning.h"
 
+#include <QAction>
+#include <QSqlQuery>
+#include <QVariantList>
 #include <cmath>
 #include <limits>
 
@@ -21,6 +29,75 @@ float frmMainLog::Median(const QString& tName, const QString& fldName, std::int1
     if (!std::isfinite(*m) || std::abs(*m) > double(std::numeric_limits<float>::max()))
         vernalt::raise(err::Overflow);
     return float(*m);
+}
+
+// The mean and median log length of every record (Stratum 0) or of one
+// stratum. Under the strip-plot method each log's whole length is estimated
+// first, written into table SPM (one transaction) and into data sheet Stratum;
+// the mean and median are then those of the estimates.
+void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
+    trapped(prompts(), logProcedure(u"CalcMeanLength"_s), [&] {
+        if (Stratum < 0 || Stratum >= std::int16_t(grdStratum.size()))
+            vernalt::raise(err::SubscriptRange);
+        const bool spm = mnuSPM->isChecked();
+        const QString table = spm ? u"SPM"_s : u"LIM"_s;
+        const QString field = spm ? u"EstimLength"_s : u"Length"_s;
+        QString where;
+        QVariantList params;
+        if (Stratum != 0) {
+            where = u" WHERE Stratum = ?"_s;
+            params.append(int(Stratum));
+        }
+
+        if (spm) {
+            GridModel& sheet = *grdStratum[std::size_t(Stratum)]->grid();
+            const int estimate = sheetColumn(sheet, u"estimlength"_s, true);
+            // The silent run of the metric menus still estimates the table's
+            // lengths, which the minimum-length criterion reads.
+            if (estimate < 0 && ShowMessage) {
+                prompts().message(u"The EstimLength column was not found"_s, u"Column not found"_s);
+                return;
+            }
+            // The records in the order of the data sheets, so record n stands in row n.
+            QSqlQuery records = db::select(u"SELECT id, PercentLength, Length FROM SPM"_s + where +
+                                               u" ORDER BY Stratum, Transect, Subsegment, id"_s,
+                                           params);
+            db::Transaction transaction;
+            db::BulkStatement update(u"UPDATE SPM SET EstimLength = ? WHERE id = ?"_s);
+            for (int n = 1; records.next(); ++n) {
+                const double length = estimatedLength(Value::fromVariant(records.value(1)),
+                                                      Value::fromVariant(records.value(2)));
+                if (length == 0) // no estimate: the record keeps what it held
+                    continue;
+                update.bind(0, length);
+                update.bind(1, records.value(0));
+                update.run();
+                if (estimate >= 0 && n < sheet.rows())
+                    sheet.setNumber(n, estimate, displayRound(length));
+            }
+            transaction.commit();
+        }
+        if (!ShowMessage) // nothing is shown, so nothing more is needed
+            return;
+
+        QSqlQuery count =
+            db::select(u"SELECT COUNT("_s + field + u") FROM "_s + table + where, params);
+        if (!count.next() || count.value(0).toLongLong() == 0) {
+            prompts().message(u"No Length values were found in the current dataset"_s,
+                              u"ERROR: No length values"_s);
+            return;
+        }
+        const double median = CleanRound(Value(double(Median(table, field, Stratum)))).toDouble();
+        datQuery.RecordSource =
+            u"SELECT Avg("_s + field + u") AS AvgLength From "_s + table +
+            (Stratum != 0 ? u" WHERE Stratum = "_s + numberText(Stratum) : u";"_s);
+        QSqlQuery average =
+            db::select(u"SELECT Avg("_s + field + u") FROM "_s + table + where, params);
+        double mean = 0;
+        if (average.next())
+            mean = CleanRound(Value::fromVariant(average.value(0))).toDouble();
+        prompts().message(meanLengthText(mean, median, mnuMetric->isChecked()), u"Mean Length"_s);
+    });
 }
 
 } // namespace vernalt

@@ -1,0 +1,85 @@
+// "Correlation" of the log window: the serial correlation of the subtotals of
+// adjacent units along a transect, for the level the user names. The pairing
+// and the questions are those of the snag window (snag/correlation_pairs.h).
+#include "log/log_correlation.h"
+
+#include "log/frmMainLog.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+#include "platform/value.h"
+#include "shell/cleaning.h"
+#include "shell/correlation.h"
+#include "snag/correlation_pairs.h"
+
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt {
+
+namespace {
+
+// Asks until the answer is a level; nothing when the user gives no answer.
+std::optional<CorrelationLevel> askLevel() {
+    for (;;) {
+        const QString answer =
+            prompts().inputBox(correlationLevelPrompt(), u"Correlation Length"_s);
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (const std::optional<CorrelationLevel> level = correlationLevel(answer))
+            return level;
+    }
+}
+
+// The subtotals of a column from row 1 down to the first cell that holds no
+// number.
+std::vector<double> unitSubtotals(const GridModel& grid, int column) {
+    std::vector<double> units;
+    for (int r = 1; r < grid.rows() && column < grid.cols(); ++r) {
+        double x;
+        if (grid.numberAt(r, column, x)) {
+            units.push_back(x);
+            continue;
+        }
+        const QString text = grid.text(r, column);
+        if (!isNumeric(text))
+            break;
+        units.push_back(toDouble(text));
+    }
+    return units;
+}
+
+} // namespace
+
+QString logCorrelationText(double r) {
+    return u"r="_s + cleanRoundText(Value(r)) + u"\r\n"_s + u"r^2="_s +
+           cleanRoundText(Value(r * r));
+}
+
+void frmMainLog::cmdCorrelation_Click() {
+    trapped(prompts(), logProcedure(u"cmdCorrelation_Click"_s), [&] {
+        bool cancel = false;
+        CalculateSummaryStatistics(cancel);
+        CalculateStats(cancel);
+        if (cancel) // the sheet has no data, and the summary step said so
+            return;
+        const std::optional<CorrelationLevel> level = askLevel();
+        if (!level)
+            return;
+
+        // The units are the subtotals just computed, down to the level's last.
+        const std::vector<double> units = unitSubtotals(*grdSubtotals->grid(), int(*level));
+        CorrelationPairs = adjacentPairs(units, unitsPerTransect(*level));
+        if (CorrelationPairs.rows() < MinimumCorrelationPairs) {
+            prompts().message(
+                u"At least three pairs of adjacent units are needed to compute a correlation."_s,
+                u"Too few pairs"_s);
+            return;
+        }
+        const double r = CorrelationCoefficient(CorrelationPairs, -1, -1, 0);
+        prompts().message(logCorrelationText(r));
+    });
+}
+
+} // namespace vernalt

@@ -1,0 +1,181 @@
+// The pure part of the log statistics: per-area factors and the figures of one
+// sampling level.
+#include "log/log_stats.h"
+
+#include "platform/errors.h"
+#include "platform/value.h"
+#include "shell/cleaning.h"
+#include "shell/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vernalt {
+
+namespace {
+
+using logcap::Formula;
+
+constexpr double Pi = 3.1416;
+
+// The factor between the unit systems of each metric (English per acre =
+// metric per hectare x c), in Formula order; Percent Cover has none.
+constexpr double UnitFactors[6] = {0.405, 1.328, 0, 0.405, 14.29, 0.446};
+
+// F for a strip L x w (square metres or feet): areaUnit / (w x L).
+double stripFactor(double areaUnit, double width, double L) {
+    return checked::div(areaUnit, checked::mul(width, L));
+}
+
+// F of the line-intersect method.
+double limFactor(bool metric, Formula f, double L) {
+    if (metric) {
+        switch (f) {
+        case logcap::Density: // 1000 x pi x 5 / L
+            return checked::div(1000 * Pi * 5.0, L);
+        case logcap::Length: // 10000 x pi / (2 L)
+            return checked::div(10000 * Pi, checked::mul(2.0, L));
+        case logcap::PercentCover: // pi / (2 L)
+            return checked::div(Pi, checked::mul(2.0, L));
+        case logcap::Tally: // 10000 / (4 L)
+            return stripFactor(10000, 4.0, L);
+        default: // Volume and Weight: pi^2 / (8 L)
+            return checked::div(std::pow(Pi, 2), checked::mul(8.0, L));
+        }
+    }
+    switch (f) {
+    case logcap::Density: // 21780 x pi / L
+    case logcap::Length:
+        return checked::div(21780 * Pi, L);
+    case logcap::PercentCover: // pi x 4.1603 / L
+        return checked::div(Pi * 4.1603, L);
+    case logcap::Tally: // 43560 / (12 L)
+        return stripFactor(43560, 12.0, L);
+    case logcap::Volume: // pi^2 x 37.8125 / L
+        return checked::div(std::pow(Pi, 2) * 37.8125, L);
+    default: // Weight: pi^2 x 1.17975 / L
+        return checked::div(std::pow(Pi, 2) * 1.17975, L);
+    }
+}
+
+// F of the strip-plot method: per strip of 4 m or 12 ft; Percent Cover in
+// percent, English weight in tons of 2000 lb.
+double spmFactor(bool metric, Formula f, double L) {
+    const double width = metric ? 4.0 : 12.0;
+    if (f == logcap::PercentCover)
+        return stripFactor(100, width, L);
+    if (metric)
+        return stripFactor(10000, width, L);
+    if (f == logcap::Weight) // 43560 / (12 x 2000 x L)
+        return checked::div(43560, checked::mul(12.0 * 2000.0, L));
+    return stripFactor(43560, width, L);
+}
+
+// A shown figure read back as a number; nothing for an empty text.
+std::optional<double> shown(const QString& text) {
+    const Value v = CleanRound(text);
+    if (!v.isNumber())
+        return std::nullopt;
+    return v.number();
+}
+
+// Runs one figure; an overflow or a division by zero leaves it empty.
+template <class F> QString figure(F&& compute) {
+    QString text;
+    skipOn({err::Overflow, err::DivisionByZero}, [&] { text = compute(); });
+    return text;
+}
+
+QString roundedText(double x) {
+    return cleanRoundText(Value(checked::result(x)));
+}
+
+} // namespace
+
+std::optional<PerAreaFactors> perAreaFactors(bool metric, bool lim, logcap::Formula formula,
+                                             double L) {
+    if (formula < logcap::Density || formula > logcap::Weight)
+        return std::nullopt;
+    PerAreaFactors f;
+    f.F = lim ? limFactor(metric, formula, L) : spmFactor(metric, formula, L);
+    if (formula != logcap::PercentCover)
+        f.c = UnitFactors[formula];
+    return f;
+}
+
+double minimumTransect(bool metric) {
+    return metric ? 1000 : 3281;
+}
+
+LevelStatsTexts levelStats(const LevelStatsInput& in) {
+    LevelStatsTexts out;
+    const std::size_t n = in.subtotals.size();
+    if (n == 0)
+        return out;
+    out.count = numberText(double(n));
+    out.mean = figure([&] {
+        double sum = 0;
+        for (double x : in.subtotals)
+            sum = checked::add(sum, x);
+        return roundedText(checked::div(sum, double(n)));
+    });
+    out.sd = figure([&] { return roundedText(StdDev(in.subtotals)); });
+    const std::optional<double> m = shown(out.mean);
+    const std::optional<double> s = shown(out.sd);
+    if (!m || !s)
+        return out;
+
+    // Per-area values.
+    skipOn({err::Overflow, err::DivisionByZero}, [&] {
+        const std::optional<PerAreaFactors> f =
+            perAreaFactors(in.metric, in.lim, in.formula, in.length);
+        if (!f)
+            return;
+        const double perArea = checked::mul(*m, f->F);
+        out.perArea = figure([&] { return roundedText(perArea); });
+        out.variance = figure([&] { return roundedText(std::pow(checked::mul(*s, f->F), 2)); });
+        if (f->c)
+            out.other = figure([&] {
+                return roundedText(in.metric ? checked::mul(perArea, *f->c)
+                                             : checked::div(perArea, *f->c));
+            });
+        if (in.formula == logcap::PercentCover)
+            out.meanMetric = out.perArea;
+        else if (in.metric) {
+            out.meanMetric = out.perArea;
+            out.meanEnglish = out.other;
+        } else {
+            out.meanEnglish = out.perArea;
+            out.meanMetric = out.other;
+        }
+    });
+
+    // Units and survey distance for the wanted precision:
+    // n = (t x s)^2 / (E x m)^2, distance n x L.
+    if (*m > 0) {
+        skipOn({err::Overflow, err::DivisionByZero}, [&] {
+            const double needed = checked::div(std::pow(checked::mul(in.t, *s), 2),
+                                               std::pow(checked::mul(in.precision, *m), 2));
+            out.unitsNeeded = roundedText(needed);
+            out.distance = figure([&] { return roundedText(checked::mul(needed, in.length)); });
+        });
+    } else {
+        out.unitsNeeded = numberText(0);
+    }
+
+    // The larger of the survey distance and the minimum transect, less the
+    // length already surveyed N x L; "0" once both are covered.
+    const double minimum = minimumTransect(in.metric);
+    out.minimum = numberText(minimum);
+    out.missing = figure([&] {
+        const double surveyed = checked::mul(double(n), in.length);
+        const std::optional<double> distance = shown(out.distance);
+        const double needed = distance ? std::max(*distance, minimum) : minimum;
+        if (needed < surveyed)
+            return numberText(0);
+        return numberText(checked::sub(needed, surveyed));
+    });
+    return out;
+}
+
+} // namespace vernalt

@@ -1,0 +1,51 @@
+// The subtotals of the per-log values of a log data sheet per sampling unit of
+// each level (subsegment, segment, section, transect), which the statistics per
+// level and the serial correlation read back from grdSubtotals.
+//
+// A sampling unit is the rule of the snag window (snag/subtotals.h): a run of
+// consecutive records with the same text in the level's column within one
+// transect of one stratum; a record whose level cell is empty belongs to no unit.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace vernalt {
+
+class GridModel;
+
+inline constexpr int LogLevelCount = 4; // SamplingLevel 0 Subsegment .. 3 Transect
+
+// The column headers the sheet is read by, in lower case.
+QString logValueColumnName();          // "qualify"
+QString logLevelColumnName(int level); // "subsegment", "segment", "section", "transect"
+
+// The header of grdSubtotals column `level`: the level's word, "_" and its
+// length as the user sees it ("Subsegment_12.5").
+QString subtotalHeader(int level, float length);
+
+// The column whose header, in lower case, is `name`: the first or the last
+// such column; -1 when there is none.
+int sheetColumn(const GridModel& sheet, const QString& name, bool last);
+
+// The value a log adds to its units: its cell as CleanRound shows it. A cell
+// that is empty or not a number adds nothing (0).
+double perLogValue(const GridModel& sheet, int row, int col);
+
+// Where a sheet's values and keys are; the stratum column may be missing (-1).
+struct LogSheetColumns {
+    int value = -1;
+    std::array<int, LogLevelCount> levels{};
+    int stratum = -1;
+};
+
+// The subtotal of every unit of every level, in sheet order: units[k][i] is the
+// sum of the per-log values of unit i of level k, display-rounded (CleanRound)
+// as grdSubtotals shows it. A sum that would overflow keeps its last value.
+struct LogSubtotals {
+    std::array<std::vector<double>, LogLevelCount> units;
+};
+LogSubtotals logSubtotals(const GridModel& sheet, const LogSheetColumns& columns);
+
+} // namespace vernalt

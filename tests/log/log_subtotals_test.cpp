@@ -1,0 +1,289 @@
+// Subtotals per sampling unit: the pure sums, then "Calculate Statistics" on a
+// hand-made data sheet.
+#include "log/log_subtotals.h"
+
+#include "log_window_fixture.h"
+#include "platform/grid.h"
+#include "platform/value.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+// One record: stratum, transect, section, segment, subsegment, qualify.
+struct Row {
+    const char16_t *stratum, *transect, *section, *segment, *subsegment, *qualify;
+};
+
+// A data sheet as the sheet queries lay it out.
+void fillSheet(GridModel& g, const std::vector<Row>& rows) {
+    g.clear();
+    g.setFixedCols(0);
+    g.setRows(int(rows.size()) + 1);
+    g.setCols(6);
+    const char16_t* headers[6] = {u"Stratum", u"Transect",   u"Section",
+                                  u"Segment", u"Subsegment", u"Qualify"};
+    for (int c = 0; c < 6; ++c)
+        g.setText(0, c, QString::fromUtf16(headers[c]));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const Row& x = rows[r];
+        const char16_t* cells[6] = {x.stratum, x.transect,   x.section,
+                                    x.segment, x.subsegment, x.qualify};
+        for (int c = 0; c < 6; ++c)
+            g.setText(int(r) + 1, c, QString::fromUtf16(cells[c]));
+    }
+}
+
+LogSheetColumns columnsOf(const GridModel& g) {
+    LogSheetColumns c;
+    c.value = sheetColumn(g, logValueColumnName(), true);
+    for (int k = 0; k < LogLevelCount; ++k)
+        c.levels[std::size_t(k)] = sheetColumn(g, logLevelColumnName(k), false);
+    c.stratum = sheetColumn(g, u"stratum"_s, false);
+    return c;
+}
+
+LogSubtotals sums(const std::vector<Row>& rows) {
+    GridModel g;
+    fillSheet(g, rows);
+    return logSubtotals(g, columnsOf(g));
+}
+
+using Units = std::vector<double>;
+
+// ---- Sums per unit ------------------------------------------------------------------------------
+
+TEST(LogSubtotals, RunsOfEqualKeysAreUnits) {
+    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"1"},
+                                 {u"1", u"1", u"1", u"1", u"1", u"2"},
+                                 {u"1", u"1", u"1", u"1", u"2", u"3"},
+                                 {u"1", u"1", u"1", u"1", u"2", u"4"},
+                                 {u"1", u"1", u"1", u"1", u"2", u"5"}});
+    EXPECT_EQ(s.units[0], (Units{3, 12}));
+    EXPECT_EQ(s.units[1], (Units{15}));
+    EXPECT_EQ(s.units[3], (Units{15}));
+}
+
+TEST(LogSubtotals, ATransectOrStratumChangeEndsAUnit) {
+    // Subsegment 8 ends transect 1 and the records of transect 2 start again at 8
+    // (only records of its last subsegment); then stratum 2 repeats transect 2.
+    const LogSubtotals s = sums({{u"1", u"1", u"4", u"4", u"8", u"1"},
+                                 {u"1", u"2", u"4", u"4", u"8", u"2"},
+                                 {u"2", u"2", u"4", u"4", u"8", u"4"}});
+    EXPECT_EQ(s.units[0], (Units{1, 2, 4}));
+    EXPECT_EQ(s.units[2], (Units{1, 2, 4}));
+    EXPECT_EQ(s.units[3], (Units{1, 2, 4}));
+}
+
+TEST(LogSubtotals, EachValueIsRoundedForDisplayBeforeItIsAdded) {
+    const LogSubtotals s = sums(
+        {{u"1", u"1", u"1", u"1", u"1", u"0.33333"}, {u"1", u"1", u"1", u"1", u"1", u"0.33333"}});
+    EXPECT_EQ(s.units[0], (Units{0.666}));
+}
+
+TEST(LogSubtotals, AnEmptyKeyBelongsToNoUnit) {
+    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"1"},
+                                 {u"1", u"1", u"1", u"1", u"", u"10"},
+                                 {u"1", u"1", u"1", u"1", u"2", u"100"},
+                                 {u"1", u"1", u"1", u"1", u"", u"1000"}});
+    EXPECT_EQ(s.units[0], (Units{1, 100}));
+    EXPECT_EQ(s.units[1], (Units{1111}));
+}
+
+TEST(LogSubtotals, AValueThatIsNoNumberAddsNothing) {
+    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"2"},
+                                 {u"1", u"1", u"1", u"1", u"1", u""},
+                                 {u"1", u"1", u"1", u"1", u"1", u"n/a"},
+                                 {u"1", u"1", u"1", u"1", u"1", u"$1,000"}});
+    EXPECT_EQ(s.units[0], (Units{1002}));
+}
+
+TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
+    GridModel g;
+    fillSheet(g, {{u"1", u"1", u"1", u"1", u"1", u"5"}});
+    g.setCols(8);
+    g.setText(0, 6, u"QUALIFY"_s);
+    g.setText(1, 6, u"7"_s);
+    g.setText(0, 7, u"subsegment"_s);
+    EXPECT_EQ(sheetColumn(g, logValueColumnName(), true), 6);
+    EXPECT_EQ(sheetColumn(g, logLevelColumnName(0), false), 4);
+    EXPECT_EQ(sheetColumn(g, u"species"_s, false), -1);
+    EXPECT_EQ(logSubtotals(g, columnsOf(g)).units[0], (Units{7}));
+}
+
+TEST(LogSubtotals, HeadersNameTheLevelAndItsLength) {
+    EXPECT_EQ(subtotalHeader(0, 12.5f), u"Subsegment_12.5"_s);
+    EXPECT_EQ(subtotalHeader(3, 400.0f), u"Transect_400"_s);
+    EXPECT_EQ(subtotalHeader(1, 0.3f), u"Segment_0.3"_s);
+}
+
+// ---- The window --------------------------------------------------------------------------------
+
+// Two transects of four subsegments in stratum 1, values 1 to 8 by subsegment
+// (two records in subsegment 1 of transect 1: 0.5 and 0.5).
+std::vector<Row> twoTransects() {
+    return {{u"1", u"1", u"1", u"1", u"1", u"0.5"}, {u"1", u"1", u"1", u"1", u"1", u"0.5"},
+            {u"1", u"1", u"1", u"1", u"2", u"2"},   {u"1", u"1", u"1", u"2", u"3", u"3"},
+            {u"1", u"1", u"1", u"2", u"4", u"4"},   {u"1", u"2", u"1", u"1", u"1", u"5"},
+            {u"1", u"2", u"1", u"1", u"2", u"6"},   {u"1", u"2", u"1", u"2", u"3", u"7"},
+            {u"1", u"2", u"1", u"2", u"4", u"8"}};
+}
+
+class LogSummary : public LogWindowTest {
+  protected:
+    frmMainLog* window() {
+        frmMainLog* w = open();
+        w->LevelLengths = {12.5f, 25, 50, 100};
+        w->ssTabMain->setTabText(frmMainLog::PageFormula, u"Tally"_s);
+        return w;
+    }
+    static QString cell(frmMainLog* w, int r, int c) { return w->grdSubtotals->text(r, c); }
+};
+
+TEST_F(LogSummary, SumsTheChosenSheetPerUnitOfEachLevel) {
+    frmMainLog* w = window();
+    fillSheet(*w->grdStratum[2]->grid(), twoTransects());
+    w->optDataFound[2]->setChecked(true);
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(w->DataSheetIndex, 2);
+    EXPECT_EQ(w->lblDataSheet->text(), u"Stratum 2 (Tally)"_s);
+    EXPECT_EQ(w->statusText(), u"Status: Summary Statistics calculated"_s);
+    const GridModel& g = *w->grdSubtotals->grid();
+    EXPECT_EQ(g.rows(), 9);
+    EXPECT_EQ(g.cols(), 4);
+    EXPECT_EQ(g.fixedRows(), 1);
+    EXPECT_EQ(g.fixedCols(), 0);
+    EXPECT_EQ(cell(w, 0, 0), u"Subsegment_12.5"_s);
+    EXPECT_EQ(cell(w, 0, 3), u"Transect_100"_s);
+    EXPECT_EQ(g.colWidth(0), 1300);
+    EXPECT_EQ(g.colWidth(2), 1050);
+    const char16_t* expected[8][4] = {{u"1", u"3", u"10", u"10"}, {u"2", u"7", u"26", u"26"},
+                                      {u"3", u"11", u"", u""},    {u"4", u"15", u"", u""},
+                                      {u"5", u"", u"", u""},      {u"6", u"", u"", u""},
+                                      {u"7", u"", u"", u""},      {u"8", u"", u"", u""}};
+    for (int r = 0; r < 8; ++r)
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(cell(w, r + 1, c), QString::fromUtf16(expected[r][c])) << r << c;
+}
+
+TEST_F(LogSummary, ASheetWithoutDataCancelsAndShowsNoOldSubtotals) {
+    frmMainLog* w = window();
+    fillSheet(*w->grdStratum[0]->grid(), twoTransects());
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    ASSERT_EQ(cell(w, 1, 0), u"1"_s);
+
+    fillSheet(*w->grdStratum[1]->grid(), {});
+    w->optDataFound[1]->setChecked(true);
+    prompts_.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
+    w->CalculateSummaryStatistics(cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(w->grdSubtotals->rows(), 2);
+    EXPECT_EQ(cell(w, 1, 0), u""_s);
+    EXPECT_EQ(cell(w, 0, 1), u"Segment_25"_s);
+}
+
+TEST_F(LogSummary, AMissingValueColumnIsSaidAndLeavesCancelAlone) {
+    frmMainLog* w = window();
+    GridModel& g = *w->grdStratum[0]->grid();
+    fillSheet(g, twoTransects());
+    g.setText(0, 5, u"Length"_s);
+    prompts_.message(u"The qualify column was not found"_s, u"Column not found"_s, MsgIcon::None);
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(cell(w, 1, 0), u""_s);
+}
+
+TEST_F(LogSummary, AMissingKeyColumnIsReported) {
+    frmMainLog* w = window();
+    GridModel& g = *w->grdStratum[0]->grid();
+    fillSheet(g, twoTransects());
+    g.setText(0, 2, u"Sect"_s);
+    prompts_.message(u"9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(cell(w, 1, 0), u""_s);
+}
+
+TEST_F(LogSummary, StatisticsFollowOnTheSheetsOptimalPage) {
+    frmMainLog* w = window();
+    fillSheet(*w->grdStratum[0]->grid(), twoTransects());
+    w->mnuMetric->setChecked(true);
+    w->mnuLIM->setChecked(false);
+    w->mnuSPM->setChecked(true);
+    w->mnuUseLength[3]->setChecked(false);
+    w->txtTvalue->setText(u"1.67"_s);
+    w->txtPrecisionLevel->setText(u".2"_s);
+    // Old figures of the transect level, which is not in use now.
+    w->grdOptimal[0]->setText(4, 0, u"99"_s);
+    w->LevelMeanMetric[0][4] = u"99"_s;
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    w->CalculateStats(cancel);
+
+    EXPECT_EQ(w->ssTabOptimal->currentIndex(), 0);
+    EXPECT_EQ(w->statusText(), u"Status: Stats calculated for Single/Combined (Tally)"_s);
+    // Segments 3, 7, 11, 15: mean 9, s = sqrt(80 / 3) = 5.164 shown 5.16.
+    EXPECT_EQ(w->lblNum[1]->text(), u"4"_s);
+    EXPECT_EQ(w->lblAvg[1]->text(), u"9"_s);
+    EXPECT_EQ(w->lblStdDev[1]->text(), u"5.16"_s);
+    // F = 10000 / (4 x 25) = 100: 900 per hectare, 364.5 per acre shown 364 (half
+    // to even); variance 516^2.
+    const Grid& o = *w->grdOptimal[0];
+    const Grid& o2 = *w->grdOptimal2[0];
+    EXPECT_EQ(o.text(2, 0), u"9"_s);
+    EXPECT_EQ(o.text(2, 1), u"5.16"_s);
+    EXPECT_EQ(o.text(2, 2), u"900"_s);
+    EXPECT_EQ(o.text(2, 3), u"266256"_s);
+    // n = (1.67 x 5.16)^2 / 1.8^2 = 74.25698 / 3.24 = 22.9188; distance 572.97.
+    EXPECT_EQ(o.text(2, 4), u"22.9"_s);
+    EXPECT_EQ(o2.text(2, 0), u"573"_s);
+    EXPECT_EQ(o2.text(2, 1), u"1000"_s);
+    EXPECT_EQ(o2.text(2, 2), u"4"_s);
+    EXPECT_EQ(o2.text(2, 3), u"900"_s); // 1000 - 4 x 25
+    EXPECT_EQ(o2.text(2, 4), u"364"_s);
+    EXPECT_EQ(w->LevelMeanMetric[0][2], u"900"_s);
+    EXPECT_EQ(w->LevelMeanEnglish[0][2], u"364"_s);
+    // The level not in use shows nothing, not its old figures.
+    EXPECT_EQ(w->lblNum[3]->text(), u""_s);
+    EXPECT_EQ(o.text(4, 0), u""_s);
+    EXPECT_EQ(w->LevelMeanMetric[0][4], u""_s);
+}
+
+TEST_F(LogSummary, ANonNumericTValueIsReported) {
+    frmMainLog* w = window();
+    fillSheet(*w->grdStratum[0]->grid(), twoTransects());
+    w->txtTvalue->setText(u"abc"_s);
+    w->txtPrecisionLevel->setText(u".2"_s);
+    prompts_.message(u"13 : Type mismatch - Log Procedure 'CalculateStats'"_s, u"Error"_s,
+                     MsgIcon::Exclamation);
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    w->CalculateStats(cancel);
+    EXPECT_EQ(w->lblNum[0]->text(), u""_s);
+}
+
+TEST_F(LogSummary, CancelLeavesTheOptimalPagesAlone) {
+    frmMainLog* w = window();
+    w->grdOptimal[0]->setText(1, 0, u"7"_s);
+    bool cancel = true;
+    w->CalculateStats(cancel);
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"7"_s);
+}
+
+} // namespace
+} // namespace vernalt::test
