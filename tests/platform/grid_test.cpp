@@ -340,10 +340,12 @@ TEST(GridModelSignals, CellChangesResizesAndBulkFills) {
     EXPECT_EQ(s.colsInserted, 1);
     EXPECT_EQ(s.rowsRemoved, 1);
     EXPECT_EQ(s.resets, 0);
+    m.setText(0, 1, u"T"_s);
     m.fillRows(1000, [&](int r) { m.setNumber(r, 1, r); });
+    EXPECT_EQ(m.text(0, 1), u"T"_s) << "the fill starts below the fixed row";
     EXPECT_EQ(s.resets, 1) << "a bulk fill is one reset";
     EXPECT_EQ(m.text(999, 1), u"999"_s);
-    EXPECT_EQ(s.changed, 2);
+    EXPECT_EQ(s.changed, 3) << "the title only, none from the fill";
     EXPECT_EQ(s.rowsInserted, 1);
 }
 

@@ -101,6 +101,8 @@ TEST_F(PrintPreview, OnlyExactlyMainNamesTheLogWindowWhoseSizeItTakes) {
     frmPrintPreview* preview = open(log_, u"Main"_s);
     EXPECT_EQ(preview->lblFormToPrint->text(), u"Main"_s);
     EXPECT_EQ(preview->size(), QSize(400, 300));
+    // the same window named in other letters counts as the snag window
+    EXPECT_EQ(open(log_, u"main"_s)->size(), QSize(500, 350));
 }
 
 // ---- Drawing --------------------------------------------------------------

@@ -40,6 +40,15 @@ TEST(CostPerSampleTable, GivesTheCostAsNumberAndAsTwoDecimalText) {
     }
 }
 
+TEST(CostPerSampleTable, EveryCostLiesBetweenTheSmallestAndTheLargest) {
+    for (bool metric : {false, true})
+        for (int category = 1; category <= 6; ++category)
+            for (int p = 0; p < 16; ++p)
+                EXPECT_TRUE(costPerSample(metric, category, p) >= 0.11 &&
+                            costPerSample(metric, category, p) <= 19.07)
+                    << metric << " " << category << " " << p;
+}
+
 TEST(CostPerSampleTable, NamesCategoriesDensitiesAndRows) {
     EXPECT_EQ(costCategoryTitle(1), u"Easy Low Density (1)"_s);
     EXPECT_EQ(costCategoryTitle(4), u"Moderate Higher Density (4)"_s);

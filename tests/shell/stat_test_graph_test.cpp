@@ -88,6 +88,8 @@ TEST(ComputeStatTest, ScaleLabelsAndSeries) {
     for (const auto& l : computeStatTest(cases[3].values, StatTestWindow::Log).lines)
         EXPECT_NE(l.colour, EstimateColour);
     EXPECT_EQ(computeStatTest(cases[2].values, StatTestWindow::Log).valueY[1], 57.3);
+    EXPECT_EQ(computeStatTest(cases[2].values, StatTestWindow::Log).maximum, 67.3);
+    EXPECT_EQ(computeStatTest(cases[3].values, StatTestWindow::Log).maximum, 7);
 }
 
 TEST(ComputeStatTest, SeriesStepsAndPositions) {
