@@ -59,11 +59,12 @@ void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
                 return;
             }
             // The records in the order of the data sheets, so record n stands in row n.
-            QSqlQuery records = db::select(u"SELECT id, PercentLength, Length FROM SPM"_s + where +
-                                               u" ORDER BY Stratum, Transect, Subsegment, id"_s,
-                                           params);
+            QSqlQuery records =
+                db::select(u"SELECT rowid, PercentLength, Length FROM SPM"_s + where +
+                               u" ORDER BY Stratum, Transect, Subsegment, id"_s,
+                           params);
             db::Transaction transaction;
-            db::BulkStatement update(u"UPDATE SPM SET EstimLength = ? WHERE id = ?"_s);
+            db::BulkStatement update(u"UPDATE SPM SET EstimLength = ? WHERE rowid = ?"_s);
             for (int n = 1; records.next(); ++n) {
                 const double length = estimatedLength(Value::fromVariant(records.value(1)),
                                                       Value::fromVariant(records.value(2)));
