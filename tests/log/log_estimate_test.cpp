@@ -2,6 +2,9 @@
 #include "log/log_estimate_support.h"
 #include "log/log_window_fixture.h"
 
+#include <array>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
@@ -232,6 +235,57 @@ TEST_F(LogSingleEstimate, AFigureThatCannotBeComputedShowsNothing) {
     w->txtTvalue->setText(u"two"_s); // a t-value that is not a number
     w->cmdDefaultSingle->click();
     expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u""_s, u""_s, u""_s, u""_s}, "t-value a word");
+}
+
+// A data sheet as the sheet queries lay it out: stratum, transect, section,
+// segment, subsegment and each log's value.
+void fillSheet(GridModel& g, const std::vector<std::array<const char16_t*, 6>>& rows) {
+    g.clear();
+    g.setFixedCols(0);
+    g.setRows(int(rows.size()) + 1);
+    g.setCols(6);
+    const char16_t* headers[6] = {u"Stratum", u"Transect",   u"Section",
+                                  u"Segment", u"Subsegment", u"Qualify"};
+    for (int c = 0; c < 6; ++c)
+        g.setText(0, c, QString::fromUtf16(headers[c]));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < 6; ++c)
+            g.setText(int(r) + 1, c, QString::fromUtf16(rows[r][std::size_t(c)]));
+}
+
+TEST_F(LogSingleEstimate, FollowsTheStatisticsAsTheyAreShown) {
+    frmMainLog* w = open();
+    setMode(*w, Method::SPM, true, u"Tally"_s, w->mnuTally);
+    w->LevelLengths = {12.5f, 25, 50, 100};
+    // Segments of 25 m holding 3, 7, 11 and 15 logs.
+    fillSheet(*w->grdStratum[0]->grid(), {{u"1", u"1", u"1", u"1", u"1", u"0.5"},
+                                          {u"1", u"1", u"1", u"1", u"1", u"0.5"},
+                                          {u"1", u"1", u"1", u"1", u"2", u"2"},
+                                          {u"1", u"1", u"1", u"2", u"3", u"3"},
+                                          {u"1", u"1", u"1", u"2", u"4", u"4"},
+                                          {u"1", u"2", u"1", u"1", u"1", u"5"},
+                                          {u"1", u"2", u"1", u"1", u"2", u"6"},
+                                          {u"1", u"2", u"1", u"2", u"3", u"7"},
+                                          {u"1", u"2", u"1", u"2", u"4", u"8"}});
+    w->txtTvalue->setText(u"1.67"_s);
+    w->txtPrecisionLevel->setText(u".2"_s);
+    bool cancel = false;
+    w->CalculateSummaryStatistics(cancel);
+    w->CalculateStats(cancel);
+    ASSERT_EQ(w->grdOptimal[0]->text(2, 1), u"5.16"_s);
+
+    w->mnuSingle_Click(2);
+    w->txtLandscapeArea[0]->setText(u"10"_s);
+    w->cmdDefaultSingle->click();
+    // 25 m x 4 = 100 m^2 = 0.01 ha; mean 9 and s = 5.16 per segment, 900 logs/ha,
+    // variance 516^2 = 266256, 4 segments.
+    EXPECT_EQ(rowOf(w->grdFormulaSimple), (QStringList{u"Segment"_s, u"100"_s, u"0.01"_s, u"9"_s,
+                                                       u"5.16"_s, u"900"_s, u"266256"_s, u"4"_s}));
+    // SE = sqrt(266256 / 4) = 258; B = 1.67 x 258 x sqrt(1 - 4 x 0.01 / 10) = 430.0;
+    // 900 x 0.405 = 364.5, half to even 364; precision 430 / 900 = 47.8 %.
+    expectFigures(*w, {u"900"_s, u"364"_s, u"258"_s, u"430"_s, u"1330"_s, u"470"_s, u"47.8"_s},
+                  "from the statistics");
+    EXPECT_EQ(w->lblSimpleMetricTitle->text(), u"Log Density (logs/ha)"_s);
 }
 
 } // namespace
