@@ -77,8 +77,8 @@ TEST(DatabaseCreate, PlotSizesHoldWidthTimesLengthForEachDimension) {
     // widths 10, 20, 30, 40 m and lengths 12.5, 25, 50, 100 m; English widths 33,
     // 66, 99, 132 ft and lengths 50, 100, 200, 400 ft. The measurement is
     // compared without regard to case.
-    const QString sql = u"SELECT group_concat(\"PlotSize\" || '/' || \"Width\", ' ') FROM "
-                        u"(SELECT * FROM \"PlotSizes\" WHERE \"Measurement\" = ? ORDER BY "
+    const QString sql = u"SELECT group_concat(PlotSize || '/' || Width, ' ') FROM "
+                        u"(SELECT * FROM PlotSizes WHERE Measurement = ? ORDER BY "
                         u"\"Index\")"_s;
     EXPECT_EQ(scalar(sql, {u"METRIC"_s}),
               u"125.0/10.0 250.0/20.0 375.0/30.0 500.0/40.0 250.0/10.0 500.0/20.0 750.0/30.0 "
@@ -92,23 +92,22 @@ TEST(DatabaseCreate, PlotSizesHoldWidthTimesLengthForEachDimension) {
 
 TEST(DatabaseCreate, LogLengthsHoldTheFourLevelsOfEachUnitSystem) {
     TempDatabase temp;
-    EXPECT_EQ(scalar(u"SELECT group_concat(\"Measurement\" || ' ' || \"Index\" || ' ' || "
-                     u"\"PlotSize\", ',') FROM (SELECT * FROM \"LogLengths\" "
-                     u"ORDER BY \"Measurement\" DESC, \"Index\")"_s)
+    EXPECT_EQ(scalar(u"SELECT group_concat(Measurement || ' ' || \"Index\" || ' ' || "
+                     u"PlotSize, ',') FROM (SELECT * FROM LogLengths "
+                     u"ORDER BY Measurement DESC, \"Index\")"_s)
                   .toString(),
               u"Metric 0 12.5,Metric 1 25.0,Metric 2 50.0,Metric 3 100.0,"
               u"English 0 50.0,English 1 100.0,English 2 200.0,English 3 400.0"_s);
-    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM \"LogLengths\" WHERE \"Measurement\" = 'english'"_s),
-              4);
+    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM LogLengths WHERE Measurement = 'english'"_s), 4);
 }
 
 TEST(DatabaseCreate, NumericColumnsStoreNumbersAndTextColumnsKeepTheText) {
     TempDatabase temp;
-    db::exec(u"INSERT INTO \"Snags\" (\"id\", \"DBH\", \"LOCATION\", \"SPECIES\") "
+    db::exec(u"INSERT INTO Snags (id, DBH, LOCATION, SPECIES) "
              u"VALUES (?, ?, ?, ?)"_s,
              {u"1"_s, u"12.5"_s, u"007"_s, u"12"_s});
-    EXPECT_EQ(scalar(u"SELECT typeof(\"id\") || ',' || typeof(\"DBH\") || ',' || \"DBH\" || ',' "
-                     u"|| \"LOCATION\" || ',' || typeof(\"SPECIES\") FROM \"Snags\""_s)
+    EXPECT_EQ(scalar(u"SELECT typeof(id) || ',' || typeof(DBH) || ',' || DBH || ',' "
+                     u"|| LOCATION || ',' || typeof(SPECIES) FROM Snags"_s)
                   .toString(),
               u"integer,real,12.5,007,text"_s);
 }
@@ -118,23 +117,23 @@ TEST(DatabaseCreate, NumericColumnsStoreNumbersAndTextColumnsKeepTheText) {
 
 TEST(DatabaseReopen, LeavesAnExistingFileAsItIsAndRecreatesOnlyAMissingTable) {
     TempDatabase temp;
-    db::exec(u"UPDATE \"PlotSizes\" SET \"PlotSize\" = 999 WHERE \"Index\" = 0"_s);
-    db::exec(u"DELETE FROM \"LogLengths\" WHERE \"Measurement\" = 'English'"_s);
-    db::exec(u"INSERT INTO \"LIM\" (\"id\", \"Stratum\") VALUES (1, 2)"_s);
+    db::exec(u"UPDATE PlotSizes SET PlotSize = 999 WHERE \"Index\" = 0"_s);
+    db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'English'"_s);
+    db::exec(u"INSERT INTO LIM (id, Stratum) VALUES (1, 2)"_s);
     const auto before = everything();
     db::close();
     EXPECT_EQ(everything(), before);
 
-    db::exec(u"DROP TABLE \"LogLengths\""_s);
+    db::exec(u"DROP TABLE LogLengths"_s);
     db::close();
     EXPECT_EQ(countOf(u"LogLengths"_s), 8);
     EXPECT_EQ(countOf(u"LIM"_s), 1);
-    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM \"PlotSizes\" WHERE \"PlotSize\" = 999"_s), 2);
+    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM PlotSizes WHERE PlotSize = 999"_s), 2);
 }
 
 TEST(DatabaseReopen, SetPathSwitchesToAnotherFile) {
     TempDatabase first;
-    db::exec(u"INSERT INTO \"SPM\" (\"id\") VALUES (1)"_s);
+    db::exec(u"INSERT INTO SPM (id) VALUES (1)"_s);
     {
         TempDatabase second;
         EXPECT_EQ(countOf(u"SPM"_s), 0);
@@ -159,15 +158,15 @@ TEST(DatabasePath, DefaultsToTheProgramFolderWhenItIsWritable) {
 
 TEST(DatabaseTransaction, AFailedImportLeavesTheTablesAsTheyWere) {
     TempDatabase temp;
-    db::exec(u"INSERT INTO \"Snags\" (\"id\", \"STRATUM\", \"OBSERVER\") VALUES (1, 1, 'AB')"_s);
+    db::exec(u"INSERT INTO Snags (id, STRATUM, OBSERVER) VALUES (1, 1, 'AB')"_s);
     const auto before = everything();
     const int number = errorOf([] {
         db::Transaction t;
-        db::exec(u"DELETE FROM \"Snags\""_s);
-        db::exec(u"DELETE FROM \"PlotSizes\""_s);
-        db::exec(u"UPDATE \"LogLengths\" SET \"PlotSize\" = 1"_s);
-        QSqlQuery insert = db::prepare(u"INSERT INTO \"Snags\" (\"id\", \"DBH\") VALUES (?, ?)"_s);
-        db::BulkStatement bulk(u"INSERT INTO \"Snags\" (\"id\", \"DBH\") VALUES (?, ?)"_s);
+        db::exec(u"DELETE FROM Snags"_s);
+        db::exec(u"DELETE FROM PlotSizes"_s);
+        db::exec(u"UPDATE LogLengths SET PlotSize = 1"_s);
+        QSqlQuery insert = db::prepare(u"INSERT INTO Snags (id, DBH) VALUES (?, ?)"_s);
+        db::BulkStatement bulk(u"INSERT INTO Snags (id, DBH) VALUES (?, ?)"_s);
         for (int i = 1; i <= 10; ++i) {
             insert.addBindValue(i);
             insert.addBindValue(i * 1.5);
@@ -177,7 +176,7 @@ TEST(DatabaseTransaction, AFailedImportLeavesTheTablesAsTheyWere) {
             bulk.run();
         }
         // A statement that fails ends the import before its commit.
-        db::exec(u"INSERT INTO \"Snags\" (\"id\", \"PercentCover1\") VALUES (101, 3)"_s);
+        db::exec(u"INSERT INTO Snags (id, PercentCover1) VALUES (101, 3)"_s);
         t.commit();
     });
     EXPECT_EQ(number, err::DbUnknownField);
@@ -188,20 +187,20 @@ TEST(DatabaseTransaction, CommittedWorkStaysAndAnInnerTransactionRollsBackAlone)
     TempDatabase temp;
     {
         db::Transaction outer;
-        db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (1)"_s);
+        db::exec(u"INSERT INTO LIM (id) VALUES (1)"_s);
         {
             db::Transaction inner;
-            db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (2)"_s);
+            db::exec(u"INSERT INTO LIM (id) VALUES (2)"_s);
         }
         {
             db::Transaction inner;
-            db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (3)"_s);
+            db::exec(u"INSERT INTO LIM (id) VALUES (3)"_s);
             inner.commit();
         }
         outer.commit();
     }
     db::close();
-    EXPECT_EQ(scalar(u"SELECT group_concat(\"id\") FROM \"LIM\""_s), u"1,3"_s);
+    EXPECT_EQ(scalar(u"SELECT group_concat(id) FROM LIM"_s), u"1,3"_s);
 }
 
 // ---------------------------------------------------------------------------
@@ -235,7 +234,7 @@ TEST(DatabaseNames, MatchColumnIgnoresCaseAndFindsNothingForAnUnknownName) {
                   QString::fromLatin1(c.expected))
             << c.table << " " << c.name;
     // The columns follow a changed table.
-    db::exec(u"ALTER TABLE \"LIM\" ADD COLUMN \"Extra\" REAL"_s);
+    db::exec(u"ALTER TABLE LIM ADD COLUMN Extra REAL"_s);
     EXPECT_EQ(db::matchColumn(u"LIM"_s, u"extra"_s), u"Extra"_s);
 }
 
@@ -259,8 +258,8 @@ TEST(DatabaseBulk, InsertsManyRowsWithTheirValuesAndNullForUnboundOnes) {
     TempDatabase temp;
     {
         db::Transaction t;
-        db::BulkStatement insert(u"INSERT INTO \"Snags\" (\"id\", \"DBH\", \"OBSERVER\", "
-                                 u"\"HEIGHT\") VALUES (?, ?, ?, ?)"_s);
+        db::BulkStatement insert(u"INSERT INTO Snags (id, DBH, OBSERVER, "
+                                 u"HEIGHT) VALUES (?, ?, ?, ?)"_s);
         EXPECT_EQ(insert.parameterCount(), 4);
         for (int i = 1; i <= 1000; ++i) {
             insert.bind(0, i);
@@ -273,11 +272,11 @@ TEST(DatabaseBulk, InsertsManyRowsWithTheirValuesAndNullForUnboundOnes) {
         t.commit();
     }
     // Sum of HEIGHT over the even i: 0.25 x (2 + 4 + ... + 1000) = 0.25 x 250500.
-    EXPECT_EQ(scalar(u"SELECT COUNT(*) || ' ' || SUM(\"DBH\") || ' ' || COUNT(\"HEIGHT\") || ' ' "
-                     u"|| SUM(\"HEIGHT\") || ' ' || typeof(\"DBH\") FROM \"Snags\""_s)
+    EXPECT_EQ(scalar(u"SELECT COUNT(*) || ' ' || SUM(DBH) || ' ' || COUNT(HEIGHT) || ' ' "
+                     u"|| SUM(HEIGHT) || ' ' || typeof(DBH) FROM Snags"_s)
                   .toString(),
               u"1000 12500.0 500 62625.0 real"_s);
-    EXPECT_EQ(scalar(u"SELECT \"id\" FROM \"Snags\" WHERE \"OBSERVER\" = ?"_s, {u"O'Neil"_s}), 7);
+    EXPECT_EQ(scalar(u"SELECT id FROM Snags WHERE OBSERVER = ?"_s, {u"O'Neil"_s}), 7);
 }
 
 TEST(DatabaseBulk, BindsVariantsByTheirType) {
@@ -295,18 +294,18 @@ TEST(DatabaseBulk, BindsVariantsByTheirType) {
 
 TEST(DatabaseBulk, UpdatesReportTheRowsChanged) {
     TempDatabase temp;
-    db::BulkStatement update(u"UPDATE \"PlotSizes\" SET \"Width\" = ? WHERE \"Measurement\" = ? "
+    db::BulkStatement update(u"UPDATE PlotSizes SET Width = ? WHERE Measurement = ? "
                              u"AND \"Index\" % 4 = ?"_s);
     update.bind(0, 11.0);
     update.bind(1, u"metric"_s);
     update.bind(2, 0);
     EXPECT_EQ(update.run(), 4); // Index 0, 4, 8, 12
-    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM \"PlotSizes\" WHERE \"Width\" = 11"_s), 4);
+    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM PlotSizes WHERE Width = 11"_s), 4);
 }
 
 TEST(DatabaseBulk, ClosingTheDatabaseEndsTheStatement) {
     TempDatabase temp;
-    db::BulkStatement insert(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s);
+    db::BulkStatement insert(u"INSERT INTO LIM (id) VALUES (?)"_s);
     db::close();
     EXPECT_EQ(errorOf([&] {
                   insert.bind(0, 1);
@@ -323,27 +322,26 @@ TEST(DatabaseErrors, FailedStatementsRaiseTheirNumbers) {
     TempDatabase temp;
     const std::pair<const char*, std::function<void()>> cases[] = {
         {"unknown column in an insert",
-         [] { db::exec(u"INSERT INTO \"Snags\" (\"id\", \"PercentCover1\") VALUES (1, 2)"_s); }},
-        {"unknown column in a select", [] { db::select(u"SELECT Nope FROM \"LIM\""_s); }},
-        {"unknown column in a prepared update",
-         [] { db::prepare(u"UPDATE \"SPM\" SET Nope = ?"_s); }},
+         [] { db::exec(u"INSERT INTO Snags (id, PercentCover1) VALUES (1, 2)"_s); }},
+        {"unknown column in a select", [] { db::select(u"SELECT Nope FROM LIM"_s); }},
+        {"unknown column in a prepared update", [] { db::prepare(u"UPDATE SPM SET Nope = ?"_s); }},
         // A misspelled name in double quotes is an unknown column too, never a text.
         {"misspelled quoted name",
          [] { db::exec(u"UPDATE \"SPM\" SET \"Qualify\" = 0 WHERE \"Stratun\" = 1"_s); }},
         {"unknown column in a bulk statement",
-         [] { db::BulkStatement s(u"INSERT INTO \"LIM\" (\"id\", \"Nope\") VALUES (?, ?)"_s); }},
+         [] { db::BulkStatement s(u"INSERT INTO LIM (id, Nope) VALUES (?, ?)"_s); }},
     };
     for (const auto& [name, statement] : cases)
         EXPECT_EQ(errorOf(statement), err::DbUnknownField) << name;
     const std::pair<const char*, std::function<void()>> general[] = {
-        {"bulk syntax error", [] { db::BulkStatement s(u"INSERT INTO \"LIM\" VALUES ("_s); }},
+        {"bulk syntax error", [] { db::BulkStatement s(u"INSERT INTO LIM VALUES ("_s); }},
         {"bulk parameter out of range",
-         [] { db::BulkStatement(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s).bind(1, 2.0); }},
+         [] { db::BulkStatement(u"INSERT INTO LIM (id) VALUES (?)"_s).bind(1, 2.0); }},
     };
     for (const auto& [name, statement] : general)
         EXPECT_EQ(errorOf(statement), err::DbGeneral) << name;
     try {
-        db::exec(u"INSERT INTO \"NoSuchTable\" (\"id\") VALUES (1)"_s);
+        db::exec(u"INSERT INTO \"NoSuchTable\" (id) VALUES (1)"_s);
         ADD_FAILURE() << "no error raised";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number(), err::DbGeneral);
@@ -387,11 +385,10 @@ TEST(DatabaseErrors, ADatabaseLockedElsewhereGives3261) {
         ASSERT_TRUE(d.open());
         QSqlQuery lock(d);
         ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s)) << lock.lastError().text().toStdString();
-        EXPECT_EQ(errorOf([] { db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (1)"_s); }),
-                  err::DbLocked);
+        EXPECT_EQ(errorOf([] { db::exec(u"INSERT INTO LIM (id) VALUES (1)"_s); }), err::DbLocked);
         EXPECT_EQ(errorOf([] { db::Transaction t; }), err::DbLocked);
         EXPECT_EQ(errorOf([] {
-                      db::BulkStatement s(u"INSERT INTO \"LIM\" (\"id\") VALUES (?)"_s);
+                      db::BulkStatement s(u"INSERT INTO LIM (id) VALUES (?)"_s);
                       s.bind(0, 1);
                       s.run();
                   }),
@@ -402,7 +399,7 @@ TEST(DatabaseErrors, ADatabaseLockedElsewhereGives3261) {
         d.close();
     }
     QSqlDatabase::removeDatabase(other);
-    db::exec(u"INSERT INTO \"LIM\" (\"id\") VALUES (1)"_s);
+    db::exec(u"INSERT INTO LIM (id) VALUES (1)"_s);
     EXPECT_EQ(countOf(u"LIM"_s), 1);
 }
 
@@ -438,7 +435,7 @@ TEST(DatabaseErrors, AFileThatCannotBeOpenedGivesItsNumberAndLeavesNoConnection)
         db::close();
         c.spoil(temp.file());
         EXPECT_EQ(errorOf([] { db::connection(); }), c.error);
-        EXPECT_EQ(errorOf([] { db::select(u"SELECT * FROM \"PlotSizes\""_s); }), c.error);
+        EXPECT_EQ(errorOf([] { db::select(u"SELECT * FROM PlotSizes"_s); }), c.error);
         TempDatabase good; // a good file opens afterwards
         EXPECT_EQ(countOf(u"PlotSizes"_s), 32);
     }
