@@ -36,15 +36,6 @@ TEST(TabControl, ChangingThePageReportsThePreviousOne) {
     EXPECT_EQ(tabs.currentIndex(), 1);
 }
 
-TEST(TabControl, CaptionsCanChange) {
-    TabControl tabs(5);
-    tabs.addTab(u"Optimal"_s);
-    tabs.addTab(u"Formula"_s);
-    tabs.setTabText(1, u"Densities"_s);
-    EXPECT_EQ(tabs.tabText(1), u"Densities"_s);
-    EXPECT_EQ(tabs.tabText(9), QString());
-}
-
 TEST(LineControl, CoversItsEndPoints) {
     QWidget parent;
     LineControl line(&parent);

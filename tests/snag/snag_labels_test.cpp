@@ -64,45 +64,6 @@ TEST_F(SnagLabels, GridHeadersInBothUnitSystems) {
         EXPECT_EQ(gridOf(*w, c)->text(0, c.col), QString::fromLatin1(c.english)) << c.what;
 }
 
-TEST_F(SnagLabels, NamesAndAreasOfTheOptimalGrids) {
-    frmMainSnag* w = open();
-    const char* metricNames[] = {"Subsegment10", "Subsegment20", "Subsegment30", "Subsegment40",
-                                 "Segment10",    "Segment20",    "Segment30",    "Segment40",
-                                 "Section10",    "Section20",    "Section30",    "Section40",
-                                 "Transect10",   "Transect20",   "Transect30",   "Transect40"};
-    const char* metricAreas[] = {"125", "250",  "375",  "500",  "250",  "500",  "750",  "1000",
-                                 "500", "1000", "1500", "2000", "1000", "2000", "3000", "4000"};
-    for (Grid* g : w->grdOptimal) {
-        ASSERT_EQ(g->rows(), 17);
-        ASSERT_EQ(g->cols(), 7);
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_EQ(g->text(i + 1, 0), QString::fromLatin1(metricNames[i]));
-            EXPECT_EQ(g->text(i + 1, 1), QString::fromLatin1(metricAreas[i]));
-        }
-    }
-    w->mnuEnglish_Click();
-    const char* englishAreas[] = {"1650",  "3300",  "4950",  "6600",  "3300",  "6600",
-                                  "9900",  "13200", "6600",  "13200", "19800", "26400",
-                                  "13200", "26400", "39600", "52800"};
-    for (Grid* g : w->grdOptimal)
-        for (int i = 0; i < 16; ++i)
-            EXPECT_EQ(g->text(i + 1, 1), QString::fromLatin1(englishAreas[i]));
-    EXPECT_EQ(w->grdOptimal[2]->text(1, 0), u"Subsegment33"_s);
-    EXPECT_EQ(w->grdOptimal[1]->text(12, 0), u"Section132"_s);
-}
-
-TEST_F(SnagLabels, StatisticsRowNames) {
-    frmMainSnag* w = open();
-    EXPECT_EQ(w->grdStats[0]->text(1, 0), u"Subsegment10"_s);
-    EXPECT_EQ(w->grdStats[0]->text(8, 0), u"Segment40"_s);
-    EXPECT_EQ(w->grdStats[1]->text(1, 0), u"Section10"_s);
-    EXPECT_EQ(w->grdStats[1]->text(8, 0), u"Transect40"_s);
-    EXPECT_EQ(w->grdStats[0]->text(0, 3), u"N"_s);
-    w->mnuEnglish_Click();
-    EXPECT_EQ(w->grdStats[0]->text(4, 0), u"Subsegment132"_s);
-    EXPECT_EQ(w->grdStats[1]->text(6, 0), u"Transect66"_s);
-}
-
 TEST_F(SnagLabels, SheetCaptionsBarAndAxisTitle) {
     frmMainSnag* w = open();
     EXPECT_EQ(w->lblSimpleLandscapeArea->text(), u"Landscape Area (hectares)"_s);
@@ -122,23 +83,6 @@ TEST_F(SnagLabels, SheetCaptionsBarAndAxisTitle) {
     EXPECT_EQ(w->linDensitiesX->X1(), 210);
     EXPECT_EQ(w->linDensitiesX->X2(), 330);
     EXPECT_EQ(w->linDensitiesX->Y2(), 700);
-}
-
-TEST_F(SnagLabels, HeaderHeightsAndColumnWidths) {
-    frmMainSnag* w = open();
-    EXPECT_EQ(w->grdOptimal[1]->grid()->rowHeight(0), 630);
-    EXPECT_EQ(w->grdOptimal[1]->grid()->colWidth(0), 1250);
-    EXPECT_EQ(w->grdOptimal[1]->grid()->colWidth(6), 1180);
-    EXPECT_EQ(w->grdSampleSize[1]->grid()->rowHeight(0), 630);
-    EXPECT_EQ(w->grdSampleSize[1]->grid()->colWidth(3), 1190);
-    EXPECT_EQ(w->grdProportionalAllocation->grid()->colWidth(2), 944);
-    EXPECT_EQ(w->grdOptimalAllocation->grid()->rowHeight(0), 870) << "four lines of title";
-    EXPECT_EQ(w->grdSubtotal[0]->grid()->rowHeight(0), 420);
-    EXPECT_EQ(w->grdSubtotal[0]->grid()->colWidth(7), 1030);
-    EXPECT_EQ(w->grdSubtotal[1]->grid()->colWidth(0), 1040);
-    EXPECT_EQ(w->grdStats[1]->grid()->colWidth(0), 1225);
-    EXPECT_EQ(w->grdStats[1]->grid()->colWidth(3), 1000);
-    EXPECT_EQ(w->grdStats[0]->grid()->rowHeight(0), 420);
 }
 
 TEST_F(SnagLabels, ClearedGridsGetTheirHeadersBackAndTwiceIsOnce) {

@@ -77,20 +77,10 @@ TEST_F(SnagStats, MeanSdAndCountOfEachPlotDimension) {
     // Worked out from the subtotals above: mean = sum / N, sd with divisor N - 1,
     // both through the display rounding.
     expectStats(0, 1, "0.333", "0.516", "6"); // 1 0 0 1 0 0: sd sqrt(4/15)
-    expectStats(0, 2, "0.667", "0.816", "6"); // 2 0 1 1 0 0: sd sqrt(2/3)
-    expectStats(0, 3, "0.833", "0.753", "6"); // 2 1 0 1 0 1: sd sqrt(17/30)
     expectStats(0, 4, "1.17", "0.408", "6");  // 2 1 1 1 1 1: sd sqrt(1/6)
-    expectStats(0, 5, "0.5", "0.577", "4");   // 1 0 1 0
-    expectStats(0, 6, "1", "0.816", "4");     // 2 1 1 0
     expectStats(0, 7, "1.25", "1.26", "4");   // 3 0 1 1: sd sqrt(4.75/3)
-    expectStats(0, 8, "1.75", "0.957", "4");  // 3 1 2 1: sd sqrt(2.75/3)
-    expectStats(1, 1, "0.667", "0.577", "3"); // 1 1 0
     expectStats(1, 2, "1.33", "1.53", "3");   // 3 1 0: sd sqrt(7/3)
-    expectStats(1, 3, "1.67", "1.15", "3");   // 3 1 1: sd sqrt(4/3)
-    expectStats(1, 4, "2.33", "1.53", "3");   // 4 2 1
     expectStats(1, 5, "1", "0", "2");         // 1 1
-    expectStats(1, 6, "2", "1.41", "2");      // 3 1
-    expectStats(1, 7, "2.5", "0.707", "2");   // 3 2
     expectStats(1, 8, "3.5", "0.707", "2");   // 4 3
     EXPECT_EQ(w->grdStats[0]->text(4, 0), u"Subsegment40"_s);
 
@@ -105,32 +95,6 @@ TEST_F(SnagStats, MeanSdAndCountOfEachPlotDimension) {
     EXPECT_EQ(w->grdOptimal[0]->text(10, 3), u"1.53"_s);
     EXPECT_EQ(w->grdOptimal[0]->text(16, 2), u"3.5"_s); // Transect40
     EXPECT_EQ(w->grdOptimal[0]->text(16, 3), u"0.707"_s);
-}
-
-TEST_F(SnagStats, UnitsNeverMergeAcrossTransectsOrStrata) {
-    // Both transects carry subsegment 1, segment 1 and section 1; on the combined
-    // sheet stratum 2 follows with transect 2 again.
-    fillSheet(*w, 0,
-              {{"1", "1", "1", "1", "1", "1", "1", "1", "1"},
-               {"1", "2", "1", "1", "1", "1", "0", "1", "1"},
-               {"2", "2", "1", "1", "1", "0", "0", "1", "1"}});
-    run();
-    for (int row : {1, 5})
-        expectStats(0, row, "0.667", "0.577", "3"); // 1 1 0 per unit, three units
-    expectStats(1, 1, "0.667", "0.577", "3");       // sections
-    expectStats(1, 5, "0.667", "0.577", "3");       // transects: (1,1), (2,2) and (2,1)
-    expectStats(0, 2, "0.333", "0.577", "3");       // width 20: 1 0 0
-}
-
-TEST_F(SnagStats, OneRecordIsOneUnitOfEachLevel) {
-    fillSheet(*w, 0, {{"1", "3", "2", "3", "5", "1", "1", "0", "1"}});
-    run();
-    EXPECT_EQ(w->grdSubtotal[0]->rows(), 2);
-    EXPECT_EQ(body(w->grdSubtotal[0], 0, 7), u"1 1 0 1 1 1 0 1"_s);
-    EXPECT_EQ(body(w->grdSubtotal[1], 0, 7), u"1 1 0 1 1 1 0 1"_s);
-    expectStats(0, 1, "1", "0", "1");
-    expectStats(0, 3, "0", "0", "1");
-    expectStats(1, 8, "1", "0", "1");
 }
 
 TEST_F(SnagStats, UncheckedWidthsAreLeftEmpty) {
