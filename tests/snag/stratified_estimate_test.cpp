@@ -19,7 +19,8 @@ void expectShown(const QStringList& shown, const char* words) {
     for (qsizetype i = 0; i < want.size(); ++i) {
         if (want[i] == u"*"_s)
             continue;
-        EXPECT_EQ(shown[i], want[i] == u"_"_s ? QString() : want[i]) << words << ", word " << i;
+        EXPECT_EQ(shown[i].toStdString(), want[i] == u"_"_s ? std::string() : want[i].toStdString())
+            << words << ", word " << i;
     }
 }
 
