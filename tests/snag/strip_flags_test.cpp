@@ -67,49 +67,41 @@ TEST(SpeciesKey, IsTheTextOfTheDisplayRoundedValue) {
         EXPECT_EQ(speciesKey(c.v), c.expected) << c.what;
 }
 
-TEST(StripMarks, DistanceAgainstEachMetricHalfWidth) {
+TEST(StripMarks, DistanceAgainstEachHalfWidth) {
     const StripCriteria c = everySpeciesBut(u"9999"_s);
-    const auto half = halfWidths(true);
     struct Case {
+        bool metric;
         Value distance;
         Marks expected;
         const char* what;
     } cases[] = {
-        {Value(0), {1, 1, 1, 1}, "on the line"},
-        {Value(5), {1, 1, 1, 1}, "exactly at the narrowest half width"},
-        {Value(5.004), {1, 1, 1, 1}, "5.004 reads as 5"},
-        {Value(5.1), {0, 1, 1, 1}, "just outside the narrowest"},
-        {Value(10.04), {0, 1, 1, 1}, "10.04 reads as 10, inside the 20 m strip"},
-        {Value(10.06), {0, 0, 1, 1}, "10.06 reads as 10.1"},
-        {Value(15), {0, 0, 1, 1}, "at the 30 m half width"},
-        {Value(20), {0, 0, 0, 1}, "at the widest half width"},
-        {Value(20.04), {0, 0, 0, 1}, "20.04 reads as 20"},
-        {Value(20.5), {0, 0, 0, 0}, "beyond every strip"},
-        {Value::null(), {1, 1, 1, 1}, "a missing distance counts as 0"},
-        {Value(u"far"_s), {0, 0, 0, 0}, "a distance that is not a number"},
+        // clang-format off
+        {true, Value(0), {1, 1, 1, 1}, "on the line"},
+        {true, Value(5), {1, 1, 1, 1}, "exactly at the narrowest half width"},
+        {true, Value(5.004), {1, 1, 1, 1}, "5.004 reads as 5"},
+        {true, Value(5.1), {0, 1, 1, 1}, "just outside the narrowest"},
+        {true, Value(10.04), {0, 1, 1, 1}, "10.04 reads as 10, inside the 20 m strip"},
+        {true, Value(10.06), {0, 0, 1, 1}, "10.06 reads as 10.1"},
+        {true, Value(15), {0, 0, 1, 1}, "at the 30 m half width"},
+        {true, Value(20), {0, 0, 0, 1}, "at the widest half width"},
+        {true, Value(20.04), {0, 0, 0, 1}, "20.04 reads as 20"},
+        {true, Value(20.5), {0, 0, 0, 0}, "beyond every strip"},
+        {true, Value::null(), {1, 1, 1, 1}, "a missing distance counts as 0"},
+        {true, Value(u"far"_s), {0, 0, 0, 0}, "a distance that is not a number"},
+        {false, Value(16.5), {1, 1, 1, 1}, "16.5 ft"}, {false, Value(16.6), {0, 1, 1, 1}, "16.6 ft"},
+        {false, Value(33), {0, 1, 1, 1}, "33 ft"},     {false, Value(33.04), {0, 1, 1, 1}, "33.04 ft"},
+        {false, Value(49.5), {0, 0, 1, 1}, "49.5 ft"}, {false, Value(66), {0, 0, 0, 1}, "66 ft"},
+        {false, Value(66.4), {0, 0, 0, 0}, "66.4 ft"},
+        // clang-format on
     };
     for (const Case& k : cases)
-        EXPECT_EQ(stripMarks(recordAt(k.distance), c, half), k.expected) << k.what;
-}
-
-TEST(StripMarks, DistanceAgainstEachEnglishHalfWidth) {
-    const StripCriteria c = everySpeciesBut(u"9999"_s);
-    const auto half = halfWidths(false);
-    struct Case {
-        double distance;
-        Marks expected;
-    } cases[] = {
-        {16.5, {1, 1, 1, 1}}, {16.6, {0, 1, 1, 1}}, {33, {0, 1, 1, 1}},   {33.04, {0, 1, 1, 1}},
-        {49.5, {0, 0, 1, 1}}, {66, {0, 0, 0, 1}},   {66.4, {0, 0, 0, 0}},
-    };
-    for (const Case& k : cases)
-        EXPECT_EQ(stripMarks(recordAt(Value(k.distance)), c, half), k.expected) << k.distance;
-}
-
-TEST(StripMark, OneWidthAgreesWithTheFour) {
-    const StripCriteria c = everySpeciesBut(u"9999"_s);
+        EXPECT_EQ(stripMarks(recordAt(k.distance), c, halfWidths(k.metric)), k.expected) << k.what;
+    // One width alone agrees with the four.
     EXPECT_EQ(stripMark(recordAt(Value(10)), c, 10), 1);
     EXPECT_EQ(stripMark(recordAt(Value(10.1)), c, 10), 0);
+    // A record failing the criteria counts in no strip.
+    EXPECT_EQ(stripMarks(recordAt(Value(0)), everySpeciesBut(u"12"_s), halfWidths(true)),
+              (Marks{0, 0, 0, 0}));
 }
 
 TEST(MeetsCriteria, EachBoundary) {
@@ -119,6 +111,7 @@ TEST(MeetsCriteria, EachBoundary) {
         bool expected;
         const char* what;
     } cases[] = {
+        // clang-format off
         {Value(3), Value(25), Value(5), true, "all three at their limits"},
         {Value(4), Value(25), Value(5), false, "class above the maximum"},
         {Value(3.004), Value(25), Value(5), true, "class 3.004 reads as 3"},
@@ -131,6 +124,7 @@ TEST(MeetsCriteria, EachBoundary) {
         {Value(u"x"_s), Value(25), Value(5), false, "a class that is not a number"},
         {Value(3), Value(u"big"_s), Value(5), false, "a DBH that is not a number"},
         {Value(3), Value(25), Value(u"?"_s), false, "a height that is not a number"},
+        // clang-format on
     };
     const StripCriteria c = everySpeciesBut(u"9999"_s);
     for (const Case& k : cases) {
@@ -145,8 +139,10 @@ TEST(MeetsCriteria, MinimaAreHeldInDoublePrecision) {
         double minDbh, dbh;
         bool expected;
     } cases[] = {
-        {10.1, 10.1, true}, {10.1, 10.09, true}, {10.1, 10.04, false},
-        {25.4, 25.4, true}, {12.5, 12.5, true},  {25, 25, true},
+        // clang-format off
+        {10.1, 10.1, true}, {10.1, 10.09, true}, {10.1, 10.04, false}, {25.4, 25.4, true},
+        {12.5, 12.5, true}, {25, 25, true},
+        // clang-format on
     };
     for (const Case& k : cases) {
         StripCriteria c = everySpeciesBut(u"9999"_s);
@@ -165,6 +161,7 @@ TEST(MeetsCriteria, SpeciesComparedAsText) {
         bool expected;
         const char* what;
     } cases[] = {
+        // clang-format off
         {SpeciesRule::Exclude, u"9999"_s, Value(u"12"_s), true, "9999 keeps every species"},
         {SpeciesRule::Exclude, u"9999"_s, Value(u"9999"_s), false, "except one recorded as 9999"},
         {SpeciesRule::Exclude, u"12"_s, Value(u"12"_s), false, "the excluded species"},
@@ -175,6 +172,7 @@ TEST(MeetsCriteria, SpeciesComparedAsText) {
         {SpeciesRule::Only, u"12"_s, Value(12.0), true, "the only species"},
         {SpeciesRule::Only, u"12"_s, Value(u"13"_s), false, "any other species"},
         {SpeciesRule::Only, u"9999"_s, Value(u"12"_s), false, "9999 is no wildcard"},
+        // clang-format on
     };
     for (const Case& k : cases) {
         StripCriteria c = everySpeciesBut(k.answer);
@@ -182,11 +180,6 @@ TEST(MeetsCriteria, SpeciesComparedAsText) {
         const StripRecord r = stripRecord(Value(0), Value(1), Value(30), Value(10), k.species);
         EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
     }
-}
-
-TEST(StripMarks, ARecordFailingTheCriteriaCountsInNoStrip) {
-    const StripCriteria c = everySpeciesBut(u"12"_s);
-    EXPECT_EQ(stripMarks(recordAt(Value(0)), c, halfWidths(true)), (Marks{0, 0, 0, 0}));
 }
 
 } // namespace

@@ -32,10 +32,10 @@ const std::vector<UnitRecord> TwoTransects = {
 
 TEST(SumUnits, EachLevelOfTwoTransects) {
     const SheetSubtotals s = sumUnits(TwoTransects);
-    EXPECT_EQ(
-        s.units[Subsegment],
-        (Units{
-            {1, 2, 2, 2}, {0, 0, 1, 1}, {0, 1, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}, {0, 0, 1, 1}}));
+    // clang-format off
+    EXPECT_EQ(s.units[Subsegment],
+              (Units{{1, 2, 2, 2}, {0, 0, 1, 1}, {0, 1, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 1}, {0, 0, 1, 1}}));
+    // clang-format on
     EXPECT_EQ(s.units[Segment], (Units{{1, 2, 3, 3}, {0, 1, 0, 1}, {1, 1, 1, 2}, {0, 0, 1, 1}}));
     EXPECT_EQ(s.units[Section], (Units{{1, 3, 3, 4}, {1, 1, 1, 2}, {0, 0, 1, 1}}));
     EXPECT_EQ(s.units[Transect], (Units{{1, 3, 3, 4}, {1, 1, 2, 3}}));
@@ -49,50 +49,46 @@ struct RunCase {
 };
 
 TEST(SumUnits, WhereRunsEnd) {
+    const double big = 1.5e308;
     const RunCase cases[] = {
+        // clang-format off
         {"same subsegment in the next transect is a new unit",
          {rec(1, 1, 1, 1, 1, {1, 0, 0, 0}), rec(1, 2, 1, 1, 1, {0, 1, 0, 0})},
-         Subsegment,
-         {{1, 0, 0, 0}, {0, 1, 0, 0}}},
+         Subsegment, {{1, 0, 0, 0}, {0, 1, 0, 0}}},
         {"same section in the next transect is a new unit",
          {rec(1, 1, 2, 3, 6, {1, 1, 0, 0}), rec(1, 2, 2, 3, 6, {0, 1, 1, 0})},
-         Section,
-         {{1, 1, 0, 0}, {0, 1, 1, 0}}},
+         Section, {{1, 1, 0, 0}, {0, 1, 1, 0}}},
         {"same transect number in the next stratum is a new unit",
          {rec(1, 4, 1, 1, 1, {1, 0, 0, 0}), rec(2, 4, 1, 1, 1, {1, 0, 0, 0})},
-         Transect,
-         {{1, 0, 0, 0}, {1, 0, 0, 0}}},
+         Transect, {{1, 0, 0, 0}, {1, 0, 0, 0}}},
         {"same subsegment in the next stratum is a new unit",
          {rec(1, 4, 1, 1, 1, {0, 0, 0, 1}), rec(2, 4, 1, 1, 1, {0, 0, 0, 1})},
-         Subsegment,
-         {{0, 0, 0, 1}, {0, 0, 0, 1}}},
+         Subsegment, {{0, 0, 0, 1}, {0, 0, 0, 1}}},
         {"a value coming back after another one is a new unit",
          {rec(1, 1, 1, 1, 1, {1, 0, 0, 0}), rec(1, 1, 1, 1, 2, {1, 0, 0, 0}),
           rec(1, 1, 1, 1, 1, {1, 0, 0, 0})},
-         Subsegment,
-         {{1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}}},
+         Subsegment, {{1, 0, 0, 0}, {1, 0, 0, 0}, {1, 0, 0, 0}}},
         {"an empty level cell belongs to no unit and ends the run",
          {rec(1, 1, 1, 1, 1, {1, 0, 0, 0}), rec(1, 1, 1, 1, 0, {0, 1, 0, 0}),
           rec(1, 1, 1, 1, 1, {0, 0, 1, 0})},
-         Subsegment,
-         {{1, 0, 0, 0}, {0, 0, 1, 0}}},
+         Subsegment, {{1, 0, 0, 0}, {0, 0, 1, 0}}},
         {"records with an empty level cell at the end make no unit",
          {rec(1, 1, 1, 1, 1, {1, 0, 0, 0}), rec(1, 1, 1, 1, 0, {0, 1, 0, 0})},
-         Subsegment,
-         {{1, 0, 0, 0}}},
+         Subsegment, {{1, 0, 0, 0}}},
         {"the record with the empty subsegment still counts in its segment",
          {rec(1, 1, 1, 1, 1, {1, 0, 0, 0}), rec(1, 1, 1, 1, 0, {0, 1, 0, 0})},
-         Segment,
-         {{1, 1, 0, 0}}},
+         Segment, {{1, 1, 0, 0}}},
         {"an empty stratum is one stratum of its own",
          {rec(0, 1, 1, 1, 1, {1, 0, 0, 0}), rec(0, 1, 1, 1, 1, {1, 0, 0, 0})},
-         Subsegment,
-         {{2, 0, 0, 0}}},
+         Subsegment, {{2, 0, 0, 0}}},
         {"fractional flags add up",
          {rec(1, 1, 1, 1, 1, {0.5, 0, 0, 0}), rec(1, 1, 1, 1, 1, {0.25, 0, 0, 0})},
-         Subsegment,
-         {{0.75, 0, 0, 0}}},
+         Subsegment, {{0.75, 0, 0, 0}}},
+        {"an overflowing sum keeps its value",
+         {rec(1, 1, 1, 1, 1, {big, 0, 0, 0}), rec(1, 1, 1, 1, 1, {big, 1, 0, 0})},
+         Subsegment, {{big, 1, 0, 0}}},
         {"no records, no units", {}, Transect, {}},
+        // clang-format on
     };
     for (const RunCase& c : cases)
         EXPECT_EQ(sumUnits(c.records).units[c.level], c.units) << c.name;
@@ -106,13 +102,6 @@ TEST(SumUnits, CollectorStartsAgainAfterFinish) {
     EXPECT_EQ(collector.finish().units[Transect], (Units{{0, 0, 0, 1}}));
 }
 
-TEST(SumUnits, OverflowingSumKeepsItsValue) {
-    const double big = 1.5e308;
-    const SheetSubtotals s = sumUnits(
-        std::vector{rec(1, 1, 1, 1, 1, {big, 0, 0, 0}), rec(1, 1, 1, 1, 1, {big, 1, 0, 0})});
-    EXPECT_EQ(s.units[Subsegment], (Units{{big, 1, 0, 0}}));
-}
-
 struct StatsCase {
     const char* name;
     std::vector<double> subtotals;
@@ -122,20 +111,14 @@ struct StatsCase {
 
 TEST(DimensionStats, MeanSdAndCount) {
     const StatsCase cases[] = {
+        // clang-format off
         {"no unit: nothing", {}, 0, 0, 0},
         {"one unit: its subtotal, no deviation", {5}, 1, 5, 0},
         {"two equal units", {3, 3}, 2, 3, 0},
-        {"1 0 0 1 0 0: mean 1/3, sd sqrt(4/15)",
-         {1, 0, 0, 1, 0, 0},
-         6,
-         1.0 / 3,
-         std::sqrt(4.0 / 15)},
-        {"2 4 4 4 5 5 7 9: mean 5, sd sqrt(32/7)",
-         {2, 4, 4, 4, 5, 5, 7, 9},
-         8,
-         5,
-         std::sqrt(32.0 / 7)},
+        {"1 0 0 1 0 0: mean 1/3, sd sqrt(4/15)", {1, 0, 0, 1, 0, 0}, 6, 1.0 / 3, std::sqrt(4.0 / 15)},
+        {"2 4 4 4 5 5 7 9: mean 5, sd sqrt(32/7)", {2, 4, 4, 4, 5, 5, 7, 9}, 8, 5, std::sqrt(32.0 / 7)},
         {"3 1: mean 2, sd sqrt 2", {3, 1}, 2, 2, std::sqrt(2.0)},
+        // clang-format on
     };
     for (const StatsCase& c : cases) {
         const DimensionStats s = dimensionStats(c.subtotals);
