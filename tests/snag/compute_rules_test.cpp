@@ -14,6 +14,7 @@ TEST(AsksNumberOfStrata, SingleAlwaysStrataWhileTheNumberIsBelow) {
         QString numStrata;
         bool asks;
     } cases[] = {
+        // clang-format off
         {"Single with 3 entered still asks", 0, u"3"_s, true},
         {"Single with nothing entered", 0, u""_s, true},
         {"Stratum 2 with 3 entered asks nothing", 2, u"3"_s, false},
@@ -24,6 +25,7 @@ TEST(AsksNumberOfStrata, SingleAlwaysStrataWhileTheNumberIsBelow) {
         {"Stratum 3 with 2.5 asks", 3, u"2.5"_s, true},
         {"Stratum 2 with 2.5 asks nothing", 2, u"2.5"_s, false},
         {"Stratum 4 with 3.999 rounds to 4", 4, u"3.999"_s, false},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(asksNumberOfStrata(c.sheet, c.numStrata), c.asks) << c.name;
@@ -63,10 +65,12 @@ TEST(MainTabAction, DensitiesGatesSampleSizeComputes) {
         int mainPage, formulaPage;
         MainTabAction action;
     } cases[] = {
+        // clang-format off
         {1, 1, MainTabAction::StratifiedGate}, {1, 0, MainTabAction::Nothing},
         {2, 0, MainTabAction::SampleSize},     {2, 1, MainTabAction::SampleSize},
         {0, 1, MainTabAction::Nothing},        {3, 1, MainTabAction::Nothing},
         {4, 0, MainTabAction::Nothing},        {9, 1, MainTabAction::Nothing},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(mainTabAction(c.mainPage, c.formulaPage), c.action)

@@ -17,20 +17,23 @@ const QStringList SheetTitles = {
     u"Forest"_s,  u"District"_s, u"Subwatershed"_s, u"Observer"_s, u"Date"_s,
 };
 
+std::array<int, 6> columnsOf(const HabitatColumns& c) {
+    return {c.species, c.decayClass, c.dbh, c.height, c.code, c.qualifying};
+}
+
 TEST(FindHabitatColumns, OnADataSheet) {
     const HabitatColumns cavity = findHabitatColumns(SheetTitles, u"cavity"_s);
-    EXPECT_EQ(cavity.species, 11);
-    EXPECT_EQ(cavity.decayClass, 12);
-    EXPECT_EQ(cavity.dbh, 13);
-    EXPECT_EQ(cavity.height, 14);
-    EXPECT_EQ(cavity.code, 15);
-    EXPECT_EQ(cavity.qualifying, 17);
+    EXPECT_EQ(columnsOf(cavity), (std::array{11, 12, 13, 14, 15, 17}));
     EXPECT_TRUE(cavity.complete());
     EXPECT_TRUE(cavity.qualifyingFound);
     EXPECT_EQ(findHabitatColumns(SheetTitles, u"forage"_s).code, 16);
+    // A later title overrides an earlier one, in any case.
+    const HabitatColumns later =
+        findHabitatColumns(SheetTitles + QStringList{u"DBH"_s, u"QUALIFYING"_s}, u"cavity"_s);
+    EXPECT_EQ(columnsOf(later), (std::array{11, 12, 23, 14, 15, 24}));
 }
 
-TEST(FindHabitatColumns, MissingAndRepeatedTitles) {
+TEST(FindHabitatColumns, MissingTitles) {
     QStringList noCode = SheetTitles;
     noCode[15] = u"Cav"_s;
     EXPECT_FALSE(findHabitatColumns(noCode, u"cavity"_s).complete());
@@ -46,13 +49,6 @@ TEST(FindHabitatColumns, MissingAndRepeatedTitles) {
     const HabitatColumns c = findHabitatColumns(noMarks, u"cavity"_s);
     EXPECT_TRUE(c.complete());
     EXPECT_FALSE(c.qualifyingFound);
-
-    QStringList twice = SheetTitles;
-    twice.append(u"DBH"_s);
-    twice.append(u"QUALIFYING"_s);
-    const HabitatColumns later = findHabitatColumns(twice, u"cavity"_s);
-    EXPECT_EQ(later.dbh, 23);
-    EXPECT_EQ(later.qualifying, 24);
 }
 
 TEST(PercentUse, IsDisplayRounded) {
@@ -60,10 +56,12 @@ TEST(PercentUse, IsDisplayRounded) {
         int signs, total;
         double expected;
     } cases[] = {
+        // clang-format off
         {1, 3, 33.3}, {2, 3, 66.7}, {1, 200, 0.5},
         {3, 3, 100},  {0, 5, 0},    {0, 0, 0}, // nothing carries a code: no use at all, no failure
         {1, 7, 14.3},                          // 14.2857...
         {1, 8, 12.5},                          // exactly 12.5 keeps its one decimal
+        // clang-format on
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(percentUse(c.signs, c.total), c.expected) << c.signs << "/" << c.total;
@@ -84,68 +82,47 @@ TEST(CellNumber, ReadsTheShownValue) {
     EXPECT_EQ(cellNumber(g, 1, 1), 25.0);
 }
 
-// One data row of a sheet: class, DBH, height, species, code in their columns.
-struct Row {
-    QString decayClass, dbh, height, species, code;
-};
-
-class HabitatRows : public ::testing::Test {
-  protected:
-    HabitatRow row(const Row& r) {
-        g_.setFormatString(u"^Stratum|^Class|^DBH|^Height|^Species|^Cavity|^Qualifying"_s);
-        g_.setRows(2);
-        g_.setText(1, 1, r.decayClass);
-        g_.setText(1, 2, r.dbh);
-        g_.setText(1, 3, r.height);
-        g_.setText(1, 4, r.species);
-        g_.setText(1, 5, r.code);
-        return habitatRow(g_, 1, findHabitatColumns(g_.formatTitles(), u"cavity"_s));
-    }
-    GridModel g_;
-};
-
-TEST_F(HabitatRows, QualifyingAtEachBoundary) {
-    HabitatCriteria c;
-    c.minDbh = 25;
-    c.minHeight = 5;
-    c.maxClass = 3;
-    c.species = u"9999"_s;
-    c.code = 2;
-    struct Case {
-        Row r;
+TEST(HabitatQualifies, AtEachBoundary) {
+    // Minimum DBH 25, minimum height 5, maximum class 3, code 2, the species given left out.
+    HabitatCriteria criteria{25, 5, 3, {}, 2};
+    const struct {
+        const char* excluded;
+        const char *decayClass, *dbh, *height, *species, *code;
         bool qualifies, hasCode;
         const char* what;
     } cases[] = {
-        {{u"3"_s, u"25"_s, u"5"_s, u"12"_s, u"2"_s}, true, true, "every value at its limit"},
-        {{u"4"_s, u"25"_s, u"5"_s, u"12"_s, u"2"_s}, false, true, "class above the maximum"},
-        {{u"3"_s, u"24.96"_s, u"5"_s, u"12"_s, u"2"_s}, true, true, "DBH 24.96 reads as 25"},
-        {{u"3"_s, u"24.9"_s, u"5"_s, u"12"_s, u"2"_s}, false, true, "DBH below the minimum"},
-        {{u"3"_s, u"25"_s, u"4.99"_s, u"12"_s, u"2"_s}, false, true, "height below"},
-        {{u"3"_s, u"25"_s, u"5"_s, u"12"_s, u"1"_s}, false, true, "another code"},
-        {{u"3"_s, u"25"_s, u"5"_s, u"9999"_s, u"2"_s}, false, true, "species 9999 left out"},
-        {{u"3"_s, u"25"_s, u"5"_s, u""_s, u"2"_s}, true, true, "no species is not 9999"},
-        {{u""_s, u"25"_s, u"5"_s, u"12"_s, u"2"_s}, false, true, "an empty class"},
-        {{u"3"_s, u"big"_s, u"5"_s, u"12"_s, u"2"_s}, false, true, "a DBH that is not a number"},
-        {{u"3"_s, u"25"_s, u"5"_s, u"12"_s, u""_s}, false, false, "no code at all"},
-        {{u"3"_s, u"25"_s, u"5"_s, u"12"_s, u"x"_s}, false, true, "a code that is not a number"},
+        // clang-format off
+        {"9999", "3", "25", "5", "12", "2", true, true, "every value at its limit"},
+        {"9999", "4", "25", "5", "12", "2", false, true, "class above the maximum"},
+        {"9999", "3", "24.96", "5", "12", "2", true, true, "DBH 24.96 reads as 25"},
+        {"9999", "3", "24.9", "5", "12", "2", false, true, "DBH below the minimum"},
+        {"9999", "3", "25", "4.99", "12", "2", false, true, "height below"},
+        {"9999", "3", "25", "5", "12", "1", false, true, "another code"},
+        {"9999", "3", "25", "5", "9999", "2", false, true, "species 9999 left out"},
+        {"9999", "3", "25", "5", "", "2", true, true, "no species is not 9999"},
+        {"9999", "", "25", "5", "12", "2", false, true, "an empty class"},
+        {"9999", "3", "big", "5", "12", "2", false, true, "a DBH that is not a number"},
+        {"9999", "3", "25", "5", "12", "", false, false, "no code at all"},
+        {"9999", "3", "25", "5", "12", "x", false, true, "a code that is not a number"},
+        {"12", "3", "25", "5", "012", "2", false, true, "the species as shown: 012 is 12"},
+        {"12", "3", "25", "5", "12.5", "2", true, true, "12.5 is not 12"},
+        {"abc", "3", "25", "5", "ABC", "2", true, true, "case counts"},
+        {"abc", "3", "25", "5", "abc", "2", false, true, "the species left out"},
+        // clang-format on
     };
-    for (const Case& k : cases) {
-        const HabitatRow r = row(k.r);
-        EXPECT_EQ(habitatQualifies(r, c), k.qualifies) << k.what;
+    GridModel g;
+    g.setFormatString(u"^Stratum|^Class|^DBH|^Height|^Species|^Cavity|^Qualifying"_s);
+    g.setRows(2);
+    const HabitatColumns columns = findHabitatColumns(g.formatTitles(), u"cavity"_s);
+    for (const auto& k : cases) {
+        int column = 1;
+        for (const char* text : {k.decayClass, k.dbh, k.height, k.species, k.code})
+            g.setText(1, column++, QString::fromLatin1(text));
+        criteria.species = QString::fromLatin1(k.excluded);
+        const HabitatRow r = habitatRow(g, 1, columns);
+        EXPECT_EQ(habitatQualifies(r, criteria), k.qualifies) << k.what;
         EXPECT_EQ(r.hasCode, k.hasCode) << k.what;
     }
-}
-
-TEST_F(HabitatRows, SpeciesAsItsShownText) {
-    HabitatCriteria c;
-    c.species = u"12"_s;
-    c.maxClass = 5;
-    c.code = 1;
-    EXPECT_FALSE(habitatQualifies(row({u"1"_s, u"1"_s, u"1"_s, u"012"_s, u"1"_s}), c));
-    EXPECT_TRUE(habitatQualifies(row({u"1"_s, u"1"_s, u"1"_s, u"12.5"_s, u"1"_s}), c));
-    c.species = u"abc"_s;
-    EXPECT_TRUE(habitatQualifies(row({u"1"_s, u"1"_s, u"1"_s, u"ABC"_s, u"1"_s}), c));
-    EXPECT_FALSE(habitatQualifies(row({u"1"_s, u"1"_s, u"1"_s, u"abc"_s, u"1"_s}), c));
 }
 
 } // namespace

@@ -29,40 +29,26 @@ TEST(PlotDimensionName, LevelFollowedByWidthText) {
             << c.dimension;
 }
 
-TEST(PlotDimensionName, EmptyWidthTextGivesTheBareLevelName) {
-    EXPECT_EQ(plotDimensionName(6, WidthTextArray{}), u"Segment"_s);
-}
-
-TEST(PlotDimensionName, OutsideTheSixteenIsSubscriptOutOfRange) {
+// The error number a call raises, 0 for none.
+template <typename F> int errorOf(F f) {
     try {
-        plotDimensionName(16, MetricWidths);
-        FAIL() << "no error";
+        f();
     } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::SubscriptRange);
+        return e.number();
     }
+    return 0;
 }
 
-TEST(AreaFactor, SquareUnitsPerAreaUnit) {
+TEST(PlotDimensions, EdgesAndErrors) {
+    EXPECT_EQ(plotDimensionName(6, WidthTextArray{}), u"Segment"_s) << "empty width text";
+    EXPECT_EQ(errorOf([] { plotDimensionName(16, MetricWidths); }), err::SubscriptRange);
     EXPECT_EQ(areaFactor(true), 10000);
     EXPECT_EQ(areaFactor(false), 43560);
-}
-
-TEST(WholePlotArea, HalvesGoToTheEvenNeighbour) {
-    struct Case {
-        double size;
-        std::int32_t area;
-    } cases[] = {{187.5, 188}, {2.5, 2}, {3.5, 4}, {125, 125}, {1650.4, 1650}, {-0.5, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(wholePlotArea(c.size), c.area) << c.size;
-}
-
-TEST(WholePlotArea, BeyondThirtyTwoBitsIsOverflow) {
-    try {
-        wholePlotArea(3e9);
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::Overflow);
-    }
+    // Halves go to the even neighbour; beyond 32 bits is an overflow.
+    for (const auto& [size, area] :
+         {std::pair{187.5, 188}, {2.5, 2}, {3.5, 4}, {125.0, 125}, {1650.4, 1650}, {-0.5, 0}})
+        EXPECT_EQ(wholePlotArea(size), area) << size;
+    EXPECT_EQ(errorOf([] { wholePlotArea(3e9); }), err::Overflow);
 }
 
 TEST(ReadPlotSizes, DefaultRowsOfBothUnitSystems) {
@@ -86,10 +72,10 @@ TEST(ReadPlotSizes, DefaultRowsOfBothUnitSystems) {
 
 TEST(ReadPlotSizes, EditedRowsRoundHalvesToEven) {
     TempDatabase database;
-    db::exec(u"UPDATE PlotSizes SET PlotSize = ? WHERE Measurement = 'Metric' AND \"Index\" = ?"_s,
-             {187.5, 2});
-    db::exec(u"UPDATE PlotSizes SET PlotSize = ? WHERE Measurement = 'Metric' AND \"Index\" = ?"_s,
-             {2.5, 7});
+    for (const auto& [size, index] : {std::pair{187.5, 2}, {2.5, 7}})
+        db::exec(
+            u"UPDATE PlotSizes SET PlotSize = ? WHERE Measurement = 'Metric' AND \"Index\" = ?"_s,
+            {size, index});
     db::exec(u"UPDATE PlotSizes SET Width = ? WHERE Measurement = 'Metric' AND \"Index\" = ?"_s,
              {15, 1});
     DimensionSizeArray sizes{};
@@ -117,12 +103,7 @@ TEST(ReadPlotSizes, IndexOutsideTheSixteenStopsAfterTheRowsBefore) {
              u"\"Index\" = 15"_s);
     DimensionSizeArray sizes{};
     WidthTextArray widths;
-    try {
-        readPlotSizes(true, sizes, widths);
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::SubscriptRange);
-    }
+    EXPECT_EQ(errorOf([&] { readPlotSizes(true, sizes, widths); }), err::SubscriptRange);
     EXPECT_EQ(sizes[14], 3000); // read before the failing row
     EXPECT_EQ(sizes[15], 0);
 }

@@ -13,47 +13,36 @@ namespace {
 
 using namespace stratified;
 
-struct SizeCase {
-    const char* what;
-    const char* text;
-    double size;
-};
-
-const SizeCase Sizes[] = {
-    {"thousands separator counts", "1,500", 1500}, {"decimals are not rounded", "10.37", 10.37},
-    {"dollar sign removed", "$2,000.5", 2000.5},   {"empty box is 0", "", 0},
-    {"blanks around a number", " 250 ", 250},
-};
-
 TEST(StratumSize, ReadAsTheCleanedUnroundedNumber) {
-    for (const SizeCase& c : Sizes)
-        EXPECT_DOUBLE_EQ(stratumSize(QString::fromLatin1(c.text)), c.size) << c.what;
-}
-
-TEST(StratumSize, AWordIsATypeMismatch) {
-    for (const char* text : {"abc", "12 ha", "  "}) {
+    const struct {
+        const char* what;
+        const char* text;
+        double size; // -1: a type mismatch
+    } cases[] = {
+        // clang-format off
+        {"thousands separator counts", "1,500", 1500}, {"decimals are not rounded", "10.37", 10.37},
+        {"dollar sign removed", "$2,000.5", 2000.5},   {"empty box is 0", "", 0},
+        {"blanks around a number", " 250 ", 250},      {"a word", "abc", -1},
+        {"a number and a word", "12 ha", -1},          {"blanks only", "  ", -1},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
         try {
-            stratumSize(QString::fromLatin1(text));
-            ADD_FAILURE() << text;
+            EXPECT_DOUBLE_EQ(stratumSize(QString::fromLatin1(c.text)), c.size) << c.what;
         } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), err::TypeMismatch) << text;
+            EXPECT_EQ(c.size, -1) << c.what;
+            EXPECT_EQ(e.number(), err::TypeMismatch) << c.what;
         }
     }
 }
 
-struct InUseCase {
-    const char* text;
-    int strata;
-};
-
-const InUseCase InUse[] = {
-    {"2", 2},  {"4", 4},   {"", 0},    {"abc", 0},      {"7", 4},
-    {"-1", 0}, {"2.5", 2}, {"3.5", 4}, {"3 strata", 3},
-};
-
 TEST(StrataInUse, LeadingNumberHalfToEvenHeldToFour) {
-    for (const InUseCase& c : InUse)
-        EXPECT_EQ(strataInUse(QString::fromLatin1(c.text)), c.strata) << c.text;
+    const std::pair<const char*, int> cases[] = {
+        {"2", 2},  {"4", 4},   {"", 0},    {"abc", 0},      {"7", 4},
+        {"-1", 0}, {"2.5", 2}, {"3.5", 4}, {"3 strata", 3},
+    };
+    for (const auto& [text, strata] : cases)
+        EXPECT_EQ(strataInUse(QString::fromLatin1(text)), strata) << text;
 }
 
 int errorOf(double (*f)()) {
