@@ -154,39 +154,16 @@ TEST_F(SnagFlags, RecordsSharingTheirKeysGetTheirOwnMarks) {
     EXPECT_EQ(marks(0, 2), All); // the sheet keeps the file order of equal keys
 }
 
-TEST_F(SnagFlags, MultipleShowsTheOtherFieldsAsStored) {
-    insertSample();
-    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
-    w->cmdFormMulti[0]->click();
-    GridModel& g = sheet(0);
-    // Row 2 is record 2: stratum 2, transect 1, segment 1, subsegment 2.
-    const QStringList row2 = {u"2"_s, u"Ridge"_s, u"1"_s, u"1"_s,     u"1"_s,    u"2"_s, u"0"_s,
-                              u"1"_s, u"1"_s,     u"1"_s, u"10.04"_s, u"13"_s,   u"2"_s, u"30"_s,
-                              u"8"_s, u"2"_s,     u"2"_s, u""_s,      u"North"_s};
-    for (int c = 0; c < int(row2.size()); ++c)
-        EXPECT_EQ(g.text(2, c), row2[c]) << "column " << c;
-    // Row 4 is record 5: segment 2 is section 1, subsegment 4 is segment 2.
-    EXPECT_EQ(g.text(4, 3), u"1"_s);
-    EXPECT_EQ(g.text(4, 4), u"2"_s);
-    // Row 6 is record 6: no distance, no species.
-    EXPECT_EQ(g.text(6, 10), u""_s);
-    EXPECT_EQ(g.text(6, 11), u""_s);
-    EXPECT_EQ(g.text(0, 6), u"Width10"_s);
-}
-
 TEST_F(SnagFlags, MultipleInEnglishUnitsWritesTheEnglishColumns) {
     w->mnuEnglish_Click();
+    // Half-widths 16.5 to 66 feet: 16.5 lies in every strip, 66 only in the widest.
     insert({1, 1, 1, 1, 1, 16.5, u"12"_s, 3, 25, 5, {}, {}});
-    insert({2, 1, 1, 1, 2, 33.04, u"12"_s, 3, 25, 5, {}, {}});
-    insert({3, 1, 1, 1, 3, 66, u"12"_s, 3, 25, 5, {}, {}});
-    insert({4, 1, 1, 1, 4, 66.4, u"12"_s, 3, 25, 5, {}, {}});
+    insert({2, 1, 1, 1, 2, 66, u"12"_s, 3, 25, 5, {}, {}});
     connectSheets();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
     w->cmdFormMulti[0]->click();
-
-    EXPECT_EQ(sheet(0).text(0, 9), u"Width132"_s);
-    const QStringList expected[] = {All, marksOf("0111"), marksOf("0001"), None};
-    for (int id = 1; id <= 4; ++id) {
+    const QStringList expected[] = {All, marksOf("0001")};
+    for (int id = 1; id <= 2; ++id) {
         EXPECT_EQ(marks(0, id), expected[id - 1]) << id;
         EXPECT_EQ(tableMarks(id, false), expected[id - 1]) << id;
         EXPECT_EQ(tableMarks(id, true), Empty) << id;
@@ -244,30 +221,28 @@ TEST_F(SnagFlags, CancelAtEachPromptChangesNothing) {
         int answered; // prompts answered before the cancelling one
         QString cancel;
         const char* what;
+        bool single = false;
     } cases[] = {
-        {0, u""_s, "empty DBH"},      {1, u""_s, "empty height"},  {2, u""_s, "empty class"},
-        {2, u"-1"_s, "class -1"},     {3, u""_s, "empty species"}, {3, u"-1"_s, "species -1"},
-        {2, u"-1.0"_s, "class -1.0"},
+        {0, u""_s, "empty DBH"},      {1, u""_s, "empty height"},
+        {2, u""_s, "empty class"},    {2, u"-1"_s, "class -1"},
+        {3, u""_s, "empty species"},  {3, u"-1"_s, "species -1"},
+        {2, u"-1.0"_s, "class -1.0"}, {3, u""_s, "Single: empty species", true},
     };
     insertSample();
     const QString answers[] = {u"25"_s, u"5"_s, u"3"_s};
-    const QString prompts[] = {DbhPromptMulti, HeightPromptMulti, ClassPrompt, SpeciesPromptMulti};
+    const QString multi[] = {DbhPromptMulti, HeightPromptMulti, ClassPrompt, SpeciesPromptMulti};
+    const QString single[] = {DbhPromptOther, HeightPromptSingle, ClassPrompt, SpeciesPromptSingle};
     const QString titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString* prompts = c.single ? single : multi;
         for (int i = 0; i < c.answered; ++i)
             prompts_.input(prompts[i], titles[i], answers[i]);
         prompts_.input(prompts[c.answered], titles[c.answered], c.cancel);
-        w->cmdFormMulti[0]->click();
-        EXPECT_TRUE(prompts_.done()) << c.what;
+        (c.single ? w->cmdFormSingle : w->cmdFormMulti)[0]->click();
+        EXPECT_TRUE(prompts_.done());
         expectUntouched();
     }
-}
-
-TEST_F(SnagFlags, SingleCancelledAtItsSpeciesPrompt) {
-    insertSample();
-    answerSingle(u"25"_s, u"5"_s, u"3"_s, u""_s);
-    w->cmdFormSingle[0]->click();
-    expectUntouched();
 }
 
 TEST_F(SnagFlags, AClassOutsideSixteenBitsEndsThroughTheErrorReport) {
@@ -331,42 +306,6 @@ TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), n / 25 * 21);
     EXPECT_EQ(q.value(1).toInt(), n / 25 * 6); // distances 0 to 5
-}
-
-TEST_F(SnagFlags, ThroughARealImportThenCavityUse) {
-    script.openFile(QStringLiteral(VERNALT_TEST_DATA) + u"/snag/data/strip_marks.csv"_s);
-    w->mnuFileOpen->trigger();
-    ASSERT_TRUE(script.done());
-    ASSERT_EQ(sheet(0).rows(), 5);
-
-    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
-    w->cmdFormMulti[1]->click();
-    // Sheet 0 by transect and subsegment: records 1, 2, 3 (transect 1), 4.
-    const QStringList expected[] = {All, marksOf("0111"), None, marksOf("0001")};
-    for (int id = 1; id <= 4; ++id) {
-        EXPECT_EQ(marks(0, id), expected[id - 1]) << id;
-        EXPECT_EQ(tableMarks(id), expected[id - 1]) << id; // record 3 held 1111 from the file
-    }
-    EXPECT_EQ(marks(2, 1), None);
-    EXPECT_EQ(marks(2, 2), marksOf("0001"));
-    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
-
-    // Cavity code 2 on stratum 2: record 3 is species 9999, record 4 qualifies.
-    prompts_
-        .input(u"Please enter the minimum DBH you want to consider for this analysis."_s, u"DBH"_s,
-               u"25"_s)
-        .input(HeightPromptMulti, u"Height"_s, u"5"_s)
-        .input(ClassPrompt, u"Decay Class"_s, u"3"_s)
-        .input(SpeciesPromptMulti, u"Species"_s, u"9999"_s)
-        .input(u"Enter the numeric code for the CAVITY category you would like to consider for "
-               u"this analysis."_s,
-               u"Cavity Code"_s, u"2"_s);
-    w->cmdCavity[2]->click();
-    EXPECT_EQ(sheet(2).text(1, 17), u"0"_s);
-    EXPECT_EQ(sheet(2).text(2, 17), u"1"_s);
-    EXPECT_EQ(w->lblCavityTotal[2]->text(), u"2"_s);
-    EXPECT_EQ(w->lblCavityCavSigns[2]->text(), u"1"_s);
-    EXPECT_EQ(w->lblCavityPercentUse[2]->text(), u"50"_s);
 }
 
 } // namespace
