@@ -2,7 +2,8 @@
 // numbers worked out by hand from the formulas.
 #include "snag/optimal_plot.h"
 
-#include <QStringList>
+#include "shown_texts.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -55,20 +56,6 @@ TEST(OptimalFormulas, CostCategoryIsAWholeNumberOneToSix) {
     for (const QString& refused : {u"2.5"_s, u"3.0"_s, u"0"_s, u"7"_s, u"abc"_s, u"+3"_s, u"03"_s,
                                    u"3 4"_s, u""_s, u"   "_s})
         EXPECT_FALSE(costCategory(refused).has_value()) << refused.toStdString();
-}
-
-// Compares texts with words: "_" stands for an empty text, "*" for any text, "|"
-// only separates groups; texts past the last word are not checked.
-void expectShown(const QStringList& shown, const char* words) {
-    QStringList want = QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts);
-    want.removeAll(u"|"_s);
-    ASSERT_LE(want.size(), shown.size()) << words;
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i] == u"*"_s)
-            continue;
-        EXPECT_EQ(shown[i].toStdString(), want[i] == u"_"_s ? std::string() : want[i].toStdString())
-            << words << ", word " << i;
-    }
 }
 
 // The texts of a row: mean density, variance, relative variance, plots needed,

@@ -3,7 +3,8 @@
 // desired variance, t' = 2 for the proportional equations).
 #include "snag/sample_size.h"
 
-#include <QStringList>
+#include "shown_texts.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -120,20 +121,6 @@ QStringList rowOf(const SampleSizePage& p, Grid grid, int row) {
         return list(p.proportional[r]);
     }
     return {};
-}
-
-// Compares texts with words: "_" stands for an empty text, "*" for any text, "|"
-// only separates groups; texts past the last word are not checked.
-void expectShown(const QStringList& shown, const char* words) {
-    QStringList want = QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts);
-    want.removeAll(u"|"_s);
-    ASSERT_LE(want.size(), shown.size()) << words;
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i] == u"*"_s)
-            continue;
-        EXPECT_EQ(shown[i].toStdString(), want[i] == u"_"_s ? std::string() : want[i].toStdString())
-            << words << ", word " << i;
-    }
 }
 
 TEST(SampleSizePage, WorkedByHand) {

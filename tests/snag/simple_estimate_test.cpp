@@ -1,7 +1,8 @@
 // The single-stratum density estimate, worked by hand in both unit systems.
 #include "snag/simple_estimate.h"
 
-#include <QStringList>
+#include "shown_texts.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -31,20 +32,6 @@ TEST(PlotSizeOfName, NamesMatchInAnyCaseButNothingIsTrimmed) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(plotSizeOfName(c.name, c.widths, MetricSizes), c.size) << c.name.toStdString();
-}
-
-// Compares texts with words: "_" stands for an empty text, "*" for any text, "|"
-// only separates groups; texts past the last word are not checked.
-void expectShown(const QStringList& shown, const char* words) {
-    QStringList want = QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts);
-    want.removeAll(u"|"_s);
-    ASSERT_LE(want.size(), shown.size()) << words;
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i] == u"*"_s)
-            continue;
-        EXPECT_EQ(shown[i].toStdString(), want[i] == u"_"_s ? std::string() : want[i].toStdString())
-            << words << ", word " << i;
-    }
 }
 
 struct Case {

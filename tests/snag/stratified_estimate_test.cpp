@@ -2,27 +2,14 @@
 // units (Segment10 250 m^2, Section10 500 m^2, Section20 1000 m^2).
 #include "snag/stratified_estimate.h"
 
-#include <QStringList>
+#include "shown_texts.h"
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
-
-// Compares texts with words: "_" stands for an empty text, "*" for any text, "|"
-// only separates groups; texts past the last word are not checked.
-void expectShown(const QStringList& shown, const char* words) {
-    QStringList want = QString::fromLatin1(words).split(u' ', Qt::SkipEmptyParts);
-    want.removeAll(u"|"_s);
-    ASSERT_LE(want.size(), shown.size()) << words;
-    for (qsizetype i = 0; i < want.size(); ++i) {
-        if (want[i] == u"*"_s)
-            continue;
-        EXPECT_EQ(shown[i].toStdString(), want[i] == u"_"_s ? std::string() : want[i].toStdString())
-            << words << ", word " << i;
-    }
-}
 
 // Two strata: 600 ha of Segment10 (2 +- 1.5 per plot, 40 plots) and 400 ha of
 // Section20 (3 +- 2 per plot, 25 plots).
