@@ -25,8 +25,8 @@ QString logLevelColumnName(int level); // "subsegment", "segment", "section", "t
 // length as the user sees it ("Subsegment_12.5").
 QString subtotalHeader(int level, float length);
 
-// The column whose header, in lower case, is `name`: the first or the last
-// such column; -1 when there is none.
+// The column whose header, in lower case and without the blanks that widen
+// it, is `name`: the first or the last such column; -1 when there is none.
 int sheetColumn(const GridModel& sheet, const QString& name, bool last);
 
 // The value a log adds to its units: its cell as CleanRound shows it. A cell

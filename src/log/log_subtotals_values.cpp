@@ -43,7 +43,7 @@ QString subtotalHeader(int level, float length) {
 int sheetColumn(const GridModel& sheet, const QString& name, bool last) {
     int found = -1;
     for (int c = 0; c < sheet.cols(); ++c) {
-        if (sheet.text(0, c).toLower() != name)
+        if (sheet.text(0, c).trimmed().toLower() != name)
             continue;
         found = c;
         if (!last)

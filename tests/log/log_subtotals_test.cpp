@@ -111,7 +111,7 @@ TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
     GridModel g;
     fillSheet(g, {{u"1", u"1", u"1", u"1", u"1", u"5"}});
     g.setCols(8);
-    g.setText(0, 6, u"QUALIFY"_s);
+    g.setText(0, 6, u"  QUALIFY  "_s); // widened by blanks, as the sheets show it
     g.setText(1, 6, u"7"_s);
     g.setText(0, 7, u"subsegment"_s);
     EXPECT_EQ(sheetColumn(g, logValueColumnName(), true), 6);
