@@ -1,6 +1,6 @@
 // File, Open of the snag window: what a clean import, an import with a
 // non-numeric value and each refused file do to the table, the sheets, the
-// status, the buttons and the data-set window.
+// status, the buttons and the data-set window; the data sheets' rows after it.
 #include "snag_window_fixture.h"
 
 #include "data/csv_import.h"
@@ -233,26 +233,46 @@ TEST_F(SnagImport, AHeaderAloneEmptiesTheTable) {
     }
 }
 
-TEST_F(SnagImport, TwoHeadersAndCarriageReturns) {
+TEST_F(SnagImport, SheetZeroInTransectSubsegmentAndFileOrder) {
     frmMainSnag* w = open();
-    importFile(w, "two_headers_cr.csv");
-    EXPECT_EQ(tableRows(),
-              QStringList({
-                  u"1|1.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|"
-                  u"NULL|NULL|NULL|3.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"_s,
-                  u"2|2.0|NULL|4.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL|"
-                  u"NULL|NULL|NULL|NULL|30.0|NULL|NULL|NULL|NULL|NULL|NULL|NULL|NULL"_s,
-              }));
-    EXPECT_EQ(w->DataFileHeader, QStringList({u"Stratum"_s, u"Transect"_s, u"Height"_s}));
+    importFile(w, "quotes_and_dates.csv");
+    const QStringList rows = gridTexts(w->grdStratum[0]);
+    ASSERT_EQ(rows.size(), 5);
+    EXPECT_EQ(w->grdStratum[0]->grid()->fixedRows(), 1);
+    EXPECT_EQ(rows[0], u"Stratum|Location|Transect|Section|Segment|Subsegment|Width10|Width20|"
+                       u"Width30|Width40|Distance|Species|Class|DBH|Height|Cavity|Forage|"
+                       u"Qualifying|Forest|District|Subwatershed|Observer|Date"_s);
+    // File lines 2, 4 and 3 lie on transect 1 (subsegments 2, 2, 4), line 1 on transect 2.
+    // Section = segment / 2 rounded up, Segment = subsegment / 2 rounded up.
+    EXPECT_EQ(rows[1], u"1|A7|1|1|1|2|0|1|1|1|12|ABGR|3|28|15|0|1|||||JD|6/5/2024"_s);
+    EXPECT_EQ(rows[2], u"1|A7|1|1|1|2|1|1|1|1|3|THPL|2|44|25|1|1|||||O'Neil|"_s);
+    EXPECT_EQ(rows[3], u"2|B2|1|1|2|4|0|0|1|1|22.5|12|1|51|31|0|0|||||JD|6/6/2024"_s);
+    EXPECT_EQ(rows[4], u"1|A7|2|2|3|5|1|1|1|1|4.5|PSME|2|35.5|20|1|0|||||O'Neil|6/5/2024"_s);
 }
 
-TEST_F(SnagImport, AByteOrderMarkAndCrlf) {
+TEST_F(SnagImport, StratumSheetsHaveTheirRowsAndTitlesOnly) {
     frmMainSnag* w = open();
-    importFile(w, "bom_crlf.csv");
-    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
-    EXPECT_EQ(w->ImportedRowCount, 2);
-    EXPECT_EQ(w->grdStratum[0]->text(1, 2), u"1"_s) << "transect 1 first";
-    EXPECT_EQ(w->grdStratum[3]->rows(), 3);
+    importFile(w, "quotes_and_dates.csv");
+    const int rows[] = {5, 4, 2, 1, 1};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(w->grdStratum[k]->rows(), rows[k]) << k;
+        EXPECT_EQ(w->grdStratum[k]->text(0, 22), u"Date"_s) << k;
+        EXPECT_EQ(w->datDataSet[k].DatabaseName, db::path());
+    }
+    EXPECT_EQ(w->grdStratum[1]->text(1, 0), QString()) << "filled only by Multiple";
+    EXPECT_TRUE(w->datDataSet[3].RecordSource.endsWith(
+        u"FROM Snags WHERE stratum=3 ORDER BY transect, subsegment, id;"_s));
+}
+
+TEST_F(SnagImport, EnglishUnitsShowTheEnglishWidths) {
+    frmMainSnag* w = open();
+    w->mnuEnglish->trigger();
+    importFile(w, "quotes_and_dates.csv");
+    const Grid* g = w->grdStratum[0];
+    EXPECT_EQ(g->text(0, 6), u"Width33"_s);
+    EXPECT_EQ(g->text(0, 9), u"Width132"_s);
+    EXPECT_EQ(g->text(1, 6), QString()) << "the file has no English widths";
+    EXPECT_TRUE(w->datDataSet[0].RecordSource.contains(u"WIDTH33,WIDTH66,WIDTH99,WIDTH132"_s));
 }
 
 } // namespace
