@@ -14,19 +14,9 @@ StripRecord recordAt(const Value& distance) {
     return stripRecord(distance, Value(3), Value(30), Value(10), Value(u"12"_s));
 }
 
+// Minimum DBH 25, minimum height 5, maximum class 3, the species given left out.
 StripCriteria everySpeciesBut(const QString& species) {
-    StripCriteria c;
-    c.minDbh = 25;
-    c.minHeight = 5;
-    c.maxClass = 3;
-    c.species = species;
-    c.rule = SpeciesRule::Exclude;
-    return c;
-}
-
-TEST(HalfWidths, AreHalfTheDefaultStripWidths) {
-    EXPECT_EQ(halfWidths(true), (std::array<double, 4>{5, 10, 15, 20}));
-    EXPECT_EQ(halfWidths(false), (std::array<double, 4>{16.5, 33, 49.5, 66}));
+    return {25, 5, 3, species, SpeciesRule::Exclude};
 }
 
 TEST(CriterionValue, ReadsRecordValuesAsTheyAreShown) {
@@ -67,6 +57,7 @@ TEST(SpeciesKey, IsTheTextOfTheDisplayRoundedValue) {
         EXPECT_EQ(speciesKey(c.v), c.expected) << c.what;
 }
 
+// Half widths 5, 10, 15, 20 m and 16.5, 33, 49.5, 66 ft, each met exactly.
 TEST(StripMarks, DistanceAgainstEachHalfWidth) {
     const StripCriteria c = everySpeciesBut(u"9999"_s);
     struct Case {
@@ -105,51 +96,39 @@ TEST(StripMarks, DistanceAgainstEachHalfWidth) {
 }
 
 TEST(MeetsCriteria, EachBoundary) {
-    // Minimum DBH 25, minimum height 5, maximum class 3, species 9999 left out.
+    // Minimum height 5, maximum class 3, species 9999 left out.
     struct Case {
+        double minDbh;
         Value decayClass, dbh, height;
         bool expected;
         const char* what;
     } cases[] = {
         // clang-format off
-        {Value(3), Value(25), Value(5), true, "all three at their limits"},
-        {Value(4), Value(25), Value(5), false, "class above the maximum"},
-        {Value(3.004), Value(25), Value(5), true, "class 3.004 reads as 3"},
-        {Value(3.01), Value(25), Value(5), false, "class 3.01 stays above 3"},
-        {Value(3), Value(24.96), Value(5), true, "DBH 24.96 reads as 25"},
-        {Value(3), Value(24.9), Value(5), false, "DBH below the minimum"},
-        {Value(3), Value(25), Value(4.99), false, "height below the minimum"},
-        {Value::null(), Value(25), Value(5), true, "no class counts as class 0"},
-        {Value(3), Value::null(), Value(5), false, "no DBH counts as 0, below 25"},
-        {Value(u"x"_s), Value(25), Value(5), false, "a class that is not a number"},
-        {Value(3), Value(u"big"_s), Value(5), false, "a DBH that is not a number"},
-        {Value(3), Value(25), Value(u"?"_s), false, "a height that is not a number"},
-        // clang-format on
-    };
-    const StripCriteria c = everySpeciesBut(u"9999"_s);
-    for (const Case& k : cases) {
-        const StripRecord r = stripRecord(Value(0), k.decayClass, k.dbh, k.height, Value(u"12"_s));
-        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
-    }
-}
-
-TEST(MeetsCriteria, MinimaAreHeldInDoublePrecision) {
-    // A DBH of 10.09 reads as 10.1 and one of 10.04 as 10 (one decimal at 10 or more).
-    struct Case {
-        double minDbh, dbh;
-        bool expected;
-    } cases[] = {
-        // clang-format off
-        {10.1, 10.1, true}, {10.1, 10.09, true}, {10.1, 10.04, false}, {25.4, 25.4, true},
-        {12.5, 12.5, true}, {25, 25, true},
+        {25, Value(3), Value(25), Value(5), true, "all three at their limits"},
+        {25, Value(4), Value(25), Value(5), false, "class above the maximum"},
+        {25, Value(3.004), Value(25), Value(5), true, "class 3.004 reads as 3"},
+        {25, Value(3.01), Value(25), Value(5), false, "class 3.01 stays above 3"},
+        {25, Value(3), Value(24.96), Value(5), true, "DBH 24.96 reads as 25"},
+        {25, Value(3), Value(24.9), Value(5), false, "DBH below the minimum"},
+        {25, Value(3), Value(25), Value(4.99), false, "height below the minimum"},
+        {25, Value::null(), Value(25), Value(5), true, "no class counts as class 0"},
+        {25, Value(3), Value::null(), Value(5), false, "no DBH counts as 0, below 25"},
+        {25, Value(u"x"_s), Value(25), Value(5), false, "a class that is not a number"},
+        {25, Value(3), Value(u"big"_s), Value(5), false, "a DBH that is not a number"},
+        {25, Value(3), Value(25), Value(u"?"_s), false, "a height that is not a number"},
+        // Minima are held in double precision; 10.09 reads as 10.1, 10.04 as 10.
+        {10.1, Value(1), Value(10.1), Value(10), true, "10.1 at 10.1"},
+        {10.1, Value(1), Value(10.09), Value(10), true, "10.09 at 10.1"},
+        {10.1, Value(1), Value(10.04), Value(10), false, "10.04 below 10.1"},
+        {25.4, Value(1), Value(25.4), Value(10), true, "25.4 at 25.4"},
+        {12.5, Value(1), Value(12.5), Value(10), true, "12.5 at 12.5"},
         // clang-format on
     };
     for (const Case& k : cases) {
         StripCriteria c = everySpeciesBut(u"9999"_s);
         c.minDbh = k.minDbh;
-        const StripRecord r =
-            stripRecord(Value(0), Value(1), Value(k.dbh), Value(10), Value(u"12"_s));
-        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.minDbh << " " << k.dbh;
+        const StripRecord r = stripRecord(Value(0), k.decayClass, k.dbh, k.height, Value(u"12"_s));
+        EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
     }
 }
 
