@@ -97,27 +97,6 @@ TEST_F(SnagStats, MeanSdAndCountOfEachPlotDimension) {
     EXPECT_EQ(w->grdOptimal[0]->text(16, 3), u"0.707"_s);
 }
 
-TEST_F(SnagStats, UncheckedWidthsAreLeftEmpty) {
-    fillSheet(*w, 0, TwoTransects);
-    run();
-    ASSERT_EQ(w->PlotCounts[3], 6);
-    w->mnuWidth30->setChecked(false);
-    run(); // the earlier run's numbers do not stay
-    for (int g = 0; g < 2; ++g) {
-        expectNoStats(g, 3);
-        expectNoStats(g, 7);
-        expectStats(g, 4, g == 0 ? "1.17" : "2.33", g == 0 ? "0.408" : "1.53", g == 0 ? "6" : "3");
-    }
-    for (int p : {2, 6, 10, 14}) {
-        EXPECT_EQ(w->PlotCounts[std::size_t(p + 1)], 0) << p;
-        EXPECT_EQ(w->grdOptimal[0]->text(p + 1, 2), u""_s) << p;
-        EXPECT_EQ(w->grdOptimal[0]->text(p + 1, 3), u""_s) << p;
-    }
-    EXPECT_EQ(w->PlotCounts[4], 6);
-    // The subtotals of every width are still shown.
-    EXPECT_EQ(w->grdSubtotal[0]->text(1, 2), u"2"_s);
-}
-
 TEST_F(SnagStats, EachDimensionFollowsItsOwnWidthsCheckMark) {
     // Width texts of which one ends another: Subsegment15 ends in "5" but takes
     // part only when width 15 is checked.
@@ -155,58 +134,56 @@ TEST_F(SnagStats, MoreUnitsInTheSecondLevelGrowTheGridAndNoUnitIsSkipped) {
     expectStats(1, 5, "2", "0", "1");
 }
 
-TEST_F(SnagStats, EmptySheetCancelsAndEmptiesTheSubtotals) {
-    fillSheet(*w, 0, TwoTransects);
-    run();
-    w->optStratum[3]->setChecked(true);
-    script.message(u"No data found on 'Stratum 3'"_s, u"No data"_s, MsgIcon::None);
-    EXPECT_EQ(run(), u"cancel"_s);
-    EXPECT_EQ(w->grdSubtotal[0]->rows(), 2);
-    EXPECT_EQ(body(w->grdSubtotal[0], 0, 7), u"- - - - - - - -"_s);
-    EXPECT_EQ(body(w->grdSubtotal[1], 0, 7), u"- - - - - - - -"_s);
-}
-
-TEST_F(SnagStats, FirstRecordWithoutStratumCountsAsNoData) {
-    fillSheet(*w, 0,
-              {{"", "1", "1", "1", "1", "1", "1", "1", "1"},
-               {"1", "1", "1", "1", "1", "1", "1", "1", "1"}});
-    script.message(u"No data found on 'Single'"_s, u"No data"_s, MsgIcon::None);
-    EXPECT_EQ(run(), u"cancel"_s);
-}
-
-TEST_F(SnagStats, MissingWidthColumnCancels) {
-    fillSheet(*w, 0, TwoTransects);
-    w->grdStratum[0]->setText(0, 8, u"Width35"_s);
-    script.message(u"The width30 column was not found"_s, u"Column not found"_s, MsgIcon::None);
-    EXPECT_EQ(run(), u"cancel"_s);
-    EXPECT_EQ(w->grdSubtotal[0]->rows(), 2);
-}
-
-TEST_F(SnagStats, FlagThatIsNoNumberIsReportedAndCancels) {
-    fillSheet(*w, 0,
-              {{"1", "1", "1", "1", "1", "1", "1", "1", "1"},
-               {"1", "1", "1", "1", "2", "1", "", "1", "1"}});
-    script.message(u"13 : Type mismatch - Snag Procedure 'CalculateSubtotals'"_s, u"Error"_s,
-                   MsgIcon::Exclamation);
-    EXPECT_EQ(run(), u"cancel"_s);
-    EXPECT_EQ(body(w->grdSubtotal[0], 0, 7), u"- - - - - - - -"_s) << "nothing half-written";
-}
-
-TEST_F(SnagStats, FlagsAreReadThroughTheDisplayRounding) {
-    // "$1,000" cleans to 1000; 0.12345 shows as 0.123.
-    fillSheet(*w, 0,
-              {{"1", "1", "1", "1", "1", "$1,000", "0.12345", "1", "1"},
-               {"1", "1", "1", "1", "1", "1", "0.12345", "1", "1"}});
-    run();
-    EXPECT_EQ(w->grdSubtotal[0]->text(1, 0), u"1001"_s);
-    EXPECT_EQ(w->grdSubtotal[0]->text(1, 1), u"0.246"_s);
-}
-
-TEST_F(SnagStats, StratumSheetUsesItsOwnGrid) {
-    fillSheet(*w, 2, TwoTransects);
-    w->optStratum[2]->setChecked(true);
-    run();
-    expectStats(1, 8, "3.5", "0.707", "2");
+TEST_F(SnagStats, WhatCancelsLeavesNoSubtotals) {
+    struct Case {
+        const char* what;
+        int sheet;
+        std::vector<SheetRecord> records;
+        const char* width30; // the title of column 8
+        const char *message, *title;
+        MsgIcon icon;
+    } cases[] = {
+        {"an empty stratum sheet",
+         3,
+         {},
+         "Width30",
+         "No data found on 'Stratum 3'",
+         "No data",
+         MsgIcon::None},
+        {"a first record without stratum",
+         0,
+         {{"", "1", "1", "1", "1", "1", "1", "1", "1"},
+          {"1", "1", "1", "1", "1", "1", "1", "1", "1"}},
+         "Width30",
+         "No data found on 'Single'",
+         "No data",
+         MsgIcon::None},
+        {"a missing width column", 0, TwoTransects, "Width35", "The width30 column was not found",
+         "Column not found", MsgIcon::None},
+        {"a flag that is no number",
+         0,
+         {{"1", "1", "1", "1", "1", "1", "1", "1", "1"},
+          {"1", "1", "1", "1", "2", "1", "", "1", "1"}},
+         "Width30",
+         "13 : Type mismatch - Snag Procedure 'CalculateSubtotals'",
+         "Error",
+         MsgIcon::Exclamation},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        w->optStratum[0]->setChecked(true);
+        fillSheet(*w, 0, TwoTransects);
+        run(); // subtotals of an earlier run
+        fillSheet(*w, c.sheet, c.records);
+        w->grdStratum[std::size_t(c.sheet)]->setText(0, 8, QString::fromLatin1(c.width30));
+        w->optStratum[std::size_t(c.sheet)]->setChecked(true);
+        script.message(QString::fromLatin1(c.message), QString::fromLatin1(c.title), c.icon);
+        EXPECT_EQ(run(), u"cancel"_s);
+        EXPECT_TRUE(script.done());
+        EXPECT_EQ(w->grdSubtotal[0]->rows(), 2);
+        EXPECT_EQ(body(w->grdSubtotal[0], 0, 7), u"- - - - - - - -"_s) << "nothing half-written";
+        EXPECT_EQ(body(w->grdSubtotal[1], 0, 7), u"- - - - - - - -"_s);
+    }
 }
 
 } // namespace
