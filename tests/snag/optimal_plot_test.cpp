@@ -11,19 +11,11 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-TEST(OptimalFormulas, WorkedByHand) {
-    // (1.67 x 1.5)^2 / (0.2 x 2)^2 = 6.275025 / 0.16
-    EXPECT_DOUBLE_EQ(plotsNeeded(1.67, 1.5, 0.2, 2), 39.21890625);
+// The worked figures of each formula are pinned by the rating below; here the edges.
+TEST(OptimalFormulas, Edges) {
     EXPECT_THROW(plotsNeeded(1.67, 1.5, 0.2, 0), RuntimeError); // no snags: a gap
     EXPECT_THROW(plotsNeeded(1.67, 1.5, 0, 2), RuntimeError);   // no precision: a gap
-    // The fixed cost doubles with each level.
-    for (int level = 0; level < 4; ++level)
-        EXPECT_DOUBLE_EQ(fixedCost(level), 0.265 * (1 << level)) << level;
-    // The larger of needed and at hand, times the cost per unit.
-    EXPECT_DOUBLE_EQ(surveyCost(39.2, 64, 0.375), 24);
-    EXPECT_DOUBLE_EQ(surveyCost(279, 10, 0.79), 220.41);
-    EXPECT_DOUBLE_EQ(surveyCost(0, 64, 0.375), 0); // none needed
-    EXPECT_DOUBLE_EQ(surveyCost(5, 0, 2), 10);     // no count: what is needed
+    EXPECT_DOUBLE_EQ(surveyCost(5, 0, 2), 10);                  // no count: what is needed
 }
 
 TEST(OptimalFormulas, CurrencyTextIsFixedWhateverTheLocale) {
@@ -34,9 +26,8 @@ TEST(OptimalFormulas, CurrencyTextIsFixedWhateverTheLocale) {
     } cases[] = {
         // clang-format off
         {"whole dollars get two decimals", 24, u"$24.00"}, {"zero", 0, u"$0.00"},
-        {"thousands get commas", 1234.56, u"$1,234.56"},
+        {"thousands get commas", 1234.56, u"$1,234.56"}, {"a hundred has no comma", 100, u"$100.00"},
         {"millions get two commas", 1234567.891, u"$1,234,567.89"},
-        {"a hundred has no comma", 100, u"$100.00"},
         {"half a cent goes to the even cent", 0.125, u"$0.12"},
         {"half a cent up to the even cent", 0.135, u"$0.14"},
         {"rounding carries into the thousands", 999.995, u"$1,000.00"},

@@ -71,23 +71,5 @@ TEST(StratifiedFormulas, EdgesRaiseTheErrorsTheSheetsSkipOrReport) {
               err::DivisionByZero);
 }
 
-TEST(StratifiedFormulas, WorkedByHand) {
-    // 1 - 40 / (600 / 0.025) = 1 - 40 / 24000
-    EXPECT_DOUBLE_EQ(finitePopulationCorrection(40, 600, 0.025), 1 - 1.0 / 600);
-    // 0.6^2 x 3600 / 40 = 32.4
-    EXPECT_DOUBLE_EQ(varianceTerm(0.6, 3600, 40, 1), 32.4);
-    // (600 x 80 + 400 x 30) / 1000
-    EXPECT_DOUBLE_EQ(stratifiedMean({600, 400}, {80, 30}, 1000), 60);
-    // (0.2 x 60 / 2)^2
-    EXPECT_DOUBLE_EQ(desiredVariance(60, 2), 36);
-    // (0.6 x 60 + 0.4 x 20)^2 / (51.6 + (0.6 x 3600 + 0.4 x 400) / 1000) = 1936 / 53.92
-    EXPECT_DOUBLE_EQ(optimalSampleSize({0.6, 0.4}, {60, 20}, {3600, 400}, 51.6, 1000),
-                     1936 / 53.92);
-    // 2^2 x 2320 / 12^2
-    EXPECT_DOUBLE_EQ(proportionalSampleSize({0.6, 0.4}, {3600, 400}, 2, 60), 9280.0 / 144);
-    // 35.9 x 600 x 60 / 44000
-    EXPECT_DOUBLE_EQ(optimalShare(35.9, 600, 60, 44000), 35.9 * 36000 / 44000);
-}
-
 } // namespace
 } // namespace vernalt::test
