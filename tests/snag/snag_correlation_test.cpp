@@ -76,18 +76,48 @@ class SnagCorrelation : public SnagWindowTest {
     }
 };
 
-TEST_F(SnagCorrelation, SegmentsOfTheFirstWidth) {
-    frmMainSnag* w = openWithSheet();
-    // Pairs (1,2) (2,2) (2,3) (2,1) (3,4) (1,0): Sx 11, Sy 12, Sxx 23, Syy 34,
-    // Sxy 26; r = 4 / sqrt(17/6 x 10) = 0.7515, r^2 = 96/170 = 0.5647.
-    script.input(LevelPrompt, LevelTitle, u"Segment"_s)
-        .input(WidthPrompt, WidthTitle, u"10"_s)
-        .message(u"r=0.75\r\nr^2=0.56"_s, QString(), MsgIcon::None);
-    w->cmdCorrelation->click();
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>{1, 2, 2, 2, 3, 1}));
-    EXPECT_EQ(column(CorrelationPairs, 1), (std::vector<double>{2, 2, 3, 1, 4, 0}));
-    EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s);
+TEST_F(SnagCorrelation, PairsOfAdjacentUnitsAndTheirCoefficient) {
+    struct Case {
+        const char *what, *level, *width;
+        std::vector<double> x, y;
+        const char16_t *message, *title;
+    } cases[] = {
+        // Sx 11, Sy 12, Sxx 23, Syy 34, Sxy 26; r = 4 / sqrt(17/6 x 10) = 0.7515,
+        // r^2 = 96/170 = 0.5647.
+        {"segments of the first width",
+         "Segment",
+         "10",
+         {1, 2, 2, 2, 3, 1},
+         {2, 2, 3, 1, 4, 0},
+         u"r=0.75\r\nr^2=0.56",
+         u""},
+        {"a constant column gives zero", "segment", "40", std::vector<double>(6, 4),
+         std::vector<double>(6, 4), u"r=0\r\nr^2=0", u""},
+        // Two transects of two sections: pairs (3,7) and (4,1) only.
+        {"fewer than three pairs say so",
+         "Section",
+         "10",
+         {3, 4},
+         {7, 1},
+         u"At least three pairs of adjacent units are needed to compute a correlation.",
+         u"Too few pairs"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMainSnag* w = openWithSheet();
+        // What an earlier Compute on another sheet left is not read.
+        w->grdStats[0]->setText(5, 3, u"40"_s);
+        w->grdStats[0]->setText(1, 3, QString());
+        script.input(LevelPrompt, LevelTitle, QString::fromLatin1(c.level))
+            .input(WidthPrompt, WidthTitle, QString::fromLatin1(c.width))
+            .message(QString::fromUtf16(c.message), QString::fromUtf16(c.title), MsgIcon::None);
+        w->cmdCorrelation->click();
+        EXPECT_TRUE(script.done());
+        EXPECT_EQ(column(CorrelationPairs, 0), c.x);
+        EXPECT_EQ(column(CorrelationPairs, 1), c.y);
+        EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s);
+        EXPECT_EQ(w->grdStats[0]->text(5, 3), u"40"_s) << "the statistics are not recomputed";
+    }
 }
 
 TEST_F(SnagCorrelation, AnswersAreAskedAgainUntilAccepted) {
@@ -103,41 +133,6 @@ TEST_F(SnagCorrelation, AnswersAreAskedAgainUntilAccepted) {
         .message(u"r=0.2\r\nr^2=0.04"_s, QString(), MsgIcon::None);
     w->cmdCorrelation_Click();
     EXPECT_EQ(CorrelationPairs.rows(), 14);
-}
-
-TEST_F(SnagCorrelation, AConstantColumnGivesZero) {
-    frmMainSnag* w = openWithSheet();
-    script.input(LevelPrompt, LevelTitle, u"segment"_s)
-        .input(WidthPrompt, WidthTitle, u"40"_s)
-        .message(u"r=0\r\nr^2=0"_s, QString(), MsgIcon::None);
-    w->cmdCorrelation_Click();
-    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>(6, 4)));
-}
-
-TEST_F(SnagCorrelation, FewerThanThreePairsSaySo) {
-    frmMainSnag* w = openWithSheet();
-    // Two transects of two sections: pairs (3,7) and (4,1) only.
-    script.input(LevelPrompt, LevelTitle, u"Section"_s)
-        .input(WidthPrompt, WidthTitle, u"10"_s)
-        .message(u"At least three pairs of adjacent units are needed to compute a correlation."_s,
-                 u"Too few pairs"_s, MsgIcon::None);
-    w->cmdCorrelation_Click();
-    EXPECT_EQ(column(CorrelationPairs, 0), (std::vector<double>{3, 4}));
-    EXPECT_EQ(column(CorrelationPairs, 1), (std::vector<double>{7, 1}));
-}
-
-TEST_F(SnagCorrelation, UnitsComeFromTheSubtotalsJustComputed) {
-    frmMainSnag* w = openWithSheet();
-    // What an earlier Compute on another sheet left: 40 segments, and no count
-    // at all for subsegments. Neither is read.
-    w->grdStats[0]->setText(5, 3, u"40"_s);
-    w->grdStats[0]->setText(1, 3, QString());
-    script.input(LevelPrompt, LevelTitle, u"Segment"_s)
-        .input(WidthPrompt, WidthTitle, u"10"_s)
-        .message(u"r=0.75\r\nr^2=0.56"_s, QString(), MsgIcon::None);
-    w->cmdCorrelation_Click();
-    EXPECT_EQ(CorrelationPairs.rows(), 6);
-    EXPECT_EQ(w->grdStats[0]->text(5, 3), u"40"_s) << "the statistics are not recomputed";
 }
 
 TEST_F(SnagCorrelation, CancelAtEitherPromptEndsSilently) {

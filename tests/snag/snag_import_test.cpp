@@ -233,7 +233,7 @@ TEST_F(SnagImport, AHeaderAloneEmptiesTheTable) {
     }
 }
 
-TEST_F(SnagImport, SheetZeroInTransectSubsegmentAndFileOrder) {
+TEST_F(SnagImport, SheetsInTransectSubsegmentAndFileOrder) {
     frmMainSnag* w = open();
     importFile(w, "quotes_and_dates.csv");
     const QStringList rows = gridTexts(w->grdStratum[0]);
@@ -248,14 +248,10 @@ TEST_F(SnagImport, SheetZeroInTransectSubsegmentAndFileOrder) {
     EXPECT_EQ(rows[2], u"1|A7|1|1|1|2|1|1|1|1|3|THPL|2|44|25|1|1|||||O'Neil|"_s);
     EXPECT_EQ(rows[3], u"2|B2|1|1|2|4|0|0|1|1|22.5|12|1|51|31|0|0|||||JD|6/6/2024"_s);
     EXPECT_EQ(rows[4], u"1|A7|2|2|3|5|1|1|1|1|4.5|PSME|2|35.5|20|1|0|||||O'Neil|6/5/2024"_s);
-}
-
-TEST_F(SnagImport, StratumSheetsHaveTheirRowsAndTitlesOnly) {
-    frmMainSnag* w = open();
-    importFile(w, "quotes_and_dates.csv");
-    const int rows[] = {5, 4, 2, 1, 1};
+    // The stratum sheets: their rows and the titles only.
+    const int sizes[] = {5, 4, 2, 1, 1};
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(w->grdStratum[k]->rows(), rows[k]) << k;
+        EXPECT_EQ(w->grdStratum[k]->rows(), sizes[k]) << k;
         EXPECT_EQ(w->grdStratum[k]->text(0, 22), u"Date"_s) << k;
         EXPECT_EQ(w->datDataSet[k].DatabaseName, db::path());
     }
