@@ -185,6 +185,7 @@ TEST_F(SnagLifeCycle, ClearAllRestoresTheDefaults) {
     w->ssTabFormula->setCurrentIndex(1);
     w->ssTabMain->setCurrentIndex(2);
     w->lblSimpleX->setText(u"80"_s);
+    w->lblAvgAcres->setText(u"80"_s);
     w->lblStratifiedMeanEquations[2]->setText(u"14"_s);
     w->lblForagePercentUse[4]->setText(u"33.3"_s);
     w->grdStratum[2]->setText(0, 1, u"Location"_s);
@@ -199,6 +200,7 @@ TEST_F(SnagLifeCycle, ClearAllRestoresTheDefaults) {
     EXPECT_EQ(w->ssTabFormula->currentIndex(), 0);
     EXPECT_EQ(w->ssTabMain->currentIndex(), 5);
     EXPECT_EQ(w->lblSimpleX->text(), QString());
+    EXPECT_EQ(w->lblAvgAcres->text(), QString()) << "the average too";
     EXPECT_EQ(w->lblStratifiedMeanEquations[2]->text(), QString());
     EXPECT_EQ(w->lblForagePercentUse[4]->text(), QString());
     EXPECT_EQ(w->grdStratum[2]->text(0, 1), QString());

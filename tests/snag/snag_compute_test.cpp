@@ -194,6 +194,8 @@ TEST_F(SnagCompute, ThreeStrataWaitForTheThirdRow) {
     EXPECT_FALSE(w->cmdCalcStratified->isEnabled()) << "until the page is opened again";
     w->ssTabFormula_Click(0);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+    w->ssTabFormula->setCurrentIndex(0);
+    EXPECT_TRUE(w->cmdCalcStratified->isHidden()) << "the simple page hides it";
 }
 
 TEST_F(SnagCompute, EmptyNumberOfStrataWarnsOnTheStratifiedPageOnly) {
@@ -220,29 +222,6 @@ TEST_F(SnagCompute, DensitiesPageGatesWithTheStratifiedPageShown) {
     EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
-}
-
-TEST_F(SnagCompute, OpeningSampleSizeRecomputesItEachTime) {
-    const auto stale = [this] {
-        w->grdSampleSize[0]->setText(1, 0, u"old"_s);
-        w->grdSampleSize[0]->setText(2, 0, u"old"_s);
-    };
-    w->txtStratifiedStratum[0]->setText(u"1"_s);
-    w->txtStratifiedStratumSize[0]->setText(u"100"_s);
-    {
-        const QSignalBlocker block(w->txtNumStrata);
-        w->txtNumStrata->setText(u"1"_s);
-    }
-    stale();
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageStatisticalTest);
-    EXPECT_EQ(w->grdSampleSize[0]->text(1, 0), u"old"_s) << "another page computes nothing";
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
-    EXPECT_NE(w->grdSampleSize[0]->text(1, 0), u"old"_s);
-    EXPECT_EQ(w->grdSampleSize[0]->text(2, 0), u""_s) << "a stratum not in use";
-    stale();
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
-    EXPECT_EQ(w->grdSampleSize[0]->text(2, 0), u""_s);
 }
 
 } // namespace

@@ -171,15 +171,6 @@ TEST_F(SnagEstimates, SimpleSheetLandscapeSmallerThanThePlots) {
     EXPECT_EQ(labels(w), u"250|0.025|80|3600|80||||"_s);
 }
 
-TEST_F(SnagEstimates, ClearAllEmptiesTheAverageToo) {
-    frmMainSnag* w = open();
-    fillSimpleSheet(w, u"Segment10", u"2", u"1.5", u"64", u"1000", u"1.67");
-    w->CalcSimpleSheet();
-    w->ClearAll();
-    EXPECT_EQ(w->lblAvgAcres->text(), u""_s);
-    EXPECT_EQ(labels(w), u"||||||||"_s);
-}
-
 // ---- The three in a row, as Compute runs them ---------------------------------------------
 
 TEST_F(SnagEstimates, FromTheRatingToTheSimpleSheet) {

@@ -176,25 +176,5 @@ TEST_F(SnagHabitat, ACodeOutsideSixteenBitsEndsThroughTheErrorReport) {
     EXPECT_EQ(qualifying(0), QStringList{u""_s});
 }
 
-TEST_F(SnagHabitat, AfterMultipleOnTheMarkedSheet) {
-    insert({1, 1, 1, 1, 1, 5, u"12"_s, 3, 25, 5, 2, {}});
-    insert({2, 1, 1, 1, 2, 5, u"12"_s, 3, 25, 5, 1, {}});
-    insert({3, 2, 1, 1, 3, 5, u"12"_s, 3, 25, 5, 2, {}});
-    connectSheets();
-    prompts_
-        .input(u"Please enter the minimum DBH of a tree or snag you want to consider for this "
-               u"analysis."_s,
-               u"DBH"_s, u"0"_s)
-        .input(HeightPrompt, u"Height"_s, u"0"_s)
-        .input(ClassPrompt, u"Decay Class"_s, u"9"_s)
-        .input(SpeciesPrompt, u"Species"_s, u"9999"_s);
-    w->cmdFormMulti[0]->click();
-    ASSERT_TRUE(w->cmdCavity[1]->isEnabled());
-    answer(false, u"2"_s);
-    w->cmdCavity[1]->click();
-    EXPECT_EQ(qualifying(1), (QStringList{u"1"_s, u"0"_s}));
-    EXPECT_EQ(labels(1, false), (QStringList{u"2"_s, u"1"_s, u"50"_s}));
-}
-
 } // namespace
 } // namespace vernalt::test

@@ -4,8 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -100,71 +98,6 @@ TEST_F(SnagStratified, AnErrorIsReportedAndTheLabelsBeforeItStay) {
     EXPECT_EQ(rowTexts(*w, 2), EmptyRow); // not reached
     EXPECT_EQ(w->lblStratifiedX->text(), u""_s);
     EXPECT_EQ(w->lblStratifiedPrecision->text(), u""_s);
-}
-
-TEST_F(SnagStratified, EnglishUnitsDivideByTheAcre) {
-    frmMainSnag* w = open();
-    w->mnuEnglish_Click();
-    // Segment33 is 3300 ft^2: 3300 / 43560 = 0.07576 acres, shown 0.076.
-    fillRow(*w, 0, {"1", "60", "Segment33", "2", "1", "10"});
-    fillRow(*w, 1, {"2", "40", "Segment33", "4", "1", "10"});
-    w->txtNumStrata->setText(u"2"_s);
-    w->cmdCalcStratified_Click();
-    // 2 / 0.076 = 26.32; (1 / 0.076)^2 = 173.1
-    EXPECT_EQ(rowTexts(*w, 0), (QStringList{u"3300"_s, u"0.076"_s, u"26.3"_s, u"173"_s, u"0.6"_s}));
-    // 4 / 0.076 = 52.63; (60 x 26.3 + 40 x 52.6) / 100 = 36.82
-    EXPECT_EQ(w->lblStratifiedAvgAcres[1]->text(), u"52.6"_s);
-    EXPECT_EQ(w->lblStratifiedMeanEquations[1]->text(), u"36.8"_s);
-}
-
-// ---- The gate of "Calculate Stratified Values" -----------------------------------
-
-struct GateCase {
-    const char* what;
-    const char* numStrata;
-    int filledRows; // plot-dimension boxes filled from row 0
-    bool enabled;
-};
-
-const GateCase Gates[] = {
-    {"two strata, two rows", "2", 2, true},
-    {"three strata, two rows", "3", 2, false},
-    {"2.0 is not 2", "2.0", 4, false},
-};
-
-TEST_F(SnagStratified, TheButtonIsEnabledOnlyWhenEveryRowInUseIsFilled) {
-    frmMainSnag* w = open();
-    w->ssTabFormula->setCurrentIndex(1);
-    for (const GateCase& c : Gates) {
-        for (int h = 0; h < 4; ++h)
-            w->txtStratifiedPlotDimensions[std::size_t(h)]->setText(
-                h < c.filledRows ? u"Segment10"_s : QString());
-        w->txtNumStrata->setText(QString::fromLatin1(c.numStrata));
-        w->ssTabFormula_Click(0);
-        EXPECT_FALSE(w->cmdCalcStratified->isHidden()) << c.what;
-        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), c.enabled) << c.what;
-    }
-    w->ssTabFormula->setCurrentIndex(0);
-    EXPECT_TRUE(w->cmdCalcStratified->isHidden()) << "the simple page hides it";
-    EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
-}
-
-TEST_F(SnagStratified, TheEnabledButtonComputesTheSheetAndTheSampleSizePageFollows) {
-    frmMainSnag* w = open();
-    w->txtOptimalTvalue->setText(u"2"_s);
-    fillTwoStrata(*w);
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
-    w->ssTabFormula->setCurrentIndex(1);
-    w->ssTabFormula_Click(0);
-    ASSERT_TRUE(w->cmdCalcStratified->isEnabled());
-    w->cmdCalcStratified->click();
-    EXPECT_EQ(w->lblStratifiedX->text(), u"60"_s);
-    EXPECT_EQ(w->lblStratifiedPrecision->text(), u"16.4"_s);
-
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
-    w->ssTabMain_Click(frmMainSnag::PageDensities);
-    EXPECT_EQ(w->grdSampleSize[1]->text(2, 5), u"35.9"_s);
-    EXPECT_EQ(w->grdProportionalAllocation->text(1, 0), u"64.4"_s);
 }
 
 } // namespace
