@@ -216,17 +216,26 @@ TEST_F(SnagFlags, NonNumericAnswersAreAskedAgain) {
     EXPECT_EQ(tableMarks(3), None); // species 009999 is 9999
 }
 
-TEST_F(SnagFlags, CancelAtEachPromptChangesNothing) {
+TEST_F(SnagFlags, CancelAtEachPromptOrAnOverflowChangesNothing) {
     struct Case {
         int answered; // prompts answered before the cancelling one
         QString cancel;
         const char* what;
         bool single = false;
+        const char16_t* error = nullptr; // the error report that ends the run
     } cases[] = {
-        {0, u""_s, "empty DBH"},      {1, u""_s, "empty height"},
-        {2, u""_s, "empty class"},    {2, u"-1"_s, "class -1"},
-        {3, u""_s, "empty species"},  {3, u"-1"_s, "species -1"},
-        {2, u"-1.0"_s, "class -1.0"}, {3, u""_s, "Single: empty species", true},
+        {0, u""_s, "empty DBH"},
+        {1, u""_s, "empty height"},
+        {2, u""_s, "empty class"},
+        {2, u"-1"_s, "class -1"},
+        {3, u""_s, "empty species"},
+        {3, u"-1"_s, "species -1"},
+        {2, u"-1.0"_s, "class -1.0"},
+        {3, u""_s, "Single: empty species", true},
+        {2, u"40000"_s, "a class beyond 16 bits", false,
+         u"6 : Overflow - Snag Procedure 'cmdFormMulti_Click'"},
+        {2, u"-40000"_s, "Single: a class below 16 bits", true,
+         u"6 : Overflow - Snag Procedure 'cmdFormSingle'"},
     };
     insertSample();
     const QString answers[] = {u"25"_s, u"5"_s, u"3"_s};
@@ -239,29 +248,12 @@ TEST_F(SnagFlags, CancelAtEachPromptChangesNothing) {
         for (int i = 0; i < c.answered; ++i)
             prompts_.input(prompts[i], titles[i], answers[i]);
         prompts_.input(prompts[c.answered], titles[c.answered], c.cancel);
+        if (c.error)
+            prompts_.message(QString::fromUtf16(c.error), u"Error"_s, MsgIcon::Exclamation);
         (c.single ? w->cmdFormSingle : w->cmdFormMulti)[0]->click();
         EXPECT_TRUE(prompts_.done());
         expectUntouched();
     }
-}
-
-TEST_F(SnagFlags, AClassOutsideSixteenBitsEndsThroughTheErrorReport) {
-    insertSample();
-    prompts_.input(DbhPromptMulti, u"DBH"_s, u"25"_s)
-        .input(HeightPromptMulti, u"Height"_s, u"5"_s)
-        .input(ClassPrompt, u"Decay Class"_s, u"40000"_s)
-        .message(u"6 : Overflow - Snag Procedure 'cmdFormMulti_Click'"_s, u"Error"_s,
-                 MsgIcon::Exclamation);
-    w->cmdFormMulti[0]->click();
-    expectUntouched();
-
-    prompts_.input(DbhPromptOther, u"DBH"_s, u"1"_s)
-        .input(HeightPromptSingle, u"Height"_s, u"1"_s)
-        .input(ClassPrompt, u"Decay Class"_s, u"-40000"_s)
-        .message(u"6 : Overflow - Snag Procedure 'cmdFormSingle'"_s, u"Error"_s,
-                 MsgIcon::Exclamation);
-    w->cmdFormSingle[0]->click();
-    expectUntouched();
 }
 
 TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {

@@ -143,7 +143,7 @@ TEST_F(SnagHabitat, MissingColumnsAreReportedBeforeAnyPrompt) {
     EXPECT_EQ(labels(0, false), NoLabels);
 }
 
-TEST_F(SnagHabitat, CancelAtEachPromptChangesNothing) {
+TEST_F(SnagHabitat, CancelAtEachPromptOrAnOverflowChangesNothing) {
     fillSheet(0, {{"12", "3", "25", "5", "2", "1"}});
     const QString prompts[] = {DbhPrompt, HeightPrompt, ClassPrompt, SpeciesPrompt,
                                CodePrompt.arg(u"CAVITY"_s)};
@@ -153,22 +153,21 @@ TEST_F(SnagHabitat, CancelAtEachPromptChangesNothing) {
     struct Case {
         int answered;
         QString cancel;
-    } cases[] = {{0, u""_s}, {1, u""_s},   {2, u""_s}, {2, u"-1"_s},
-                 {3, u""_s}, {3, u"-1"_s}, {4, u""_s}, {4, u"-1"_s}};
+    } cases[] = {{0, u""_s},   {1, u""_s}, {2, u""_s},   {2, u"-1"_s},   {3, u""_s},
+                 {3, u"-1"_s}, {4, u""_s}, {4, u"-1"_s}, {4, u"40000"_s}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answered);
         for (int i = 0; i < c.answered; ++i)
             prompts_.input(prompts[i], titles[i], answers[i]);
         prompts_.input(prompts[c.answered], titles[c.answered], c.cancel);
+        if (c.cancel == u"40000")
+            prompts_.message(u"6 : Overflow - Snag Procedure 'cmdCavity_Click'"_s, u"Error"_s,
+                             MsgIcon::Exclamation);
         w->cmdCavity_Click(0);
         EXPECT_TRUE(prompts_.done());
         EXPECT_EQ(qualifying(0), QStringList{u""_s});
         EXPECT_EQ(labels(0, false), NoLabels);
     }
-}
-
-TEST_F(SnagHabitat, ACodeOutsideSixteenBitsEndsThroughTheErrorReport) {
-    fillSheet(0, {{"12", "3", "25", "5", "2", "1"}});
     answer(true, u"40000"_s);
     prompts_.message(u"6 : Overflow - Snag Procedure 'cmdForage'"_s, u"Error"_s,
                      MsgIcon::Exclamation);
