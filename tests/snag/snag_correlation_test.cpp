@@ -1,4 +1,5 @@
 // "Correlation" of the snag window on a small hand-made data sheet.
+#include "data_sheet.h"
 #include "snag_window_fixture.h"
 
 #include "platform/grid.h"
@@ -33,38 +34,18 @@ const char* const Width10[2][8] = {{"10", "00", "10", "10", "11", "10", "11", "1
 
 class SnagCorrelation : public SnagWindowTest {
   protected:
-    // The Single/Combined sheet as the data-sheet query shows it.
-    void fillSheet(frmMainSnag* w) {
-        GridModel& g = *w->grdStratum[0]->grid();
-        g.clear();
-        g.setFixedCols(0);
-        g.setRows(33);
-        g.setCols(10);
-        g.setFormatString(u"^Stratum|^Location|^Transect|^Section|^Segment|^Subsegment|"
-                          u"^Width10|^Width20|^Width30|^Width40"_s);
-        int r = 1;
-        for (int t = 0; t < 2; ++t)
-            for (int s = 0; s < 8; ++s)
-                for (int k = 0; k < 2; ++k, ++r) {
-                    const int subsegment = s + 1;
-                    const QString cells[] = {u"1"_s,
-                                             u"Ridge"_s,
-                                             numberText(t + 1),
-                                             numberText((subsegment + 3) / 4),
-                                             numberText((subsegment + 1) / 2),
-                                             numberText(subsegment),
-                                             QString(QChar::fromLatin1(Width10[t][s][k])),
-                                             u"0"_s,
-                                             u"0"_s,
-                                             u"1"_s};
-                    for (int c = 0; c < 10; ++c)
-                        g.setText(r, c, cells[c]);
-                }
-    }
-
     frmMainSnag* openWithSheet() {
+        static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8"};
+        static const char* const flags[] = {"0", "1"};
+        std::vector<SheetRecord> records;
+        for (int t = 1; t <= 2; ++t)
+            for (int s = 1; s <= 8; ++s)
+                for (int k = 0; k < 2; ++k)
+                    records.push_back({"1", digits[t], digits[(s + 3) / 4], digits[(s + 1) / 2],
+                                       digits[s], flags[Width10[t - 1][s - 1][k] - '0'], "0", "0",
+                                       "1"});
         frmMainSnag* w = open();
-        fillSheet(w);
+        fillSheet(*w, 0, records);
         return w;
     }
 

@@ -107,15 +107,16 @@ TEST_F(SnagEstimates, StratifiedFillsItsRowAndAsksEveryEmptySize) {
     std::int16_t stratum = 2;
     w->DefaultStratified(stratum);
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(w->txtStratifiedStratum[1]->text(), u"2"_s);
-    EXPECT_EQ(w->txtStratifiedPlotDimensions[1]->text(), u"Segment30"_s);
-    EXPECT_EQ(w->txtStratifiedAvgDensity[1]->text(), u"1.25"_s);
-    EXPECT_EQ(w->txtStratifiedStdDev[1]->text(), u"0.8"_s);
-    EXPECT_EQ(w->txtStratifiedSampleSize[1]->text(), u"32"_s);
-    EXPECT_EQ(w->txtStratifiedStratumSize[0]->text(), u"100"_s);
-    EXPECT_EQ(w->txtStratifiedStratumSize[1]->text(), u""_s);
-    EXPECT_EQ(w->txtStratifiedStratumSize[2]->text(), u"40.2"_s); // half to even
-    EXPECT_EQ(w->txtStratifiedStratumSize[3]->text(), u""_s);
+    const auto i = std::size_t(1);
+    EXPECT_EQ(
+        (QStringList{w->txtStratifiedStratum[i]->text(), w->txtStratifiedPlotDimensions[i]->text(),
+                     w->txtStratifiedAvgDensity[i]->text(), w->txtStratifiedStdDev[i]->text(),
+                     w->txtStratifiedSampleSize[i]->text()}),
+        (QStringList{u"2"_s, u"Segment30"_s, u"1.25"_s, u"0.8"_s, u"32"_s}));
+    QStringList sizes; // stratum 3's 40.25 goes half to even
+    for (const QLineEdit* box : w->txtStratifiedStratumSize)
+        sizes << box->text();
+    EXPECT_EQ(sizes, (QStringList{u"100"_s, u""_s, u"40.2"_s, u""_s}));
     EXPECT_EQ(w->txtStratifiedStratum[0]->text(), u""_s); // other rows untouched
 }
 
