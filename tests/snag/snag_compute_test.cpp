@@ -129,11 +129,8 @@ TEST_F(SnagCompute, ComputeRunsSubtotalsAndStatisticsThenAFailureLeavesNoneOfThe
     script.input(StrataPrompt, StrataTitle, u"2"_s);
     script.input(CostPrompt, CostTitle, u""_s); // ends the run after the statistics
     w->cmdSubtotals_Click();
-    EXPECT_EQ(w->grdSubtotal[0]->rows(), 7);
-    EXPECT_EQ(w->grdStats[0]->text(1, 1), u"0.333"_s);
-    EXPECT_EQ(w->grdStats[1]->text(8, 3), u"2"_s);
+    EXPECT_EQ(w->grdStats[1]->text(8, 3), u"2"_s); // the figures: the statistics tests
     EXPECT_EQ(w->grdOptimal[0]->text(16, 2), u"3.5"_s);
-    EXPECT_EQ(w->PlotCounts[1], 6);
 
     select(2); // an empty sheet: no statistics, and no cost prompt after the failure
     noData("Stratum 2");
