@@ -45,6 +45,10 @@ constexpr double DefaultTop = 100;
 // Left edge and top of ssTabMain in the window's client area.
 constexpr double TabLeft = 120;
 constexpr double TabTop = 120;
+// Tops of the inner tab controls of the Optimal and Densities pages, measured
+// from the top of ssTabMain.
+constexpr double InnerOptimalTop = 2280;
+constexpr double InnerFormulaTop = 1500;
 
 // A position setting read as a single-precision number; missing or not a
 // number gives the default.
@@ -181,6 +185,10 @@ void frmMainSnag::Form_Resize() {
 
         placeTwips(ssTabMain, TabLeft, TabTop, std::max(0.0f, l.tabWidth),
                    std::max(0.0f, l.tabHeight));
+        // The inner tab controls reach down to 120 twips above the main one's
+        // bottom edge, as they do at the load size.
+        setHeight(ssTabOptimal, l.tabHeight - InnerOptimalTop - 120);
+        setHeight(ssTabFormula, l.tabHeight - InnerFormulaTop - 120);
         for (int k = 0; k < 5; ++k) {
             setTop(cmdFormMulti[k], l.sheetButtonsTop);
             setTop(cmdFormSingle[k], l.sheetButtonsTop);

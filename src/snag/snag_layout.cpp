@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -253,10 +254,19 @@ void frmMainSnag::buildDensitiesPage(QWidget* page) {
     s.place(ssTabFormula, 120, 1500, 8805, 6645);
     auto* simple = new QWidget;
     auto* stratified = new QWidget;
-    ssTabFormula->addTab(simple, u"Simple-Random Sampling Equation"_s);
-    ssTabFormula->addTab(stratified, u"Stratified-Random Sampling Equation"_s);
     buildSimpleSheet(simple);
     buildStratifiedSheet(stratified);
+    // Each sheet scrolls when the window is made smaller than the sheet.
+    const auto scrolled = [](QWidget* sheet) {
+        const QPoint corner = sheet->childrenRect().bottomRight();
+        sheet->resize(corner.x() + 1, corner.y() + 8);
+        auto* area = new QScrollArea;
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidget(sheet);
+        return area;
+    };
+    ssTabFormula->addTab(scrolled(simple), u"Simple-Random Sampling Equation"_s);
+    ssTabFormula->addTab(scrolled(stratified), u"Stratified-Random Sampling Equation"_s);
 }
 
 void frmMainSnag::buildSimpleSheet(QWidget* page) {

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -168,6 +170,25 @@ TEST_F(SnagLifeCycle, ResizeLaysOutTheControls) {
     EXPECT_EQ(w->cmdCorrelation->y(), twipsToPixelsY(H - 1920 - strip));
     EXPECT_EQ(w->cmdCavity[2]->y(), twipsToPixelsY(H - 1710 - strip));
     EXPECT_EQ(w->frmProportionalAllocation->y(), twipsToPixelsY(H - 3615 - strip));
+}
+
+TEST_F(SnagLifeCycle, TheInnerTabsFollowTheHeightAndTheSheetsScroll) {
+    frmMainSnag* w = open();
+    w->show();
+    // They reach to 120 twips above the bottom of ssTabMain, as designed at the
+    // load size (heights 5865 and 6645 for a window 9480 high).
+    w->resize(twipsSize(12000, 10005));
+    const double H = pixelsToTwipsY(w->frameGeometry().height());
+    EXPECT_EQ(w->ssTabOptimal->height(), twipsToPixelsY(H - 1215 - 2280 - 120));
+    EXPECT_EQ(w->ssTabFormula->height(), twipsToPixelsY(H - 1215 - 1500 - 120));
+    // At the smallest height the stratified sheet no longer fits: it scrolls.
+    w->resize(w->minimumSize());
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    w->ssTabFormula->setCurrentIndex(1);
+    auto* area = qobject_cast<QScrollArea*>(w->ssTabFormula->currentWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_TRUE(area->widget()->isAncestorOf(w->lblStratifiedPrecision));
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(SnagLifeCycle, ClearAllRestoresTheDefaults) {
