@@ -1,8 +1,8 @@
 // The serial correlation's own work on generated subtotals: pairing the
 // subsegments of many transects and computing r from the pairs. Reports time
 // and the peak resident memory of the process.
+#include "shell/adjacent_pairs.h"
 #include "shell/correlation.h"
-#include "snag/correlation_pairs.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>

@@ -4,7 +4,7 @@
 #include "platform/value.h"
 #include "shell/cleaning.h"
 #include "shell/statistics.h"
-#include "snag/stratified_formulas.h"
+#include "shell/stratified_formulas.h"
 
 #include <cstddef>
 #include <vector>

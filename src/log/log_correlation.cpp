@@ -1,15 +1,15 @@
 // "Correlation" of the log window: the serial correlation of the subtotals of
 // adjacent units along a transect, for the level the user names. The pairing
-// and the questions are those of the snag window (snag/correlation_pairs.h).
+// and the level question are shared with the snag window (shell/adjacent_pairs.h).
 #include "log/log_correlation.h"
 
 #include "log/frmMainLog.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
+#include "shell/adjacent_pairs.h"
 #include "shell/cleaning.h"
 #include "shell/correlation.h"
-#include "snag/correlation_pairs.h"
 
 #include <optional>
 #include <vector>

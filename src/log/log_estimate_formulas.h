@@ -1,5 +1,5 @@
 // The formulas of the log window's parameter estimates and stratified sample
-// size that the snag window's stratified formulas (snag/stratified_formulas.h)
+// size that the shared stratified formulas (shell/stratified_formulas.h)
 // do not already give: the choice of a sampling level, strip-plot areas, the
 // conversion between the two unit systems and the per-area factors of each
 // metric.

@@ -14,7 +14,7 @@
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
-#include "snag/stratified_formulas.h"
+#include "shell/stratified_formulas.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // each level (subsegment, segment, section, transect), which the statistics per
 // level and the serial correlation read back from grdSubtotals.
 //
-// A sampling unit is the rule of the snag window (snag/subtotals.h): a run of
+// A sampling unit is the rule both windows share (shell/sampling_units.h): a run of
 // consecutive records with the same text in the level's column within one
 // transect of one stratum; a record whose level cell is empty belongs to no unit.
 #pragma once

@@ -5,7 +5,7 @@
 #include "platform/grid.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
-#include "snag/subtotals.h"
+#include "shell/sampling_units.h"
 
 #include <cmath>
 #include <unordered_map>

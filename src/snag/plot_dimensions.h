@@ -3,6 +3,8 @@
 // from table PlotSizes for one unit system.
 #pragma once
 
+#include "shell/sampling_units.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -10,8 +12,7 @@
 namespace vernalt {
 
 inline constexpr int PlotDimensionCount = 16; // index 4 x level + width
-inline constexpr int LevelCount = 4;          // Subsegment, Segment, Section, Transect
-inline constexpr int WidthCount = 4;
+// LevelCount and WidthCount: shell/sampling_units.h
 
 // Square units per area unit: 10000 m^2 per hectare, 43560 ft^2 per acre.
 inline constexpr std::int32_t MetricAreaFactor = 10000;

@@ -2,7 +2,7 @@
 
 #include "platform/value.h"
 #include "shell/cleaning.h"
-#include "snag/stratified_formulas.h"
+#include "shell/stratified_formulas.h"
 
 #include <vector>
 

@@ -7,6 +7,7 @@
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
+#include "shell/sampling_units.h"
 #include "shell/statistics.h"
 #include "snag/subtotals.h"
 

@@ -2,8 +2,8 @@
 
 #include "platform/value.h"
 #include "shell/cleaning.h"
+#include "shell/stratified_formulas.h"
 #include "snag/simple_estimate.h"
-#include "snag/stratified_formulas.h"
 
 #include <vector>
 

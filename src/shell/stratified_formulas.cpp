@@ -1,4 +1,4 @@
-#include "snag/stratified_formulas.h"
+#include "shell/stratified_formulas.h"
 
 #include "platform/errors.h"
 #include "platform/value.h"

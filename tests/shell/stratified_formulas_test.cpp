@@ -1,6 +1,6 @@
 // Reading a stratum's size and the number of strata, and the error each
 // stratified formula raises at its edges.
-#include "snag/stratified_formulas.h"
+#include "shell/stratified_formulas.h"
 
 #include "platform/errors.h"
 
