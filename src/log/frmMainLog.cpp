@@ -47,8 +47,6 @@ constexpr CheckSetting kCheckSettings[] = {
 constexpr double kDefaultPosition = 100; // twips
 constexpr double kLoadWidth = 9420, kLoadHeight = 8190;
 constexpr double kTabLeft = 120, kTabTop = 120;
-// Height of the tab strip: the pages' controls are placed from its lower edge.
-constexpr double kTabStrip = 360;
 
 // A stored window position in twips; missing or not a number gives the default.
 double positionSetting(const QString& key) {
@@ -166,8 +164,9 @@ void frmMainLog::Form_Resize() {
         const auto setHeight = [](QWidget* w, double height) {
             w->resize(w->width(), std::max(0, twipsToPixelsY(height)));
         };
-        const auto setTop = [](QWidget* w, double tabTop) {
-            w->move(w->x(), twipsToPixelsY(tabTop - kTabStrip));
+        // Moves a control of a page to a top given from the tab control's top.
+        const auto setTop = [this](QWidget* w, double tabTop) {
+            w->move(w->x(), twipsToPixelsY(tabTop - ssTabMain->stripTwips()));
         };
         placeTwips(ssTabMain, kTabLeft, kTabTop, std::max(0.0f, l.tabWidth),
                    std::max(0.0f, l.tabHeight));

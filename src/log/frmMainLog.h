@@ -32,6 +32,7 @@
 #pragma once
 
 #include "platform/grid.h"
+#include "platform/tab_control.h"
 #include "shell/app_windows.h"
 #include "shell/stat_test_graph.h"
 
@@ -173,7 +174,8 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     std::array<QAction*, 5>& selectionItems(int sheet);
 
     // ---- Main tab control and status bar -------------------------------------------
-    QTabWidget* ssTabMain = nullptr; // ten pages, see MainPage; tab 2 caption = CurrentFormula
+    // Ten pages in two rows of tabs, see MainPage; tab 2 caption = CurrentFormula.
+    TabControl* ssTabMain = nullptr;
     enum MainPage {
         PageSummary = 0,
         PageOptimal = 1,

@@ -121,7 +121,7 @@ std::array<QAction*, 5>& frmMainLog::selectionItems(int sheet) {
 // ---- Summary Statistics page ------------------------------------------------------------
 
 void frmMainLog::buildSummaryPage(QWidget* page) {
-    grdSubtotals = grid(page, 1, 1, 0, 120, 120, 4700, 6255);
+    grdSubtotals = grid(page, 1, 1, 0, 120, 60, 4700, 6255);
 
     fraDataFound = frame(page, u"Analyze Data From :"_s, 4980, 60, 1900, 1800);
     for (int k = 0; k < 5; ++k)
@@ -176,7 +176,7 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
     // Per data sheet: the level names and unit lengths beside the rows of the two
     // grids; row k + 1 of each grid is level k.
     ssTabOptimal = new QTabWidget(page);
-    placeTwips(ssTabOptimal, 60, 840, 8940, 5640);
+    placeTwips(ssTabOptimal, 60, 840, 8940, 5400);
     constexpr double gridTop = 60, headerHeight = 630, rowHeight = 330;
     constexpr double gridHeight = headerHeight + 4 * rowHeight + 330; // room for a scroll bar
     constexpr double secondTop = gridTop + gridHeight + 240;
@@ -208,8 +208,8 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
 
 void frmMainLog::buildStatisticalTestPage(QWidget* page) {
     // The graph's tables give positions from the top of the tab control.
-    constexpr double strip = 360;
-    const auto at = [](const TwipsRect& r, QWidget* w) {
+    const double strip = ssTabMain->stripTwips();
+    const auto at = [strip](const TwipsRect& r, QWidget* w) {
         placeTwips(w, r.left, r.top - strip, r.width, r.height);
     };
     picStatTest = new StatTestPicture(page);

@@ -47,18 +47,18 @@ void frmMainLog::buildPages() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
-    ssTabMain = new QTabWidget(client);
-    ssTabMain->setUsesScrollButtons(true);
+    // Five tabs a row: every caption stays readable at the window's minimum width.
+    ssTabMain = new TabControl(5, client);
     placeTwips(ssTabMain, 120, 120, 9045, 6975);
     for (const char16_t* caption : kMainPages)
-        ssTabMain->addTab(new QWidget(ssTabMain), QString::fromUtf16(caption));
-    buildSummaryPage(ssTabMain->widget(PageSummary));
-    buildOptimalPage(ssTabMain->widget(PageOptimal));
-    buildFormulaPage(ssTabMain->widget(PageFormula));
-    buildSampleSizePage(ssTabMain->widget(PageSampleSize));
-    buildStatisticalTestPage(ssTabMain->widget(PageStatisticalTest));
+        ssTabMain->addTab(QString::fromUtf16(caption));
+    buildSummaryPage(ssTabMain->page(PageSummary));
+    buildOptimalPage(ssTabMain->page(PageOptimal));
+    buildFormulaPage(ssTabMain->page(PageFormula));
+    buildSampleSizePage(ssTabMain->page(PageSampleSize));
+    buildStatisticalTestPage(ssTabMain->page(PageStatisticalTest));
     for (int k = 0; k < 5; ++k)
-        buildDataSheetPage(ssTabMain->widget(PageSingleCombined + k), k);
+        buildDataSheetPage(ssTabMain->page(PageSingleCombined + k), k);
 
     lblComboTitle = label(client, u"Stratified-Random Sampling Equations Using Both LIM and SPM"_s,
                           120, 60, 9045, 315);
@@ -81,7 +81,7 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     mirrorLabels(page, 120, 360, lblTValue[0], lblPrecisionLevel[0], lblQualifyingLogs[0]);
 
     ssTabFormula = new QTabWidget(page);
-    placeTwips(ssTabFormula, 120, 720, 8655, 5760);
+    placeTwips(ssTabFormula, 120, 720, 8655, 5520);
     auto* simple = new QWidget(ssTabFormula);
     ssTabFormula->addTab(simple, u"Simple-Random Sampling Equation"_s);
     auto* stratified = new QWidget(ssTabFormula);
@@ -160,16 +160,16 @@ void frmMainLog::buildSampleSizePage(QWidget* page) {
     mirrorLabels(page, 120, 360, lblTValue[1], lblPrecisionLevel[1], lblQualifyingLogs[1]);
 
     for (std::size_t k = 0; k < 2; ++k) {
-        grdSampleSize[k] = grid(page, 5, 7, 1, 120, 720 + 1800 * double(k), 8700, 1680);
+        grdSampleSize[k] = grid(page, 5, 7, 1, 120, 660 + 1680 * double(k), 8700, 1620);
         grdSampleSize[k]->setRowHeight(0, 630);
     }
     const auto allocation = [page](const QString& caption, double left, QGroupBox*& box, Grid*& g,
                                    QLabel*& title, QLabel*& total) {
-        box = frame(page, caption, left, 4320, 4290, 2220);
+        box = frame(page, caption, left, 4080, 4290, 2160);
         g = grid(box, 5, 4, 1, 60, 240, 4170, 1620);
         g->setRowHeight(0, 630);
-        title = label(box, u"Total Transect Length Required (m) ="_s, 60, 1920, 2880);
-        total = result(box, 2960, 1905, 1200);
+        title = label(box, u"Total Transect Length Required (m) ="_s, 60, 1890, 2880);
+        total = result(box, 2960, 1875, 1200);
     };
     allocation(u"Optimal Allocation"_s, 120, fraOptimalAllocation, grdOptimalAllocation,
                lblOptimalAllocation, lblOptTotalTransectLength);
@@ -181,8 +181,10 @@ void frmMainLog::buildSampleSizePage(QWidget* page) {
 
 void frmMainLog::buildDataSheetPage(QWidget* page, int k) {
     const std::size_t i = std::size_t(k);
-    grdStratum[i] = grid(page, 1, 1, 0, 120, 120, 8655, 5775);
-    constexpr double buttonsTop = 6120;
+    grdStratum[i] = grid(page, 1, 1, 0, 120, 60, 8655, 5775);
+    // The buttons under the sheet: 6480 twips below the tab control's top at the
+    // load size, where Form_Resize keeps them (H - 1710).
+    const double buttonsTop = 6480 - ssTabMain->stripTwips();
     if (k == 0) {
         cmdFormulaApply = button(page, u"Set Criteria"_s, 120, buttonsTop, 1800);
         cmdFormulaApply->setEnabled(false);

@@ -24,9 +24,10 @@
 #pragma once
 
 #include "platform/grid.h"
+#include "platform/line_control.h"
+#include "platform/tab_control.h"
 #include "shell/app_windows.h"
 #include "shell/stat_test_graph.h"
-#include "snag/snag_controls.h"
 
 #include <QMainWindow>
 #include <QString>

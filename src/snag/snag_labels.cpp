@@ -4,10 +4,10 @@
 #include "snag/frmMainSnag.h"
 
 #include "platform/errors.h"
+#include "platform/line_control.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "snag/plot_dimensions.h"
-#include "snag/snag_controls.h"
 
 #include <QLabel>
 

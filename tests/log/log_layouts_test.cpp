@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -178,6 +179,27 @@ TEST_F(LogLayouts, WithNoMethodRememberedNoLayoutRuns) {
     EXPECT_TRUE(w->mnuTally->isEnabled());
     EXPECT_TRUE(w->ssTabCombo->isHidden());
     EXPECT_FALSE(w->mnuComboFormula->menuAction()->isVisible());
+}
+
+// At the minimum size every caption of ssTabMain is whole, and every control of
+// every page lies inside its page, under the two rows of tabs.
+TEST_F(LogLayouts, AtTheMinimumSizeEveryTabAndControlIsSeen) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->resize(w->minimumSize());
+    const QList<QToolButton*> tabs =
+        w->ssTabMain->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(tabs.size(), 10);
+    for (QToolButton* tab : tabs)
+        EXPECT_GE(tab->width(), tab->fontMetrics().horizontalAdvance(tab->text()))
+            << tab->text().toStdString();
+    for (int p = 0; p < w->ssTabMain->count(); ++p) {
+        QWidget* page = w->ssTabMain->page(p);
+        w->ssTabMain->setCurrentIndex(p);
+        for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_LE(c->geometry().bottom(), page->height())
+                << "page " << p << ": " << c->metaObject()->className();
+    }
 }
 
 } // namespace

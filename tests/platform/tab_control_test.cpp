@@ -1,7 +1,8 @@
-#include "snag/snag_controls.h"
+#include "platform/tab_control.h"
 
 #include "platform/twips.h"
 
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -36,17 +37,22 @@ TEST(TabControl, ChangingThePageReportsThePreviousOne) {
     EXPECT_EQ(tabs.currentIndex(), 1);
 }
 
-TEST(LineControl, CoversItsEndPoints) {
-    QWidget parent;
-    LineControl line(&parent);
-    line.setY1(700);
-    line.setY2(700);
-    line.setX1(210);
-    line.setX2(330);
-    EXPECT_EQ(line.x(), twipsToPixelsX(210));
-    EXPECT_EQ(line.y(), twipsToPixelsY(700));
-    EXPECT_EQ(line.width(), twipsToPixelsX(330) - twipsToPixelsX(210) + 1);
-    EXPECT_EQ(line.height(), 1);
+TEST(TabControl, TenCaptionsStayWholeInTwoRowsAtAnAnalysisWindowsWidth) {
+    TabControl tabs(5);
+    for (const char* caption :
+         {"Summary Statistics", "Optimal", "Formula", "Sample Size", "Statistical Test",
+          "Single/Combined", "Stratum 1", "Stratum 2", "Stratum 3", "Stratum 4"})
+        tabs.addTab(QString::fromLatin1(caption));
+    // The main tab control of an analysis window at its minimum width: 9420 - 375 twips.
+    tabs.resize(twipsToPixelsX(9045), twipsToPixelsY(6855));
+    tabs.show();
+    const QList<QToolButton*> buttons = tabs.findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(buttons.size(), 10);
+    for (QToolButton* b : buttons) {
+        EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text()))
+            << b->text().toStdString();
+        EXPECT_LT(b->geometry().bottom(), twipsToPixelsY(tabs.stripTwips()));
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Two small controls of the snag window: a tab control whose tabs stand in rows
-// (ten pages do not fit one row at the window's width), and a straight line
-// whose end points are set in twips.
+// A tab control whose tabs stand in rows, so that every caption stays visible
+// however many pages there are (ten pages do not fit one row at an analysis
+// window's width). A page's controls are placed by position, in twips.
 #pragma once
 
 #include <QString>
@@ -51,28 +51,6 @@ class TabControl : public QWidget {
     QButtonGroup* group_;
     QStackedWidget* stack_;
     QGridLayout* strip_;
-};
-
-// A line between (X1, Y1) and (X2, Y2), in twips of its parent.
-class LineControl : public QWidget {
-    Q_OBJECT
-  public:
-    explicit LineControl(QWidget* parent = nullptr);
-    double X1() const { return x1_; }
-    double X2() const { return x2_; }
-    double Y1() const { return y1_; }
-    double Y2() const { return y2_; }
-    void setX1(double twips);
-    void setX2(double twips);
-    void setY1(double twips);
-    void setY2(double twips);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    void place();
-    double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
 } // namespace vernalt
