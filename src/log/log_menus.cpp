@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -254,7 +255,7 @@ void frmMainLog::cmdFormulaApply_Click() {
         const std::array<QAction*, 6> items = formulaItems();
         for (std::size_t f = 0; f < items.size(); ++f) {
             if (items[f]->isChecked()) {
-                (this->*procedures[f])();
+                std::invoke(procedures[f], this);
                 return;
             }
         }
