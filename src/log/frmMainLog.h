@@ -520,6 +520,9 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
 
     // Labels (log_labels.cpp): both unit systems run the same steps.
     void setLabels(bool metric);
+    // Data sheets (log_sheets.cpp): heads the five sheet grids with the bare field
+    // names and sets the widths of columns 0 to 4 of the Optimal-page grids.
+    void headDataSheets(const QStringList& fields);
     // A metric handler's work after the question (log_method.cpp).
     void applyFormula(int formula);
     // A method handler's work, and its switch in place (log_method.cpp).

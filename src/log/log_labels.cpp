@@ -36,7 +36,6 @@ constexpr int kSimpleWidth[2] = {1192, 1042};
 constexpr int kStratifiedWidth = 1192;
 constexpr int kSampleSizeWidth = 1190;
 constexpr int kAllocationWidth = 944;
-constexpr int kOptimalWidth = 1343;
 constexpr int kHeaderHeight = 630;
 
 } // namespace
@@ -108,26 +107,10 @@ void frmMainLog::setLabels(bool metric) {
     // 7. Data sheets: the field names of the sheet in use head all five grids.
     const DataControl& source = datDataSet[std::size_t(DataSheetIndex)];
     if (!source.RecordSource.isEmpty()) {
-        QString format;
         const int cols = grdStratum[std::size_t(DataSheetIndex)]->cols();
-        for (int j = 0; j < cols; ++j) {
-            if (j >= source.Fields.size())
-                vernalt::raise(err::SubscriptRange);
-            format += u"^  "_s + source.Fields[j] + u"  |"_s;
-        }
-        if (grdStratum[0]->rows() == 1) {
-            grdStratum[0]->setCols(grdStratum[1]->cols());
-            grdStratum[0]->setRows(2);
-            grdStratum[0]->setFixedRows(1);
-        }
-        format.chop(1);
-        for (std::size_t i = 0; i < 5; ++i) {
-            grdStratum[i]->setFormatString(format);
-            for (std::size_t k = 0; k < 5; ++k)
-                grdOptimal[k]->setColWidth(int(i), kOptimalWidth);
-            for (std::size_t k = 0; k < 5; ++k)
-                grdOptimal2[k]->setColWidth(int(i), kOptimalWidth);
-        }
+        if (cols > source.Fields.size())
+            vernalt::raise(err::SubscriptRange);
+        headDataSheets(source.Fields.mid(0, cols));
     }
 
     // 8. Formula-sheet widths.

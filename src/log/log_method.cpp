@@ -227,9 +227,9 @@ void frmMainLog::applyFormula(int formula) {
         GridModel& sheet = *grdStratum[0]->grid();
         int column = 0;
         for (int c = 0; c < sheet.cols(); ++c)
-            if (sheet.rows() > 0 && sheet.text(0, c).trimmed().toLower() == u"length"_s)
+            if (sheet.rows() > 0 && sheet.text(0, c).toLower() == u"length"_s)
                 column = c;
-        if (sheet.rows() < 1 || sheet.text(0, column).trimmed().toLower() != u"length"_s) {
+        if (sheet.rows() < 1 || sheet.text(0, column).toLower() != u"length"_s) {
             prompts().message(u"The length column was not found"_s, u"Column not found"_s);
             return;
         }

@@ -286,17 +286,17 @@ void frmMainLog::FormulaTally() {
             // The last column of each name; column 0 when there is none.
             int qualify = 0, tally = 0;
             for (int c = 0; c < g.cols(); ++c) {
-                const QString header = g.text(0, c).trimmed().toLower();
+                const QString header = g.text(0, c).toLower();
                 if (header == u"qualify"_s)
                     qualify = c;
                 if (header == wanted)
                     tally = c;
             }
-            if (g.text(0, qualify).trimmed().toLower() != u"qualify"_s) {
+            if (g.text(0, qualify).toLower() != u"qualify"_s) {
                 prompts().message(u"The 'qualify' column was not found"_s, u"Column not found"_s);
                 return;
             }
-            if (g.text(0, tally).trimmed().toLower() != wanted) {
+            if (g.text(0, tally).toLower() != wanted) {
                 prompts().message(u"The column name '"_s + answer + u"' was not found"_s,
                                   u"Column not found"_s);
                 continue;

@@ -18,23 +18,18 @@ namespace vernalt {
 namespace {
 
 constexpr int OptimalColWidth = 1343; // twips, columns 0 to 4 of the Optimal-page grids
+constexpr int SheetTitlePadding =
+    2; // blanks either side of a field name: they only widen the column
 
-// The header format of a data sheet: each field's name centred and padded with
-// two blanks on either side (the blanks only widen the column).
-QString sheetFormat(const QStringList& fields) {
+// Heads a sheet grid: one centred column per field, the header cells holding the
+// bare field names (what every lookup of a column by its header reads).
+void setSheetHeader(GridModel& g, const QStringList& fields) {
     QString format;
     for (const QString& name : fields)
-        format += u"^  "_s + name + u"  |"_s;
+        format += u"^"_s + name + u"|"_s;
     format.chop(1);
-    return format;
-}
-
-// Heads a sheet grid: one column per field, the header cells holding the bare
-// field names (what every lookup of a column by its header reads).
-void setSheetHeader(GridModel& g, const QStringList& fields) {
-    g.setFormatString(sheetFormat(fields));
-    for (int c = 0; c < int(fields.size()); ++c)
-        g.setText(0, c, fields[c]);
+    g.setTitlePadding(SheetTitlePadding);
+    g.setFormatString(format);
     if (g.fixedRows() < 1)
         g.setFixedRows(1);
 }
@@ -90,6 +85,10 @@ void frmMainLog::SetGridHeaders() {
         fields = datDataSet[0].Fields;
     if (fields.isEmpty())
         vernalt::raise(err::SubscriptRange);
+    headDataSheets(fields);
+}
+
+void frmMainLog::headDataSheets(const QStringList& fields) {
     if (grdStratum[0]->rows() == 1) {
         grdStratum[0]->setCols(grdStratum[1]->cols());
         grdStratum[0]->setRows(2);

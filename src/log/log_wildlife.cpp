@@ -82,9 +82,9 @@ void frmMainLog::cmdWildLife_Click() {
         }
         int q = 0; // the last column headed "qualify"
         for (int c = 0; c < sheet.cols(); ++c)
-            if (sheet.text(0, c).trimmed().toLower() == u"qualify"_s)
+            if (sheet.text(0, c).toLower() == u"qualify"_s)
                 q = c;
-        if (sheet.text(0, q).trimmed().toLower() != u"qualify"_s) {
+        if (sheet.text(0, q).toLower() != u"qualify"_s) {
             prompts().message(u"The qualify column was not found"_s, u"Column not found"_s);
             return;
         }

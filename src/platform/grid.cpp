@@ -333,6 +333,16 @@ void GridModel::setFormatString(const QString& format) {
 
 // --- sizes, alignment and colours -----------------------------------------------
 
+void GridModel::setTitlePadding(int blanks) {
+    if (blanks < 0)
+        raise(err::InvalidCall);
+    if (blanks == titlePadding_)
+        return;
+    titlePadding_ = blanks;
+    if (!bulk_)
+        emit geometryChanged();
+}
+
 void GridModel::setColWidth(int col, int twips) {
     if (twips < -1)
         raise(err::InvalidCall);
@@ -573,8 +583,11 @@ int Grid::colPixels(int col) const {
     int px = twipsToPixelsX(GridModel::DefaultColWidth);
     const QFontMetrics fm = fontMetrics();
     const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
-    if (col < model_->formatTitles().size())
-        px = std::max(px, fm.horizontalAdvance(model_->formatTitles()[col]) + pad);
+    if (col < model_->formatTitles().size()) {
+        const QString blanks(model_->titlePadding(), u' ');
+        px =
+            std::max(px, fm.horizontalAdvance(blanks + model_->formatTitles()[col] + blanks) + pad);
+    }
     if (col == 0)
         for (const QString& t : model_->formatRowTitles())
             px = std::max(px, fm.horizontalAdvance(t) + pad);

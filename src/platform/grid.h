@@ -57,6 +57,10 @@ class GridModel : public QAbstractTableModel {
     // The titles of the last format string, without their alignment marks.
     const QStringList& formatTitles() const { return titles_; }
     const QStringList& formatRowTitles() const { return rowTitles_; }
+    // Columns sized to fit their title (width -1) leave room for this many blanks
+    // on either side of it; the title cells keep the bare titles. Default 0.
+    void setTitlePadding(int blanks);
+    int titlePadding() const { return titlePadding_; }
 
     // Widths and heights in twips; -1 means the default (DefaultColWidth and
     // DefaultRowHeight, or wider when a column's title needs it).
@@ -146,6 +150,7 @@ class GridModel : public QAbstractTableModel {
     std::unordered_map<std::uint64_t, QColor> backColors_; // key: row << 32 | col
     QString format_;
     QStringList titles_, rowTitles_;
+    int titlePadding_ = 0;
     bool bulk_ = false;
 };
 

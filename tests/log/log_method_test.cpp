@@ -220,7 +220,7 @@ TEST_F(LogMethod, PercentCoverCountsAsTheSameMetricAsItsKey) {
 // The Single/Combined sheet with a header row "Length" and the given cells.
 void fillLengthSheet(frmMainLog* w, const QStringList& lengths, const QString& name = u"Length"_s) {
     Grid* g = w->grdStratum[0];
-    g->setFormatString(u"^  Stratum  |^  "_s + name + u"  "_s);
+    g->setFormatString(u"^Stratum|^"_s + name);
     g->setRows(int(lengths.size()) + 1);
     g->setFixedRows(1);
     for (int r = 0; r < lengths.size(); ++r) {

@@ -462,6 +462,29 @@ TEST_F(LogTallyColumn, PositiveCountsOfTheNamedColumn) {
     EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());
 }
 
+TEST_F(LogTallyColumn, ARelabelLeavesBareHeadersThatTheColumnLookupsFind) {
+    LimLog l;
+    l.tally1 = 7;
+    lim(l);
+    connectSheet(0);
+    w->SetEnglishLabels();
+    w->SetMetricLabels();
+    const Grid* g = w->grdStratum[0];
+    const QStringList& fields = w->datDataSet[0].Fields;
+    ASSERT_EQ(g->cols(), fields.size());
+    for (int c = 0; c < g->cols(); ++c) {
+        EXPECT_EQ(g->text(0, c), fields[c]);
+        // The blanks around a name only widen its column.
+        EXPECT_GE(g->columnWidth(c),
+                  g->fontMetrics().horizontalAdvance(u"  "_s + fields[c] + u"  "_s))
+            << fields[c].toStdString();
+    }
+    answer(u"TALLY 1"_s);
+    w->FormulaTally(); // relabels again, then looks up "qualify" and "tally 1"
+    EXPECT_EQ(g->text(0, kLimTally1), u"Tally 1"_s);
+    EXPECT_EQ(qualify(1), u"7"_s);
+}
+
 TEST_F(LogTallyColumn, ANameWithALeadingBlankIsNotFound) {
     lim(LimLog{});
     connectSheet(0);

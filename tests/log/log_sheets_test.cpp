@@ -87,14 +87,15 @@ TEST_F(LogSheets, SheetZeroInOrderWithDerivedColumnsAndHeaders) {
     EXPECT_EQ(rowText(g, 4), u"1|c|2|2|3|5|DF|4|30|2|12|0||||"_s);
     EXPECT_EQ(rowText(g, 5), u"1|d|2|1|3|6|DF|4|30|2|12|0||||"_s);
 
-    // Headers: the bare field names on all five sheets, widened by blanks.
+    // Headers: the bare field names on all five sheets; blanks only widen the columns.
     const QStringList& fields = data::logSheetFields(true);
     for (const Grid* s : w->grdStratum) {
         ASSERT_EQ(s->cols(), 16);
         for (int c = 0; c < 16; ++c)
             EXPECT_EQ(s->text(0, c), fields[c]);
-        EXPECT_TRUE(s->grid()->formatString().startsWith(u"^  Stratum  |^  Location  |"_s));
-        EXPECT_TRUE(s->grid()->formatString().endsWith(u"|^  Tally 4  "_s));
+        EXPECT_TRUE(s->grid()->formatString().startsWith(u"^Stratum|^Location|"_s));
+        EXPECT_TRUE(s->grid()->formatString().endsWith(u"|^Tally 4"_s));
+        EXPECT_EQ(s->grid()->titlePadding(), 2);
     }
     EXPECT_EQ(w->grdStratum[1]->rows(), 1) << "no stratum records before Apply and Sort";
     for (std::size_t k = 0; k < 5; ++k)
@@ -142,8 +143,8 @@ TEST_F(LogSheets, ApplyAndSortFillsEveryStratumSheet) {
     EXPECT_EQ(w->grdStratum[4]->rows(), 2) << "an empty stratum: the header and one empty row";
     EXPECT_EQ(rowText(w->grdStratum[4], 1), QString(15, u'|'));
     for (int k = 1; k <= 4; ++k) {
-        // The labels rewrite the headers; the name is the column's, blanks aside.
-        EXPECT_EQ(w->grdStratum[std::size_t(k)]->text(0, 7).trimmed(), u"Intersect"_s);
+        // The labels rewrite the headers with the bare names.
+        EXPECT_EQ(w->grdStratum[std::size_t(k)]->text(0, 7), u"Intersect"_s);
         EXPECT_EQ(w->datDataSet[std::size_t(k)].RecordSource, data::logSheetQuery(true, k));
     }
     EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());

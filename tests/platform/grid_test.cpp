@@ -407,6 +407,19 @@ TEST(GridView, FollowsLaterChangesOfTheModel) {
     EXPECT_EQ(g.rowHeight(1), twipsToPixelsY(480));
 }
 
+TEST(GridView, TitlePaddingWidensTheColumnAndLeavesTheTitleBare) {
+    Grid g;
+    const QString title = u"Estimated Total Survey Distance Required"_s;
+    g.setFormatString(u"^"_s + title + u"|^B"_s);
+    const int bare = g.columnWidth(0);
+    g.grid()->setTitlePadding(4);
+    EXPECT_EQ(g.text(0, 0), title);
+    EXPECT_EQ(g.columnWidth(0) - bare, g.fontMetrics().horizontalAdvance(QString(8, u' ')));
+    EXPECT_EQ(g.columnWidth(1), twipsToPixelsX(GridModel::DefaultColWidth)) << "a short title";
+    g.setColWidth(0, 500);
+    EXPECT_EQ(g.columnWidth(0), twipsToPixelsX(500)) << "a width set wins";
+}
+
 TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {
     Grid g;
     g.setFormatString(u"^A|^B"_s);
