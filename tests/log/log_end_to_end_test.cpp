@@ -1,0 +1,288 @@
+// Whole log analyses as the user runs them, offscreen: File, Open; Density from
+// the Formula menu; Set Criteria; Calculate Statistics; the single-stratum
+// estimate; Print Preview. Once by line intersect, once by strip plots.
+//
+// The surveys (data/log_survey_lim.csv, data/log_survey_spm.csv): one stratum
+// of two transects. The expected figures were worked out by hand from the
+// formulas, each step from the rounded figures the step before shows, in
+// metric units (unit lengths 12.5, 25, 50 and 100 m):
+//   per log      LIM 1 / length (3 decimals); SPM 1 when the end point is in the strip
+//   units        sums per subsegment, segment (subsegments halved, rounded up),
+//                section (segments halved, rounded up) and transect
+//   per level    mean and sample standard deviation, display-rounded; per area
+//                m x F with F = 15708 / L (LIM) or 10000 / (4 L) (SPM);
+//                variance (s x F)^2; logs/ac = logs/ha x 0.405;
+//                units needed (t s)^2 / (E m)^2 with t = 1.67, E = 0.2, times L;
+//                missing max(distance, 1000) - N x L
+//   estimate     SE = sqrt(var / n); B = t SE (LIM), t SE sqrt(1 - n a / A) (SPM)
+#include "log/log_window_fixture.h"
+
+#include "platform/grid.h"
+#include "print/frmPrintPreview.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+QString surveyFile(const char* name) {
+    return QStringLiteral(VERNALT_TEST_DATA) + u"/log/data/"_s + QString::fromLatin1(name);
+}
+
+std::string str(const QString& s) {
+    return s.toStdString();
+}
+
+// The column headed exactly `name` (the header cells hold the bare field names).
+int columnOf(const Grid* g, const QString& name) {
+    for (int c = 0; c < g->cols(); ++c)
+        if (g->text(0, c) == name)
+            return c;
+    return -1;
+}
+
+// The texts of a column from row 1 down to the first empty cell, joined by blanks.
+std::string column(const Grid* g, int col) {
+    QStringList out;
+    for (int r = 1; r < g->rows() && !g->text(r, col).isEmpty(); ++r)
+        out.append(g->text(r, col));
+    return str(out.join(u' '));
+}
+
+std::string row(const Grid* g, int r) {
+    QStringList out;
+    for (int c = 0; c < g->cols(); ++c)
+        out.append(g->text(r, c));
+    return str(out.join(u'|'));
+}
+
+// What the statistics show for one level: the count, mean and deviation labels,
+// the five cells of grdOptimal and the five of grdOptimal2.
+struct LevelFigures {
+    const char* count;
+    const char* mean;
+    const char* sd;
+    const char* optimal;  // mean|sd|per area|variance|units needed
+    const char* optimal2; // distance|minimum|count|missing|other unit system
+};
+
+void expectLevels(const frmMainLog* w, int sheet, const LevelFigures (&levels)[4]) {
+    for (int k = 0; k < 4; ++k) {
+        const LevelFigures& f = levels[k];
+        const auto i = std::size_t(k);
+        EXPECT_EQ(str(w->lblNum[i]->text()), f.count) << "level " << k;
+        EXPECT_EQ(str(w->lblAvg[i]->text()), f.mean) << "level " << k;
+        EXPECT_EQ(str(w->lblStdDev[i]->text()), f.sd) << "level " << k;
+        EXPECT_EQ(row(w->grdOptimal[std::size_t(sheet)], k + 1), f.optimal) << "level " << k;
+        EXPECT_EQ(row(w->grdOptimal2[std::size_t(sheet)], k + 1), f.optimal2) << "level " << k;
+    }
+}
+
+// The single-stratum figures: metric, English, SE, bound, limits, precision.
+std::string figures(const frmMainLog* w) {
+    return str(QStringList{w->lblSimpleMetricFormula->text(), w->lblSimpleEnglishFormula->text(),
+                           w->lblSimpleStdErr->text(), w->lblSimpleBound->text(),
+                           w->lblSimpleUpperLimit->text(), w->lblSimpleLowerLimit->text(),
+                           w->lblSimplePrecision->text()}
+                   .join(u'|'));
+}
+
+// With VERNALT_SNAPSHOTS naming a folder, every page of the window (and each
+// page of its inner tab controls) is saved there as a PNG, for a look at the
+// finished window.
+void saveSnapshots(frmMainLog* w, const QString& prefix) {
+    const QString folder = qEnvironmentVariable("VERNALT_SNAPSHOTS");
+    if (folder.isEmpty())
+        return;
+    const auto save = [&](const QString& name) {
+        QCoreApplication::processEvents();
+        w->grab().save(folder + u'/' + prefix + u'-' + name + u".png"_s);
+    };
+    for (int p = 0; p < w->ssTabMain->count(); ++p) {
+        w->ssTabMain->setCurrentIndex(p);
+        const QString page = u"page"_s + QString::number(p);
+        if (p == frmMainLog::PageOptimal) {
+            for (int k = 0; k < w->ssTabOptimal->count(); ++k) {
+                w->ssTabOptimal->setCurrentIndex(k);
+                save(page + u"-"_s + QString::number(k));
+            }
+        } else if (p == frmMainLog::PageFormula) {
+            for (int k = 0; k < w->ssTabFormula->count(); ++k) {
+                w->ssTabFormula->setCurrentIndex(k);
+                save(page + u"-"_s + QString::number(k));
+            }
+        } else {
+            save(page);
+        }
+    }
+}
+
+class LogEndToEnd : public LogWindowTest {
+  protected:
+    void openSurvey(frmMainLog* w, const char* name) {
+        prompts_.openFile(surveyFile(name));
+        w->mnuFileOpen->trigger();
+        ASSERT_TRUE(prompts_.done());
+        EXPECT_EQ(str(w->statusText()), "Status: Data file read");
+    }
+    // The four criteria prompts of a metric run, answered.
+    void criteria(const frmMainLog* w, const QString& led) {
+        prompts_.input(u"Please enter the minimum LED you want to consider for this analysis."_s,
+                       u"LED"_s, led);
+        const QString length = w->mnuLIM->isChecked() ? u"Length"_s : u"EstimLength"_s;
+        prompts_.input(u"Now please enter the minimum "_s + length +
+                           u" you want considered.  Enter '0' if all log lengths will be "
+                           u"considered or log lengths were not measured."_s,
+                       length, u"0"_s);
+        prompts_.input(u"Please enter the maximum value for condition (or decay class) you want "
+                       u"to consider for this analysis.  Enter '0' if condition was not "
+                       u"recorded."_s,
+                       u"Condition"_s, u"5"_s);
+        prompts_.input(u"Please enter the code of the species you want EXCLUDED from this "
+                       u"analysis.  Enter '9999' if you want all species included. NOTE: "
+                       u"Species code is case sensitive."_s,
+                       u"Species"_s, u"9999"_s);
+    }
+    void printPreview(frmMainLog* w) {
+        w->mnuPrint->trigger();
+        auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(str(preview->lblFormToPrint->text()), "Main");
+        EXPECT_FALSE(preview->picPrintPreview->picture().isNull());
+        EXPECT_TRUE(preview->isVisible());
+        unloadWindow(preview);
+        flushDeletes();
+    }
+};
+
+TEST_F(LogEndToEnd, LineIntersectDensity) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->mnuLIM->isChecked());
+    ASSERT_TRUE(w->mnuMetric->isChecked());
+    openSurvey(w, "log_survey_lim.csv");
+    ASSERT_EQ(w->grdStratum[0]->rows(), 8);
+
+    w->mnuDensity->trigger();
+    EXPECT_EQ(str(w->ssTabMain->tabText(frmMainLog::PageFormula)), "Density");
+
+    // Set Criteria: LED at least 10 leaves out the log of LED 8 (row 6).
+    criteria(w, u"10"_s);
+    w->cmdFormulaApply->click();
+    ASSERT_TRUE(prompts_.done());
+    const int qualify = columnOf(w->grdStratum[0], u"Qualify"_s);
+    ASSERT_GE(qualify, 0);
+    // 1/2, 1/2, 1/5, 1/1, 1/5, excluded, 1/1.
+    EXPECT_EQ(column(w->grdStratum[0], qualify), "0.5 0.5 0.2 1 0.2 0 1");
+
+    // Calculate Statistics on the single sheet.
+    w->optDataFound[0]->setChecked(true);
+    w->cmdSummaryStatistics->click();
+    const Grid* sums = w->grdSubtotals;
+    EXPECT_EQ(str(sums->text(0, 0)), "Subsegment_12.5");
+    EXPECT_EQ(column(sums, 0), "1 0.2 1 0.2 0 1"); // T1: 1, 2, 3; T2: 1, 2, 4
+    EXPECT_EQ(column(sums, 1), "1.2 1 0.2 1");     // T1: 1, 2; T2: 1, 2
+    EXPECT_EQ(column(sums, 2), "2.2 1.2");
+    EXPECT_EQ(column(sums, 3), "2.2 1.2");
+    // Subsegments: mean 3.4 / 6 = 0.567, s = sqrt(1.15333 / 5) = 0.48;
+    // F = 15708 / 12.5 = 1256.64: 0.567 F = 712.5 -> 713, (0.48 F)^2 = 363835,
+    // 712.5 x 0.405 = 289; n = (1.67 x 0.48)^2 / (0.2 x 0.567)^2 = 49.97 -> 50,
+    // 49.97 x 12.5 = 625 m; 1000 - 6 x 12.5 = 925.
+    // Segments: mean 0.85, s = sqrt(0.59 / 3) = 0.443; F = 628.32: 534.1 -> 534,
+    // (278.35)^2 = 77476, 216; n = 18.94 -> 18.9, 473 m; 1000 - 4 x 25 = 900.
+    // Sections: mean 1.7, s = 0.707; F = 314.16: 534, 49333, 216; n = 12.06 -> 12.1,
+    // 603 m; 900. Transects: F = 157.08: 267, 12333, 108; 1206 m; 1206 - 200 = 1006.
+    const LevelFigures lim[4] = {
+        {"6", "0.567", "0.48", "0.567|0.48|713|363835|50", "625|1000|6|925|289"},
+        {"4", "0.85", "0.443", "0.85|0.443|534|77476|18.9", "473|1000|4|900|216"},
+        {"2", "1.7", "0.707", "1.7|0.707|534|49333|12.1", "603|1000|2|900|216"},
+        {"2", "1.7", "0.707", "1.7|0.707|267|12333|12.1", "1206|1000|2|1006|108"},
+    };
+    expectLevels(w, 0, lim);
+    EXPECT_EQ(str(w->statusText()), "Status: Stats calculated for Single/Combined (Density)");
+
+    // The single-stratum estimate by segments: SE = sqrt(77476 / 4) = 139.2 -> 139;
+    // B = 1.67 x 139.2 = 232; 534 +- 232; 232 / 534 = 43.4 %; 534 x 0.405 = 216.
+    w->mnuSingle_Click(2);
+    w->cmdDefaultSingle->click();
+    EXPECT_EQ(row(w->grdFormulaSimple, 1), "Segment|25|0.85|0.443|534|77476|4");
+    EXPECT_EQ(figures(w), "534|216|139|232|766|302|43.4");
+    EXPECT_EQ(str(w->statusText()), "Status: Estimates Calculated");
+
+    printPreview(w);
+    saveSnapshots(w, u"lim"_s);
+
+    // Apply and Sort relabels the window: the stratum sheet's headers stay the
+    // bare field names, so the metric and the statistics still find their columns.
+    criteria(w, u"10"_s);
+    w->cmdSort1->click();
+    ASSERT_TRUE(prompts_.done());
+    EXPECT_EQ(columnOf(w->grdStratum[1], u"Qualify"_s), qualify);
+    EXPECT_EQ(column(w->grdStratum[1], qualify), "0.5 0.5 0.2 1 0.2 0 1");
+    w->optDataFound[1]->setChecked(true);
+    w->cmdSummaryStatistics->click();
+    EXPECT_EQ(str(w->lblDataSheet->text()), "Stratum 1 (Density)");
+    expectLevels(w, 1, lim);
+}
+
+TEST_F(LogEndToEnd, StripPlotDensity) {
+    frmMainLog* w = open();
+    ASSERT_NE(w, nullptr);
+    w->mnuSPM_Click();
+    ASSERT_TRUE(w->mnuSPM->isChecked());
+    ASSERT_TRUE(w->mnuMetric->isChecked());
+    openSurvey(w, "log_survey_spm.csv");
+    ASSERT_EQ(w->grdStratum[0]->rows(), 14);
+
+    w->mnuDensity->trigger();
+    criteria(w, u"0"_s);
+    w->cmdFormulaApply->click();
+    ASSERT_TRUE(prompts_.done());
+    const int qualify = columnOf(w->grdStratum[0], u"Qualify"_s);
+    ASSERT_GE(qualify, 0);
+    // One per log whose end point lies in the strip; row 9 has its end outside.
+    EXPECT_EQ(column(w->grdStratum[0], qualify), "1 1 1 1 1 1 1 1 0 1 1 1 1");
+
+    w->optDataFound[0]->setChecked(true);
+    w->cmdSummaryStatistics->click();
+    const Grid* sums = w->grdSubtotals;
+    EXPECT_EQ(column(sums, 0), "2 1 1 3 1 0 2 2");
+    EXPECT_EQ(column(sums, 1), "3 4 1 4");
+    EXPECT_EQ(column(sums, 2), "7 5");
+    EXPECT_EQ(column(sums, 3), "7 5");
+    // Subsegments: mean 12 / 8 = 1.5, s = sqrt(6 / 7) = 0.926; F = 10000 / 50 = 200:
+    // 300, (185.2)^2 = 34299, 300 x 0.405 = 121.5 -> 122 (half to even);
+    // n = (1.67 x 0.926)^2 / 0.3^2 = 26.57 -> 26.6, 332 m; 1000 - 100 = 900.
+    // Segments: mean 3, s = sqrt(2) = 1.41; F = 100: 300, 19881, 122; n = 15.4, 385 m.
+    // Sections: mean 6, s = 1.41; F = 50: 300, 70.5^2 = 4970.25 -> 4970; n = 3.85,
+    // 192.5 -> 193 m. Transects: F = 25: 150, 1242.56 -> 1243, 60.75 -> 60.8; 385 m, 800.
+    const LevelFigures spm[4] = {
+        {"8", "1.5", "0.926", "1.5|0.926|300|34299|26.6", "332|1000|8|900|122"},
+        {"4", "3", "1.41", "3|1.41|300|19881|15.4", "385|1000|4|900|122"},
+        {"2", "6", "1.41", "6|1.41|300|4970|3.85", "193|1000|2|900|122"},
+        {"2", "6", "1.41", "6|1.41|150|1243|3.85", "385|1000|2|800|60.8"},
+    };
+    expectLevels(w, 0, spm);
+
+    // By segments in a landscape of 100 ha: plots of 25 x 4 m = 0.01 ha;
+    // SE = sqrt(19881 / 4) = 70.5; B = 1.67 x 70.5 x sqrt(1 - 4 x 0.01 / 100) = 117.7
+    // -> 118; 300 +- 118; 118 / 300 = 39.3 %; 300 x 0.405 = 121.5 -> 122.
+    w->txtLandscapeArea[0]->setText(u"100"_s);
+    w->mnuSingle_Click(2);
+    w->cmdDefaultSingle->click();
+    EXPECT_EQ(row(w->grdFormulaSimple, 1), "Segment|100|0.01|3|1.41|300|19881|4");
+    EXPECT_EQ(figures(w), "300|122|70.5|118|418|182|39.3");
+
+    printPreview(w);
+    saveSnapshots(w, u"spm"_s);
+}
+
+} // namespace
+} // namespace vernalt::test
