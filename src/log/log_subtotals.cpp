@@ -5,6 +5,7 @@
 #include "log/log_subtotals.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
+#include "platform/twips.h"
 #include "shell/cleaning.h"
 #include "shell/statistics.h"
 
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +36,18 @@ void resetSubtotals(GridModel& g, const std::array<float, 4>& lengths) {
     }
 }
 
+// Widens a level column whose header the grid's font cannot show in the
+// column's width ("Subsegment_12.5"); the widths above stay the least.
+void fitSubtotalHeaders(Grid& g) {
+    constexpr int Margin = 12; // pixels around the text
+    for (int k = 0; k < LogLevelCount; ++k) {
+        const int px = g.fontMetrics().horizontalAdvance(g.text(0, k)) + Margin;
+        const int twips = int(std::ceil(pixelsToTwipsX(px)));
+        if (twips > g.grid()->colWidth(k))
+            g.setColWidth(k, twips);
+    }
+}
+
 } // namespace
 
 void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
@@ -42,6 +56,7 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
         // The subtotals of an earlier run never stay beside this one (the
         // wildlife table that shares the grid goes too).
         resetSubtotals(out, LevelLengths);
+        fitSubtotalHeaders(*grdSubtotals);
 
         const int index = GetOption(optDataFound);
         if (index < 0 || index >= int(grdStratum.size()))
