@@ -1,28 +1,24 @@
 // The log window's life cycle offscreen: its settings, caption by method, and
 // the sampling-unit lengths it reads from table LogLengths.
-#include "log/frmMainLog.h"
+#include "log/log_window_fixture.h"
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
 #include "settings/frmLogLengths.h"
-#include "shell/app_windows.h"
 #include "shell/frmAbout.h"
-#include "shell/frmSwitchboard.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_database.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -31,45 +27,7 @@ namespace {
 
 const QString kSection = u"LogSettings"_s;
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Removes the section, as on the first run.
-void clearLogSettings() {
-    QSettings store(u"Vernalt"_s, u"Vernalt"_s);
-    store.remove(kSection);
-    store.sync();
-}
-
-class LogWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        clearLogSettings();
-        registerAnalysisWindows([] { return new frmMainLog; },
-                                [] { return static_cast<QWidget*>(nullptr); });
-        Main();
-    }
-    void TearDown() override {
-        if (gLogForm)
-            gLogForm->close();
-        if (gSwitchboard)
-            gSwitchboard->close();
-        flushDeletes();
-        clearLogSettings();
-    }
-    frmMainLog* open() {
-        gSwitchboard->cmdLogs->click();
-        return qobject_cast<frmMainLog*>(gLogForm.data());
-    }
-    frmMainLog* reopen(frmMainLog* w) {
-        w->close();
-        flushDeletes();
-        return open();
-    }
-    TempDatabase db_;
-    ScriptedPrompts prompts_;
-};
+using LogWindow = LogWindowTest;
 
 // Settings ---------------------------------------------------------------------
 
@@ -113,6 +71,10 @@ TEST_F(LogWindow, CaptionFollowsTheFirstCheckedMethod) {
         EXPECT_EQ(w->mnuLIM->isChecked(), c.limAfter) << c.name;
         EXPECT_EQ(w->mnuSPM->isChecked(), c.spmAfter) << c.name;
         EXPECT_EQ(w->mnuCombo->isChecked(), c.comboAfter) << c.name;
+        // Only a combination opens in the combination layout; strip plots count no tallies.
+        EXPECT_EQ(w->ssTabCombo->isHidden(), !c.comboAfter) << c.name;
+        EXPECT_EQ(w->mnuComboFormula->menuAction()->isVisible(), c.comboAfter) << c.name;
+        EXPECT_EQ(w->mnuTally->isEnabled(), !c.spmAfter && !c.comboAfter) << c.name;
         w->close();
         flushDeletes();
     }

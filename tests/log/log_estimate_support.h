@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
+#include <array>
+#include <vector>
+
 namespace vernalt::test {
 
 enum class Method { LIM, SPM };
@@ -52,6 +55,35 @@ inline void setStats(frmMainLog& w, int sheet, int level, const LevelStats& s) {
     g2->setText(level, 2, s.count);
     w.LevelMeanMetric[std::size_t(sheet)][std::size_t(level)] = s.meanMetric;
     w.LevelMeanEnglish[std::size_t(sheet)][std::size_t(level)] = s.meanEnglish;
+}
+
+// One record of a data sheet as the sheet queries lay it out: stratum,
+// transect, section, segment, subsegment and the log's value.
+using SheetRow = std::array<const char16_t*, 6>;
+
+inline void fillSheet(GridModel& g, const std::vector<SheetRow>& rows) {
+    g.clear();
+    g.setFixedCols(0);
+    g.setRows(int(rows.size()) + 1);
+    g.setCols(6);
+    const SheetRow headers = {u"Stratum", u"Transect",   u"Section",
+                              u"Segment", u"Subsegment", u"Qualify"};
+    for (std::size_t c = 0; c < 6; ++c)
+        g.setText(0, int(c), QString::fromUtf16(headers[c]));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < 6; ++c)
+            g.setText(int(r) + 1, int(c), QString::fromUtf16(rows[r][c]));
+}
+
+// Two transects of four subsegments in stratum 1, values 1 to 8 by subsegment
+// (two records in subsegment 1 of transect 1: 0.5 and 0.5). Segments of two
+// subsegments hold 3, 7, 11 and 15.
+inline std::vector<SheetRow> twoTransects() {
+    return {{u"1", u"1", u"1", u"1", u"1", u"0.5"}, {u"1", u"1", u"1", u"1", u"1", u"0.5"},
+            {u"1", u"1", u"1", u"1", u"2", u"2"},   {u"1", u"1", u"1", u"2", u"3", u"3"},
+            {u"1", u"1", u"1", u"2", u"4", u"4"},   {u"1", u"2", u"1", u"1", u"1", u"5"},
+            {u"1", u"2", u"1", u"1", u"2", u"6"},   {u"1", u"2", u"1", u"2", u"3", u"7"},
+            {u"1", u"2", u"1", u"2", u"4", u"8"}};
 }
 
 } // namespace vernalt::test

@@ -2,9 +2,6 @@
 #include "log/log_estimate_support.h"
 #include "log/log_window_fixture.h"
 
-#include <array>
-#include <vector>
-
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
@@ -34,6 +31,17 @@ void expectFigures(const frmMainLog& w, const Figures& f, const char* name) {
     EXPECT_EQ(got.precision, f.precision) << name;
 }
 
+// The usual statistics at one level: SE = sqrt(400 / 16) = 5, mean 100 per ha.
+void standardRun(frmMainLog& w, Method method, int level) {
+    setMode(w, method, true, u"Density"_s, w.mnuDensity);
+    w.LevelLengths = {25, 50, 100, 200};
+    if (method == Method::LIM)
+        w.LevelLengths = {50, 100, 500, 1000};
+    w.mnuSingle_Click(level);
+    setStats(w, 0, level, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u"900"_s});
+    w.txtTvalue->setText(u"2"_s);
+}
+
 QStringList rowOf(const Grid* g) {
     QStringList cells;
     for (int c = 0; c < g->cols(); ++c)
@@ -43,11 +51,7 @@ QStringList rowOf(const Grid* g) {
 
 TEST_F(LogSingleEstimate, LineIntersectDensityInMetricUnits) {
     frmMainLog* w = open();
-    setMode(*w, Method::LIM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {50, 100, 500, 1000};
-    w->mnuSingle_Click(4);
-    setStats(*w, 0, 4, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u"900"_s});
-    w->txtTvalue->setText(u"2.00"_s);
+    standardRun(*w, Method::LIM, 4);
     w->cmdDefaultSingle->click();
 
     EXPECT_EQ(rowOf(w->grdFormulaSimple),
@@ -58,6 +62,10 @@ TEST_F(LogSingleEstimate, LineIntersectDensityInMetricUnits) {
     EXPECT_EQ(w->lblSimpleMetricTitle->text(), u"Density (logs/ha)"_s);
     EXPECT_EQ(w->lblSimpleEnglishTitle->text(), u"Density (logs/ac)"_s);
     EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
+
+    w->txtTvalue->setText(u"two"_s); // a figure that cannot be computed shows nothing
+    w->cmdDefaultSingle->click();
+    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u""_s, u""_s, u""_s, u""_s}, "t-value a word");
 }
 
 TEST_F(LogSingleEstimate, EnglishFiguresComeBackFromTheRoundedMetricFigure) {
@@ -131,11 +139,7 @@ TEST_F(LogSingleEstimate, MetricStripPlotsAreFourMetresWide) {
 
 TEST_F(LogSingleEstimate, AnEmptyLandscapeAreaIsAskedFor) {
     frmMainLog* w = open();
-    setMode(*w, Method::SPM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {25, 50, 100, 200};
-    w->mnuSingle_Click(4);
-    setStats(*w, 0, 4, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u""_s});
-    w->txtTvalue->setText(u"2"_s);
+    standardRun(*w, Method::SPM, 4);
     prompts_.input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, u"many"_s)
         .input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, u"1,250"_s);
     w->cmdDefaultSingle->click();
@@ -146,11 +150,7 @@ TEST_F(LogSingleEstimate, AnEmptyLandscapeAreaIsAskedFor) {
 
 TEST_F(LogSingleEstimate, ACancelledLandscapeAreaLeavesTheBoundAndLimitsEmpty) {
     frmMainLog* w = open();
-    setMode(*w, Method::SPM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {25, 50, 100, 200};
-    w->mnuSingle_Click(4);
-    setStats(*w, 0, 4, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u""_s});
-    w->txtTvalue->setText(u"2"_s);
+    standardRun(*w, Method::SPM, 4);
     w->lblSimpleBound->setText(u"77"_s); // an earlier run's
     w->lblSimpleUpperLimit->setText(u"177"_s);
     prompts_.input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, QString());
@@ -162,11 +162,7 @@ TEST_F(LogSingleEstimate, ACancelledLandscapeAreaLeavesTheBoundAndLimitsEmpty) {
 
 TEST_F(LogSingleEstimate, PlotsCoveringMoreThanTheLandscapeAreReported) {
     frmMainLog* w = open();
-    setMode(*w, Method::SPM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {25, 50, 100, 200};
-    w->mnuSingle_Click(4);
-    setStats(*w, 0, 4, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u""_s});
-    w->txtTvalue->setText(u"2"_s);
+    standardRun(*w, Method::SPM, 4);
     w->txtLandscapeArea[0]->setText(u"1"_s); // 16 x 0.08 ha > 1 ha
     prompts_.message(u"5 : Invalid procedure call or argument - Log Procedure "
                      u"'cmdDefaultSingle_Click'"_s,
@@ -223,50 +219,12 @@ TEST_F(LogSingleEstimate, PercentCoverHasOneUnitOnly) {
     EXPECT_TRUE(w->lblSimpleEnglishTitle->isHidden());
 }
 
-TEST_F(LogSingleEstimate, AFigureThatCannotBeComputedShowsNothing) {
-    frmMainLog* w = open();
-    setMode(*w, Method::LIM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {50, 100, 500, 1000};
-    w->mnuSingle_Click(4);
-    setStats(*w, 0, 4, {u"5"_s, u"3"_s, u"400"_s, u"16"_s, u"100"_s, u"40.5"_s, u""_s});
-    w->txtTvalue->setText(u"2"_s);
-    w->cmdDefaultSingle->click();
-    ASSERT_EQ(w->lblSimpleBound->text(), u"10"_s);
-    w->txtTvalue->setText(u"two"_s); // a t-value that is not a number
-    w->cmdDefaultSingle->click();
-    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u""_s, u""_s, u""_s, u""_s}, "t-value a word");
-}
-
-// A data sheet as the sheet queries lay it out: stratum, transect, section,
-// segment, subsegment and each log's value.
-void fillSheet(GridModel& g, const std::vector<std::array<const char16_t*, 6>>& rows) {
-    g.clear();
-    g.setFixedCols(0);
-    g.setRows(int(rows.size()) + 1);
-    g.setCols(6);
-    const char16_t* headers[6] = {u"Stratum", u"Transect",   u"Section",
-                                  u"Segment", u"Subsegment", u"Qualify"};
-    for (int c = 0; c < 6; ++c)
-        g.setText(0, c, QString::fromUtf16(headers[c]));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < 6; ++c)
-            g.setText(int(r) + 1, c, QString::fromUtf16(rows[r][std::size_t(c)]));
-}
-
 TEST_F(LogSingleEstimate, FollowsTheStatisticsAsTheyAreShown) {
     frmMainLog* w = open();
     setMode(*w, Method::SPM, true, u"Tally"_s, w->mnuTally);
     w->LevelLengths = {12.5f, 25, 50, 100};
     // Segments of 25 m holding 3, 7, 11 and 15 logs.
-    fillSheet(*w->grdStratum[0]->grid(), {{u"1", u"1", u"1", u"1", u"1", u"0.5"},
-                                          {u"1", u"1", u"1", u"1", u"1", u"0.5"},
-                                          {u"1", u"1", u"1", u"1", u"2", u"2"},
-                                          {u"1", u"1", u"1", u"2", u"3", u"3"},
-                                          {u"1", u"1", u"1", u"2", u"4", u"4"},
-                                          {u"1", u"2", u"1", u"1", u"1", u"5"},
-                                          {u"1", u"2", u"1", u"1", u"2", u"6"},
-                                          {u"1", u"2", u"1", u"2", u"3", u"7"},
-                                          {u"1", u"2", u"1", u"2", u"4", u"8"}});
+    fillSheet(*w->grdStratum[0]->grid(), twoTransects());
     w->txtTvalue->setText(u"1.67"_s);
     w->txtPrecisionLevel->setText(u".2"_s);
     bool cancel = false;

@@ -56,15 +56,6 @@ TEST_F(LogLayouts, EachLayoutShowsItsPagesAndMenusAndRepeatingChangesNothing) {
         EXPECT_TRUE(m->menuAction()->isVisible());
 }
 
-TEST_F(LogLayouts, ARememberedCombinationOpensInItsLayout) {
-    saveSettingBool(u"LogSettings"_s, u"LIMmethod"_s, false);
-    saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
-    frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(seen(w), kCombination);
-    EXPECT_FALSE(w->mnuTally->isEnabled());
-}
-
 TEST_F(LogLayouts, ALayoutChangeKeepsContentsAndPages) {
     frmMainLog* w = open();
     w->ssTabMain->setCurrentIndex(frmMainLog::PageOptimal);
@@ -121,12 +112,6 @@ TEST_F(LogLayouts, ClearAllEmptiesTheThreeFramesAndPutsTheTValueBack) {
     EXPECT_EQ(w->lblCombo[4]->text(), captionBefore);
 }
 
-} // namespace
-} // namespace vernalt::test
-
-namespace vernalt::test {
-namespace {
-
 TEST_F(LogLayouts, ResizingGrowsTheSheetsAndKeepsTheirButtonsAtTheBottom) {
     frmMainLog* w = open();
     ASSERT_NE(w, nullptr);
@@ -150,35 +135,17 @@ TEST_F(LogLayouts, ResizingGrowsTheSheetsAndKeepsTheirButtonsAtTheBottom) {
     EXPECT_GT(buttonsTop, w->grdStratum[0]->geometry().bottom());
 }
 
-} // namespace
-} // namespace vernalt::test
-
-namespace vernalt::test {
-namespace {
-
 TEST_F(LogLayouts, SpmWinsOverCombinationAndCombinationIsSavedFalse) {
     saveSettingBool(u"LogSettings"_s, u"LIMmethod"_s, false);
     saveSettingBool(u"LogSettings"_s, u"SPMmethod"_s, true);
     saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
     frmMainLog* w = open();
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->ssTabCombo->isHidden());
     EXPECT_FALSE(w->frmLandscapeArea->isHidden());
     w->close();
     flushDeletes();
     EXPECT_EQ(getSetting(u"LogSettings"_s, u"SPMmethod"_s), u"True"_s);
     EXPECT_EQ(getSetting(u"LogSettings"_s, u"ComboMethod"_s), u"False"_s);
-}
-
-TEST_F(LogLayouts, WithNoMethodRememberedNoLayoutRuns) {
-    for (const char16_t* key : {u"LIMmethod", u"SPMmethod", u"ComboMethod"})
-        saveSettingBool(u"LogSettings"_s, QString::fromUtf16(key), false);
-    frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s);
-    EXPECT_TRUE(w->mnuTally->isEnabled());
-    EXPECT_TRUE(w->ssTabCombo->isHidden());
-    EXPECT_FALSE(w->mnuComboFormula->menuAction()->isVisible());
 }
 
 // At the minimum size every caption of ssTabMain is whole, and every control of

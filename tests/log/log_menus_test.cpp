@@ -137,17 +137,6 @@ TEST_F(LogMenus, TheDesignStateOfTheButtonsAndMenus) {
     EXPECT_FALSE(w->cmdWildLife->isEnabled());
     EXPECT_TRUE(w->cmdCorrelation->isEnabled());
     EXPECT_TRUE(w->mnuComboDensity->isChecked());
-    EXPECT_EQ(w->mnuComboPercentCover->text(), u"% Cover"_s);
-    EXPECT_EQ(w->ssTabMain->currentIndex(), int(frmMainLog::PageSingleCombined));
-    EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Formula"_s);
-    EXPECT_EQ(w->txtComboTvalue->text(), u"1.67"_s);
-    EXPECT_EQ(w->txtSSTvalue->text(), u"1.67"_s);
-    EXPECT_EQ(w->grdStratum[3]->rows(), 1);
-    EXPECT_EQ(w->grdStratum[3]->cols(), 1);
-    for (std::size_t k = 0; k < 5; ++k) {
-        EXPECT_EQ(w->grdOptimal[k]->rows(), 5);
-        EXPECT_EQ(w->grdOptimal2[k]->cols(), 5);
-    }
 }
 
 TEST_F(LogMenus, PrintPreviewShowsAPictureOfThisWindow) {

@@ -127,26 +127,12 @@ TEST_F(LogMethod, YesToCombinationRebuildsTheWindowInTheCombinationLayout) {
     EXPECT_FALSE(rebuilt->mnuFormula->menuAction()->isVisible());
 }
 
-TEST_F(LogMethod, TheFirstMetricIsAppliedWithoutAQuestion) {
-    frmMainLog* w = open();
-    DataFilePath = u"/somewhere/logs.csv"_s;
-    EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Formula"_s);
-    w->mnuVolume->trigger();
-    EXPECT_EQ(live(), w);
-    EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Volume"_s);
-    EXPECT_TRUE(w->mnuVolume->isChecked());
-    EXPECT_EQ(w->lblStatY->text(), u"Log volume (m^3/ha)"_s);
-    EXPECT_FALSE(w->cmdWildLife->isEnabled());
-    // The same metric again: no question, the marks and captions again.
-    w->mnuVolume->trigger();
-    EXPECT_TRUE(w->mnuVolume->isChecked());
-}
-
 TEST_F(LogMethod, EachMetricCaptionsTheFormulaPageAndTheTestAxis) {
     struct Case {
         QAction* frmMainLog::*item;
         QString caption, statY;
     } cases[] = {
+        {&frmMainLog::mnuVolume, u"Volume"_s, u"Log volume (m^3/ha)"_s},
         {&frmMainLog::mnuLength, u"Length"_s, u"Total Length (m/ha)"_s},
         {&frmMainLog::mnuPercentCover, u"Percent Cover"_s, u"Percent Cover"_s},
         {&frmMainLog::mnuWeight, u"Weight"_s, u"Weight (metric tons/ha)"_s},
@@ -155,7 +141,10 @@ TEST_F(LogMethod, EachMetricCaptionsTheFormulaPageAndTheTestAxis) {
     for (const Case& c : cases) {
         frmMainLog* w = open();
         ASSERT_NE(w, nullptr);
+        DataFilePath = u"/somewhere/logs.csv"_s; // the first metric needs no question
+        EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Formula"_s);
         (w->*(c.item))->trigger();
+        EXPECT_EQ(live(), w);
         EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), c.caption);
         EXPECT_EQ(w->lblStatY->text(), c.statY) << c.caption.toStdString();
         for (QAction* a : w->formulaItems())

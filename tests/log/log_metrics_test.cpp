@@ -2,12 +2,10 @@
 #include "log_metrics_fixture.h"
 #include "platform/grid.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -204,36 +202,6 @@ TEST_F(LogMetrics, ASheetLargerThan32767RecordsIsComputedToTheEnd) {
     EXPECT_EQ(qualify(40000), u"0.125"_s);
 }
 
-TEST_F(LogMetrics, ThroughARealImportSetCriteriaAndApplyAndSort) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"logs.csv"_s);
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
-                "Length,Tally 1\n"
-                "1,A,1,1,1,DF,4,30,2,8,1\n"
-                "1,A,1,1,2,DF,4,30,2,16,1\n"
-                "2,B,1,1,1,WH,4,30,2,4,1\n"
-                "2,B,1,1,2,9999,4,30,2,4,1\n");
-    }
-    w->OpenFile(path);
-    w->mnuDensity->setChecked(true);
-    everyLog();
-    w->cmdFormulaApply->click();
-    EXPECT_EQ(qualify(1), u"0.125"_s);
-    EXPECT_EQ(qualify(2), u"0.062"_s);
-    EXPECT_EQ(qualify(3), u"0.25"_s);
-    EXPECT_EQ(qualify(4), u"0"_s);
-
-    everyLog();
-    w->cmdSort2->click();
-    EXPECT_EQ(qualify(1, 1), u"0.125"_s);
-    EXPECT_EQ(qualify(2, 1), u"0.062"_s);
-    EXPECT_EQ(qualify(1, 2), u"0.25"_s);
-    EXPECT_EQ(qualify(2, 2), u"0"_s);
-}
-
 // ---- Length and percent cover -------------------------------------------------------------------
 
 TEST_F(LogMetrics, LengthCountsOneLogPerLineAndTheLengthPerStrip) {
@@ -334,29 +302,6 @@ TEST_F(LogMetrics, VolumeSquaresTheStoredIntersect) {
     EXPECT_EQ(status(), u"Status: Volume Calculated"_s);
 }
 
-TEST_F(LogMetrics, StripVolumeInBothUnits) {
-    useSpm();
-    SpmLog s;
-    s.large = 12, s.small = 8, s.length = 10;
-    spm(s);
-    s.large = 30, s.small = 20, s.length = 5;
-    spm(s);
-    s.large = QVariant(), s.small = QVariant();
-    spm(s);
-    connectSheet(0);
-    useEnglish();
-    everyLog();
-    w->FormulaVol();
-    EXPECT_EQ(qualify(1), u"5.45"_s); // (20 / 4 / 12)^2 * 10 * 3.1416 = 5.454
-    EXPECT_EQ(qualify(3), u"0"_s);
-    w->mnuEnglish->setChecked(false);
-    w->mnuMetric->setChecked(true);
-    everyLog();
-    w->FormulaVol();
-    EXPECT_EQ(qualify(2), u"0.245"_s); // (50 / 4 * 0.01)^2 * 5 * 3.1416 = 0.2454
-    EXPECT_EQ(qualify(3), u"0"_s);
-}
-
 TEST_F(LogMetrics, WeightAsksNoConditionAndTakesTheFactorOfTheDecayClass) {
     LimLog l;
     l.intersect = 12.5;
@@ -378,31 +323,6 @@ TEST_F(LogMetrics, WeightAsksNoConditionAndTakesTheFactorOfTheDecayClass) {
         EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
     EXPECT_EQ(caption(), u"Weight"_s);
     EXPECT_EQ(status(), u"Status: Weights calculated"_s);
-}
-
-TEST_F(LogMetrics, StripWeightInBothUnits) {
-    useSpm();
-    SpmLog s;
-    s.large = 12, s.small = 8, s.length = 10, s.condition = 1;
-    spm(s);
-    s.condition = 3;
-    spm(s);
-    s.large = 30, s.small = 20, s.length = 5, s.condition = 1;
-    spm(s);
-    s.condition = 2;
-    spm(s);
-    connectSheet(0);
-    useEnglish();
-    everyLog(false);
-    w->FormulaWt();
-    EXPECT_EQ(qualify(1), u"136"_s); // 1.7361 * 24.96 * 3.1416 = 136.1
-    EXPECT_EQ(qualify(2), u"102"_s); // 1.7361 * 18.72 * 3.1416 = 102.1
-    w->mnuEnglish->setChecked(false);
-    w->mnuMetric->setChecked(true);
-    everyLog(false);
-    w->FormulaWt();
-    EXPECT_EQ(qualify(3), u"0.098"_s); // 0.078125 * 0.4 * 3.1416 = 0.0982
-    EXPECT_EQ(qualify(4), u"0.074"_s); // 0.078125 * 0.3 * 3.1416 = 0.0736
 }
 
 TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {

@@ -2,6 +2,7 @@
 // hand-made data sheet.
 #include "log/log_subtotals.h"
 
+#include "log_estimate_support.h"
 #include "log_window_fixture.h"
 #include "platform/grid.h"
 #include "platform/value.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <array>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -18,30 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
-
-// One record: stratum, transect, section, segment, subsegment, qualify.
-struct Row {
-    const char16_t *stratum, *transect, *section, *segment, *subsegment, *qualify;
-};
-
-// A data sheet as the sheet queries lay it out.
-void fillSheet(GridModel& g, const std::vector<Row>& rows) {
-    g.clear();
-    g.setFixedCols(0);
-    g.setRows(int(rows.size()) + 1);
-    g.setCols(6);
-    const char16_t* headers[6] = {u"Stratum", u"Transect",   u"Section",
-                                  u"Segment", u"Subsegment", u"Qualify"};
-    for (int c = 0; c < 6; ++c)
-        g.setText(0, c, QString::fromUtf16(headers[c]));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const Row& x = rows[r];
-        const char16_t* cells[6] = {x.stratum, x.transect,   x.section,
-                                    x.segment, x.subsegment, x.qualify};
-        for (int c = 0; c < 6; ++c)
-            g.setText(int(r) + 1, c, QString::fromUtf16(cells[c]));
-    }
-}
 
 LogSheetColumns columnsOf(const GridModel& g) {
     LogSheetColumns c;
@@ -52,7 +30,7 @@ LogSheetColumns columnsOf(const GridModel& g) {
     return c;
 }
 
-LogSubtotals sums(const std::vector<Row>& rows) {
+LogSubtotals sums(const std::vector<SheetRow>& rows) {
     GridModel g;
     fillSheet(g, rows);
     return logSubtotals(g, columnsOf(g));
@@ -62,49 +40,49 @@ using Units = std::vector<double>;
 
 // ---- Sums per unit ------------------------------------------------------------------------------
 
-TEST(LogSubtotals, RunsOfEqualKeysAreUnits) {
-    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"1"},
-                                 {u"1", u"1", u"1", u"1", u"1", u"2"},
-                                 {u"1", u"1", u"1", u"1", u"2", u"3"},
-                                 {u"1", u"1", u"1", u"1", u"2", u"4"},
-                                 {u"1", u"1", u"1", u"1", u"2", u"5"}});
-    EXPECT_EQ(s.units[0], (Units{3, 12}));
-    EXPECT_EQ(s.units[1], (Units{15}));
-    EXPECT_EQ(s.units[3], (Units{15}));
-}
-
-TEST(LogSubtotals, ATransectOrStratumChangeEndsAUnit) {
-    // Subsegment 8 ends transect 1 and the records of transect 2 start again at 8
-    // (only records of its last subsegment); then stratum 2 repeats transect 2.
-    const LogSubtotals s = sums({{u"1", u"1", u"4", u"4", u"8", u"1"},
-                                 {u"1", u"2", u"4", u"4", u"8", u"2"},
-                                 {u"2", u"2", u"4", u"4", u"8", u"4"}});
-    EXPECT_EQ(s.units[0], (Units{1, 2, 4}));
-    EXPECT_EQ(s.units[2], (Units{1, 2, 4}));
-    EXPECT_EQ(s.units[3], (Units{1, 2, 4}));
-}
-
-TEST(LogSubtotals, EachValueIsRoundedForDisplayBeforeItIsAdded) {
-    const LogSubtotals s = sums(
-        {{u"1", u"1", u"1", u"1", u"1", u"0.33333"}, {u"1", u"1", u"1", u"1", u"1", u"0.33333"}});
-    EXPECT_EQ(s.units[0], (Units{0.666}));
-}
-
-TEST(LogSubtotals, AnEmptyKeyBelongsToNoUnit) {
-    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"1"},
-                                 {u"1", u"1", u"1", u"1", u"", u"10"},
-                                 {u"1", u"1", u"1", u"1", u"2", u"100"},
-                                 {u"1", u"1", u"1", u"1", u"", u"1000"}});
-    EXPECT_EQ(s.units[0], (Units{1, 100}));
-    EXPECT_EQ(s.units[1], (Units{1111}));
-}
-
-TEST(LogSubtotals, AValueThatIsNoNumberAddsNothing) {
-    const LogSubtotals s = sums({{u"1", u"1", u"1", u"1", u"1", u"2"},
-                                 {u"1", u"1", u"1", u"1", u"1", u""},
-                                 {u"1", u"1", u"1", u"1", u"1", u"n/a"},
-                                 {u"1", u"1", u"1", u"1", u"1", u"$1,000"}});
-    EXPECT_EQ(s.units[0], (Units{1002}));
+// Units per level: subsegment, segment, section, transect.
+TEST(LogSubtotals, SumsPerUnit) {
+    const struct {
+        const char* name;
+        std::vector<SheetRow> rows;
+        std::array<Units, 4> units;
+    } cases[] = {
+        {"runs of equal keys are units",
+         {{u"1", u"1", u"1", u"1", u"1", u"1"},
+          {u"1", u"1", u"1", u"1", u"1", u"2"},
+          {u"1", u"1", u"1", u"1", u"2", u"3"},
+          {u"1", u"1", u"1", u"1", u"2", u"4"},
+          {u"1", u"1", u"1", u"1", u"2", u"5"}},
+         {Units{3, 12}, Units{15}, Units{15}, Units{15}}},
+        // Subsegment 8 ends transect 1 and the records of transect 2 start again at 8;
+        // then stratum 2 repeats transect 2.
+        {"a transect or stratum change ends a unit",
+         {{u"1", u"1", u"4", u"4", u"8", u"1"},
+          {u"1", u"2", u"4", u"4", u"8", u"2"},
+          {u"2", u"2", u"4", u"4", u"8", u"4"}},
+         {Units{1, 2, 4}, Units{1, 2, 4}, Units{1, 2, 4}, Units{1, 2, 4}}},
+        {"each value is rounded for display before it is added",
+         {{u"1", u"1", u"1", u"1", u"1", u"0.33333"}, {u"1", u"1", u"1", u"1", u"1", u"0.33333"}},
+         {Units{0.666}, Units{0.666}, Units{0.666}, Units{0.666}}},
+        {"an empty key belongs to no unit of its level",
+         {{u"1", u"1", u"1", u"1", u"1", u"1"},
+          {u"1", u"1", u"1", u"1", u"", u"10"},
+          {u"1", u"1", u"1", u"1", u"2", u"100"},
+          {u"1", u"1", u"1", u"1", u"", u"1000"}},
+         {Units{1, 100}, Units{1111}, Units{1111}, Units{1111}}},
+        {"a value that is no number adds nothing",
+         {{u"1", u"1", u"1", u"1", u"1", u"2"},
+          {u"1", u"1", u"1", u"1", u"1", u""},
+          {u"1", u"1", u"1", u"1", u"1", u"n/a"},
+          {u"1", u"1", u"1", u"1", u"1", u"$1,000"}},
+         {Units{1002}, Units{1002}, Units{1002}, Units{1002}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LogSubtotals s = sums(c.rows);
+        for (std::size_t level = 0; level < 4; ++level)
+            EXPECT_EQ(s.units[level], c.units[level]) << "level " << level;
+    }
 }
 
 TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
@@ -127,16 +105,6 @@ TEST(LogSubtotals, HeadersNameTheLevelAndItsLength) {
 }
 
 // ---- The window --------------------------------------------------------------------------------
-
-// Two transects of four subsegments in stratum 1, values 1 to 8 by subsegment
-// (two records in subsegment 1 of transect 1: 0.5 and 0.5).
-std::vector<Row> twoTransects() {
-    return {{u"1", u"1", u"1", u"1", u"1", u"0.5"}, {u"1", u"1", u"1", u"1", u"1", u"0.5"},
-            {u"1", u"1", u"1", u"1", u"2", u"2"},   {u"1", u"1", u"1", u"2", u"3", u"3"},
-            {u"1", u"1", u"1", u"2", u"4", u"4"},   {u"1", u"2", u"1", u"1", u"1", u"5"},
-            {u"1", u"2", u"1", u"1", u"2", u"6"},   {u"1", u"2", u"1", u"2", u"3", u"7"},
-            {u"1", u"2", u"1", u"2", u"4", u"8"}};
-}
 
 class LogSummary : public LogWindowTest {
   protected:
