@@ -3,15 +3,16 @@
 #include "log/frmMainLog.h"
 
 #include "data/csv_import.h"
+#include "data/import_prompts.h"
 #include "data/log_sheet_queries.h"
 #include "platform/database.h"
 #include "platform/errors.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "shell/frmDataSet.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -23,57 +24,16 @@ namespace vernalt {
 
 namespace {
 
-const QString DataFileFilter = u"Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*"_s;
-
 // The columns of LIM and SPM that hold descriptions and codes rather than
 // numbers: text there does not make the import erroneous.
 const QStringList LogTextColumns = {u"Species"_s, u"Location"_s};
 
-// The hourglass while the import runs; message boxes are shown with the normal
-// pointer.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~Hourglass() { end(); }
-    void end() {
-        if (on_)
-            QApplication::restoreOverrideCursor();
-        on_ = false;
-    }
-    // Runs `f` with the normal pointer, then shows the hourglass again.
-    template <class F> void without(F&& f) {
-        const bool was = on_;
-        end();
-        f();
-        if (was) {
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            on_ = true;
-        }
-    }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-  private:
-    bool on_ = true;
-};
-
 // The message of a failed import; the table, the sheets, the status and the
 // buttons stay as they were.
 void reportImportError(const RuntimeError& e) {
-    switch (e.number()) {
-    case err::DbUnknownField:
-        prompts().message(
-            u"An invalid column header was found.  Did you select the correct analysis method?"_s,
-            u"Error"_s, MsgIcon::None);
-        break;
-    case err::DbLocked:
-        prompts().message(u"The database cannot be opened.  Is some other application using it?"_s,
-                          u"Error"_s, MsgIcon::None);
-        break;
-    default:
-        errorReport(prompts(), e, logProcedure(u"OpenFile"_s));
-        break;
-    }
+    data::reportImportError(
+        e, u"An invalid column header was found.  Did you select the correct analysis method?"_s,
+        logProcedure(u"OpenFile"_s));
 }
 
 // Replaces the rows of `table` by the file's records, every Qualify 0, all in
@@ -82,11 +42,10 @@ data::CsvImportResult importLogFile(const QString& file, const QString& table) {
     data::CsvImportOptions options;
     options.table = table;
     options.textColumns = LogTextColumns;
-    options.blankFieldIsEmpty = false;  // a field of blanks is a value, and not numeric
-    options.unquoteBeforeHeader = true; // a quoted header row is read
-    options.headerFirst = true;         // any line before the header means it is missing
-    // Keeps the window painted during a long import; no input is handled.
-    options.progress = [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    options.blankFieldIsEmpty = false;    // a field of blanks is a value, and not numeric
+    options.unquoteBeforeHeader = true;   // a quoted header row is read
+    options.headerFirst = true;           // any line before the header means it is missing
+    options.progress = data::keepPainted; // the window stays painted
     db::Transaction transaction;
     data::CsvImportResult imported = data::importCsv(file, options);
     if (imported.missingHeader)
@@ -99,7 +58,7 @@ data::CsvImportResult importLogFile(const QString& file, const QString& table) {
 } // namespace
 
 void frmMainLog::mnuFileOpen_Click() {
-    const QString file = prompts().openFile(u"Open"_s, DataFileFilter);
+    const QString file = data::askDataFile();
     if (file.isEmpty())
         return; // cancelled: nothing changes
     DataFilePath = file;
@@ -127,9 +86,7 @@ void frmMainLog::OpenFile(const QString& strFile) {
     }
     if (imported.missingHeader) {
         hourglass.end();
-        prompts().message(u"A header row was not found as the first row in the data file.  This "
-                          u"header is needed to identify what each value represents."_s,
-                          u"Missing header row"_s, MsgIcon::Critical);
+        data::reportMissingHeader();
         return;
     }
     ImportedRowCount = imported.rows;
@@ -137,10 +94,7 @@ void frmMainLog::OpenFile(const QString& strFile) {
 
     // The table holds the new records: the window follows them.
     if (imported.nonNumeric) {
-        hourglass.without([] {
-            prompts().message(u"A non-numeric value was found in the data file."_s,
-                              u"Error in data file"_s, MsgIcon::Critical);
-        });
+        hourglass.without(data::reportNonNumeric);
         setStatusText(u"Status: Data file error!"_s);
         DataFileError = -1;
     } else {

@@ -3,14 +3,15 @@
 #include "snag/frmMainSnag.h"
 
 #include "data/csv_import.h"
+#include "data/import_prompts.h"
 #include "data/sheet_queries.h"
 #include "platform/database.h"
 #include "platform/errors.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "shell/frmDataSet.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -19,61 +20,21 @@ namespace vernalt {
 
 namespace {
 
-const QString DataFileFilter = u"Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*"_s;
-
 // The columns of Snags that hold descriptions and codes rather than numbers.
 const QStringList SnagTextColumns = {u"LOCATION"_s, u"FOREST"_s, u"DISTRICT"_s, u"SUBWATERSHED"_s,
                                      u"OBSERVER"_s, u"DATE"_s,   u"SPECIES"_s};
 
-// The hourglass while the import runs; message boxes are shown with the normal
-// pointer.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~Hourglass() { end(); }
-    void end() {
-        if (on_)
-            QApplication::restoreOverrideCursor();
-        on_ = false;
-    }
-    template <class F> void without(F&& f) {
-        const bool was = on_;
-        end();
-        f();
-        if (was) {
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            on_ = true;
-        }
-    }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-
-  private:
-    bool on_ = true;
-};
-
 // The message of a failed import; the table, the sheets, the status and the
 // buttons stay as they were.
 void reportImportError(const RuntimeError& e) {
-    switch (e.number()) {
-    case err::DbUnknownField:
-        prompts().message(u"An invalid column header was found in the data file."_s, u"Error"_s,
-                          MsgIcon::None);
-        break;
-    case err::DbLocked:
-        prompts().message(u"The database cannot be opened.  Is some other application using it?"_s,
-                          u"Error"_s, MsgIcon::None);
-        break;
-    default:
-        errorReport(prompts(), e, snagProcedure(u"mnuFileOpen_Click"_s));
-        break;
-    }
+    data::reportImportError(e, u"An invalid column header was found in the data file."_s,
+                            snagProcedure(u"mnuFileOpen_Click"_s));
 }
 
 } // namespace
 
 void frmMainSnag::mnuFileOpen_Click() {
-    const QString file = prompts().openFile(u"Open"_s, DataFileFilter);
+    const QString file = data::askDataFile();
     if (file.isEmpty())
         return; // cancelled: nothing changes
     DataFilePath = file;
@@ -84,8 +45,7 @@ void frmMainSnag::mnuFileOpen_Click() {
         data::CsvImportOptions options;
         options.table = u"Snags"_s;
         options.textColumns = SnagTextColumns;
-        // Keeps the window painted during a long import; no input is handled.
-        options.progress = [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+        options.progress = data::keepPainted; // the window stays painted
         ImportedRowCount = 0;
         imported = data::importCsv(file, options);
     } catch (const RuntimeError& e) {
@@ -96,9 +56,7 @@ void frmMainSnag::mnuFileOpen_Click() {
     }
     if (imported.missingHeader) {
         hourglass.end();
-        prompts().message(u"A header row was not found as the first row in the data file.  This "
-                          u"header is needed to identify what each value represents."_s,
-                          u"Missing header row"_s, MsgIcon::Critical);
+        data::reportMissingHeader();
         return;
     }
     ImportedRowCount = imported.rows;
@@ -108,10 +66,7 @@ void frmMainSnag::mnuFileOpen_Click() {
     try {
         ClearAll();
         if (imported.nonNumeric) {
-            hourglass.without([] {
-                prompts().message(u"A non-numeric value was found in the data file."_s,
-                                  u"Error in data file"_s, MsgIcon::Critical);
-            });
+            hourglass.without(data::reportNonNumeric);
             setStatus(u"Status: Data file error!"_s);
             DataFileError = -1;
         } else {
