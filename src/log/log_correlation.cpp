@@ -20,18 +20,6 @@ namespace vernalt {
 
 namespace {
 
-// Asks until the answer is a level; nothing when the user gives no answer.
-std::optional<CorrelationLevel> askLevel() {
-    for (;;) {
-        const QString answer =
-            prompts().inputBox(correlationLevelPrompt(), u"Correlation Length"_s);
-        if (answer.isEmpty())
-            return std::nullopt;
-        if (const std::optional<CorrelationLevel> level = correlationLevel(answer))
-            return level;
-    }
-}
-
 // The subtotals of a column from row 1 down to the first cell that holds no
 // number.
 std::vector<double> unitSubtotals(const GridModel& grid, int column) {
@@ -64,7 +52,7 @@ void frmMainLog::cmdCorrelation_Click() {
         CalculateStats(cancel);
         if (cancel) // the sheet has no data, and the summary step said so
             return;
-        const std::optional<CorrelationLevel> level = askLevel();
+        const std::optional<CorrelationLevel> level = askCorrelationLevel();
         if (!level)
             return;
 

@@ -1,5 +1,7 @@
 #include "shell/adjacent_pairs.h"
 
+#include "platform/prompts.h"
+
 #include <cstddef>
 
 using namespace Qt::StringLiterals;
@@ -39,6 +41,17 @@ int unitsPerTransect(CorrelationLevel level) {
 QString correlationLevelPrompt() {
     return u"For which length would you like to obtain a Pearson correlation coefficient?"_s +
            LineBreak + LineBreak + u"Please enter Section, Segment or Subsegment"_s;
+}
+
+std::optional<CorrelationLevel> askCorrelationLevel() {
+    for (;;) {
+        const QString answer =
+            prompts().inputBox(correlationLevelPrompt(), u"Correlation Length"_s);
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (const std::optional<CorrelationLevel> level = correlationLevel(answer))
+            return level;
+    }
 }
 
 NumberTable adjacentPairs(std::span<const double> subtotals, int perTransect) {

@@ -28,6 +28,10 @@ int unitsPerTransect(CorrelationLevel level);
 // The question for the level.
 QString correlationLevelPrompt();
 
+// Asks for the level ("Correlation Length") until the answer names one;
+// nothing when the user gives no answer.
+std::optional<CorrelationLevel> askCorrelationLevel();
+
 // Pairs every unit with the next unit of the same transect. `subtotals` are the
 // level's units in sheet order, `perTransect` of them to a transect; a last
 // transect with fewer units pairs the ones it has, and a unit is never paired

@@ -17,18 +17,6 @@ namespace vernalt {
 
 namespace {
 
-// Asks until the answer is a level; nothing when the user gives no answer.
-std::optional<CorrelationLevel> askLevel() {
-    for (;;) {
-        const QString answer =
-            prompts().inputBox(correlationLevelPrompt(), u"Correlation Length"_s);
-        if (answer.isEmpty())
-            return std::nullopt;
-        if (const std::optional<CorrelationLevel> level = correlationLevel(answer))
-            return level;
-    }
-}
-
 // Asks until the answer is one of the width texts; nothing when the user gives no answer.
 std::optional<int> askWidth(const WidthTextArray& widthTexts) {
     for (;;) {
@@ -67,7 +55,7 @@ void frmMainSnag::cmdCorrelation_Click() {
         CalculateSubtotals(result);
         if (result == u"cancel")
             return;
-        const std::optional<CorrelationLevel> level = askLevel();
+        const std::optional<CorrelationLevel> level = askCorrelationLevel();
         if (!level)
             return;
         const std::optional<int> width = askWidth(WidthTexts);
