@@ -1,6 +1,8 @@
 // Subtotals and statistics of a generated data sheet of 10 thousand to 1 million
 // records (CalculateSubtotals + CalculateStats), and a whole Compute run on it
 // with the prompts answered. Reports time and the peak resident memory.
+#include "bench_support.h"
+
 #include "platform/database.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
@@ -12,18 +14,11 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 // Answers the number of strata, the cost category and the stratum size; any
 // message is counted (and there should be none).
@@ -112,7 +107,7 @@ void BM_SubtotalsAndStats(benchmark::State& state) {
     state.counters["records"] = double(state.range(0));
     state.counters["subsegments"] = double(s.w->PlotCounts[1]);
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_SubtotalsAndStats)
     ->Arg(10'000)
@@ -127,17 +122,12 @@ void BM_WholeCompute(benchmark::State& state) {
         s.w->cmdSubtotals_Click();
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_WholeCompute)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

@@ -1,23 +1,18 @@
 // Bulk writes and reads on dataset.db: an import of generated snag records through
 // one prepared statement in one transaction, and reading them back sorted as a
 // data sheet does. Reports time and the peak resident memory of the process.
+#include "bench_support.h"
+
 #include "platform/database.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 const QString kInsert =
     u"INSERT INTO \"Snags\" (\"id\", \"STRATUM\", \"LOCATION\", \"Transect\", \"Segment\", "
@@ -90,7 +85,7 @@ template <void (*Import)(int)> void BM_Import(benchmark::State& state) {
     for (auto _ : state)
         Import(rows);
     state.SetItemsProcessed(state.iterations() * rows);
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = vernalt::bench::peakMemoryMiB();
     vernalt::db::close();
 }
 BENCHMARK(BM_Import<importSnagsQt>)
@@ -122,7 +117,7 @@ void BM_ReadSortedSheet(benchmark::State& state) {
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * rows / 4);
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = vernalt::bench::peakMemoryMiB();
     vernalt::db::close();
 }
 BENCHMARK(BM_ReadSortedSheet)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);

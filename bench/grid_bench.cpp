@@ -1,5 +1,7 @@
 // Filling and showing a data sheet of a million records of 23 columns: time,
 // peak memory of the process (VmHWM) and the memory the cells cost.
+#include "bench_support.h"
+
 #include "platform/grid.h"
 
 #include <QApplication>
@@ -17,15 +19,6 @@ using vernalt::GridModel;
 namespace {
 
 constexpr int Columns = 23;
-
-// A field of /proc/self/status in kB ("VmHWM:", "VmRSS:").
-double statusKb(const std::string& key) {
-    std::ifstream in("/proc/self/status");
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind(key, 0) == 0)
-            return std::stod(line.substr(key.size()));
-    return 0;
-}
 
 QString titles() {
     QStringList t;
@@ -57,15 +50,15 @@ void fillSheet(GridModel& m, int records) {
 
 void BM_FillMillionRecords(benchmark::State& state) {
     const int records = int(state.range(0));
-    const double before = statusKb("VmRSS:");
+    const double before = vernalt::bench::procStatusKb("VmRSS:");
     double cellsKb = 0;
     for (auto _ : state) {
         GridModel m;
         fillSheet(m, records);
-        cellsKb = statusKb("VmRSS:") - before;
+        cellsKb = vernalt::bench::procStatusKb("VmRSS:") - before;
         benchmark::DoNotOptimize(m.rows());
     }
-    state.counters["VmHWM_MB"] = statusKb("VmHWM:") / 1024;
+    state.counters["VmHWM_MB"] = vernalt::bench::procStatusKb("VmHWM:") / 1024;
     state.counters["sheet_MB"] = cellsKb / 1024;
     state.counters["bytes_per_cell"] = cellsKb * 1024 / (double(records) * Columns);
 }
@@ -107,7 +100,7 @@ void BM_ViewPageOfMillion(benchmark::State& state) {
         bar->setValue(int((std::int64_t(bar->maximum()) * (step++ * 7919 % 1000)) / 1000));
         benchmark::DoNotOptimize(g.viewport()->grab());
     }
-    state.counters["VmHWM_MB"] = statusKb("VmHWM:") / 1024;
+    state.counters["VmHWM_MB"] = vernalt::bench::procStatusKb("VmHWM:") / 1024;
 }
 BENCHMARK(BM_ViewPageOfMillion)->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,8 @@
 // shell's own .import of the same file. Each reports the peak resident memory
 // of the process so far (VmHWM); run one size per process to read it per size:
 //   import_bench --benchmark_filter='/1000000'
+#include "bench_support.h"
+
 #include "data/csv_import.h"
 #include "data/sheet_queries.h"
 #include "platform/database.h"
@@ -29,22 +31,6 @@ namespace {
 
 using namespace vernalt;
 
-// Peak resident memory of the process in MiB, from /proc/self/status.
-double peakMemoryMiB() {
-    QFile f(u"/proc/self/status"_s);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
 const char* const Header =
     "STRATUM,LOCATION,TRANSECT,SEGMENT,SUBSEGMENT,WIDTH10,WIDTH20,WIDTH30,WIDTH40,DISTANCE,"
     "SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,OBSERVER,"
@@ -53,38 +39,21 @@ const char* const Header =
 // A data file of `records` snag records, written once per size: eight
 // subsegments to a transect, a few records per subsegment, four strata.
 QString dataFile(int records) {
-    static std::map<int, QString> files;
-    if (auto it = files.find(records); it != files.end())
-        return it->second;
-    const QString path = folder().filePath(u"snags%1.csv"_s.arg(records));
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write(Header);
-    const char* species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
-    const char* observers[] = {"JD", "O'Neil", "MK"};
-    QByteArray chunk;
-    char line[256];
-    for (int i = 0; i < records; ++i) {
-        const int transect = i / 24 + 1;
-        const int subsegment = i / 3 % 8 + 1;
-        const int n = std::snprintf(
-            line, sizeof line,
-            "%d,L%d,%d,%d,%d,%d,%d,1,1,%.1f,%s,%d,%.1f,%d,%d,%d,%d,Gifford Pinchot,Cowlitz "
-            "Valley,Upper Lewis,%s,6/%d/2024\n",
-            transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2, subsegment, i % 5 == 0,
-            i % 3 != 0, (i * 37 % 400) / 10.0, species[i % 5], i % 5 + 1,
-            10 + (i * 13 % 900) / 10.0, 5 + i % 40, i % 7 == 0, i % 4 == 0, i % 2, observers[i % 3],
-            i % 28 + 1);
-        chunk.append(line, n);
-        if (chunk.size() > (1 << 20)) {
-            f.write(chunk);
-            chunk.clear();
-        }
-    }
-    f.write(chunk);
-    files[records] = path;
-    return path;
+    static const char* const species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
+    static const char* const observers[] = {"JD", "O'Neil", "MK"};
+    return bench::generatedFile(
+        u"snags%1.csv"_s.arg(records), Header, records, [](int i, char* line, std::size_t size) {
+            const int transect = i / 24 + 1;
+            const int subsegment = i / 3 % 8 + 1;
+            return std::snprintf(
+                line, size,
+                "%d,L%d,%d,%d,%d,%d,%d,1,1,%.1f,%s,%d,%.1f,%d,%d,%d,%d,Gifford Pinchot,Cowlitz "
+                "Valley,Upper Lewis,%s,6/%d/2024\n",
+                transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2, subsegment,
+                i % 5 == 0, i % 3 != 0, (i * 37 % 400) / 10.0, species[i % 5], i % 5 + 1,
+                10 + (i * 13 % 900) / 10.0, 5 + i % 40, i % 7 == 0, i % 4 == 0, i % 2,
+                observers[i % 3], i % 28 + 1);
+        });
 }
 
 data::CsvImportOptions snagOptions() {
@@ -96,12 +65,12 @@ data::CsvImportOptions snagOptions() {
 }
 
 void useDatabase(const char* name) {
-    db::setPath(folder().filePath(QString::fromLatin1(name)));
+    db::setPath(bench::folder().filePath(QString::fromLatin1(name)));
 }
 
 void report(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["VmHWM_MiB"] = peakMemoryMiB();
+    state.counters["VmHWM_MiB"] = bench::peakMemoryMiB();
 }
 
 // The data file into table Snags, all or nothing.
@@ -171,7 +140,7 @@ void BM_FileOpen(benchmark::State& state) {
 // transaction. Timed from the start of the shell to its end.
 void BM_Sqlite3Import(benchmark::State& state) {
     const QString file = dataFile(int(state.range(0)));
-    const QString dbFile = folder().filePath(u"shell.db"_s);
+    const QString dbFile = bench::folder().filePath(u"shell.db"_s);
     useDatabase("shell.db");
     db::exec(u"DROP TABLE IF EXISTS SnagsCsv"_s);
     db::exec(u"CREATE TABLE SnagsCsv (STRATUM REAL, LOCATION TEXT, Transect REAL, Segment REAL, "
@@ -214,13 +183,5 @@ BENCHMARK(BM_Sqlite3Import)->Apply(sizes)->UseManualTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // the window's settings stay out of the user's
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

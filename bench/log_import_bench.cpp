@@ -4,6 +4,8 @@
 // stratum sheets requeried and filled). Each reports the peak resident memory
 // of the process so far (VmHWM); run one size per process to read it per size:
 //   log_import_bench --benchmark_filter='/1000000'
+#include "bench_support.h"
+
 #include "data/csv_import.h"
 #include "data/log_sheet_queries.h"
 #include "data/sheet_queries.h"
@@ -30,52 +32,22 @@ namespace {
 
 using namespace vernalt;
 
-double peakMemoryMiB() {
-    QFile f(u"/proc/self/status"_s);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
-
-QTemporaryDir& folder() {
-    static QTemporaryDir dir;
-    return dir;
-}
-
 // A file of `records` log records, written once per size: four strata, eight
 // subsegments to a transect, a few logs per subsegment.
 QString dataFile(int records) {
-    static std::map<int, QString> files;
-    if (auto it = files.find(records); it != files.end())
-        return it->second;
-    const QString path = folder().filePath(u"lim%1.csv"_s.arg(records));
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,Length,"
-            "Tally 1\n");
-    const char* species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
-    QByteArray chunk;
-    char line[160];
-    for (int i = 0; i < records; ++i) {
-        const int transect = i / 24 + 1;
-        const int subsegment = i / 3 % 8 + 1;
-        const int n = std::snprintf(
-            line, sizeof line, "%d,O'Brien %d,%d,%d,%d,%s,%.1f,%d,%d,%.1f,%d\n", transect % 4 + 1,
-            transect % 9, transect, (subsegment + 1) / 2, subsegment, species[i % 5],
-            5 + (i * 37 % 400) / 10.0, 10 + i % 60, i % 5 + 1, 1 + (i * 13 % 300) / 10.0, i % 2);
-        chunk.append(line, n);
-        if (chunk.size() > (1 << 20)) {
-            f.write(chunk);
-            chunk.clear();
-        }
-    }
-    f.write(chunk);
-    files[records] = path;
-    return path;
+    static const char* const species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
+    return bench::generatedFile(
+        u"lim%1.csv"_s.arg(records),
+        "Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,Length,"
+        "Tally 1\n",
+        records, [](int i, char* line, std::size_t size) {
+            const int transect = i / 24 + 1;
+            const int subsegment = i / 3 % 8 + 1;
+            return std::snprintf(line, size, "%d,O'Brien %d,%d,%d,%d,%s,%.1f,%d,%d,%.1f,%d\n",
+                                 transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2,
+                                 subsegment, species[i % 5], 5 + (i * 37 % 400) / 10.0, 10 + i % 60,
+                                 i % 5 + 1, 1 + (i * 13 % 300) / 10.0, i % 2);
+        });
 }
 
 // The answer to the file dialog; the message of "Apply and Sort" without a
@@ -95,7 +67,7 @@ class BenchPrompts : public Prompts {
 
 void report(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["VmHWM_MiB"] = peakMemoryMiB();
+    state.counters["VmHWM_MiB"] = bench::peakMemoryMiB();
 }
 
 std::unique_ptr<frmMainLog> loadedWindow() {
@@ -110,7 +82,7 @@ void BM_LogFileOpen(benchmark::State& state) {
     BenchPrompts answers;
     answers.file = dataFile(int(state.range(0)));
     setPrompts(&answers);
-    db::setPath(folder().filePath(u"open.db"_s));
+    db::setPath(bench::folder().filePath(u"open.db"_s));
     auto w = loadedWindow();
     for (auto _ : state)
         w->mnuFileOpen_Click();
@@ -124,7 +96,7 @@ void BM_LogFileOpen(benchmark::State& state) {
 // Qualify column set to 0, and sheet 0 filled through its query.
 void BM_LogImportParts(benchmark::State& state) {
     const QString file = dataFile(int(state.range(0)));
-    db::setPath(folder().filePath(u"parts.db"_s));
+    db::setPath(bench::folder().filePath(u"parts.db"_s));
     data::CsvImportOptions o;
     o.table = u"LIM"_s;
     o.textColumns = {u"Species"_s, u"Location"_s};
@@ -161,7 +133,7 @@ void BM_LogApplyAndSort(benchmark::State& state) {
     BenchPrompts answers;
     answers.file = dataFile(int(state.range(0)));
     setPrompts(&answers);
-    db::setPath(folder().filePath(u"sort.db"_s));
+    db::setPath(bench::folder().filePath(u"sort.db"_s));
     auto w = loadedWindow();
     w->mnuFileOpen_Click();
     for (auto _ : state)
@@ -183,13 +155,5 @@ BENCHMARK(BM_LogImportParts)->Apply(sizes);
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true); // the window's settings stay out of the user's
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

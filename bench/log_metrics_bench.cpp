@@ -1,6 +1,8 @@
 // The per-log values of generated LIM and SPM records on the log window's first
 // data sheet (density, volume, tally), wildlife use and the median length.
 // Reports time and the peak resident memory of the process.
+#include "bench_support.h"
+
 #include "log/frmMainLog.h"
 #include "platform/database.h"
 #include "platform/grid.h"
@@ -14,18 +16,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 // Answers every input box by its title; message boxes are only counted.
 class FixedAnswers : public Prompts {
@@ -160,7 +155,7 @@ template <void (frmMainLog::*Metric)()> void BM_Metric(benchmark::State& state) 
     }
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 // Arguments: records, 1 for LIM or 0 for SPM.
 BENCHMARK(BM_Metric<&frmMainLog::FormulaDen>)
@@ -189,7 +184,7 @@ void BM_WildlifeUse(benchmark::State& state) {
         s.w->cmdWildLife_Click();
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_WildlifeUse)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -204,10 +199,5 @@ BENCHMARK(BM_Median)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

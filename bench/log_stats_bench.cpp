@@ -2,6 +2,8 @@
 // thousand to 1 million records (subtotals per unit and statistics per level),
 // and the serial correlation at the subsegment level. Reports time and the
 // peak resident memory.
+#include "bench_support.h"
+
 #include "log/frmMainLog.h"
 #include "platform/database.h"
 #include "platform/grid.h"
@@ -17,18 +19,11 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 // Answers the correlation's level; the result and any other message are counted.
 class FixedAnswers : public Prompts {
@@ -110,7 +105,7 @@ void BM_LogSummaryStatistics(benchmark::State& state) {
     state.counters["records"] = double(state.range(0));
     state.counters["subsegments"] = s.w->lblNum[0]->text().toDouble();
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_LogSummaryStatistics)
     ->Arg(10'000)
@@ -125,17 +120,12 @@ void BM_LogCorrelation(benchmark::State& state) {
         s.w->cmdCorrelation_Click();
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_LogCorrelation)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

@@ -1,22 +1,17 @@
 // The serial correlation's own work on generated subtotals: pairing the
 // subsegments of many transects and computing r from the pairs. Reports time
 // and the peak resident memory of the process.
+#include "bench_support.h"
+
 #include "shell/adjacent_pairs.h"
 #include "shell/correlation.h"
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <vector>
 
 using namespace vernalt;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 // Subtotals of `units` subsegments: small counts, as strip-width sums are.
 std::vector<double> subtotals(std::int64_t units) {
@@ -33,7 +28,7 @@ void BM_AdjacentPairs(benchmark::State& state) {
         benchmark::DoNotOptimize(pairs);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_AdjacentPairs)->Arg(10'000)->Arg(100'000)->Arg(1'000'000);
 
@@ -44,7 +39,7 @@ void BM_PairsAndCoefficient(benchmark::State& state) {
         benchmark::DoNotOptimize(CorrelationCoefficient(pairs, -1, -1, 0));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_PairsAndCoefficient)->Arg(10'000)->Arg(100'000)->Arg(1'000'000);
 

@@ -1,6 +1,8 @@
 // Marking the strip widths of generated snag records ("Multiple": five data
 // sheets and every record of table Snags) and a cavity-use run over the first
 // data sheet. Reports time and the peak resident memory of the process.
+#include "bench_support.h"
+
 #include "platform/database.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
@@ -12,18 +14,11 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
 
 namespace {
-
-double peakMemoryMiB() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
-}
 
 // Answers every input box by its title; message boxes are only counted.
 class FixedAnswers : public Prompts {
@@ -128,7 +123,7 @@ void BM_MultipleFill(benchmark::State& state) {
     }
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_MultipleFill)
     ->Arg(10'000)
@@ -150,7 +145,7 @@ void BM_MultipleAgain(benchmark::State& state) {
         s.w->cmdFormMulti_Click(0);
     }
     state.counters["records"] = double(state.range(0));
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_MultipleAgain)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -162,7 +157,7 @@ void BM_CavityUse(benchmark::State& state) {
         s.w->cmdCavity_Click(0);
     state.counters["records"] = double(state.range(0));
     state.counters["messages"] = s.answers.messages;
-    state.counters["peak_MiB"] = peakMemoryMiB();
+    state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_CavityUse)
     ->Arg(10'000)
@@ -174,10 +169,5 @@ BENCHMARK(BM_CavityUse)
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vernalt::bench::runWindowBenchmarks(argc, argv);
 }

@@ -1,0 +1,81 @@
+// What the benchmark programs share: the peak memory of the process, a folder
+// for generated data files, the writer of such files and the main function of
+// a program that opens windows.
+#pragma once
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+
+namespace vernalt::bench {
+
+// A field of /proc/self/status in kB ("VmHWM:", "VmRSS:"); 0 when missing.
+inline double procStatusKb(const std::string& key) {
+    std::ifstream in("/proc/self/status");
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(key, 0) == 0)
+            return std::stod(line.substr(key.size()));
+    return 0;
+}
+
+// Peak resident memory of the process so far, in MiB (VmHWM).
+inline double peakMemoryMiB() {
+    return procStatusKb("VmHWM:") / 1024.0;
+}
+
+// A temporary folder for the whole run.
+inline QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// The file `name` in folder(): `header`, then the `records` lines written by
+// `line(i, buffer, size)` (which returns the length written), in chunks of
+// about a megabyte. Written once per name; empty when it cannot be written.
+template <class Line>
+QString generatedFile(const QString& name, const char* header, int records, Line line) {
+    static std::map<QString, QString> files;
+    if (auto it = files.find(name); it != files.end())
+        return it->second;
+    const QString path = folder().filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write(header);
+    QByteArray chunk;
+    char buffer[256];
+    for (int i = 0; i < records; ++i) {
+        chunk.append(buffer, line(i, buffer, sizeof buffer));
+        if (chunk.size() > (1 << 20)) {
+            f.write(chunk);
+            chunk.clear();
+        }
+    }
+    f.write(chunk);
+    files[name] = path;
+    return path;
+}
+
+// The main function of a benchmark program that opens windows: offscreen, with
+// the windows' settings kept out of the user's.
+inline int runWindowBenchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    if (::benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace vernalt::bench
