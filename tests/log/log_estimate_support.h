@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTabWidget>
 
 #include <array>
@@ -55,6 +56,41 @@ inline void setStats(frmMainLog& w, int sheet, int level, const LevelStats& s) {
     g2->setText(level, 2, s.count);
     w.LevelMeanMetric[std::size_t(sheet)][std::size_t(level)] = s.meanMetric;
     w.LevelMeanEnglish[std::size_t(sheet)][std::size_t(level)] = s.meanEnglish;
+}
+
+// Two line-intersect strata measured at the Transect level (1000 m): stratum 1
+// averages 2 logs per unit (deviation 1), mean 80 logs/ha, variance 6400, 4
+// units; stratum 2 averages 3 (deviation 2), mean 50, variance 2500, 5 units;
+// t = 2. Sizes are set when given.
+inline frmMainLog* twoLineStrata(frmMainLog* w, const QString& size1 = QString(),
+                                 const QString& size2 = QString()) {
+    setMode(*w, Method::LIM, true, QStringLiteral("Density"), w->mnuDensity);
+    w->LevelLengths = {50, 100, 500, 1000};
+    w->mnuStratum1_Click(4);
+    w->mnuStratum2_Click(4);
+    const QString no = QStringLiteral("900");
+    setStats(*w, 1, 4,
+             {QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("6400"), QStringLiteral("4"),
+              QStringLiteral("80"), QStringLiteral("32.4"), no});
+    setStats(*w, 2, 4,
+             {QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("2500"), QStringLiteral("5"),
+              QStringLiteral("50"), QStringLiteral("20.3"), no});
+    w->grdOptimal[1]->setText(1, 0, QStringLiteral("1"));
+    w->grdOptimal[2]->setText(1, 0, QStringLiteral("1"));
+    w->txtTvalue->setText(QStringLiteral("2"));
+    if (!size1.isNull())
+        w->txtLandscapeArea[1]->setText(size1);
+    if (!size2.isNull())
+        w->txtLandscapeArea[2]->setText(size2);
+    return w;
+}
+
+// The cells of one row of a grid.
+inline QStringList rowOf(const Grid* g, int r = 1) {
+    QStringList cells;
+    for (int c = 0; c < g->cols(); ++c)
+        cells << g->text(r, c);
+    return cells;
 }
 
 // One record of a data sheet as the sheet queries lay it out: stratum,

@@ -42,13 +42,6 @@ void standardRun(frmMainLog& w, Method method, int level) {
     w.txtTvalue->setText(u"2"_s);
 }
 
-QStringList rowOf(const Grid* g) {
-    QStringList cells;
-    for (int c = 0; c < g->cols(); ++c)
-        cells << g->text(1, c);
-    return cells;
-}
-
 TEST_F(LogSingleEstimate, LineIntersectDensityInMetricUnits) {
     frmMainLog* w = open();
     standardRun(*w, Method::LIM, 4);

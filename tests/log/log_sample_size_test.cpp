@@ -16,24 +16,6 @@ QStringList cells(const Grid* g, int r, int first, int last) {
     return out;
 }
 
-// Two line-intersect strata of the Transect level (1000 m): averages 2 and 3
-// logs per unit, deviations 1 and 2, stratified mean 68 logs/ha (see the
-// stratified estimate's tests).
-frmMainLog* twoLineStrata(frmMainLog* w, const QString& size1, const QString& size2) {
-    setMode(*w, Method::LIM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {50, 100, 500, 1000};
-    w->mnuStratum1_Click(4);
-    w->mnuStratum2_Click(4);
-    setStats(*w, 1, 4, {u"2"_s, u"1"_s, u"6400"_s, u"4"_s, u"80"_s, u"32.4"_s, u""_s});
-    setStats(*w, 2, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u""_s});
-    w->grdOptimal[1]->setText(1, 0, u"1"_s);
-    w->grdOptimal[2]->setText(1, 0, u"1"_s);
-    w->txtTvalue->setText(u"2"_s);
-    w->txtLandscapeArea[1]->setText(size1);
-    w->txtLandscapeArea[2]->setText(size2);
-    return w;
-}
-
 TEST_F(LogSampleSize, OptimalAndProportionalAllocationOfTwoStrata) {
     frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s);
     w->cmdDefaultStratified->click();

@@ -9,29 +9,6 @@ namespace {
 
 using LogStratifiedEstimate = LogWindowTest;
 
-QStringList rowOf(const Grid* g, int r) {
-    QStringList cells;
-    for (int c = 0; c < g->cols(); ++c)
-        cells << g->text(r, c);
-    return cells;
-}
-
-// Two line-intersect strata measured at the Transect level (1000 m):
-// stratum 1 mean 80 logs/ha, variance 6400, 4 units; stratum 2 mean 50,
-// variance 2500, 5 units.
-frmMainLog* twoLineStrata(frmMainLog* w) {
-    setMode(*w, Method::LIM, true, u"Density"_s, w->mnuDensity);
-    w->LevelLengths = {50, 100, 500, 1000};
-    w->mnuStratum1_Click(4);
-    w->mnuStratum2_Click(4);
-    setStats(*w, 1, 4, {u"2"_s, u"1"_s, u"6400"_s, u"4"_s, u"80"_s, u"32.4"_s, u"900"_s});
-    setStats(*w, 2, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u"900"_s});
-    w->grdOptimal[1]->setText(1, 0, u"1"_s);
-    w->grdOptimal[2]->setText(1, 0, u"1"_s);
-    w->txtTvalue->setText(u"2"_s);
-    return w;
-}
-
 TEST_F(LogStratifiedEstimate, TwoLineIntersectStrata) {
     frmMainLog* w = twoLineStrata(open());
     w->txtLandscapeArea[1]->setText(u"60"_s);
