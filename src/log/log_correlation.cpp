@@ -59,14 +59,8 @@ void frmMainLog::cmdCorrelation_Click() {
         // The units are the subtotals just computed, down to the level's last.
         const std::vector<double> units = unitSubtotals(*grdSubtotals->grid(), int(*level));
         CorrelationPairs = adjacentPairs(units, unitsPerTransect(*level));
-        if (CorrelationPairs.rows() < MinimumCorrelationPairs) {
-            prompts().message(
-                u"At least three pairs of adjacent units are needed to compute a correlation."_s,
-                u"Too few pairs"_s);
-            return;
-        }
-        const double r = CorrelationCoefficient(CorrelationPairs, -1, -1, 0);
-        prompts().message(logCorrelationText(r));
+        if (const std::optional<double> r = correlationOfPairs(CorrelationPairs))
+            prompts().message(logCorrelationText(*r));
     });
 }
 

@@ -71,4 +71,14 @@ NumberTable adjacentPairs(std::span<const double> subtotals, int perTransect) {
     return pairs;
 }
 
+std::optional<double> correlationOfPairs(const NumberTable& pairs) {
+    if (pairs.rows() < MinimumCorrelationPairs) {
+        prompts().message(
+            u"At least three pairs of adjacent units are needed to compute a correlation."_s,
+            u"Too few pairs"_s);
+        return std::nullopt;
+    }
+    return CorrelationCoefficient(pairs, -1, -1, 0);
+}
+
 } // namespace vernalt

@@ -44,4 +44,8 @@ NumberTable adjacentPairs(std::span<const double> subtotals, int perTransect);
 // Pairs needed before a correlation means anything.
 inline constexpr int MinimumCorrelationPairs = 3;
 
+// The coefficient r of the pairs; with fewer than MinimumCorrelationPairs it
+// says so ("Too few pairs") and gives nothing.
+std::optional<double> correlationOfPairs(const NumberTable& pairs);
+
 } // namespace vernalt

@@ -68,14 +68,8 @@ void frmMainSnag::cmdCorrelation_Click() {
         const std::vector<double> units =
             unitSubtotals(*grdSubtotal[std::size_t(at.grid)]->grid(), at.column);
         CorrelationPairs = adjacentPairs(units, unitsPerTransect(*level));
-        if (CorrelationPairs.rows() < MinimumCorrelationPairs) {
-            prompts().message(
-                u"At least three pairs of adjacent units are needed to compute a correlation."_s,
-                u"Too few pairs"_s);
-            return;
-        }
-        const double r = CorrelationCoefficient(CorrelationPairs, -1, -1, 0);
-        prompts().message(correlationResultText(r));
+        if (const std::optional<double> r = correlationOfPairs(CorrelationPairs))
+            prompts().message(correlationResultText(*r));
     });
 }
 
