@@ -64,6 +64,17 @@ QString generatedFile(const QString& name, const char* header, int records, Line
     return path;
 }
 
+// The records of a run (range(0) per iteration) and the peak memory so far.
+inline void reportRecords(::benchmark::State& state) {
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.counters["VmHWM_MiB"] = peakMemoryMiB();
+}
+
+// Ten thousand, a hundred thousand and a million records, timed in ms.
+inline void recordSizes(::benchmark::internal::Benchmark* b) {
+    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(::benchmark::kMillisecond);
+}
+
 // The main function of a benchmark program that opens windows: offscreen, with
 // the windows' settings kept out of the user's.
 inline int runWindowBenchmarks(int argc, char** argv) {

@@ -68,18 +68,13 @@ void useDatabase(const char* name) {
     db::setPath(bench::folder().filePath(QString::fromLatin1(name)));
 }
 
-void report(benchmark::State& state) {
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["VmHWM_MiB"] = bench::peakMemoryMiB();
-}
-
 // The data file into table Snags, all or nothing.
 void BM_ImportCsv(benchmark::State& state) {
     const QString file = dataFile(int(state.range(0)));
     useDatabase("import.db");
     for (auto _ : state)
         benchmark::DoNotOptimize(data::importCsv(file, snagOptions()).rows);
-    report(state);
+    bench::reportRecords(state);
     db::close();
 }
 
@@ -102,7 +97,7 @@ template <bool bySql> void BM_FillSheet0(benchmark::State& state) {
         else
             benchmark::DoNotOptimize(data::fillSnagSheet(g, true, 0));
     }
-    report(state);
+    bench::reportRecords(state);
     db::close();
 }
 
@@ -129,7 +124,7 @@ void BM_FileOpen(benchmark::State& state) {
     auto w = std::make_unique<frmMainSnag>();
     for (auto _ : state)
         w->mnuFileOpen_Click();
-    report(state);
+    bench::reportRecords(state);
     w.reset();
     setPrompts(nullptr);
     db::close();
@@ -167,18 +162,14 @@ void BM_Sqlite3Import(benchmark::State& state) {
         if (shell.exitCode() != 0)
             state.SkipWithError(shell.readAllStandardError().constData());
     }
-    report(state);
+    bench::reportRecords(state);
 }
 
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-}
-
-BENCHMARK(BM_ImportCsv)->Apply(sizes);
-BENCHMARK(BM_FillSheet0<false>)->Name("BM_FillSheet0")->Apply(sizes);
-BENCHMARK(BM_FillSheet0<true>)->Name("BM_FillSheet0BySql")->Apply(sizes);
-BENCHMARK(BM_FileOpen)->Apply(sizes);
-BENCHMARK(BM_Sqlite3Import)->Apply(sizes)->UseManualTime();
+BENCHMARK(BM_ImportCsv)->Apply(bench::recordSizes);
+BENCHMARK(BM_FillSheet0<false>)->Name("BM_FillSheet0")->Apply(bench::recordSizes);
+BENCHMARK(BM_FillSheet0<true>)->Name("BM_FillSheet0BySql")->Apply(bench::recordSizes);
+BENCHMARK(BM_FileOpen)->Apply(bench::recordSizes);
+BENCHMARK(BM_Sqlite3Import)->Apply(bench::recordSizes)->UseManualTime();
 
 } // namespace
 

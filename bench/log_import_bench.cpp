@@ -65,11 +65,6 @@ class BenchPrompts : public Prompts {
     bool printerDialog(QPrinter&) override { return false; }
 };
 
-void report(benchmark::State& state) {
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["VmHWM_MiB"] = bench::peakMemoryMiB();
-}
-
 std::unique_ptr<frmMainLog> loadedWindow() {
     auto w = std::make_unique<frmMainLog>();
     w->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -86,7 +81,7 @@ void BM_LogFileOpen(benchmark::State& state) {
     auto w = loadedWindow();
     for (auto _ : state)
         w->mnuFileOpen_Click();
-    report(state);
+    bench::reportRecords(state);
     w.reset();
     setPrompts(nullptr);
     db::close();
@@ -124,7 +119,7 @@ void BM_LogImportParts(benchmark::State& state) {
     state.counters["import_s"] = import / n;
     state.counters["qualify_s"] = qualify / n;
     state.counters["fill_s"] = fill / n;
-    report(state);
+    bench::reportRecords(state);
     db::close();
 }
 
@@ -138,19 +133,15 @@ void BM_LogApplyAndSort(benchmark::State& state) {
     w->mnuFileOpen_Click();
     for (auto _ : state)
         w->cmdSort1_Click();
-    report(state);
+    bench::reportRecords(state);
     w.reset();
     setPrompts(nullptr);
     db::close();
 }
 
-void sizes(benchmark::internal::Benchmark* b) {
-    b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
-}
-
-BENCHMARK(BM_LogFileOpen)->Apply(sizes);
-BENCHMARK(BM_LogApplyAndSort)->Apply(sizes);
-BENCHMARK(BM_LogImportParts)->Apply(sizes);
+BENCHMARK(BM_LogFileOpen)->Apply(bench::recordSizes);
+BENCHMARK(BM_LogApplyAndSort)->Apply(bench::recordSizes);
+BENCHMARK(BM_LogImportParts)->Apply(bench::recordSizes);
 
 } // namespace
 
