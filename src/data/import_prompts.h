@@ -3,11 +3,14 @@
 // Each window passes its own text for a column header it does not know.
 #pragma once
 
+#include "data/csv_import.h"
+#include "platform/errors.h"
+#include "platform/hourglass.h"
+
 #include <QString>
+#include <optional>
 
 namespace vernalt {
-
-class RuntimeError;
 
 namespace data {
 
@@ -29,6 +32,28 @@ void reportNonNumeric();
 
 // Keeps the window painted during a long import; no input is handled.
 void keepPainted();
+
+// Runs `import` under the hourglass. On a run-time error (passed to
+// `reportError`) or a missing header the hourglass ends, the user is told and
+// nothing is given; the window keeps what it showed.
+template <class Import, class Report>
+std::optional<CsvImportResult> importOrReport(Hourglass& hourglass, Import&& import,
+                                              Report&& reportError) {
+    CsvImportResult imported;
+    try {
+        imported = import();
+    } catch (const RuntimeError& e) {
+        hourglass.end();
+        reportError(e);
+        return std::nullopt;
+    }
+    if (imported.missingHeader) {
+        hourglass.end();
+        reportMissingHeader();
+        return std::nullopt;
+    }
+    return imported;
+}
 
 } // namespace data
 } // namespace vernalt

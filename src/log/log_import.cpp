@@ -73,27 +73,21 @@ void frmMainLog::OpenFile(const QString& strFile) {
     Hourglass hourglass;
     DataFilePath = strFile;
     const QString table = data::logTable(mnuLIM->isChecked());
-    data::CsvImportResult imported;
-    try {
-        SetTransectLengths();
-        ImportedRowCount = 0;
-        imported = importLogFile(strFile, table);
-    } catch (const RuntimeError& e) {
-        ImportedRowCount = 0;
-        hourglass.end();
-        reportImportError(e);
+    ImportedRowCount = 0;
+    const std::optional<data::CsvImportResult> imported = data::importOrReport(
+        hourglass,
+        [&] {
+            SetTransectLengths();
+            return importLogFile(strFile, table);
+        },
+        reportImportError);
+    if (!imported)
         return;
-    }
-    if (imported.missingHeader) {
-        hourglass.end();
-        data::reportMissingHeader();
-        return;
-    }
-    ImportedRowCount = imported.rows;
-    DataFileHeader = imported.header;
+    ImportedRowCount = imported->rows;
+    DataFileHeader = imported->header;
 
     // The table holds the new records: the window follows them.
-    if (imported.nonNumeric) {
+    if (imported->nonNumeric) {
         hourglass.without(data::reportNonNumeric);
         setStatusText(u"Status: Data file error!"_s);
         DataFileError = -1;

@@ -40,32 +40,26 @@ void frmMainSnag::mnuFileOpen_Click() {
     DataFilePath = file;
 
     Hourglass hourglass;
-    data::CsvImportResult imported;
-    try {
-        data::CsvImportOptions options;
-        options.table = u"Snags"_s;
-        options.textColumns = SnagTextColumns;
-        options.progress = data::keepPainted; // the window stays painted
-        ImportedRowCount = 0;
-        imported = data::importCsv(file, options);
-    } catch (const RuntimeError& e) {
-        ImportedRowCount = 0;
-        hourglass.end();
-        reportImportError(e);
+    ImportedRowCount = 0;
+    const std::optional<data::CsvImportResult> imported = data::importOrReport(
+        hourglass,
+        [&] {
+            data::CsvImportOptions options;
+            options.table = u"Snags"_s;
+            options.textColumns = SnagTextColumns;
+            options.progress = data::keepPainted; // the window stays painted
+            return data::importCsv(file, options);
+        },
+        reportImportError);
+    if (!imported)
         return;
-    }
-    if (imported.missingHeader) {
-        hourglass.end();
-        data::reportMissingHeader();
-        return;
-    }
-    ImportedRowCount = imported.rows;
-    DataFileHeader = imported.header;
+    ImportedRowCount = imported->rows;
+    DataFileHeader = imported->header;
 
     // The table holds the new rows: the window follows them.
     try {
         ClearAll();
-        if (imported.nonNumeric) {
+        if (imported->nonNumeric) {
             hourglass.without(data::reportNonNumeric);
             setStatus(u"Status: Data file error!"_s);
             DataFileError = -1;
