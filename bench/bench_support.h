@@ -3,6 +3,8 @@
 // a program that opens windows.
 #pragma once
 
+#include "platform/prompts.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
@@ -74,6 +76,24 @@ inline void reportRecords(::benchmark::State& state) {
 inline void recordSizes(::benchmark::internal::Benchmark* b) {
     b->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(::benchmark::kMillisecond);
 }
+
+// Prompts for a whole analysis run: every message box is answered OK and
+// counted (noteMessage sees its text first), the file and printer dialogs are
+// cancelled. Input boxes are for the bench to answer.
+class CountingPrompts : public Prompts {
+  public:
+    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+        noteMessage(text);
+        ++messages;
+        return MsgResult::Ok;
+    }
+    QString openFile(const QString&, const QString&) override { return {}; }
+    bool printerDialog(QPrinter&) override { return false; }
+    int messages = 0;
+
+  protected:
+    virtual void noteMessage(const QString&) {}
+};
 
 // The main function of a benchmark program that opens windows: offscreen, with
 // the windows' settings kept out of the user's.

@@ -22,7 +22,7 @@ namespace {
 
 // Answers the number of strata, the cost category and the stratum size; any
 // message is counted (and there should be none).
-class FixedAnswers : public Prompts {
+class FixedAnswers : public bench::CountingPrompts {
   public:
     QString inputBox(const QString& prompt, const QString& title, const QString&) override {
         if (title == u"Number of Strata"_s)
@@ -34,14 +34,9 @@ class FixedAnswers : public Prompts {
         std::fprintf(stderr, "unexpected prompt: %s\n", qPrintable(prompt));
         return {};
     }
-    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+    void noteMessage(const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        ++messages;
-        return MsgResult::Ok;
     }
-    QString openFile(const QString&, const QString&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-    int messages = 0;
 };
 
 // Sheet 0 as the query orders it: transects of 32 subsegments with two records

@@ -26,22 +26,17 @@ using namespace vernalt;
 namespace {
 
 // Answers the correlation's level; the result and any other message are counted.
-class FixedAnswers : public Prompts {
+class FixedAnswers : public bench::CountingPrompts {
   public:
     QString inputBox(const QString&, const QString& title, const QString&) override {
         if (title == u"Correlation Length"_s)
             return u"Subsegment"_s;
         return {};
     }
-    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+    void noteMessage(const QString& text) override {
         if (!text.startsWith(u"r="_s))
             std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        ++messages;
-        return MsgResult::Ok;
     }
-    QString openFile(const QString&, const QString&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-    int messages = 0;
 };
 
 // Sheet 0 as the SPM query orders it: transects of 8 subsegments with eight

@@ -21,7 +21,7 @@ using namespace vernalt;
 namespace {
 
 // Answers every input box by its title; message boxes are only counted.
-class FixedAnswers : public Prompts {
+class FixedAnswers : public bench::CountingPrompts {
   public:
     QString inputBox(const QString&, const QString& title, const QString&) override {
         if (title == u"DBH"_s)
@@ -34,13 +34,6 @@ class FixedAnswers : public Prompts {
             return u"9999"_s;
         return u"1"_s; // use codes
     }
-    MsgResult messageBox(const QString&, const QString&, MsgIcon, MsgButtons, int) override {
-        ++messages;
-        return MsgResult::Ok;
-    }
-    QString openFile(const QString&, const QString&) override { return {}; }
-    bool printerDialog(QPrinter&) override { return false; }
-    int messages = 0;
     QString minDbh = QStringLiteral("10");
 };
 
