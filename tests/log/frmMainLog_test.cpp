@@ -31,18 +31,6 @@ using LogWindow = LogWindowTest;
 
 // Settings ---------------------------------------------------------------------
 
-TEST_F(LogWindow, FirstRunTakesMetricLimAndTheDefaultPosition) {
-    frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s);
-    EXPECT_TRUE(w->mnuMetric->isChecked());
-    EXPECT_FALSE(w->mnuEnglish->isChecked());
-    EXPECT_TRUE(w->mnuLIM->isChecked());
-    EXPECT_FALSE(w->mnuSPM->isChecked());
-    EXPECT_FALSE(w->mnuCombo->isChecked());
-    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
-}
-
 TEST_F(LogWindow, CaptionFollowsTheFirstCheckedMethod) {
     struct Case {
         const char* name;

@@ -9,26 +9,14 @@ namespace {
 
 using LogSingleEstimate = LogWindowTest;
 
-struct Figures {
-    QString metric, english, stdErr, bound, upper, lower, precision;
-};
-
-Figures figures(const frmMainLog& w) {
-    return {w.lblSimpleMetricFormula->text(), w.lblSimpleEnglishFormula->text(),
-            w.lblSimpleStdErr->text(),        w.lblSimpleBound->text(),
-            w.lblSimpleUpperLimit->text(),    w.lblSimpleLowerLimit->text(),
-            w.lblSimplePrecision->text()};
-}
-
-void expectFigures(const frmMainLog& w, const Figures& f, const char* name) {
-    const Figures got = figures(w);
-    EXPECT_EQ(got.metric, f.metric) << name;
-    EXPECT_EQ(got.english, f.english) << name;
-    EXPECT_EQ(got.stdErr, f.stdErr) << name;
-    EXPECT_EQ(got.bound, f.bound) << name;
-    EXPECT_EQ(got.upper, f.upper) << name;
-    EXPECT_EQ(got.lower, f.lower) << name;
-    EXPECT_EQ(got.precision, f.precision) << name;
+// The figures of the estimate joined by "|": metric, English, standard error,
+// bound, upper and lower limits, precision.
+QString figures(const frmMainLog& w) {
+    return QStringList{w.lblSimpleMetricFormula->text(), w.lblSimpleEnglishFormula->text(),
+                       w.lblSimpleStdErr->text(),        w.lblSimpleBound->text(),
+                       w.lblSimpleUpperLimit->text(),    w.lblSimpleLowerLimit->text(),
+                       w.lblSimplePrecision->text()}
+        .join(u'|');
 }
 
 // The usual statistics at one level: SE = sqrt(400 / 16) = 5, mean 100 per ha.
@@ -50,15 +38,14 @@ TEST_F(LogSingleEstimate, LineIntersectDensityInMetricUnits) {
     EXPECT_EQ(rowOf(w->grdFormulaSimple),
               (QStringList{u"Transect"_s, u"1000"_s, u"5"_s, u"3"_s, u"100"_s, u"400"_s, u"16"_s}));
     // SE = sqrt(400 / 16) = 5; B = 2 x 5; limits 100 +- 10; precision 10 / 100; 100 x 0.405.
-    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u"10"_s, u"110"_s, u"90"_s, u"10"_s},
-                  "density");
+    EXPECT_EQ(figures(*w), u"100|40.5|5|10|110|90|10"_s);
     EXPECT_EQ(w->lblSimpleMetricTitle->text(), u"Density (logs/ha)"_s);
     EXPECT_EQ(w->lblSimpleEnglishTitle->text(), u"Density (logs/ac)"_s);
     EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
 
     w->txtTvalue->setText(u"two"_s); // a figure that cannot be computed shows nothing
     w->cmdDefaultSingle->click();
-    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u""_s, u""_s, u""_s, u""_s}, "t-value a word");
+    EXPECT_EQ(figures(*w), u"100|40.5|5||||"_s);
 }
 
 TEST_F(LogSingleEstimate, EnglishFiguresComeBackFromTheRoundedMetricFigure) {
@@ -67,25 +54,13 @@ TEST_F(LogSingleEstimate, EnglishFiguresComeBackFromTheRoundedMetricFigure) {
         QString formula;
         int item;
         QString meanEnglish;
-        Figures expected;
+        QString expected;
     } cases[] = {
         // 40.5 / 0.405 = 100, and back 100 x 0.405 = 40.5.
-        {"density",
-         u"Density"_s,
-         0,
-         u"40.5"_s,
-         {u"100"_s, u"40.5"_s, u"0"_s, u"0"_s, u"40.5"_s, u"40.5"_s, u"0"_s}},
-        {"tally",
-         u"Tally"_s,
-         3,
-         u"40.5"_s,
-         {u"100"_s, u"40.5"_s, u"0"_s, u"0"_s, u"40.5"_s, u"40.5"_s, u"0"_s}},
+        {"density", u"Density"_s, 0, u"40.5"_s, u"100|40.5|0|0|40.5|40.5|0"_s},
+        {"tally", u"Tally"_s, 3, u"40.5"_s, u"100|40.5|0|0|40.5|40.5|0"_s},
         // 10 / 0.446 = 22.42 shown 22.4; 22.4 x 0.446 = 9.9904 shown 9.99.
-        {"weight",
-         u"Weight"_s,
-         5,
-         u"10"_s,
-         {u"22.4"_s, u"9.99"_s, u"0"_s, u"0"_s, u"9.99"_s, u"9.99"_s, u"0"_s}},
+        {"weight", u"Weight"_s, 5, u"10"_s, u"22.4|9.99|0|0|9.99|9.99|0"_s},
     };
     frmMainLog* w = open();
     for (const Case& c : cases) {
@@ -96,7 +71,7 @@ TEST_F(LogSingleEstimate, EnglishFiguresComeBackFromTheRoundedMetricFigure) {
         setStats(*w, 0, 2, {u"1"_s, u"0"_s, u"0"_s, u"16"_s, u"99"_s, c.meanEnglish, u""_s});
         w->txtTvalue->setText(u"2"_s);
         w->cmdDefaultSingle->click();
-        expectFigures(*w, c.expected, c.name);
+        EXPECT_EQ(figures(*w), c.expected) << c.name;
     }
 }
 
@@ -115,8 +90,7 @@ TEST_F(LogSingleEstimate, StripPlotsCorrectTheBoundForTheSampledShareOfTheLandsc
                                                        u"3"_s, u"40.5"_s, u"400"_s, u"16"_s}));
     // 2 x 5 x sqrt(1 - 16 x 0.028 / 100) = 9.978: the 16 plots, not one, are the
     // sampled share. Limits 40.5 +- 9.98, precision 9.98 / 40.5.
-    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u"9.98"_s, u"50.5"_s, u"30.5"_s, u"24.6"_s},
-                  "strip plots");
+    EXPECT_EQ(figures(*w), u"100|40.5|5|9.98|50.5|30.5|24.6"_s);
 }
 
 TEST_F(LogSingleEstimate, MetricStripPlotsAreFourMetresWide) {
@@ -149,7 +123,7 @@ TEST_F(LogSingleEstimate, ACancelledLandscapeAreaLeavesTheBoundAndLimitsEmpty) {
     prompts_.input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, QString());
     w->cmdDefaultSingle->click();
     EXPECT_TRUE(w->txtLandscapeArea[0]->text().isEmpty());
-    expectFigures(*w, {u"100"_s, u"40.5"_s, u"5"_s, u""_s, u""_s, u""_s, u""_s}, "cancelled");
+    EXPECT_EQ(figures(*w), u"100|40.5|5||||"_s);
     EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
 }
 
@@ -189,7 +163,7 @@ TEST_F(LogSingleEstimate, BeforeAnyStatisticsEveryFigureIsZero) {
     w->cmdDefaultSingle->click();
     EXPECT_EQ(rowOf(w->grdFormulaSimple),
               (QStringList{u"Transect"_s, u"1000"_s, u""_s, u""_s, u""_s, u""_s, u""_s}));
-    expectFigures(*w, {u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}, "no statistics");
+    EXPECT_EQ(figures(*w), u"0|0|0|0|0|0|0"_s);
 }
 
 TEST_F(LogSingleEstimate, PercentCoverHasOneUnitOnly) {
@@ -234,8 +208,7 @@ TEST_F(LogSingleEstimate, FollowsTheStatisticsAsTheyAreShown) {
                                                        u"5.16"_s, u"900"_s, u"266256"_s, u"4"_s}));
     // SE = sqrt(266256 / 4) = 258; B = 1.67 x 258 x sqrt(1 - 4 x 0.01 / 10) = 430.0;
     // 900 x 0.405 = 364.5, half to even 364; precision 430 / 900 = 47.8 %.
-    expectFigures(*w, {u"900"_s, u"364"_s, u"258"_s, u"430"_s, u"1330"_s, u"470"_s, u"47.8"_s},
-                  "from the statistics");
+    EXPECT_EQ(figures(*w), u"900|364|258|430|1330|470|47.8"_s);
     EXPECT_EQ(w->lblSimpleMetricTitle->text(), u"Log Density (logs/ha)"_s);
 }
 

@@ -1,6 +1,7 @@
 // Statistics of one sampling level: the worked examples by hand from the formulas.
 #include "log/log_stats.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -38,87 +39,80 @@ LevelStatsInput input(const std::vector<double>& units, double L, bool metric, b
     return in;
 }
 
-struct Expected {
-    const char16_t *count, *mean, *sd, *perArea, *variance, *unitsNeeded, *distance, *minimum,
-        *missing, *other, *meanMetric, *meanEnglish;
-};
-
-void expectTexts(const LevelStatsTexts& s, const Expected& e) {
-    EXPECT_EQ(s.count, QString::fromUtf16(e.count));
-    EXPECT_EQ(s.mean, QString::fromUtf16(e.mean));
-    EXPECT_EQ(s.sd, QString::fromUtf16(e.sd));
-    EXPECT_EQ(s.perArea, QString::fromUtf16(e.perArea));
-    EXPECT_EQ(s.variance, QString::fromUtf16(e.variance));
-    EXPECT_EQ(s.unitsNeeded, QString::fromUtf16(e.unitsNeeded));
-    EXPECT_EQ(s.distance, QString::fromUtf16(e.distance));
-    EXPECT_EQ(s.minimum, QString::fromUtf16(e.minimum));
-    EXPECT_EQ(s.missing, QString::fromUtf16(e.missing));
-    EXPECT_EQ(s.other, QString::fromUtf16(e.other));
-    EXPECT_EQ(s.meanMetric, QString::fromUtf16(e.meanMetric));
-    EXPECT_EQ(s.meanEnglish, QString::fromUtf16(e.meanEnglish));
+// The texts of a level joined by "|": count, mean, sd, per area, variance, units
+// needed, distance, minimum, missing, other unit, mean metric, mean English.
+QString joined(const LevelStatsTexts& s) {
+    QStringList l;
+    for (QString LevelStatsTexts::*f :
+         {&LevelStatsTexts::count, &LevelStatsTexts::mean, &LevelStatsTexts::sd,
+          &LevelStatsTexts::perArea, &LevelStatsTexts::variance, &LevelStatsTexts::unitsNeeded,
+          &LevelStatsTexts::distance, &LevelStatsTexts::minimum, &LevelStatsTexts::missing,
+          &LevelStatsTexts::other, &LevelStatsTexts::meanMetric, &LevelStatsTexts::meanEnglish})
+        l << s.*f;
+    return l.join(u'|');
 }
 
 // ---- Worked examples (t = 1.67, E = 0.2) -----------------------------------------------------
 
-TEST(LevelStats, MetricLineIntersectDensity) {
-    // F = 1000 x 3.1416 x 5 / 100 = 157.08; 0.25F = 39.27; (0.5F)^2 = 6168.5316;
-    // English 39.27 x 0.405 = 15.90435; n = 0.697225 / 0.0025 = 278.89; distance
-    // 27889; missing 27889 - 20 x 100.
-    const std::vector<double> u = twentyUnits();
-    expectTexts(levelStats(input(u, 100, true, true, logcap::Density)),
-                {u"20", u"0.25", u"0.5", u"39.3", u"6169", u"279", u"27889", u"1000", u"25889",
-                 u"15.9", u"39.3", u"15.9"});
-}
-
-TEST(LevelStats, MetricStripPlotDensity) {
-    // F = 10000 / (4 x 25) = 100; n = 6.275025 / 0.16 = 39.2189; distance 980.47;
-    // the minimum 1000 is larger: missing 1000 - 12 x 25.
-    const std::vector<double> u = twelveUnits();
-    expectTexts(levelStats(input(u, 25, true, false, logcap::Density)),
-                {u"12", u"2", u"1.5", u"200", u"22500", u"39.2", u"980", u"1000", u"700", u"81",
-                 u"200", u"81"});
-}
-
-TEST(LevelStats, EnglishLineIntersectWeight) {
-    // Units 0, 1, 2: m = 1, s = 1. F = 3.1416^2 x 1.17975 / 400 = 0.0291093;
-    // metric 0.0291093 / 0.446 = 0.0652675; variance 0.00084735; n = 2.7889 /
-    // 0.04 = 69.7225; distance 27889; missing 27889 - 3 x 400.
-    const std::vector<double> u = {0, 1, 2};
-    expectTexts(levelStats(input(u, 400, false, true, logcap::Weight)),
-                {u"3", u"1", u"1", u"0.029", u"0.0008", u"69.7", u"27889", u"3281", u"26689",
-                 u"0.065", u"0.065", u"0.029"});
-}
-
-// ---- Edges
-// ---------------------------------------------------------------------------------------
-
-TEST(LevelStats, SingleUnitNeedsTheMinimumLessItsLength) {
-    const std::vector<double> u = {4};
-    // F = 157.08: 4F = 628.32; English 254.4696.
-    expectTexts(
-        levelStats(input(u, 100, true, true, logcap::Density)),
-        {u"1", u"4", u"0", u"628", u"0", u"0", u"0", u"1000", u"900", u"254", u"628", u"254"});
-}
-
-TEST(LevelStats, PercentCoverKeepsItsMeanInTheMetricSlotOnly) {
-    // English strip plot: F = 100 / (12 x 50); m = 4, s = sqrt(2) shown 1.41.
-    // n = (1.67 x 1.41)^2 / 0.8^2 = 5.54465 / 0.64 = 8.6635; distance 433.2.
-    const std::vector<double> u = {3, 5};
-    expectTexts(levelStats(input(u, 50, false, false, logcap::PercentCover)),
-                {u"2", u"4", u"1.41", u"0.667", u"0.055", u"8.66", u"433", u"3281", u"3181", u"",
-                 u"0.667", u""});
-}
-
-TEST(LevelStats, NoMetricChosenLeavesThePerAreaFiguresEmpty) {
-    const std::vector<double> u = twelveUnits();
-    expectTexts(levelStats(input(u, 25, true, false, logcap::NoFormula)),
-                {u"12", u"2", u"1.5", u"", u"", u"39.2", u"980", u"1000", u"700", u"", u"", u""});
-}
-
-TEST(LevelStats, MeanZeroNeedsNoUnitsAndHasNoDistance) {
-    const std::vector<double> u = {0, 0};
-    expectTexts(levelStats(input(u, 25, true, false, logcap::Tally)),
-                {u"2", u"0", u"0", u"0", u"0", u"0", u"", u"1000", u"950", u"0", u"0", u"0"});
+TEST(LevelStats, WorkedExamplesAndEdges) {
+    const struct {
+        const char* name;
+        std::vector<double> units;
+        double L;
+        bool metric, lim;
+        Formula f;
+        QString texts;
+    } cases[] = {
+        // F = 1000 x 3.1416 x 5 / 100 = 157.08; 0.25F = 39.27; (0.5F)^2 = 6168.5316;
+        // English 39.27 x 0.405 = 15.90435; n = 0.697225 / 0.0025 = 278.89; distance
+        // 27889; missing 27889 - 20 x 100.
+        {"metric line-intersect density", twentyUnits(), 100, true, true, logcap::Density,
+         u"20|0.25|0.5|39.3|6169|279|27889|1000|25889|15.9|39.3|15.9"_s},
+        // F = 10000 / (4 x 25) = 100; n = 6.275025 / 0.16 = 39.2189; distance 980.47;
+        // the minimum 1000 is larger: missing 1000 - 12 x 25.
+        {"metric strip-plot density", twelveUnits(), 25, true, false, logcap::Density,
+         u"12|2|1.5|200|22500|39.2|980|1000|700|81|200|81"_s},
+        // Units 0, 1, 2: m = 1, s = 1. F = 3.1416^2 x 1.17975 / 400 = 0.0291093;
+        // metric 0.0291093 / 0.446 = 0.0652675; variance 0.00084735; n = 2.7889 /
+        // 0.04 = 69.7225; distance 27889; missing 27889 - 3 x 400.
+        {"English line-intersect weight",
+         {0, 1, 2},
+         400,
+         false,
+         true,
+         logcap::Weight,
+         u"3|1|1|0.029|0.0008|69.7|27889|3281|26689|0.065|0.065|0.029"_s},
+        // F = 157.08: 4F = 628.32; English 254.4696.
+        {"a single unit needs the minimum less its length",
+         {4},
+         100,
+         true,
+         true,
+         logcap::Density,
+         u"1|4|0|628|0|0|0|1000|900|254|628|254"_s},
+        // English strip plot: F = 100 / (12 x 50); m = 4, s = sqrt(2) shown 1.41.
+        // n = (1.67 x 1.41)^2 / 0.8^2 = 5.54465 / 0.64 = 8.6635; distance 433.2.
+        {"percent cover keeps its mean in the metric slot only",
+         {3, 5},
+         50,
+         false,
+         false,
+         logcap::PercentCover,
+         u"2|4|1.41|0.667|0.055|8.66|433|3281|3181||0.667|"_s},
+        {"no metric chosen leaves the per-area figures empty", twelveUnits(), 25, true, false,
+         logcap::NoFormula, u"12|2|1.5|||39.2|980|1000|700|||"_s},
+        {"mean 0 needs no units and has no distance",
+         {0, 0},
+         25,
+         true,
+         false,
+         logcap::Tally,
+         u"2|0|0|0|0|0||1000|950|0|0|0"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(joined(levelStats(input(c.units, c.L, c.metric, c.lim, c.f))), c.texts);
+    }
 }
 
 TEST(LevelStats, PrecisionZeroLeavesUnitsAndDistanceEmpty) {
