@@ -34,61 +34,44 @@ QList<int> checkedItems(const std::array<QAction*, 17>& items) {
 
 using SnagSelectionMenus = SnagWindowTest;
 
-TEST_F(SnagSelectionMenus, EveryArrayStartsOnAutomatic) {
-    frmMainSnag* w = open();
-    for (int sheet = 0; sheet < 5; ++sheet) {
-        EXPECT_EQ(w->selectionItems(sheet)[0]->text(), u"Automatic"_s) << sheet;
-        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{0}) << sheet;
+// Every click, even on the item already checked, says the choice was overridden;
+// the item clicked last is the one checked, in its own array only.
+TEST_F(SnagSelectionMenus, AClickChecksOneItemOfItsOwnArrayAndSaysSo) {
+    struct Case {
+        const char* name;
+        QList<std::pair<int, int>> clicks; // sheet, item
+        QList<int> checked;                // per sheet
+    };
+    const Case cases[] = {
+        {"every array starts on Automatic", {}, {0, 0, 0, 0, 0}},
+        {"one item", {{3, 7}}, {0, 0, 0, 7, 0}},
+        {"each array has its own handler",
+         {{0, 2}, {1, 3}, {2, 4}, {3, 5}, {4, 6}},
+         {2, 3, 4, 5, 6}},
+        {"Automatic clears the other sixteen", {{3, 12}, {3, 0}}, {0, 0, 0, 0, 0}},
+        {"the checked item clicked again stays checked", {{0, 6}, {0, 6}}, {6, 0, 0, 0, 0}},
+        {"Automatic clicked again stays checked", {{0, 6}, {0, 0}, {0, 0}}, {0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmMainSnag* w = open();
+        for (const auto& [sheet, item] : c.clicks) {
+            script.message(OverrideText, OverrideTitle, MsgIcon::None);
+            w->selectionItems(sheet)[std::size_t(item)]->trigger();
+        }
+        EXPECT_TRUE(script.done());
+        for (int sheet = 0; sheet < 5; ++sheet)
+            EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{c.checked[sheet]})
+                << sheet;
     }
+}
+
+TEST_F(SnagSelectionMenus, TheItemsNameThePlotsAndAChoiceSurvivesAChangeOfUnits) {
+    frmMainSnag* w = open();
+    for (int sheet = 0; sheet < 5; ++sheet)
+        EXPECT_EQ(w->selectionItems(sheet)[0]->text(), u"Automatic"_s) << sheet;
     EXPECT_EQ(w->mnuSingle[1]->text(), u"Subsegment10"_s);
     EXPECT_EQ(w->mnuStratum4[16]->text(), u"Transect40"_s);
-}
-
-TEST_F(SnagSelectionMenus, AClickChecksOneItemOfItsOwnArrayAndSaysSo) {
-    frmMainSnag* w = open();
-    script.message(OverrideText, OverrideTitle, MsgIcon::None);
-    w->mnuStratum3[7]->trigger();
-    EXPECT_EQ(checkedItems(w->mnuStratum3), QList<int>{7});
-    // The other four arrays keep "Automatic".
-    for (int sheet : {0, 1, 2, 4})
-        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{0}) << sheet;
-}
-
-TEST_F(SnagSelectionMenus, EachArrayHasItsOwnHandler) {
-    frmMainSnag* w = open();
-    for (int sheet = 0; sheet < 5; ++sheet) {
-        script.message(OverrideText, OverrideTitle, MsgIcon::None);
-        w->selectionItems(sheet)[std::size_t(sheet + 2)]->trigger();
-    }
-    for (int sheet = 0; sheet < 5; ++sheet)
-        EXPECT_EQ(checkedItems(w->selectionItems(sheet)), QList<int>{sheet + 2}) << sheet;
-}
-
-TEST_F(SnagSelectionMenus, AutomaticClearsTheOtherSixteenAndStillSaysSo) {
-    frmMainSnag* w = open();
-    script.message(OverrideText, OverrideTitle, MsgIcon::None);
-    w->mnuStratum3[12]->trigger();
-    script.message(OverrideText, OverrideTitle, MsgIcon::None);
-    w->mnuStratum3[0]->trigger();
-    EXPECT_EQ(checkedItems(w->mnuStratum3), QList<int>{0});
-}
-
-TEST_F(SnagSelectionMenus, TheCheckedItemClickedAgainStaysCheckedAndSaysSoAgain) {
-    frmMainSnag* w = open();
-    for (int i = 0; i < 2; ++i) {
-        script.message(OverrideText, OverrideTitle, MsgIcon::None);
-        w->mnuSingle[6]->trigger();
-        EXPECT_EQ(checkedItems(w->mnuSingle), QList<int>{6}) << i;
-    }
-    script.message(OverrideText, OverrideTitle, MsgIcon::None);
-    w->mnuSingle[0]->trigger();
-    script.message(OverrideText, OverrideTitle, MsgIcon::None);
-    w->mnuSingle[0]->trigger();
-    EXPECT_EQ(checkedItems(w->mnuSingle), QList<int>{0});
-}
-
-TEST_F(SnagSelectionMenus, AChoiceSurvivesAChangeOfUnits) {
-    frmMainSnag* w = open();
     script.message(OverrideText, OverrideTitle, MsgIcon::None);
     w->mnuStratum2[7]->trigger();
     w->mnuEnglish->trigger();
@@ -98,53 +81,31 @@ TEST_F(SnagSelectionMenus, AChoiceSurvivesAChangeOfUnits) {
 
 using SnagWidthMenus = SnagWindowTest;
 
-TEST_F(SnagWidthMenus, AWidthClickedTwiceIsCheckedAgain) {
+// No message either way, even with all four cleared; "All Widths" checks the four
+// but never itself, also when all are checked already.
+TEST_F(SnagWidthMenus, AWidthClickedTwiceIsCheckedAgainAndAllWidthsChecksTheFour) {
     frmMainSnag* w = open();
     const std::array<QAction*, 4> items = w->widthItems();
     for (std::size_t k = 0; k < 4; ++k) {
         items[k]->trigger();
-        EXPECT_FALSE(items[k]->isChecked()) << k;
         for (std::size_t j = 0; j < 4; ++j)
-            if (j != k) {
-                EXPECT_TRUE(items[j]->isChecked()) << k << j;
-            }
+            EXPECT_EQ(items[j]->isChecked(), j != k) << k << j;
         items[k]->trigger();
         EXPECT_TRUE(items[k]->isChecked()) << k;
     }
-}
-
-TEST_F(SnagWidthMenus, AllFourMayBeClearedWithoutAMessage) {
-    frmMainSnag* w = open();
-    for (QAction* item : w->widthItems())
+    for (QAction* item : items)
         item->trigger();
-    for (QAction* item : w->widthItems())
+    for (QAction* item : items)
         EXPECT_FALSE(item->isChecked());
-}
-
-TEST_F(SnagWidthMenus, AllWidthsChecksTheFourButNeverItself) {
-    frmMainSnag* w = open();
-    w->mnuWidth10->trigger();
-    w->mnuWidth30->trigger();
-    w->mnuAllWidths->trigger();
-    for (QAction* item : w->widthItems())
-        EXPECT_TRUE(item->isChecked());
-    EXPECT_FALSE(w->mnuAllWidths->isChecked());
-    w->mnuAllWidths->trigger(); // all checked already: nothing changes
-    for (QAction* item : w->widthItems())
-        EXPECT_TRUE(item->isChecked());
-    EXPECT_FALSE(w->mnuAllWidths->isChecked());
+    for (int i = 0; i < 2; ++i) {
+        w->mnuAllWidths->trigger();
+        for (QAction* item : items)
+            EXPECT_TRUE(item->isChecked()) << i;
+        EXPECT_FALSE(w->mnuAllWidths->isChecked()) << i;
+    }
 }
 
 using SnagMirroredLabels = SnagWindowTest;
-
-TEST_F(SnagMirroredLabels, TheLabelsStartEmpty) {
-    frmMainSnag* w = open();
-    for (int k = 0; k < 2; ++k) {
-        EXPECT_EQ(w->lblTValue[k]->text(), QString()) << k;
-        EXPECT_EQ(w->lblPrecisionLevel[k]->text(), QString()) << k;
-        EXPECT_EQ(w->lblStratum[k]->text(), QString()) << k;
-    }
-}
 
 TEST_F(SnagMirroredLabels, EachBoxIsCopiedUnchangedToBothPages) {
     struct Case {
@@ -163,27 +124,31 @@ TEST_F(SnagMirroredLabels, EachBoxIsCopiedUnchangedToBothPages) {
         {"emptied", &frmMainSnag::txtStratum, &frmMainSnag::lblStratum, QString()},
     };
     frmMainSnag* w = open();
+    for (std::size_t k = 0; k < 2; ++k) // the labels start empty
+        EXPECT_EQ(w->lblTValue[k]->text() + w->lblPrecisionLevel[k]->text() +
+                      w->lblStratum[k]->text(),
+                  QString())
+            << k;
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         (w->*c.labels)[0]->setText(u"old"_s);
         (w->*c.labels)[1]->setText(u"old"_s);
         (w->*c.box)->setText(u"x"_s);
         (w->*c.box)->setText(c.typed);
-        EXPECT_EQ((w->*c.labels)[0]->text(), c.typed) << c.name;
-        EXPECT_EQ((w->*c.labels)[1]->text(), c.typed) << c.name;
+        EXPECT_EQ((w->*c.labels)[0]->text(), c.typed);
+        EXPECT_EQ((w->*c.labels)[1]->text(), c.typed);
     }
     // The Densities page holds index 0, the Sample Size page index 1.
     EXPECT_TRUE(w->ssTabMain->page(frmMainSnag::PageDensities)->isAncestorOf(w->lblTValue[0]));
     EXPECT_TRUE(w->ssTabMain->page(frmMainSnag::PageSampleSize)->isAncestorOf(w->lblTValue[1]));
-}
 
-TEST_F(SnagMirroredLabels, ClearAllMirrorsTheRestoredDefaults) {
-    frmMainSnag* w = open();
+    // Clear All mirrors the restored defaults.
     w->txtOptimalTvalue->setText(u"2.66"_s);
     w->txtStratum->setText(u"2"_s);
     w->ClearAll();
-    EXPECT_EQ(w->lblTValue[1]->text(), u"1.67"_s);
-    EXPECT_EQ(w->lblPrecisionLevel[0]->text(), u".2"_s);
-    EXPECT_EQ(w->lblStratum[0]->text(), QString());
+    EXPECT_EQ(w->lblTValue[1]->text() + u'|' + w->lblPrecisionLevel[0]->text() + u'|' +
+                  w->lblStratum[0]->text(),
+              u"1.67|.2|"_s);
 }
 
 TEST_F(SnagMirroredLabels, ANewNumberOfStrataDecidesTheStratifiedButtonAgain) {
@@ -193,15 +158,12 @@ TEST_F(SnagMirroredLabels, ANewNumberOfStrataDecidesTheStratifiedButtonAgain) {
     w->ssTabFormula->setCurrentIndex(1);
     w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
     w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
-    struct Case {
-        const char* typed;
-        bool enabled;
-    };
-    const Case cases[] = {{"2", true}, {"3", false}, {"1", true}, {"2.0", false}, {"5", false}};
-    for (const Case& c : cases) {
-        w->txtNumStrata->setText(QString::fromLatin1(c.typed));
-        EXPECT_TRUE(w->cmdCalcStratified->isVisible()) << c.typed;
-        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), c.enabled) << c.typed;
+    const std::pair<const char*, bool> cases[] = {
+        {"2", true}, {"3", false}, {"1", true}, {"2.0", false}, {"5", false}};
+    for (const auto& [typed, enabled] : cases) {
+        w->txtNumStrata->setText(QString::fromLatin1(typed));
+        EXPECT_TRUE(w->cmdCalcStratified->isVisible()) << typed;
+        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), enabled) << typed;
     }
     w->txtNumStrata->clear();
     EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
@@ -218,10 +180,8 @@ TEST_F(SnagHandOvers, PrintPreviewShowsAPictureOfThisWindow) {
     auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->lblFormToPrint->text(), u"Main2"_s);
-    EXPECT_FALSE(preview->picPrintPreview->picture().isNull());
-    EXPECT_TRUE(preview->isVisible());
-    EXPECT_FALSE(preview->isModal());
-    EXPECT_EQ(preview->parentWidget(), nullptr);
+    EXPECT_TRUE(!preview->picPrintPreview->picture().isNull() && preview->isVisible());
+    EXPECT_TRUE(!preview->isModal() && preview->parentWidget() == nullptr) << "a window of its own";
     unload(w); // takes the preview with it
     EXPECT_FALSE(loadedWindows().contains(preview));
 }
@@ -232,8 +192,7 @@ TEST_F(SnagHandOvers, CustomDimensionsShowsTheOnePlotSizesWindow) {
     w->mnuSizeSettings->trigger();
     frmPlotSizes* sizes = frmPlotSizes::instance();
     ASSERT_NE(sizes, nullptr);
-    EXPECT_TRUE(sizes->isVisible());
-    EXPECT_EQ(sizes->parentWidget(), nullptr);
+    EXPECT_TRUE(sizes->isVisible() && sizes->parentWidget() == nullptr);
     w->mnuSizeSettings->trigger();
     EXPECT_EQ(frmPlotSizes::instance(), sizes) << "no second copy";
     unload(w);
@@ -255,8 +214,7 @@ TEST_F(SnagHandOvers, HelpAboutShowsTheAboutBoxOverTheWindow) {
         about->cmdOK->click();
     });
     w->mnuHelpAbout->trigger();
-    EXPECT_EQ(seenParent, w);
-    EXPECT_TRUE(seenModal);
+    EXPECT_TRUE(seenParent == w && seenModal) << "modal over the window";
     EXPECT_TRUE(w->isVisible());
 }
 
