@@ -16,6 +16,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace vernalt::bench {
 
@@ -93,6 +94,20 @@ class CountingPrompts : public Prompts {
 
   protected:
     virtual void noteMessage(const QString&) {}
+};
+
+// CountingPrompts that answer each input box by its title from `answers`, and
+// every other title with `otherwise`.
+class TitledAnswers : public CountingPrompts {
+  public:
+    TitledAnswers(std::map<QString, QString> byTitle, QString other)
+        : answers(std::move(byTitle)), otherwise(std::move(other)) {}
+    QString inputBox(const QString&, const QString& title, const QString&) override {
+        const auto it = answers.find(title);
+        return it != answers.end() ? it->second : otherwise;
+    }
+    std::map<QString, QString> answers;
+    QString otherwise;
 };
 
 // The main function of a benchmark program that opens windows: offscreen, with

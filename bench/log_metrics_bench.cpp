@@ -22,22 +22,6 @@ using namespace vernalt;
 
 namespace {
 
-// Answers every input box by its title; message boxes are only counted.
-class FixedAnswers : public bench::CountingPrompts {
-  public:
-    QString inputBox(const QString&, const QString& title, const QString&) override {
-        if (title == u"LED"_s)
-            return u"5"_s;
-        if (title == u"Condition"_s)
-            return u"3"_s;
-        if (title == u"Species"_s)
-            return u"ABGR"_s;
-        if (title == u"Tally Column"_s)
-            return u"Tally 1"_s;
-        return u"0"_s; // lengths, use codes
-    }
-};
-
 const QString kLimQuery =
     u"SELECT LIM.Stratum, LIM.Location, LIM.Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, LIM.Subsegment, LIM.Species, LIM.[Intersect], "
@@ -119,7 +103,12 @@ void connectSheet(frmMainLog& w, bool lim) {
 
 struct Setup {
     QTemporaryDir dir;
-    FixedAnswers answers;
+    // Lengths and use codes are answered "0".
+    bench::TitledAnswers answers{{{u"LED"_s, u"5"_s},
+                                  {u"Condition"_s, u"3"_s},
+                                  {u"Species"_s, u"ABGR"_s},
+                                  {u"Tally Column"_s, u"Tally 1"_s}},
+                                 u"0"_s};
     std::unique_ptr<frmMainLog> w;
     explicit Setup(int rows, bool lim) {
         db::setPath(dir.filePath(u"dataset.db"_s));

@@ -20,23 +20,6 @@ using namespace vernalt;
 
 namespace {
 
-// Answers every input box by its title; message boxes are only counted.
-class FixedAnswers : public bench::CountingPrompts {
-  public:
-    QString inputBox(const QString&, const QString& title, const QString&) override {
-        if (title == u"DBH"_s)
-            return minDbh;
-        if (title == u"Height"_s)
-            return u"2"_s;
-        if (title == u"Decay Class"_s)
-            return u"4"_s;
-        if (title == u"Species"_s)
-            return u"9999"_s;
-        return u"1"_s; // use codes
-    }
-    QString minDbh = QStringLiteral("10");
-};
-
 // Records spread over four strata, 32 subsegments per transect, with distances,
 // classes, DBHs and heights that pass and fail the criteria in turn.
 void generate(int rows) {
@@ -91,7 +74,12 @@ void connectSheets(frmMainSnag& w) {
 
 struct Setup {
     QTemporaryDir dir;
-    FixedAnswers answers;
+    // Use codes are answered "1".
+    bench::TitledAnswers answers{{{u"DBH"_s, u"10"_s},
+                                  {u"Height"_s, u"2"_s},
+                                  {u"Decay Class"_s, u"4"_s},
+                                  {u"Species"_s, u"9999"_s}},
+                                 u"1"_s};
     std::unique_ptr<frmMainSnag> w;
     explicit Setup(int rows) {
         db::setPath(dir.filePath(u"dataset.db"_s));
@@ -133,7 +121,7 @@ void BM_MultipleAgain(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         connectSheets(*s.w);
-        s.answers.minDbh = u"12"_s;
+        s.answers.answers[u"DBH"_s] = u"12"_s;
         state.ResumeTiming();
         s.w->cmdFormMulti_Click(0);
     }
