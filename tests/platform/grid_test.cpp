@@ -16,9 +16,31 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-Qt::Alignment alignmentAt(const GridModel& m, int row, int col) {
-    return Qt::Alignment(m.data(m.index(row, col), Qt::TextAlignmentRole).toInt()) &
-           Qt::AlignHorizontal_Mask;
+// The texts of a row, or of a column, joined by "|".
+QString rowTexts(const GridModel& m, int row) {
+    QStringList texts;
+    for (int col = 0; col < m.cols(); ++col)
+        texts << m.text(row, col);
+    return texts.join(u'|');
+}
+
+QString colTexts(const GridModel& m, int col) {
+    QStringList texts;
+    for (int row = 0; row < m.rows(); ++row)
+        texts << m.text(row, col);
+    return texts.join(u'|');
+}
+
+// The alignment of each cell of a row: l, c or r.
+QString rowAlignment(const GridModel& m, int row) {
+    QString align;
+    for (int col = 0; col < m.cols(); ++col) {
+        const Qt::Alignment a =
+            Qt::Alignment(m.data(m.index(row, col), Qt::TextAlignmentRole).toInt()) &
+            Qt::AlignHorizontal_Mask;
+        align += a == Qt::AlignLeft ? u'l' : a == Qt::AlignHCenter ? u'c' : u'r';
+    }
+    return align;
 }
 
 // --- format strings ---------------------------------------------------------------
@@ -39,16 +61,8 @@ TEST(GridFormatString, TitlesAndAlignment) {
         SCOPED_TRACE(k.name);
         GridModel m;
         m.setFormatString(QString::fromLatin1(k.format));
-        EXPECT_EQ(m.formatString(), QString::fromLatin1(k.format));
-        QStringList titles;
-        QString align;
-        for (int col = 0; col < m.cols(); ++col) {
-            titles << m.text(0, col);
-            const Qt::Alignment a = alignmentAt(m, 0, col);
-            align += a == Qt::AlignLeft ? u'l' : a == Qt::AlignHCenter ? u'c' : u'r';
-        }
-        EXPECT_EQ(titles.join(u'|'), QString::fromLatin1(k.titles));
-        EXPECT_EQ(align, QString::fromLatin1(k.align));
+        EXPECT_EQ(rowTexts(m, 0), QString::fromLatin1(k.titles));
+        EXPECT_EQ(rowAlignment(m, 0), QString::fromLatin1(k.align));
     }
 }
 
@@ -60,25 +74,18 @@ TEST(GridFormatString, ColumnMarkAlignsItsDataCellsButNotTheFixedRow) {
         m.setText(2, c, u"x"_s);
     m.setText(1, 2, u"12"_s);
     m.setColAlignment(3, Qt::AlignRight);
-    EXPECT_EQ(alignmentAt(m, 2, 0), Qt::AlignHCenter);
-    EXPECT_EQ(alignmentAt(m, 2, 1), Qt::AlignRight);
     // No mark: texts to the left, numbers to the right.
-    EXPECT_EQ(alignmentAt(m, 2, 2), Qt::AlignLeft);
-    EXPECT_EQ(alignmentAt(m, 1, 2), Qt::AlignRight);
+    EXPECT_EQ(rowAlignment(m, 2), u"crlr"_s);
+    EXPECT_EQ(rowAlignment(m, 1).mid(2), u"rr"_s);
     // A realigned column keeps the format's alignment in its fixed row.
-    EXPECT_EQ(alignmentAt(m, 0, 3), Qt::AlignHCenter);
-    EXPECT_EQ(alignmentAt(m, 1, 3), Qt::AlignRight);
+    EXPECT_EQ(rowAlignment(m, 0).back(), u'c');
 }
 
 TEST(GridFormatString, RowTitlesGoIntoColumnZeroAndGrowRows) {
     GridModel m; // 2 x 2
     m.setFormatString(u"^|^Mean|^N;Subsegment|Segment|Section"_s);
-    EXPECT_EQ(m.cols(), 3);
-    EXPECT_EQ(m.rows(), 4);
-    EXPECT_EQ(m.text(0, 0), u""_s);
-    EXPECT_EQ(m.text(0, 1), u"Mean"_s);
-    EXPECT_EQ(m.text(1, 0), u"Subsegment"_s);
-    EXPECT_EQ(m.text(3, 0), u"Section"_s);
+    EXPECT_EQ(rowTexts(m, 0), u"|Mean|N"_s);
+    EXPECT_EQ(colTexts(m, 0), u"|Subsegment|Segment|Section"_s);
 }
 
 TEST(GridFormatString, KeepsRowsAndCellsResetsWidthsAndLowersFixedColumns) {
@@ -107,18 +114,11 @@ TEST(GridDimensions, GrowingAndShrinkingKeepCells) {
     m.setText(2, 0, u"b"_s);
 
     m.setCols(5); // more columns: cells move to their new row layout
-    EXPECT_EQ(m.text(1, 1), u"a"_s);
-    EXPECT_EQ(m.text(2, 2), u"7.25"_s);
-    EXPECT_EQ(m.text(2, 0), u"b"_s);
-    EXPECT_EQ(m.text(2, 4), u""_s);
-
+    EXPECT_EQ(rowTexts(m, 1) + u'/' + rowTexts(m, 2), u"|a|||/b||7.25||"_s);
     m.setRows(6);
-    EXPECT_EQ(m.text(2, 2), u"7.25"_s);
-    EXPECT_EQ(m.text(5, 4), u""_s);
-
+    EXPECT_EQ(colTexts(m, 2) + u'/' + rowTexts(m, 5), u"||7.25|||/||||"_s);
     m.setCols(2); // drops column 2 and its number
-    EXPECT_EQ(m.text(1, 1), u"a"_s);
-    EXPECT_EQ(m.text(2, 0), u"b"_s);
+    EXPECT_EQ(rowTexts(m, 1) + u'/' + rowTexts(m, 2), u"|a/b|"_s);
     m.setCols(3);
     EXPECT_EQ(m.text(2, 2), u""_s) << "a dropped cell comes back empty";
 
@@ -253,8 +253,7 @@ TEST(GridCells, ClearEmptiesTextsAndKeepsTheRest) {
     EXPECT_EQ(m.rows(), 5);
     EXPECT_EQ(m.fixedCols(), 0);
     for (int r = 0; r < 5; ++r)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(m.text(r, c), u""_s) << r << "," << c;
+        EXPECT_EQ(rowTexts(m, r), u"||"_s) << r;
     EXPECT_EQ(m.colWidth(1), 1180);
     EXPECT_EQ(m.colAlignment(2), Qt::AlignRight);
     EXPECT_EQ(m.cellBackColor(2, 2), QColor(Qt::yellow));
@@ -283,7 +282,7 @@ TEST(GridSizes, MinusOneSetsEveryRowOrColumnAndNewRowsFollow) {
 
 // --- model roles and signals ------------------------------------------------------
 
-TEST(GridModelRoles, FixedCellsAreGreyAndSetColoursWin) {
+TEST(GridModelRoles, FixedCellsAreGreyReadOnlyAndNotSelectableAndSetColoursWin) {
     GridModel m;
     m.setRows(3);
     m.setCols(3);
@@ -300,10 +299,6 @@ TEST(GridModelRoles, FixedCellsAreGreyAndSetColoursWin) {
     EXPECT_EQ(background(0, 1), QColor(0, 0, 255));
     m.setCellBackColor(2, 2, QColor()); // back to the default
     EXPECT_FALSE(m.data(m.index(2, 2), Qt::BackgroundRole).isValid());
-}
-
-TEST(GridModelRoles, CellsAreReadOnlyAndFixedOnesNotSelectable) {
-    GridModel m;
     EXPECT_EQ(m.flags(m.index(0, 1)), Qt::ItemIsEnabled);
     EXPECT_EQ(m.flags(m.index(1, 1)), Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
@@ -361,6 +356,17 @@ TEST(GridModelSignals, FillRowsThatFailsStillEndsTheReset) {
 
 // --- view -------------------------------------------------------------------------
 
+// Shows columns A and B with a 630-twip fixed row and rows 1 to `rows` - 1
+// numbered in column 1, in a 300 x 200 window.
+void showNumbered(Grid& g, int rows) {
+    g.setFormatString(u"^A|^B"_s);
+    g.setRowHeight(0, 630);
+    g.grid()->fillRows(rows, [&](int r) { g.grid()->setNumber(r, 1, r); });
+    g.resize(300, 200);
+    g.show();
+    QApplication::processEvents();
+}
+
 TEST(GridView, ShowsTheModelWithFixedCellsGreyAndSizesFromTwips) {
     Grid g;
     g.setFormatString(u"^Plot Dimensions|^Average|^Std. Dev.|^N"_s);
@@ -405,12 +411,7 @@ TEST(GridView, FollowsLaterChangesOfTheModel) {
     EXPECT_EQ(g.rowHeight(1), g.verticalHeader()->defaultSectionSize());
     g.setRowHeight(-1, 480);
     EXPECT_EQ(g.rowHeight(1), twipsToPixelsY(480));
-}
-
-TEST(GridView, TitlePaddingWidensTheColumnAndLeavesTheTitleBare) {
-    Grid g;
-    const QString title = u"Estimated Total Survey Distance Required"_s;
-    g.setFormatString(u"^"_s + title + u"|^B"_s);
+    // Title padding widens the column and leaves the title bare.
     const int bare = g.columnWidth(0);
     g.grid()->setTitlePadding(4);
     EXPECT_EQ(g.text(0, 0), title);
@@ -422,11 +423,7 @@ TEST(GridView, TitlePaddingWidensTheColumnAndLeavesTheTitleBare) {
 
 TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {
     Grid g;
-    g.setFormatString(u"^A|^B"_s);
-    g.setRowHeight(0, 630);
-    g.grid()->fillRows(200001, [&](int r) { g.grid()->setNumber(r, 1, r); });
-    g.resize(300, 200);
-    g.show();
+    showNumbered(g, 200001);
     g.scrollToBottom();
     QApplication::processEvents();
     EXPECT_EQ(g.rowHeight(0), twipsToPixelsY(630));
@@ -436,12 +433,7 @@ TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {
 
 TEST(GridView, FixedRowsStayInPlaceWhileTheCellsScroll) {
     Grid g;
-    g.setFormatString(u"^A|^B"_s);
-    g.setRowHeight(0, 630);
-    g.grid()->fillRows(1001, [&](int r) { g.grid()->setNumber(r, 1, r); });
-    g.resize(300, 200);
-    g.show();
-    QApplication::processEvents();
+    showNumbered(g, 1001);
     const QModelIndex target = g.grid()->index(500, 1);
     g.scrollTo(target, QAbstractItemView::PositionAtTop);
     QApplication::processEvents();
