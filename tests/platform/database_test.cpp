@@ -45,6 +45,17 @@ QList<QVariantList> everything() {
     return all;
 }
 
+// The number and description of the RuntimeError a statement raises; 0 and ""
+// when it runs through.
+std::pair<int, QString> raised(const std::function<void()>& statement) {
+    try {
+        statement();
+    } catch (const RuntimeError& e) {
+        return {e.number(), e.description()};
+    }
+    return {0, QString()};
+}
+
 // ---------------------------------------------------------------------------
 // A new file: its tables and reference rows.
 
@@ -71,7 +82,7 @@ TEST(DatabaseCreate, HasTheFiveTablesWithTheirColumns) {
     EXPECT_EQ(countOf(u"Snags"_s) + countOf(u"LIM"_s) + countOf(u"SPM"_s), 0);
 }
 
-TEST(DatabaseCreate, PlotSizesHoldWidthTimesLengthForEachDimension) {
+TEST(DatabaseCreate, ReferenceRowsHoldThePlotSizesAndLogLengthsOfBothUnitSystems) {
     TempDatabase temp;
     // Index = 4 x sampling level + width level; area = width x length. Metric
     // widths 10, 20, 30, 40 m and lengths 12.5, 25, 50, 100 m; English widths 33,
@@ -88,10 +99,6 @@ TEST(DatabaseCreate, PlotSizesHoldWidthTimesLengthForEachDimension) {
               u"1650.0/33.0 3300.0/66.0 4950.0/99.0 6600.0/132.0 3300.0/33.0 6600.0/66.0 "
               u"9900.0/99.0 13200.0/132.0 6600.0/33.0 13200.0/66.0 19800.0/99.0 26400.0/132.0 "
               u"13200.0/33.0 26400.0/66.0 39600.0/99.0 52800.0/132.0"_s);
-}
-
-TEST(DatabaseCreate, LogLengthsHoldTheFourLevelsOfEachUnitSystem) {
-    TempDatabase temp;
     EXPECT_EQ(scalar(u"SELECT group_concat(Measurement || ' ' || \"Index\" || ' ' || "
                      u"PlotSize, ',') FROM (SELECT * FROM LogLengths "
                      u"ORDER BY Measurement DESC, \"Index\")"_s)
@@ -131,7 +138,7 @@ TEST(DatabaseReopen, LeavesAnExistingFileAsItIsAndRecreatesOnlyAMissingTable) {
     EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM PlotSizes WHERE PlotSize = 999"_s), 2);
 }
 
-TEST(DatabaseReopen, SetPathSwitchesToAnotherFile) {
+TEST(DatabaseReopen, SetPathSwitchesToAnotherFileAndDefaultsToTheProgramFolder) {
     TempDatabase first;
     db::exec(u"INSERT INTO SPM (id) VALUES (1)"_s);
     {
@@ -140,17 +147,14 @@ TEST(DatabaseReopen, SetPathSwitchesToAnotherFile) {
     }
     db::setPath(first.file());
     EXPECT_EQ(countOf(u"SPM"_s), 1);
-}
-
-TEST(DatabasePath, DefaultsToTheProgramFolderWhenItIsWritable) {
-    TempDatabase temp;
+    // No path: the program folder when it is writable.
     db::setPath({});
     const QString folder = QCoreApplication::applicationDirPath();
     if (QFileInfo(folder).isWritable())
         EXPECT_EQ(db::path(), QDir(folder).filePath(u"dataset.db"_s));
     else
         EXPECT_TRUE(db::path().endsWith(u"/dataset.db"_s));
-    db::setPath(temp.file());
+    db::setPath(first.file());
 }
 
 // ---------------------------------------------------------------------------
@@ -254,7 +258,7 @@ TEST(DatabaseNames, OddNamesWorkThroughQuoted) {
 // ---------------------------------------------------------------------------
 // Bulk statements.
 
-TEST(DatabaseBulk, InsertsManyRowsWithTheirValuesAndNullForUnboundOnes) {
+TEST(DatabaseBulk, InsertsAndUpdatesManyRowsWithNullForUnboundValues) {
     TempDatabase temp;
     {
         db::Transaction t;
@@ -277,6 +281,14 @@ TEST(DatabaseBulk, InsertsManyRowsWithTheirValuesAndNullForUnboundOnes) {
                   .toString(),
               u"1000 12500.0 500 62625.0 real"_s);
     EXPECT_EQ(scalar(u"SELECT id FROM Snags WHERE OBSERVER = ?"_s, {u"O'Neil"_s}), 7);
+    // An update reports the rows it changed.
+    db::BulkStatement update(u"UPDATE PlotSizes SET Width = ? WHERE Measurement = ? "
+                             u"AND \"Index\" % 4 = ?"_s);
+    update.bind(0, 11.0);
+    update.bind(1, u"metric"_s);
+    update.bind(2, 0);
+    EXPECT_EQ(update.run(), 4); // Index 0, 4, 8, 12
+    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM PlotSizes WHERE Width = 11"_s), 4);
 }
 
 TEST(DatabaseBulk, BindsVariantsByTheirType) {
@@ -290,17 +302,6 @@ TEST(DatabaseBulk, BindsVariantsByTheirType) {
     }
     EXPECT_EQ(scalar(u"SELECT group_concat(typeof(\"v\")) FROM \"Any\""_s),
               u"integer,real,text,null,null,integer"_s);
-}
-
-TEST(DatabaseBulk, UpdatesReportTheRowsChanged) {
-    TempDatabase temp;
-    db::BulkStatement update(u"UPDATE PlotSizes SET Width = ? WHERE Measurement = ? "
-                             u"AND \"Index\" % 4 = ?"_s);
-    update.bind(0, 11.0);
-    update.bind(1, u"metric"_s);
-    update.bind(2, 0);
-    EXPECT_EQ(update.run(), 4); // Index 0, 4, 8, 12
-    EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM PlotSizes WHERE Width = 11"_s), 4);
 }
 
 TEST(DatabaseBulk, ClosingTheDatabaseEndsTheStatement) {
@@ -320,7 +321,11 @@ TEST(DatabaseBulk, ClosingTheDatabaseEndsTheStatement) {
 
 TEST(DatabaseErrors, FailedStatementsRaiseTheirNumbers) {
     TempDatabase temp;
-    const std::pair<const char*, std::function<void()>> cases[] = {
+    const struct {
+        const char* name;
+        std::function<void()> statement;
+        int error = err::DbUnknownField;
+    } cases[] = {
         {"unknown column in an insert",
          [] { db::exec(u"INSERT INTO Snags (id, PercentCover1) VALUES (1, 2)"_s); }},
         {"unknown column in a select", [] { db::select(u"SELECT Nope FROM LIM"_s); }},
@@ -330,23 +335,18 @@ TEST(DatabaseErrors, FailedStatementsRaiseTheirNumbers) {
          [] { db::exec(u"UPDATE \"SPM\" SET \"Qualify\" = 0 WHERE \"Stratun\" = 1"_s); }},
         {"unknown column in a bulk statement",
          [] { db::BulkStatement s(u"INSERT INTO LIM (id, Nope) VALUES (?, ?)"_s); }},
-    };
-    for (const auto& [name, statement] : cases)
-        EXPECT_EQ(errorOf(statement), err::DbUnknownField) << name;
-    const std::pair<const char*, std::function<void()>> general[] = {
-        {"bulk syntax error", [] { db::BulkStatement s(u"INSERT INTO LIM VALUES ("_s); }},
+        {"bulk syntax error", [] { db::BulkStatement s(u"INSERT INTO LIM VALUES ("_s); },
+         err::DbGeneral},
         {"bulk parameter out of range",
-         [] { db::BulkStatement(u"INSERT INTO LIM (id) VALUES (?)"_s).bind(1, 2.0); }},
+         [] { db::BulkStatement(u"INSERT INTO LIM (id) VALUES (?)"_s).bind(1, 2.0); },
+         err::DbGeneral},
     };
-    for (const auto& [name, statement] : general)
-        EXPECT_EQ(errorOf(statement), err::DbGeneral) << name;
-    try {
-        db::exec(u"INSERT INTO \"NoSuchTable\" (id) VALUES (1)"_s);
-        ADD_FAILURE() << "no error raised";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::DbGeneral);
-        EXPECT_TRUE(e.description().contains(u"no such table"_s)) << e.what();
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(errorOf(c.statement), c.error) << c.name;
+    const auto [number, description] =
+        raised([] { db::exec(u"INSERT INTO \"NoSuchTable\" (id) VALUES (1)"_s); });
+    EXPECT_EQ(number, err::DbGeneral);
+    EXPECT_TRUE(description.contains(u"no such table"_s)) << description.toStdString();
 }
 
 TEST(DatabaseErrors, SQLiteFailuresMapToTheProgramsNumbers) {
@@ -364,14 +364,11 @@ TEST(DatabaseErrors, SQLiteFailuresMapToTheProgramsNumbers) {
         {"near \"Neil\": syntax error", "1", err::DbGeneral},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         const QSqlError e(u"Unable to execute statement"_s, QString::fromLatin1(c.text),
                           QSqlError::StatementError, QString::fromLatin1(c.code));
-        try {
-            db::raiseError(e);
-        } catch (const RuntimeError& r) {
-            EXPECT_EQ(r.number(), c.expected) << c.text;
-            EXPECT_EQ(r.description(), QString::fromLatin1(c.text));
-        }
+        EXPECT_EQ(raised([&] { db::raiseError(e); }),
+                  std::pair(c.expected, QString::fromLatin1(c.text)));
     }
 }
 
