@@ -41,6 +41,13 @@ QList<QWidget*> visibleWindows() {
     return out;
 }
 
+// A window centred on `screen`, give or take a pixel.
+void expectCentred(const QWidget* w, const QRect& screen) {
+    const QRect at = w->frameGeometry();
+    EXPECT_NEAR(at.left() - screen.left(), screen.right() - at.right(), 1);
+    EXPECT_NEAR(at.top() - screen.top(), screen.bottom() - at.bottom(), 1);
+}
+
 // Every test starts the program as main() does and ends it with nothing left.
 class WindowFlow : public ::testing::Test {
   protected:
@@ -72,10 +79,7 @@ TEST_F(WindowFlow, StartShowsOnlyTheCentredSwitchboardWithoutTouchingTheDatabase
     EXPECT_FALSE(QFile::exists(db_.file()));
     EXPECT_EQ(gSwitchboard->windowTitle(), u"Vernalt"_s);
     EXPECT_EQ(gSwitchboard->size(), twipsSize(3975, 2820));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QRect at = gSwitchboard->frameGeometry();
-    EXPECT_NEAR(at.left() - screen.left(), screen.right() - at.right(), 1);
-    EXPECT_NEAR(at.top() - screen.top(), screen.bottom() - at.bottom(), 1);
+    expectCentred(gSwitchboard, QGuiApplication::primaryScreen()->availableGeometry());
     EXPECT_EQ(gSwitchboard->Frame1->title(), u"Habitat component?"_s);
     EXPECT_EQ(gSwitchboard->Frame1->geometry(), twipsRect(120, 120, 3735, 2535));
     const std::tuple<QPushButton*, QString, QRect> buttons[] = {
@@ -83,10 +87,8 @@ TEST_F(WindowFlow, StartShowsOnlyTheCentredSwitchboardWithoutTouchingTheDatabase
         {gSwitchboard->cmdTrees, u"Snags or Trees"_s, twipsRect(600, 1080, 2655, 495)},
         {gSwitchboard->cmdExit, u"Exit"_s, twipsRect(1200, 1920, 1455, 375)},
     };
-    for (const auto& [button, caption, place] : buttons) {
-        EXPECT_EQ(button->text(), caption);
-        EXPECT_EQ(button->geometry(), place) << caption.toStdString();
-    }
+    for (const auto& [button, caption, place] : buttons)
+        EXPECT_EQ(std::pair(button->text(), button->geometry()), std::pair(caption, place));
     EXPECT_EQ(gSwitchboard->cmdLogs->nextInFocusChain(), gSwitchboard->cmdTrees);
     EXPECT_EQ(gSwitchboard->cmdTrees->nextInFocusChain(), gSwitchboard->cmdExit);
 }
@@ -265,10 +267,7 @@ TEST(DataSetWindow, LoadsHiddenCentredAndSizesItsGrid) {
     EXPECT_TRUE(loadedWindows().contains(w));
     EXPECT_EQ(w->windowTitle(), u"Vernalt - Data Set"_s);
     EXPECT_EQ(w->size(), twipsSize(8895, 5055));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect at = w->frameGeometry();
-    EXPECT_NEAR(at.left() - screen.left(), screen.right() - at.right(), 1);
-    EXPECT_NEAR(at.top() - screen.top(), screen.bottom() - at.bottom(), 1);
+    expectCentred(w, QGuiApplication::primaryScreen()->geometry());
 
     // 6000 x 4050 twips: the grid gets 5640 x 3405. (Shown here only to get the
     // resize event; the program never shows it.)
