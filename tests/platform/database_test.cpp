@@ -59,7 +59,7 @@ std::pair<int, QString> raised(const std::function<void()>& statement) {
 // ---------------------------------------------------------------------------
 // A new file: its tables and reference rows.
 
-TEST(DatabaseCreate, HasTheFiveTablesWithTheirColumns) {
+TEST(DatabaseCreate, HasTheFiveTablesWithTheirColumnsAndTypes) {
     TempDatabase temp;
     const struct {
         const char* table;
@@ -80,6 +80,13 @@ TEST(DatabaseCreate, HasTheFiveTablesWithTheirColumns) {
                   QString::fromLatin1(c.columns))
             << c.table;
     EXPECT_EQ(countOf(u"Snags"_s) + countOf(u"LIM"_s) + countOf(u"SPM"_s), 0);
+    // Numeric columns store numbers, text columns keep the text.
+    db::exec(u"INSERT INTO Snags (id, DBH, LOCATION, SPECIES) VALUES (?, ?, ?, ?)"_s,
+             {u"1"_s, u"12.5"_s, u"007"_s, u"12"_s});
+    EXPECT_EQ(scalar(u"SELECT typeof(id) || ',' || typeof(DBH) || ',' || DBH || ',' "
+                     u"|| LOCATION || ',' || typeof(SPECIES) FROM Snags"_s)
+                  .toString(),
+              u"integer,real,12.5,007,text"_s);
 }
 
 TEST(DatabaseCreate, ReferenceRowsHoldThePlotSizesAndLogLengthsOfBothUnitSystems) {
@@ -106,17 +113,6 @@ TEST(DatabaseCreate, ReferenceRowsHoldThePlotSizesAndLogLengthsOfBothUnitSystems
               u"Metric 0 12.5,Metric 1 25.0,Metric 2 50.0,Metric 3 100.0,"
               u"English 0 50.0,English 1 100.0,English 2 200.0,English 3 400.0"_s);
     EXPECT_EQ(scalar(u"SELECT COUNT(*) FROM LogLengths WHERE Measurement = 'english'"_s), 4);
-}
-
-TEST(DatabaseCreate, NumericColumnsStoreNumbersAndTextColumnsKeepTheText) {
-    TempDatabase temp;
-    db::exec(u"INSERT INTO Snags (id, DBH, LOCATION, SPECIES) "
-             u"VALUES (?, ?, ?, ?)"_s,
-             {u"1"_s, u"12.5"_s, u"007"_s, u"12"_s});
-    EXPECT_EQ(scalar(u"SELECT typeof(id) || ',' || typeof(DBH) || ',' || DBH || ',' "
-                     u"|| LOCATION || ',' || typeof(SPECIES) FROM Snags"_s)
-                  .toString(),
-              u"integer,real,12.5,007,text"_s);
 }
 
 // ---------------------------------------------------------------------------
