@@ -31,38 +31,54 @@ using LogWindow = LogWindowTest;
 
 // Settings ---------------------------------------------------------------------
 
+// The checked method items of a window as flags: LIM, SPM, Combination.
+QString checkedMethods(const frmMainLog* w) {
+    QString flags;
+    for (const QAction* a : {w->mnuLIM, w->mnuSPM, w->mnuCombo})
+        flags += a->isChecked() ? u'1' : u'0';
+    return flags;
+}
+
+// The stored values of the given settings, or fallback for those not stored.
+QStringList stored(const QStringList& keys, const QString& fallback = QString()) {
+    QStringList values;
+    for (const QString& key : keys)
+        values << getSetting(kSection, key, fallback);
+    return values;
+}
+
+const QStringList kSavedKeys = {u"MainLeft"_s,           u"MainTop"_s,   u"MetricMeasurement"_s,
+                                u"EnglishMeasurement"_s, u"LIMmethod"_s, u"SPMmethod"_s,
+                                u"ComboMethod"_s};
+
 TEST_F(LogWindow, CaptionFollowsTheFirstCheckedMethod) {
     struct Case {
         const char* name;
-        bool lim, spm, combo;
+        const char* saved; // LIM, SPM, Combination
         QString caption;
-        bool limAfter, spmAfter, comboAfter;
+        QString after;
     } cases[] = {
-        {"LIM", true, false, false, u"Vernalt - Log Analysis with LIM"_s, true, false, false},
-        {"SPM", false, true, false, u"Vernalt - Log Analysis with SPM"_s, false, true, false},
-        {"Combination", false, false, true, u"Vernalt - Log Analysis with LIM and SPM"_s, false,
-         false, true},
-        {"SPM wins over Combination", false, true, true, u"Vernalt - Log Analysis with SPM"_s,
-         false, true, false},
-        {"LIM wins over both", true, true, true, u"Vernalt - Log Analysis with LIM"_s, true, false,
-         false},
-        {"none keeps the design caption", false, false, false, u"Vernalt - Log Analysis with LIM"_s,
-         false, false, false},
+        {"LIM", "100", u"Vernalt - Log Analysis with LIM"_s, u"100"_s},
+        {"SPM", "010", u"Vernalt - Log Analysis with SPM"_s, u"010"_s},
+        {"Combination", "001", u"Vernalt - Log Analysis with LIM and SPM"_s, u"001"_s},
+        {"SPM wins over Combination", "011", u"Vernalt - Log Analysis with SPM"_s, u"010"_s},
+        {"LIM wins over both", "111", u"Vernalt - Log Analysis with LIM"_s, u"100"_s},
+        {"none keeps the design caption", "000", u"Vernalt - Log Analysis with LIM"_s, u"000"_s},
     };
     for (const Case& c : cases) {
-        saveSettingBool(kSection, u"LIMmethod"_s, c.lim);
-        saveSettingBool(kSection, u"SPMmethod"_s, c.spm);
-        saveSettingBool(kSection, u"ComboMethod"_s, c.combo);
+        SCOPED_TRACE(c.name);
+        saveSettingBool(kSection, u"LIMmethod"_s, c.saved[0] == '1');
+        saveSettingBool(kSection, u"SPMmethod"_s, c.saved[1] == '1');
+        saveSettingBool(kSection, u"ComboMethod"_s, c.saved[2] == '1');
         frmMainLog* w = open();
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->windowTitle(), c.caption) << c.name;
-        EXPECT_EQ(w->mnuLIM->isChecked(), c.limAfter) << c.name;
-        EXPECT_EQ(w->mnuSPM->isChecked(), c.spmAfter) << c.name;
-        EXPECT_EQ(w->mnuCombo->isChecked(), c.comboAfter) << c.name;
+        EXPECT_EQ(w->windowTitle(), c.caption);
+        EXPECT_EQ(checkedMethods(w), c.after);
         // Only a combination opens in the combination layout; strip plots count no tallies.
-        EXPECT_EQ(w->ssTabCombo->isHidden(), !c.comboAfter) << c.name;
-        EXPECT_EQ(w->mnuComboFormula->menuAction()->isVisible(), c.comboAfter) << c.name;
-        EXPECT_EQ(w->mnuTally->isEnabled(), !c.spmAfter && !c.comboAfter) << c.name;
+        const bool combo = c.after[2] == u'1';
+        EXPECT_EQ(w->ssTabCombo->isHidden(), !combo);
+        EXPECT_EQ(w->mnuComboFormula->menuAction()->isVisible(), combo);
+        EXPECT_EQ(w->mnuTally->isEnabled(), c.after[1] == u'0' && !combo);
         w->close();
         flushDeletes();
     }
@@ -70,7 +86,6 @@ TEST_F(LogWindow, CaptionFollowsTheFirstCheckedMethod) {
 
 TEST_F(LogWindow, SettingsRoundTripThroughUnloadAndLoad) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     w->mnuMetric->setChecked(false);
     w->mnuEnglish->setChecked(true);
     w->mnuLIM->setChecked(false);
@@ -80,16 +95,11 @@ TEST_F(LogWindow, SettingsRoundTripThroughUnloadAndLoad) {
     w->close();
     flushDeletes();
 
-    EXPECT_EQ(getSetting(kSection, u"MainLeft"_s), numberText(pixelsToTwipsX(at.x())));
-    EXPECT_EQ(getSetting(kSection, u"MainTop"_s), numberText(pixelsToTwipsY(at.y())));
-    EXPECT_EQ(getSetting(kSection, u"MetricMeasurement"_s), u"False"_s);
-    EXPECT_EQ(getSetting(kSection, u"EnglishMeasurement"_s), u"True"_s);
-    EXPECT_EQ(getSetting(kSection, u"LIMmethod"_s), u"False"_s);
-    EXPECT_EQ(getSetting(kSection, u"SPMmethod"_s), u"False"_s);
-    EXPECT_EQ(getSetting(kSection, u"ComboMethod"_s), u"True"_s);
+    EXPECT_EQ(stored(kSavedKeys),
+              (QStringList{numberText(pixelsToTwipsX(at.x())), numberText(pixelsToTwipsY(at.y())),
+                           u"False"_s, u"True"_s, u"False"_s, u"False"_s, u"True"_s}));
 
     w = open();
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->pos(), at);
     EXPECT_TRUE(w->mnuEnglish->isChecked());
     EXPECT_FALSE(w->mnuMetric->isChecked());
@@ -98,7 +108,6 @@ TEST_F(LogWindow, SettingsRoundTripThroughUnloadAndLoad) {
 
 TEST_F(LogWindow, ClosedWhileMinimisedWritesNothing) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     w->mnuSPM->setChecked(true);
     w->mnuLIM->setChecked(false);
     w->setWindowState(Qt::WindowMinimized);
@@ -106,10 +115,7 @@ TEST_F(LogWindow, ClosedWhileMinimisedWritesNothing) {
     w->close();
     flushDeletes();
     EXPECT_TRUE(gSwitchboard->isVisible());
-    for (const QString& key :
-         {u"MainLeft"_s, u"MainTop"_s, u"MetricMeasurement"_s, u"EnglishMeasurement"_s,
-          u"LIMmethod"_s, u"SPMmethod"_s, u"ComboMethod"_s})
-        EXPECT_EQ(getSetting(kSection, key, u"<none>"_s), u"<none>"_s) << key.toStdString();
+    EXPECT_EQ(stored(kSavedKeys, u"<none>"_s), QStringList(kSavedKeys.size(), u"<none>"_s));
 }
 
 TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
@@ -120,7 +126,6 @@ TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
     saveSetting(kSection, u"MainLeft"_s, u"left"_s);
     saveSetting(kSection, u"MainTop"_s, u"1500"_s);
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->mnuMetric->isChecked());                            // default
     EXPECT_TRUE(w->mnuEnglish->isChecked());                           // read after the bad one
     EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM"_s); // LIM default True
@@ -130,7 +135,6 @@ TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
 
 TEST_F(LogWindow, ClosingShowsTheSwitchboardEvenWhenTheSettingsCannotBeSaved) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     // A folder where the settings file should be: nothing can be written.
     const QString file = QSettings(u"Vernalt"_s, u"Vernalt"_s).fileName();
     QFile::remove(file);
@@ -144,7 +148,6 @@ TEST_F(LogWindow, ClosingShowsTheSwitchboardEvenWhenTheSettingsCannotBeSaved) {
 
 TEST_F(LogWindow, HelpAboutShowsTheAboutBoxOverTheWindow) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->mnuHelpAbout->text(), u"&About "_s);
     QWidget* seenParent = nullptr;
     QTimer::singleShot(0, w, [&seenParent, w] {
@@ -161,7 +164,6 @@ TEST_F(LogWindow, HelpAboutShowsTheAboutBoxOverTheWindow) {
 
 TEST_F(LogWindow, TransectLengthsOpensTheLengthsWindowWithoutAnOwner) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->mnuLogLengths->text(), u"Transect Lengths"_s);
     w->mnuLogLengths->trigger();
     frmLogLengths* lengths = frmLogLengths::instance();
@@ -184,7 +186,6 @@ TEST_F(LogWindow, TransectLengthsOpensTheLengthsWindowWithoutAnOwner) {
 // lengths window's OK.
 TEST_F(LogWindow, LengthsWindowOkRelabelsTheLogWindow) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     w->mnuLogLengths->trigger();
     frmLogLengths* lengths = frmLogLengths::instance();
     ASSERT_NE(lengths, nullptr);
@@ -205,7 +206,6 @@ void setMetricLength(int index, const QVariant& plotSize) {
 
 TEST_F(LogWindow, LoadReadsTheLengthsButKeepsTheDesignLabels) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{12.5f, 25, 50, 100}));
     EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s);
     EXPECT_EQ(w->lblTransectLength2[19]->text(), u"100 m"_s);
@@ -214,7 +214,6 @@ TEST_F(LogWindow, LoadReadsTheLengthsButKeepsTheDesignLabels) {
 
 TEST_F(LogWindow, SetTransectLengthsRelabelsEveryPageFromTheTable) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     const double lengths[] = {1.5, 3, 6.25, 0};
     for (int k = 0; k < 4; ++k)
         setMetricLength(k, lengths[k]);
@@ -233,7 +232,6 @@ TEST_F(LogWindow, SetTransectLengthsRelabelsEveryPageFromTheTable) {
 
 TEST_F(LogWindow, EnglishReadsTheEnglishRows) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     w->mnuMetric->setChecked(false);
     w->mnuEnglish->setChecked(true);
     w->SetTransectLengths();
@@ -243,7 +241,6 @@ TEST_F(LogWindow, EnglishReadsTheEnglishRows) {
 
 TEST_F(LogWindow, ALevelWithoutARowKeepsItsLength) {
     frmMainLog* w = open();
-    ASSERT_NE(w, nullptr);
     db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND "_s +
              db::quoted(u"Index"_s) + u" = 3"_s);
     setMetricLength(0, 7);
@@ -263,8 +260,8 @@ TEST_F(LogWindow, BadRowsStopTheReadingWithTheirErrors) {
         {"a null PlotSize", 2, QVariant(), err::InvalidNull},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         frmMainLog* w = open();
-        ASSERT_NE(w, nullptr);
         setMetricLength(0, 2);
         if (c.plotSize.isNull()) {
             setMetricLength(c.index, c.plotSize);
@@ -275,15 +272,14 @@ TEST_F(LogWindow, BadRowsStopTheReadingWithTheirErrors) {
         }
         try {
             w->SetTransectLengths();
-            ADD_FAILURE() << c.name << ": no error";
+            ADD_FAILURE() << "no error";
         } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.number(), c.error) << c.name;
+            EXPECT_EQ(e.number(), c.error);
         }
         // Rows before the bad one were read; the labels were not reached.
-        if (c.index > 0) {
-            EXPECT_EQ(w->LevelLengths[0], 2.0f) << c.name;
-        }
-        EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s) << c.name;
+        if (c.index > 0)
+            EXPECT_EQ(w->LevelLengths[0], 2.0f);
+        EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s);
         w->close();
         flushDeletes();
         db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND ("_s +

@@ -4,6 +4,8 @@
 
 #include "platform/errors.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -12,45 +14,33 @@ using namespace Qt::StringLiterals;
 namespace vernalt::logest {
 namespace {
 
+// Cases give the used levels as flags and the distances separated by "|".
 TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
     struct Case {
         const char* name;
-        std::array<bool, 4> used;
-        std::array<QString, 4> distances;
+        const char* used;
+        QString distances;
         int level;
     } cases[] = {
-        {"the first of two equal minima",
-         {true, true, true, true},
-         {u"1200"_s, u"950"_s, u"950"_s, u"1100"_s},
-         2},
-        {"an unused level is passed over",
-         {false, true, true, true},
-         {u""_s, u"800"_s, u"650"_s, u""_s},
-         3},
-        {"ties keep the earlier level",
-         {false, true, true, false},
-         {u""_s, u"800"_s, u"800"_s, u""_s},
-         2},
-        {"no distance: the last used level",
-         {false, true, true, false},
-         {u""_s, u""_s, u""_s, u""_s},
-         3},
-        {"no level used", {false, false, false, false}, {u"5"_s, u"4"_s, u"3"_s, u"2"_s}, 0},
-        {"a used level without distance gives way",
-         {true, true, true, true},
-         {u""_s, u"500"_s, u""_s, u""_s},
-         2},
-        {"the later distance is compared rounded",
-         {true, true, false, false},
-         {u"150.4"_s, u"150.2"_s, u""_s, u""_s},
-         2},
-        {"a longer later distance keeps the first",
-         {true, true, false, false},
-         {u"150"_s, u"151"_s, u""_s, u""_s},
-         1},
+        {"the first of two equal minima", "1111", u"1200|950|950|1100"_s, 2},
+        {"an unused level is passed over", "0111", u"|800|650|"_s, 3},
+        {"ties keep the earlier level", "0110", u"|800|800|"_s, 2},
+        {"no distance: the last used level", "0110", u"|||"_s, 3},
+        {"no level used", "0000", u"5|4|3|2"_s, 0},
+        {"a used level without distance gives way", "1111", u"|500||"_s, 2},
+        {"the later distance is compared rounded", "1100", u"150.4|150.2||"_s, 2},
+        {"a longer later distance keeps the first", "1100", u"150|151||"_s, 1},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(automaticLevel(c.used, c.distances), c.level) << c.name;
+    for (const Case& c : cases) {
+        std::array<bool, 4> used;
+        std::array<QString, 4> distances;
+        const QStringList d = c.distances.split(u'|');
+        for (std::size_t k = 0; k < 4; ++k) {
+            used[k] = c.used[k] == '1';
+            distances[k] = d[qsizetype(k)];
+        }
+        EXPECT_EQ(automaticLevel(used, distances), c.level) << c.name;
+    }
 }
 
 TEST(LogLevelOfName, ComparesTheNameInLowerCase) {

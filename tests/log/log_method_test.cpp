@@ -33,6 +33,15 @@ class LogMethod : public LogWindowTest {
                 "Length\n1,1,1,1,1,DF,1,10,2,5\n1,1,1,1,2,DF,1,12,2,6\n");
         return path;
     }
+    // Chooses the item on an analysis read from a file, answering its question,
+    // and returns the window afterwards.
+    frmMainLog* answer(QAction* item, const QString& question, MsgResult reply) {
+        const bool method = question == kChangeMethod;
+        prompts_.message(question, method ? u"Change method"_s : u"Change formula"_s, MsgIcon::None,
+                         reply);
+        item->trigger();
+        return live();
+    }
 };
 
 TEST_F(LogMethod, WithoutADataFileTheMethodSwitchesInPlaceWithoutAQuestion) {
@@ -45,7 +54,6 @@ TEST_F(LogMethod, WithoutADataFileTheMethodSwitchesInPlaceWithoutAQuestion) {
     EXPECT_TRUE(w->mnuSPM->isChecked());
     EXPECT_FALSE(w->mnuTally->isEnabled());
     EXPECT_FALSE(w->frmLandscapeArea->isHidden());
-
     w->mnuCombo->trigger();
     EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM and SPM"_s);
     EXPECT_TRUE(w->mnuCombo->isChecked());
@@ -77,9 +85,7 @@ TEST_F(LogMethod, NoOnALoadedAnalysisSwitchesInPlaceAndKeepsTheData) {
     DataFilePath = u"/somewhere/logs.csv"_s;
     w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
     w->setStatusText(u"Status: Data file read"_s);
-    prompts_.message(kChangeMethod, u"Change method"_s, MsgIcon::None, MsgResult::No);
-    w->mnuSPM->trigger();
-    EXPECT_EQ(live(), w);
+    EXPECT_EQ(answer(w->mnuSPM, kChangeMethod, MsgResult::No), w);
     EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with SPM"_s);
     EXPECT_TRUE(w->mnuSPM->isChecked());
     EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"4.2"_s);
@@ -90,9 +96,7 @@ TEST_F(LogMethod, YesRebuildsTheWindowInTheNewMethod) {
     frmMainLog* w = open();
     DataFilePath = u"/somewhere/logs.csv"_s;
     w->setStatusText(u"Status: Data file read"_s);
-    prompts_.message(kChangeMethod, u"Change method"_s, MsgIcon::None, MsgResult::Yes);
-    w->mnuSPM->trigger();
-    frmMainLog* rebuilt = live();
+    frmMainLog* rebuilt = answer(w->mnuSPM, kChangeMethod, MsgResult::Yes);
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_NE(rebuilt, w);
     EXPECT_EQ(rebuilt->windowTitle(), u"Vernalt - Log Analysis with SPM"_s);
@@ -116,9 +120,7 @@ TEST_F(LogMethod, YesRebuildsTheWindowInTheNewMethod) {
 TEST_F(LogMethod, YesToCombinationRebuildsTheWindowInTheCombinationLayout) {
     frmMainLog* w = open();
     DataFilePath = u"/somewhere/logs.csv"_s;
-    prompts_.message(kChangeMethod, u"Change method"_s, MsgIcon::None, MsgResult::Yes);
-    w->mnuCombo->trigger();
-    frmMainLog* rebuilt = live();
+    frmMainLog* rebuilt = answer(w->mnuCombo, kChangeMethod, MsgResult::Yes);
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_NE(rebuilt, w);
     EXPECT_EQ(rebuilt->windowTitle(), u"Vernalt - Log Analysis with LIM and SPM"_s);
@@ -168,9 +170,7 @@ TEST_F(LogMethod, AnotherMetricAnsweredNoKeepsEverything) {
     frmMainLog* w = open();
     DataFilePath = u"/somewhere/logs.csv"_s;
     w->mnuVolume->trigger();
-    prompts_.message(kChangeFormula, u"Change formula"_s, MsgIcon::None, MsgResult::No);
-    w->mnuWeight->trigger();
-    EXPECT_EQ(live(), w);
+    EXPECT_EQ(answer(w->mnuWeight, kChangeFormula, MsgResult::No), w);
     EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Volume"_s);
     EXPECT_TRUE(w->mnuVolume->isChecked());
     EXPECT_FALSE(w->mnuWeight->isChecked());
@@ -183,9 +183,7 @@ TEST_F(LogMethod, AnotherMetricAnsweredYesRebuildsTheWindowAtItsSize) {
     w->mnuVolume->trigger();
     w->resize(w->width() + 90, w->height() + 60);
     const QSize size = w->size();
-    prompts_.message(kChangeFormula, u"Change formula"_s, MsgIcon::None, MsgResult::Yes);
-    w->mnuWeight->trigger();
-    frmMainLog* rebuilt = live();
+    frmMainLog* rebuilt = answer(w->mnuWeight, kChangeFormula, MsgResult::Yes);
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_NE(rebuilt, w);
     EXPECT_EQ(rebuilt->size(), size);

@@ -30,9 +30,16 @@ LogSheetColumns columnsOf(const GridModel& g) {
     return c;
 }
 
-LogSubtotals sums(const std::vector<SheetRow>& rows) {
+// Sums a data sheet of records written "stratum|transect|section|segment|subsegment|value".
+LogSubtotals sums(const QStringList& records) {
     GridModel g;
-    fillSheet(g, rows);
+    fillSheet(g, {});
+    g.setRows(int(records.size()) + 1);
+    for (int r = 0; r < records.size(); ++r) {
+        const QStringList cells = records[r].split(u'|');
+        for (int c = 0; c < 6; ++c)
+            g.setText(r + 1, c, cells[c]);
+    }
     return logSubtotals(g, columnsOf(g));
 }
 
@@ -44,42 +51,30 @@ using Units = std::vector<double>;
 TEST(LogSubtotals, SumsPerUnit) {
     const struct {
         const char* name;
-        std::vector<SheetRow> rows;
+        QStringList records;
         std::array<Units, 4> units;
     } cases[] = {
         {"runs of equal keys are units",
-         {{u"1", u"1", u"1", u"1", u"1", u"1"},
-          {u"1", u"1", u"1", u"1", u"1", u"2"},
-          {u"1", u"1", u"1", u"1", u"2", u"3"},
-          {u"1", u"1", u"1", u"1", u"2", u"4"},
-          {u"1", u"1", u"1", u"1", u"2", u"5"}},
+         {u"1|1|1|1|1|1"_s, u"1|1|1|1|1|2"_s, u"1|1|1|1|2|3"_s, u"1|1|1|1|2|4"_s, u"1|1|1|1|2|5"_s},
          {Units{3, 12}, Units{15}, Units{15}, Units{15}}},
         // Subsegment 8 ends transect 1 and the records of transect 2 start again at 8;
         // then stratum 2 repeats transect 2.
         {"a transect or stratum change ends a unit",
-         {{u"1", u"1", u"4", u"4", u"8", u"1"},
-          {u"1", u"2", u"4", u"4", u"8", u"2"},
-          {u"2", u"2", u"4", u"4", u"8", u"4"}},
+         {u"1|1|4|4|8|1"_s, u"1|2|4|4|8|2"_s, u"2|2|4|4|8|4"_s},
          {Units{1, 2, 4}, Units{1, 2, 4}, Units{1, 2, 4}, Units{1, 2, 4}}},
         {"each value is rounded for display before it is added",
-         {{u"1", u"1", u"1", u"1", u"1", u"0.33333"}, {u"1", u"1", u"1", u"1", u"1", u"0.33333"}},
+         {u"1|1|1|1|1|0.33333"_s, u"1|1|1|1|1|0.33333"_s},
          {Units{0.666}, Units{0.666}, Units{0.666}, Units{0.666}}},
         {"an empty key belongs to no unit of its level",
-         {{u"1", u"1", u"1", u"1", u"1", u"1"},
-          {u"1", u"1", u"1", u"1", u"", u"10"},
-          {u"1", u"1", u"1", u"1", u"2", u"100"},
-          {u"1", u"1", u"1", u"1", u"", u"1000"}},
+         {u"1|1|1|1|1|1"_s, u"1|1|1|1||10"_s, u"1|1|1|1|2|100"_s, u"1|1|1|1||1000"_s},
          {Units{1, 100}, Units{1111}, Units{1111}, Units{1111}}},
         {"a value that is no number adds nothing",
-         {{u"1", u"1", u"1", u"1", u"1", u"2"},
-          {u"1", u"1", u"1", u"1", u"1", u""},
-          {u"1", u"1", u"1", u"1", u"1", u"n/a"},
-          {u"1", u"1", u"1", u"1", u"1", u"$1,000"}},
+         {u"1|1|1|1|1|2"_s, u"1|1|1|1|1|"_s, u"1|1|1|1|1|n/a"_s, u"1|1|1|1|1|$1,000"_s},
          {Units{1002}, Units{1002}, Units{1002}, Units{1002}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const LogSubtotals s = sums(c.rows);
+        const LogSubtotals s = sums(c.records);
         for (std::size_t level = 0; level < 4; ++level)
             EXPECT_EQ(s.units[level], c.units[level]) << "level " << level;
     }
@@ -128,12 +123,11 @@ TEST_F(LogSummary, SumsTheChosenSheetPerUnitOfEachLevel) {
     EXPECT_EQ(w->lblDataSheet->text(), u"Stratum 2 (Tally)"_s);
     EXPECT_EQ(w->statusText(), u"Status: Summary Statistics calculated"_s);
     const GridModel& g = *w->grdSubtotals->grid();
-    EXPECT_EQ(g.rows(), 9);
-    EXPECT_EQ(g.cols(), 4);
-    EXPECT_EQ(g.fixedRows(), 1);
-    EXPECT_EQ(g.fixedCols(), 0);
-    EXPECT_EQ(cell(w, 0, 0), u"Subsegment_12.5"_s);
-    EXPECT_EQ(cell(w, 0, 3), u"Transect_100"_s);
+    EXPECT_EQ((QList<int>{g.rows(), g.cols(), g.fixedRows(), g.fixedCols()}),
+              (QList<int>{9, 4, 1, 0}));
+    EXPECT_EQ(
+        rowOf(w->grdSubtotals, 0).mid(0, 4),
+        (QStringList{u"Subsegment_12.5"_s, u"Segment_25"_s, u"Section_50"_s, u"Transect_100"_s}));
     EXPECT_GE(g.colWidth(0), 1300) << "widened when the font needs it";
     EXPECT_GE(g.colWidth(2), 1050);
     for (int k = 0; k < 4; ++k) // no header is cut off
@@ -165,29 +159,33 @@ TEST_F(LogSummary, ASheetWithoutDataCancelsAndShowsNoOldSubtotals) {
     EXPECT_EQ(cell(w, 0, 1), u"Segment_25"_s);
 }
 
-TEST_F(LogSummary, AMissingValueColumnIsSaidAndLeavesCancelAlone) {
-    frmMainLog* w = window();
-    GridModel& g = *w->grdStratum[0]->grid();
-    fillSheet(g, twoTransects());
-    g.setText(0, 5, u"Length"_s);
-    prompts_.message(u"The qualify column was not found"_s, u"Column not found"_s, MsgIcon::None);
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
-    EXPECT_FALSE(cancel);
-    EXPECT_EQ(cell(w, 1, 0), u""_s);
-}
-
-TEST_F(LogSummary, AMissingKeyColumnIsReported) {
-    frmMainLog* w = window();
-    GridModel& g = *w->grdStratum[0]->grid();
-    fillSheet(g, twoTransects());
-    g.setText(0, 2, u"Sect"_s);
-    prompts_.message(u"9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'"_s,
-                     u"Error"_s, MsgIcon::Exclamation);
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
-    EXPECT_FALSE(cancel);
-    EXPECT_EQ(cell(w, 1, 0), u""_s);
+TEST_F(LogSummary, AMissingColumnIsSaidAndLeavesCancelAlone) {
+    const struct {
+        const char* name;
+        int column;
+        QString header, message, title;
+        MsgIcon icon;
+    } cases[] = {
+        {"the value column", 5, u"Length"_s, u"The qualify column was not found"_s,
+         u"Column not found"_s, MsgIcon::None},
+        {"a key column", 2, u"Sect"_s,
+         u"9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'"_s, u"Error"_s,
+         MsgIcon::Exclamation},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmMainLog* w = window();
+        GridModel& g = *w->grdStratum[0]->grid();
+        fillSheet(g, twoTransects());
+        g.setText(0, c.column, c.header);
+        prompts_.message(c.message, c.title, c.icon);
+        bool cancel = false;
+        w->CalculateSummaryStatistics(cancel);
+        EXPECT_FALSE(cancel);
+        EXPECT_EQ(cell(w, 1, 0), u""_s);
+        w->close();
+        flushDeletes();
+    }
 }
 
 TEST_F(LogSummary, StatisticsFollowOnTheSheetsOptimalPage) {
@@ -209,29 +207,21 @@ TEST_F(LogSummary, StatisticsFollowOnTheSheetsOptimalPage) {
     EXPECT_EQ(w->ssTabOptimal->currentIndex(), 0);
     EXPECT_EQ(w->statusText(), u"Status: Stats calculated for Single/Combined (Tally)"_s);
     // Segments 3, 7, 11, 15: mean 9, s = sqrt(80 / 3) = 5.164 shown 5.16.
-    EXPECT_EQ(w->lblNum[1]->text(), u"4"_s);
-    EXPECT_EQ(w->lblAvg[1]->text(), u"9"_s);
-    EXPECT_EQ(w->lblStdDev[1]->text(), u"5.16"_s);
+    EXPECT_EQ((QStringList{w->lblNum[1]->text(), w->lblAvg[1]->text(), w->lblStdDev[1]->text()}),
+              (QStringList{u"4"_s, u"9"_s, u"5.16"_s}));
     // F = 10000 / (4 x 25) = 100: 900 per hectare, 364.5 per acre shown 364 (half
     // to even); variance 516^2.
-    const Grid& o = *w->grdOptimal[0];
-    const Grid& o2 = *w->grdOptimal2[0];
-    EXPECT_EQ(o.text(2, 0), u"9"_s);
-    EXPECT_EQ(o.text(2, 1), u"5.16"_s);
-    EXPECT_EQ(o.text(2, 2), u"900"_s);
-    EXPECT_EQ(o.text(2, 3), u"266256"_s);
-    // n = (1.67 x 5.16)^2 / 1.8^2 = 74.25698 / 3.24 = 22.9188; distance 572.97.
-    EXPECT_EQ(o.text(2, 4), u"22.9"_s);
-    EXPECT_EQ(o2.text(2, 0), u"573"_s);
-    EXPECT_EQ(o2.text(2, 1), u"1000"_s);
-    EXPECT_EQ(o2.text(2, 2), u"4"_s);
-    EXPECT_EQ(o2.text(2, 3), u"900"_s); // 1000 - 4 x 25
-    EXPECT_EQ(o2.text(2, 4), u"364"_s);
-    EXPECT_EQ(w->LevelMeanMetric[0][2], u"900"_s);
-    EXPECT_EQ(w->LevelMeanEnglish[0][2], u"364"_s);
+    // n = (1.67 x 5.16)^2 / 1.8^2 = 74.25698 / 3.24 = 22.9188; distance 572.97;
+    // 1000 - 4 x 25 = 900 remain.
+    EXPECT_EQ(rowOf(w->grdOptimal[0], 2).mid(0, 5),
+              (QStringList{u"9"_s, u"5.16"_s, u"900"_s, u"266256"_s, u"22.9"_s}));
+    EXPECT_EQ(rowOf(w->grdOptimal2[0], 2).mid(0, 5),
+              (QStringList{u"573"_s, u"1000"_s, u"4"_s, u"900"_s, u"364"_s}));
+    EXPECT_EQ((QStringList{w->LevelMeanMetric[0][2], w->LevelMeanEnglish[0][2]}),
+              (QStringList{u"900"_s, u"364"_s}));
     // The level not in use shows nothing, not its old figures.
     EXPECT_EQ(w->lblNum[3]->text(), u""_s);
-    EXPECT_EQ(o.text(4, 0), u""_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(4, 0), u""_s);
     EXPECT_EQ(w->LevelMeanMetric[0][4], u""_s);
 }
 
