@@ -277,8 +277,9 @@ TEST_F(LogWindow, BadRowsStopTheReadingWithTheirErrors) {
             EXPECT_EQ(e.number(), c.error);
         }
         // Rows before the bad one were read; the labels were not reached.
-        if (c.index > 0)
+        if (c.index > 0) {
             EXPECT_EQ(w->LevelLengths[0], 2.0f);
+        }
         EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s);
         w->close();
         flushDeletes();
