@@ -3,7 +3,6 @@
 #include "platform/grid.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -14,163 +13,129 @@ namespace {
 
 class LogMetrics : public LogMetricsTest {
   protected:
-    // A LIM log in the next subsegment, so that the sheet shows the logs in the
-    // order they were added.
-    void lim(LimLog l) {
+    // One log and the value its Qualify column should show.
+    template <class Log> struct Case {
+        const char* name;
+        Log log;
+        QString expected;
+    };
+    template <class Log> using Cases = std::vector<Case<Log>>;
+
+    // Each log in the next subsegment, so that the sheet shows them in the order given.
+    template <class Log> void put(Log l) {
         l.subsegment = ++next_;
         add(l);
     }
-    void spm(SpmLog l) {
-        l.subsegment = ++next_;
-        add(l);
+    // Adds the logs, shows them all on sheet 0 and runs the metric (its prompts already
+    // scripted).
+    template <class Log> void compute(const Cases<Log>& cases, void (frmMainLog::*formula)()) {
+        for (const Case<Log>& c : cases)
+            put(c.log);
+        connectSheet(0);
+        (w->*formula)();
+        expectQualify(cases);
     }
-    QString status() const { return w->statusText(); }
+    template <class Log> void expectQualify(const Cases<Log>& cases) {
+        int row = 0;
+        for (const Case<Log>& c : cases) {
+            SCOPED_TRACE(c.name);
+            EXPECT_EQ(qualify(++row), c.expected);
+        }
+    }
     QString caption() const { return w->ssTabMain->tabText(frmMainLog::PageFormula); }
+    void expectDone(const QString& tab, const QString& status) {
+        EXPECT_EQ(caption(), tab);
+        EXPECT_EQ(w->statusText(), status);
+    }
 
   private:
     int next_ = 0;
 };
 
-LimLog limLength(const QVariant& length) {
-    LimLog l;
-    l.length = length;
-    return l;
-}
-
 // ---- Density ---------------------------------------------------------------------------------
 
 TEST_F(LogMetrics, LimDensityIsOneOverTheLength) {
-    lim(limLength(8));
-    lim(limLength(3));
-    lim(limLength(16));
-    LimLog noLength = limLength(QVariant());
-    noLength.qualify = 7; // kept: the log has no density
-    lim(noLength);
-    LimLog excluded = limLength(8);
-    excluded.species = u"9999"_s;
-    lim(excluded);
-    LimLog ledOut = limLength(8);
-    ledOut.led = 9999;
-    lim(ledOut);
-    LimLog cleaned = limLength(12.34);
-    cleaned.location = u"A,B"_s;
-    lim(cleaned);
-    connectSheet(0);
     w->cmdWildLife->setEnabled(false);
     w->cmdSummaryStatistics->setEnabled(false);
-
     everyLog();
-    w->FormulaDen();
-
-    const QString expected[] = {u"0.125"_s, u"0.333"_s, u"0.062"_s, u"7"_s,
-                                u"0"_s,     u"0"_s,     u"0.081"_s};
-    for (int r = 1; r <= 7; ++r)
-        EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
+    compute<LimLog>(
+        {{"length 8", {.length = 8}, u"0.125"_s},
+         {"length 3", {.length = 3}, u"0.333"_s},
+         {"1/16 = 0.0625 goes to the even neighbour", {.length = 16}, u"0.062"_s},
+         {"no length keeps the stored value", {.length = QVariant(), .qualify = 7}, u"7"_s},
+         {"species 9999 is excluded", {.species = u"9999"_s, .length = 8}, u"0"_s},
+         {"LED 9999 is excluded", {.led = 9999, .length = 8}, u"0"_s},
+         {"cleaned first: 1/12.3", {.location = u"A,B"_s, .length = 12.34}, u"0.081"_s}},
+        &frmMainLog::FormulaDen);
     EXPECT_EQ(cell(0, 7, kLimLocation), u"AB"_s);
     EXPECT_EQ(cell(0, 7, kLimLength), u"12.3"_s);
-    EXPECT_EQ(caption(), u"Density"_s);
-    EXPECT_EQ(status(), u"Status: Density Calculated"_s);
+    expectDone(u"Density"_s, u"Status: Density Calculated"_s);
     EXPECT_TRUE(w->cmdWildLife->isEnabled());
     EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());
 }
 
 TEST_F(LogMetrics, EachCriterionExcludes) {
-    LimLog l = limLength(10); // 0.1 when it counts
-    l.species = u"abc"_s;
-    l.led = 12.3;
-    lim(l); // the LED equal to the minimum counts
-    l.led = 12.2;
-    lim(l);
-    l.led = 20;
-    l.length = 4.9;
-    lim(l);
-    l.length = QVariant(); // no length fails a minimum of 5
-    lim(l);
-    l.length = 10;
-    l.condition = 3;
-    lim(l);
-    l.condition = QVariant(); // no condition reads 0
-    lim(l);
-    l.condition = 1;
-    l.species = u"ABC"_s; // species codes are case-sensitive
-    lim(l);
-    l.species = u"abc"_s;
-    lim(l);
-    l.led = u"n/a"_s; // a LED that is not a number counts nowhere
-    lim(l);
-    connectSheet(0);
+    // Criteria: LED >= 12.3, length >= 5, condition <= 2, species "abc" only; 1/10 = 0.1.
+    auto log = [](QVariant led, QVariant length = 10, QVariant condition = 1,
+                  QVariant species = u"abc"_s) {
+        return LimLog{.species = species, .led = led, .condition = condition, .length = length};
+    };
     useSingleSpecies();
-
     criteria(u"12.3"_s, u"5"_s, u"2"_s, u"abc"_s);
-    w->FormulaDen();
-
-    const QString expected[] = {u"0.1"_s, u"0"_s, u"0"_s,   u"0"_s, u"0"_s,
-                                u"0.1"_s, u"0"_s, u"0.1"_s, u"0"_s};
-    for (int r = 1; r <= 9; ++r)
-        EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
+    compute<LimLog>({{"LED equal to the minimum counts", log(12.3), u"0.1"_s},
+                     {"LED below", log(12.2), u"0"_s},
+                     {"length below", log(20, 4.9), u"0"_s},
+                     {"no length fails a minimum of 5", log(20, QVariant()), u"0"_s},
+                     {"condition above", log(20, 10, 3), u"0"_s},
+                     {"no condition reads 0", log(20, 10, QVariant()), u"0.1"_s},
+                     {"species codes are case-sensitive", log(20, 10, 1, u"ABC"_s), u"0"_s},
+                     {"species matches", log(20), u"0.1"_s},
+                     {"a LED that is not a number counts nowhere", log(u"n/a"_s), u"0"_s}},
+                    &frmMainLog::FormulaDen);
 }
 
 TEST_F(LogMetrics, ACancelledPromptChangesNothing) {
-    lim(limLength(8));
-    connectSheet(0);
     const QString before = caption();
     script.input(kLedPrompt, u"LED"_s, u"2"_s);
     script.input(kLengthPrompt, u"Length"_s, u""_s);
-    w->FormulaDen();
-    EXPECT_EQ(qualify(1), u""_s);
-    EXPECT_EQ(caption(), before);
-    EXPECT_EQ(status(), u"Status: No data read"_s);
+    compute<LimLog>({{"untouched", {.length = 8}, u""_s}}, &frmMainLog::FormulaDen);
+    expectDone(before, u"Status: No data read"_s);
 }
 
 TEST_F(LogMetrics, StripDensityCountsLogsWithEndpointOne) {
     useSpm();
-    SpmLog s;
-    spm(s); // Endpoint 1: "1"
-    s.endpoint = 0;
-    spm(s);
-    s.endpoint = QVariant();
-    spm(s);
-    s.endpoint = 1;
-    s.estimLength = QVariant(); // no EstimLength passes a minimum of 0
-    spm(s);
-    s.estimLength = 0.5;
-    spm(s); // below 1
-    connectSheet(0);
-
+    Cases<SpmLog> cases = {
+        {"endpoint 1", {}, u"1"_s},
+        {"endpoint 0", {.endpoint = 0}, u"0"_s},
+        {"no endpoint", {.endpoint = QVariant()}, u"0"_s},
+        {"no EstimLength, minimum 1", {.estimLength = QVariant()}, u"0"_s},
+        {"EstimLength 0.5, minimum 1", {.estimLength = 0.5}, u"0"_s},
+    };
     criteria(u"0"_s, u"1"_s, u"0"_s, u"9999"_s);
-    w->FormulaDen();
-    const QString withMinimumOne[] = {u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s};
-    for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(qualify(r), withMinimumOne[r - 1]) << "row " << r;
+    compute(cases, &frmMainLog::FormulaDen);
 
+    cases[3] = {"no EstimLength passes a minimum of 0", cases[3].log, u"1"_s};
+    cases[4] = {"EstimLength 0.5, minimum 0", cases[4].log, u"1"_s};
     criteria(u"0"_s, u"0.0"_s, u"0"_s, u"9999"_s);
     w->FormulaDen();
-    const QString withMinimumZero[] = {u"1"_s, u"0"_s, u"0"_s, u"1"_s, u"1"_s};
-    for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(qualify(r), withMinimumZero[r - 1]) << "row " << r;
+    expectQualify(cases);
 }
 
 TEST_F(LogMetrics, ApplyAndSortRewritesTheFourStrata) {
-    for (int stratum : {1, 2, 2, 3}) {
-        LimLog l = limLength(4);
-        l.stratum = stratum;
-        lim(l);
-    }
+    for (int stratum : {1, 2, 2, 3})
+        put(LimLog{.stratum = stratum, .length = 4});
     connectSheet(0);
     connectStrata();
     w->grdStratum[0]->setText(1, kLimQualify, u"untouched"_s);
     w->DataSheetIndex = 2;
-
     everyLog();
     w->FormulaDen();
 
     EXPECT_EQ(qualify(1, 0), u"untouched"_s);
-    EXPECT_EQ(qualify(1, 1), u"0.25"_s);
-    EXPECT_EQ(qualify(1, 2), u"0.25"_s);
-    EXPECT_EQ(qualify(2, 2), u"0.25"_s);
-    EXPECT_EQ(qualify(1, 3), u"0.25"_s);
+    for (auto [row, k] : {std::pair{1, 1}, {1, 2}, {2, 2}, {1, 3}})
+        EXPECT_EQ(qualify(row, k), u"0.25"_s) << "stratum " << k << " row " << row;
     EXPECT_EQ(w->grdStratum[4]->rows(), 1);
-    EXPECT_EQ(status(), u"Status: Density Calculated"_s);
+    EXPECT_EQ(w->statusText(), u"Status: Density Calculated"_s);
 
     // Run again from the button: each stratum is read from its first record again.
     for (int k = 1; k <= 3; ++k)
@@ -204,69 +169,44 @@ TEST_F(LogMetrics, ASheetLargerThan32767RecordsIsComputedToTheEnd) {
 
 // ---- Length and percent cover -------------------------------------------------------------------
 
-TEST_F(LogMetrics, LengthCountsOneLogPerLineAndTheLengthPerStrip) {
-    lim(limLength(8));
-    lim(limLength(QVariant())); // counts with the answer "0"
-    LimLog excluded = limLength(8);
-    excluded.led = 9999;
-    lim(excluded);
-    connectSheet(0);
+TEST_F(LogMetrics, LengthCountsOneLogPerLine) {
     everyLog();
-    w->FormulaLeng();
-    EXPECT_EQ(qualify(1), u"1"_s);
-    EXPECT_EQ(qualify(2), u"1"_s);
-    EXPECT_EQ(qualify(3), u"0"_s);
-    EXPECT_EQ(caption(), u"Length"_s);
-    EXPECT_EQ(status(), u"Status: Length Calculated"_s);
+    compute<LimLog>({{"a log", {.length = 8}, u"1"_s},
+                     {"no length counts too", {.length = QVariant()}, u"1"_s},
+                     {"LED 9999 is excluded", {.led = 9999, .length = 8}, u"0"_s}},
+                    &frmMainLog::FormulaLeng);
+    expectDone(u"Length"_s, u"Status: Length Calculated"_s);
 }
 
 TEST_F(LogMetrics, StripLengthIsTheRecordedLength) {
     useSpm();
-    SpmLog s;
-    s.length = 12.34;
-    spm(s);
-    s.length = QVariant(); // counts through its EstimLength, but has no length
-    spm(s);
-    s.length = 4;
-    s.endpoint = 0; // the endpoint matters for density only
-    spm(s);
-    connectSheet(0);
     everyLog();
-    w->FormulaLeng();
-    EXPECT_EQ(qualify(1), u"12.3"_s);
-    EXPECT_EQ(qualify(2), u"0"_s);
-    EXPECT_EQ(qualify(3), u"4"_s);
+    compute<SpmLog>(
+        {{"length cleaned to 12.3", {.length = 12.34}, u"12.3"_s},
+         {"counts through its EstimLength, but has no length", {.length = QVariant()}, u"0"_s},
+         {"the endpoint matters for density only", {.endpoint = 0, .length = 4}, u"4"_s}},
+        &frmMainLog::FormulaLeng);
 }
 
-TEST_F(LogMetrics, PercentCoverByMethodAndUnits) {
-    LimLog l;
-    l.intersect = 12.34;
-    lim(l);
-    l.intersect = QVariant();
-    lim(l);
-    connectSheet(0);
+TEST_F(LogMetrics, LimPercentCoverIsTheIntersect) {
     everyLog();
-    w->FormulaPC();
-    EXPECT_EQ(qualify(1), u"12.3"_s);
-    EXPECT_EQ(qualify(2), u"0"_s);
-    EXPECT_EQ(caption(), u"Percent Cover"_s);
-    EXPECT_EQ(status(), u"Status: Percent Cover Calculated"_s);
+    compute<LimLog>({{"the intersect, cleaned", {.intersect = 12.34}, u"12.3"_s},
+                     {"no intersect", {.intersect = QVariant()}, u"0"_s}},
+                    &frmMainLog::FormulaPC);
+    expectDone(u"Percent Cover"_s, u"Status: Percent Cover Calculated"_s);
+}
 
-    db::exec(u"DELETE FROM LIM"_s);
+TEST_F(LogMetrics, StripPercentCoverIsTheMeanDiameterTimesTheLengthInTheUnitsChosen) {
     useSpm();
-    SpmLog s;
-    s.large = 10, s.small = 6, s.length = 10;
-    spm(s);
-    s.large = 20, s.small = 10, s.length = 4;
-    spm(s);
-    s.large = 12, s.small = QVariant(), s.length = 3;
-    spm(s);
-    connectSheet(0);
     useEnglish();
     everyLog();
-    w->FormulaPC();
-    EXPECT_EQ(qualify(1), u"6.67"_s); // 8 / 12 = 0.667 ft, times 10
-    EXPECT_EQ(qualify(3), u"1.5"_s);  // no small end: 6 / 12 = 0.5, times 3
+    compute<SpmLog>(
+        {{"8 / 12 = 0.667 ft, times 10", {.large = 10, .small = 6, .length = 10}, u"6.67"_s},
+         {"15 / 12 = 1.25 ft, times 4", {.large = 20, .small = 10, .length = 4}, u"5"_s},
+         {"no small end: 6 / 12 = 0.5, times 3",
+          {.large = 12, .small = QVariant(), .length = 3},
+          u"1.5"_s}},
+        &frmMainLog::FormulaPC);
     w->mnuEnglish->setChecked(false);
     w->mnuMetric->setChecked(true);
     everyLog();
@@ -275,73 +215,44 @@ TEST_F(LogMetrics, PercentCoverByMethodAndUnits) {
 }
 
 // ---- Volume and weight
-// ----------------------------------------------------------------------------
+// ---------------------------------------------------------------------------
 
 TEST_F(LogMetrics, VolumeSquaresTheStoredIntersect) {
-    LimLog l;
-    l.intersect = 12.5;
-    lim(l);
-    l.intersect = 12.34;
-    lim(l);
-    l.intersect = QVariant();
-    lim(l);
-    l.intersect = 12.5;
-    l.led = 9999;
-    lim(l);
-    l.led = 10;
-    l.condition = 4; // above the maximum of 3
-    lim(l);
-    connectSheet(0);
     criteria(u"0"_s, u"0"_s, u"3"_s, u"9999"_s);
-    w->FormulaVol();
-    const QString expected[] = {u"156"_s, u"152"_s, u"0"_s, u"0"_s, u"0"_s};
-    for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
-    EXPECT_EQ(caption(), u"Volume"_s);
-    EXPECT_EQ(status(), u"Status: Volume Calculated"_s);
+    compute<LimLog>(
+        {{"12.5^2 = 156.25", {.intersect = 12.5}, u"156"_s},
+         {"12.34^2 = 152.28", {.intersect = 12.34}, u"152"_s},
+         {"no intersect", {.intersect = QVariant()}, u"0"_s},
+         {"LED 9999 is excluded", {.intersect = 12.5, .led = 9999}, u"0"_s},
+         {"condition 4 is above the maximum of 3", {.intersect = 12.5, .condition = 4}, u"0"_s}},
+        &frmMainLog::FormulaVol);
+    expectDone(u"Volume"_s, u"Status: Volume Calculated"_s);
 }
 
 TEST_F(LogMetrics, WeightAsksNoConditionAndTakesTheFactorOfTheDecayClass) {
-    LimLog l;
-    l.intersect = 12.5;
-    for (const QVariant& decay : {QVariant(1), QVariant(2), QVariant(), QVariant(0)}) {
-        l.condition = decay;
-        lim(l);
-    }
-    l.intersect = 12.34;
-    l.condition = 1;
-    lim(l);
-    l.species = u"9999"_s;
-    lim(l);
-    connectSheet(0);
     everyLog(false);
-    w->FormulaWt();
     // 12.5^2 = 156.25: * 0.4 = 62.5, * 0.3 = 46.875; 12.3^2 * 0.4 = 60.516
-    const QString expected[] = {u"62.5"_s, u"46.9"_s, u"46.9"_s, u"46.9"_s, u"60.5"_s, u"0"_s};
-    for (int r = 1; r <= 6; ++r)
-        EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
-    EXPECT_EQ(caption(), u"Weight"_s);
-    EXPECT_EQ(status(), u"Status: Weights calculated"_s);
+    compute<LimLog>(
+        {{"decay 1", {.intersect = 12.5, .condition = 1}, u"62.5"_s},
+         {"decay 2", {.intersect = 12.5, .condition = 2}, u"46.9"_s},
+         {"no decay class", {.intersect = 12.5, .condition = QVariant()}, u"46.9"_s},
+         {"decay 0", {.intersect = 12.5, .condition = 0}, u"46.9"_s},
+         {"the cleaned intersect", {.intersect = 12.34, .condition = 1}, u"60.5"_s},
+         {"species 9999 is excluded", {.species = u"9999"_s, .intersect = 12.34}, u"0"_s}},
+        &frmMainLog::FormulaWt);
+    expectDone(u"Weight"_s, u"Status: Weights calculated"_s);
 }
 
 TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {
-    LimLog l;
-    l.intersect = 10;
-    lim(l);
-    l.intersect = u"big"_s;
-    lim(l);
-    l.intersect = 10;
-    lim(l);
-    connectSheet(0);
     w->cmdSummaryStatistics->setEnabled(false);
     everyLog();
     errorBox(u"13 : Type mismatch - Log Procedure 'FormulaVol'"_s);
-    w->FormulaVol();
-    EXPECT_EQ(qualify(1), u"100"_s);
-    EXPECT_EQ(qualify(3), u""_s); // not reached
-    EXPECT_EQ(status(), u"Status: No data read"_s);
+    compute<LimLog>({{"10^2", {.intersect = 10}, u"100"_s},
+                     {"text: left as stored, and the run ends", {.intersect = u"big"_s}, u"0"_s},
+                     {"not reached", {.intersect = 10}, u""_s}},
+                    &frmMainLog::FormulaVol);
+    expectDone(u"Volume"_s, u"Status: No data read"_s);
     EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
-    EXPECT_EQ(caption(), u"Volume"_s);
 }
 
 // ---- Tally
@@ -360,31 +271,25 @@ class LogTallyColumn : public LogMetrics {
 };
 
 TEST_F(LogTallyColumn, PositiveCountsOfTheNamedColumn) {
-    for (const QVariant& t : {QVariant(3), QVariant(2.5), QVariant(9999), QVariant(0), QVariant(-2),
-                              QVariant(), QVariant(12.34), QVariant(u"many"_s)}) {
-        LimLog l;
-        l.tally1 = t;
-        l.qualify = 5; // replaced in every row
-        lim(l);
-    }
-    connectSheet(0);
     answer(u"tally 1"_s);
-    w->FormulaTally();
-    const QString expected[] = {u"3"_s, u"2.5"_s, u"0"_s,    u"0"_s,
-                                u"0"_s, u"0"_s,   u"12.3"_s, u"0"_s};
-    for (int r = 1; r <= 8; ++r)
-        EXPECT_EQ(qualify(r), expected[r - 1]) << "row " << r;
+    // The stored Qualify of 5 is replaced in every row.
+    compute<LimLog>({{"a count", {.qualify = 5, .tally1 = 3}, u"3"_s},
+                     {"a fraction", {.qualify = 5, .tally1 = 2.5}, u"2.5"_s},
+                     {"9999 is no count", {.qualify = 5, .tally1 = 9999}, u"0"_s},
+                     {"zero", {.qualify = 5, .tally1 = 0}, u"0"_s},
+                     {"negative", {.qualify = 5, .tally1 = -2}, u"0"_s},
+                     {"empty", {.qualify = 5, .tally1 = QVariant()}, u"0"_s},
+                     {"cleaned to 12.3", {.qualify = 5, .tally1 = 12.34}, u"12.3"_s},
+                     {"text", {.qualify = 5, .tally1 = u"many"_s}, u"0"_s}},
+                    &frmMainLog::FormulaTally);
     EXPECT_EQ(cell(0, 7, kLimTally1), u"12.3"_s);
-    EXPECT_EQ(caption(), u"Tally"_s);
-    EXPECT_EQ(status(), u"Status: Tallies calculated"_s);
+    expectDone(u"Tally"_s, u"Status: Tallies calculated"_s);
     EXPECT_FALSE(w->frmLandscapeArea->isHidden());
     EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());
 }
 
 TEST_F(LogTallyColumn, ARelabelLeavesBareHeadersThatTheColumnLookupsFind) {
-    LimLog l;
-    l.tally1 = 7;
-    lim(l);
+    put(LimLog{.tally1 = 7});
     connectSheet(0);
     w->SetEnglishLabels();
     w->SetMetricLabels();
@@ -405,19 +310,14 @@ TEST_F(LogTallyColumn, ARelabelLeavesBareHeadersThatTheColumnLookupsFind) {
 }
 
 TEST_F(LogTallyColumn, ANameWithALeadingBlankIsNotFound) {
-    lim(LimLog{});
-    connectSheet(0);
     answer(u" tally 1"_s);
     notFound(u" tally 1"_s);
-    w->FormulaTally();
-    EXPECT_EQ(qualify(1), u"0"_s); // the copied stored value
-    EXPECT_EQ(status(), u"Status: Tallies calculated"_s);
+    compute<LimLog>({{"the copied stored value", {}, u"0"_s}}, &frmMainLog::FormulaTally);
+    EXPECT_EQ(w->statusText(), u"Status: Tallies calculated"_s);
 }
 
 TEST_F(LogTallyColumn, AMissingNameIsReportedOncePerStratum) {
-    LimLog l;
-    l.tally1 = 4;
-    lim(l);
+    put(LimLog{.tally1 = 4});
     connectSheet(0);
     connectStrata();
     w->DataSheetIndex = 1;
@@ -431,12 +331,9 @@ TEST_F(LogTallyColumn, AMissingNameIsReportedOncePerStratum) {
 }
 
 TEST_F(LogTallyColumn, AnEmptyAnswerChangesNothing) {
-    lim(LimLog{});
-    connectSheet(0);
     answer(u""_s);
-    w->FormulaTally();
-    EXPECT_EQ(qualify(1), u""_s);
-    EXPECT_EQ(status(), u"Status: No data read"_s);
+    compute<LimLog>({{"untouched", {}, u""_s}}, &frmMainLog::FormulaTally);
+    EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
 }
 
 } // namespace
