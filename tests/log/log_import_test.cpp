@@ -24,12 +24,20 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 namespace vernalt::test {
 namespace {
 
-const QString MissingHeader =
+// A message box an import shows.
+struct Box {
+    QString text, title;
+    MsgIcon icon;
+};
+const Box MissingHeader{
     u"A header row was not found as the first row in the data file.  This header is needed to "
-    u"identify what each value represents."_s;
-const QString InvalidColumn =
-    u"An invalid column header was found.  Did you select the correct analysis method?"_s;
-const QString NonNumeric = u"A non-numeric value was found in the data file."_s;
+    u"identify what each value represents."_s,
+    u"Missing header row"_s, MsgIcon::Critical};
+const Box InvalidColumn{
+    u"An invalid column header was found.  Did you select the correct analysis method?"_s,
+    u"Error"_s, MsgIcon::None};
+const Box NonNumeric{u"A non-numeric value was found in the data file."_s, u"Error in data file"_s,
+                     MsgIcon::Critical};
 
 const QByteArray LimHeader =
     "Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,Length,"
@@ -73,13 +81,12 @@ class LogImport : public LogWindowTest {
         f.write(contents);
         return path;
     }
-    // Opens `path` through File, Open; `message` scripts the message box the
-    // import shows, when it shows one.
-    void importFile(frmMainLog* w, const QString& path, const QString& message = QString(),
-                    const QString& title = QString(), MsgIcon icon = MsgIcon::None) {
+    // Opens `path` through File, Open; `box` scripts the message box the import shows, when it
+    // shows one.
+    void importFile(frmMainLog* w, const QString& path, std::optional<Box> box = {}) {
         prompts_.openFile(path);
-        if (!message.isEmpty())
-            prompts_.message(message, title, icon);
+        if (box)
+            prompts_.message(box->text, box->title, box->icon);
         w->mnuFileOpen->trigger();
         EXPECT_TRUE(prompts_.done()) << path.toStdString();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass ends with the import";
@@ -190,7 +197,7 @@ TEST_F(LogImport, ANonNumericValueIsReportedAndItsRowKept) {
     importFile(w,
                file("bad.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,long,1\n"
                                            "1,B,1,1,2,WH,3,25,1,8,1\n"),
-               NonNumeric, u"Error in data file"_s, MsgIcon::Critical);
+               NonNumeric);
     EXPECT_EQ(w->statusText(), u"Status: Data file error!"_s);
     EXPECT_EQ(w->DataFileError, -1);
     EXPECT_FALSE(sheetButtonsEnabled(w)) << "only a clean import enables them";
@@ -198,6 +205,11 @@ TEST_F(LogImport, ANonNumericValueIsReportedAndItsRowKept) {
     EXPECT_EQ(tableRows(u"LIM"_s, u"id,Length"_s), (QStringList{u"1|'long'"_s, u"2|8.0"_s}));
     EXPECT_EQ(w->grdStratum[0]->rows(), 3) << "the sheet is filled all the same";
     EXPECT_EQ(w->grdStratum[0]->text(1, 10), u"long"_s);
+
+    // A refused file next keeps that import's error flag.
+    importFile(w, file("refused.csv", "1,A\n"), MissingHeader);
+    EXPECT_EQ(w->DataFileError, -1);
+    EXPECT_EQ(w->statusText(), u"Status: Data file error!"_s);
 }
 
 TEST_F(LogImport, WhatMarksAFileErroneous) {
@@ -210,22 +222,18 @@ TEST_F(LogImport, WhatMarksAFileErroneous) {
         {"letters in Location", "1,North ridge,1,1,1,DF,4,30,2,12,1\n", false},
         {"signs, decimals and exponents", "+1, A ,1,1,1,DF,-4.5,3e1,.2,1.2E1,1\n", false},
         {"letters in Tally 1", "1,A,1,1,1,DF,4,30,2,12,x\n", true},
-        {"a field of blanks in LED", "1,A,1,1,1,DF,4,  ,2,12,1\n", true},
         {"a semicolon in a number", "1,A,1,1,1,DF,4;5,30,2,12,1\n", true},
+        {"a field of blanks in LED", "1,A,1,1,1,DF,4,  ,2,12,1\n", true},
     };
     frmMainLog* w = open();
     for (const auto& c : cases) {
-        const QString path = file("case.csv", LimHeader + c.line);
-        if (c.erroneous)
-            importFile(w, path, NonNumeric, u"Error in data file"_s, MsgIcon::Critical);
-        else
-            importFile(w, path);
-        EXPECT_EQ(w->DataFileError, c.erroneous ? -1 : 0) << c.name;
-        EXPECT_EQ(tableRows(u"LIM"_s, u"id"_s).size(), 1) << c.name;
+        SCOPED_TRACE(c.name);
+        importFile(w, file("case.csv", LimHeader + c.line),
+                   c.erroneous ? std::optional(NonNumeric) : std::nullopt);
+        EXPECT_EQ(w->DataFileError, c.erroneous ? -1 : 0);
+        EXPECT_EQ(tableRows(u"LIM"_s, u"id"_s).size(), 1);
     }
-    // The field of blanks is stored as an empty text.
-    importFile(w, file("blank.csv", LimHeader + "1,A,1,1,1,DF,4,  ,2,12,1\n"), NonNumeric,
-               u"Error in data file"_s, MsgIcon::Critical);
+    // The field of blanks (the last case) is stored as an empty text.
     EXPECT_EQ(tableRows(u"LIM"_s, u"LED"_s), QStringList{u"''"_s});
 }
 
@@ -260,29 +268,23 @@ TEST_F(LogImport, TheShapeOfTheFile) {
 }
 
 TEST_F(LogImport, RefusedFilesChangeNothing) {
-    const QString subscript = u"9 : Subscript out of range - Log Procedure 'OpenFile'"_s;
+    const Box subscript{u"9 : Subscript out of range - Log Procedure 'OpenFile'"_s, u"Error"_s,
+                        MsgIcon::Exclamation};
     const struct {
         const char* name;
         QByteArray contents;
-        const QString& message;
-        const char* title;
-        MsgIcon icon;
+        const Box& box;
     } cases[] = {
-        {"a data line first", "1,A\n" + LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n", MissingHeader,
-         "Missing header row", MsgIcon::Critical},
-        {"an empty line first", "\n" + LimHeader, MissingHeader, "Missing header row",
-         MsgIcon::Critical},
-        {"no header at all", "1,A,1\n", MissingHeader, "Missing header row", MsgIcon::Critical},
-        {"a column the table lacks", "Stratum,Location,Width\n1,A,3\n", InvalidColumn, "Error",
-         MsgIcon::None},
-        {"a strip-plot file under line intersect", "Stratum,Large\n1,3\n", InvalidColumn, "Error",
-         MsgIcon::None},
-        {"a unit in brackets names Length m", "Stratum,Length (m)\n1,3\n", InvalidColumn, "Error",
-         MsgIcon::None},
+        {"a data line first", "1,A\n" + LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n", MissingHeader},
+        {"an empty line first", "\n" + LimHeader, MissingHeader},
+        {"no header at all", "1,A,1\n", MissingHeader},
+        {"a column the table lacks", "Stratum,Location,Width\n1,A,3\n", InvalidColumn},
+        {"a strip-plot file under line intersect", "Stratum,Large\n1,3\n", InvalidColumn},
+        {"a unit in brackets names Length m", "Stratum,Length (m)\n1,3\n", InvalidColumn},
         {"a column the table lacks in a later header",
-         "Stratum,Location\n1,A\nStratum,Diameter\n1,4\n", InvalidColumn, "Error", MsgIcon::None},
+         "Stratum,Location\n1,A\nStratum,Diameter\n1,4\n", InvalidColumn},
         {"more fields than the header, late in the file", "Stratum,Location\n1,A\n1,B\n1,C,3\n",
-         subscript, "Error", MsgIcon::Exclamation},
+         subscript},
     };
     frmMainLog* w = open();
     importFile(w, file("good.csv", LimHeader + "1,Good,1,1,1,DF,4,30,2,12,1\n"
@@ -290,37 +292,22 @@ TEST_F(LogImport, RefusedFilesChangeNothing) {
     const Snapshot before = snapshot(w);
     ASSERT_EQ(before.table.size(), 2);
     for (const auto& c : cases) {
-        importFile(w, file("refused.csv", c.contents), c.message, QString::fromLatin1(c.title),
-                   c.icon);
-        EXPECT_EQ(snapshot(w), before) << c.name;
-        EXPECT_EQ(w->ImportedRowCount, 0) << c.name;
+        SCOPED_TRACE(c.name);
+        importFile(w, file("refused.csv", c.contents), c.box);
+        EXPECT_EQ(snapshot(w), before);
+        EXPECT_EQ(w->ImportedRowCount, 0);
     }
 }
 
-TEST_F(LogImport, ARefusedFileKeepsTheLastImportsErrorFlag) {
-    frmMainLog* w = open();
-    importFile(w, file("bad.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,long,1\n"), NonNumeric,
-               u"Error in data file"_s, MsgIcon::Critical);
-    importFile(w, file("refused.csv", "1,A\n"), MissingHeader, u"Missing header row"_s,
-               MsgIcon::Critical);
-    EXPECT_EQ(w->DataFileError, -1);
-    EXPECT_EQ(w->statusText(), u"Status: Data file error!"_s);
-}
-
-TEST_F(LogImport, AFileThatCannotBeRead) {
+TEST_F(LogImport, ARefusedFileOnAFreshWindowShowsNoData) {
     frmMainLog* w = open();
     const QString absent = dir_.filePath(u"absent.csv"_s);
-    importFile(w, absent, u"53 : File not found: '"_s + absent + u"' - Log Procedure 'OpenFile'"_s,
-               u"Error"_s, MsgIcon::Exclamation);
-    EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
-    EXPECT_FALSE(sheetButtonsEnabled(w));
-}
-
-TEST_F(LogImport, AMissingHeaderOnAFreshWindowShowsNoData) {
-    frmMainLog* w = open();
-    importFile(w, file("first.csv", "1,A\n"), MissingHeader, u"Missing header row"_s,
-               MsgIcon::Critical);
-    EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
+    importFile(w, absent,
+               Box{u"53 : File not found: '"_s + absent + u"' - Log Procedure 'OpenFile'"_s,
+                   u"Error"_s, MsgIcon::Exclamation});
+    EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a file that cannot be read";
+    importFile(w, file("first.csv", "1,A\n"), MissingHeader);
+    EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a missing header";
     EXPECT_FALSE(sheetButtonsEnabled(w));
     // A second import right after works.
     importFile(w, file("second.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n"));
@@ -338,8 +325,8 @@ TEST_F(LogImport, TheDatabaseInUseElsewhere) {
         QSqlQuery hold(other);
         ASSERT_TRUE(hold.exec(u"BEGIN IMMEDIATE"_s));
         importFile(w, file("next.csv", LimHeader + "2,B,1,1,1,DF,4,30,2,12,1\n"),
-                   u"The database cannot be opened.  Is some other application using it?"_s,
-                   u"Error"_s, MsgIcon::None);
+                   Box{u"The database cannot be opened.  Is some other application using it?"_s,
+                       u"Error"_s, MsgIcon::None});
         hold.exec(u"ROLLBACK"_s);
     }
     QSqlDatabase::removeDatabase(u"other"_s);
