@@ -63,6 +63,11 @@ class LogSheets : public LogWindowTest {
                 QByteArray::number(s) + ",s" + QByteArray::number(s) + ",1,1,1,DF,4,30,2,12\n";
         import(w, contents);
     }
+    // "Apply and Sort" under sheet `button`'s stratum with no metric chosen.
+    void sortWithoutFormula(QPushButton* button) {
+        prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
+        button->click();
+    }
     QTemporaryDir dir_;
 };
 
@@ -133,8 +138,7 @@ TEST_F(LogSheets, ApplyAndSortFillsEveryStratumSheet) {
                           "3,c,1,1,1,DF,4,30,2,12\n"
                           "2,b1,1,1,1,DF,4,30,2,12\n");
     EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
-    prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
-    w->cmdSort3->click();
+    sortWithoutFormula(w->cmdSort3);
     EXPECT_TRUE(prompts_.done());
     EXPECT_EQ(w->DataSheetIndex, 3);
     EXPECT_EQ(locations(w->grdStratum[1]), u"a"_s);
@@ -162,6 +166,7 @@ TEST_F(LogSheets, StrataNotNumberedFromOneAreRefused) {
         {"1, 2, 4", {1, 2, 4}, true},  {"none", {}, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         frmMainLog* w = open();
         importStrata(w, c.strata);
         if (c.refused)
@@ -169,27 +174,23 @@ TEST_F(LogSheets, StrataNotNumberedFromOneAreRefused) {
         else
             prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
         w->cmdSort1->click();
-        EXPECT_TRUE(prompts_.done()) << c.name;
-        EXPECT_EQ(w->cmdSummaryStatistics->isEnabled(), !c.refused) << c.name;
+        EXPECT_TRUE(prompts_.done());
+        EXPECT_EQ(w->cmdSummaryStatistics->isEnabled(), !c.refused);
         EXPECT_EQ(w->statusText(),
-                  c.refused ? u"Status: Data file read"_s : u"Status: Data sorted"_s)
-            << c.name;
-        EXPECT_EQ(w->DataSheetIndex, 1) << c.name;
+                  c.refused ? u"Status: Data file read"_s : u"Status: Data sorted"_s);
+        EXPECT_EQ(w->DataSheetIndex, 1);
         // The sheets are requeried whether or not the check passes.
-        for (int s : c.strata) {
-            EXPECT_EQ(w->grdStratum[std::size_t(s)]->text(1, 1), u"s"_s + QString::number(s))
-                << c.name;
-        }
+        for (int s : c.strata)
+            EXPECT_EQ(w->grdStratum[std::size_t(s)]->text(1, 1), u"s"_s + QString::number(s));
         w->close();
         flushDeletes();
     }
 }
 
-TEST_F(LogSheets, AnImportAfterASortShowsOnlyTheNewRecords) {
+TEST_F(LogSheets, AnImportAfterASortShowsOnlyTheNewRecordsUnderTheNewTablesHeaders) {
     frmMainLog* w = open();
     importStrata(w, {1, 2});
-    prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
-    w->cmdSort2->click();
+    sortWithoutFormula(w->cmdSort2);
     ASSERT_EQ(w->DataSheetIndex, 2);
     ASSERT_EQ(locations(w->grdStratum[2]), u"s2"_s);
     importStrata(w, {1, 1, 1});
@@ -197,20 +198,15 @@ TEST_F(LogSheets, AnImportAfterASortShowsOnlyTheNewRecords) {
         << "sheet 0 holds the new records although a stratum sheet is in use";
     for (std::size_t k = 1; k < 5; ++k)
         EXPECT_EQ(w->grdStratum[k]->rows(), 1) << "no records of the old file";
-}
 
-TEST_F(LogSheets, AnImportAfterAMethodSwitchInPlaceHeadsTheSheetsForTheNewTable) {
-    frmMainLog* w = open();
-    importStrata(w, {1});
-    prompts_.message(NoFormula, u"Error"_s, MsgIcon::None);
-    w->cmdSort1->click();
+    // The method switched in place after a sort under LIM.
     prompts_.message(u"Do you want to clear this analysis and change methods?"_s,
                      u"Change method"_s, MsgIcon::None, MsgResult::No);
     w->mnuSPM_Click();
     ASSERT_TRUE(w->mnuSPM->isChecked());
     import(w, "Stratum,Location,Transect,Segment,Subsegment,EstimLength\n1,A,1,1,1,7\n");
     const Grid* g = w->grdStratum[0];
-    ASSERT_EQ(g->cols(), 17) << "the strip-plot fields, although stratum 1 was sorted under LIM";
+    ASSERT_EQ(g->cols(), 17) << "the strip-plot fields, although stratum 2 was sorted under LIM";
     EXPECT_EQ(g->text(0, 16), u"EstimLength"_s);
     EXPECT_EQ(g->text(1, 16), u"7"_s);
     for (std::size_t k = 1; k < 5; ++k)
