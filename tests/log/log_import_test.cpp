@@ -163,18 +163,6 @@ TEST_F(LogImport, StripPlotsAndTheCombinedMethodFillSpmOnly) {
     EXPECT_EQ(tableRows(u"SPM"_s, u"id"_s).size(), 2);
 }
 
-TEST_F(LogImport, CancelChangesNothing) {
-    frmMainLog* w = open();
-    const QString path = file("clean.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n");
-    importFile(w, path);
-    w->txtTvalue->setText(u"2"_s);
-    const Snapshot before = snapshot(w);
-    importFile(w, QString());
-    EXPECT_EQ(snapshot(w), before);
-    EXPECT_EQ(DataFilePath, path);
-    EXPECT_EQ(w->txtTvalue->text(), u"2"_s);
-}
-
 TEST_F(LogImport, TheFileDialog) {
     struct Recorder : ScriptedPrompts {
         QString title, filter;
@@ -267,7 +255,7 @@ TEST_F(LogImport, TheShapeOfTheFile) {
     }
 }
 
-TEST_F(LogImport, RefusedFilesChangeNothing) {
+TEST_F(LogImport, ACancelOrARefusedFileChangesNothing) {
     const Box subscript{u"9 : Subscript out of range - Log Procedure 'OpenFile'"_s, u"Error"_s,
                         MsgIcon::Exclamation};
     const struct {
@@ -286,20 +274,7 @@ TEST_F(LogImport, RefusedFilesChangeNothing) {
         {"more fields than the header, late in the file", "Stratum,Location\n1,A\n1,B\n1,C,3\n",
          subscript},
     };
-    frmMainLog* w = open();
-    importFile(w, file("good.csv", LimHeader + "1,Good,1,1,1,DF,4,30,2,12,1\n"
-                                               "2,Better,1,1,1,DF,4,30,2,12,1\n"));
-    const Snapshot before = snapshot(w);
-    ASSERT_EQ(before.table.size(), 2);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        importFile(w, file("refused.csv", c.contents), c.box);
-        EXPECT_EQ(snapshot(w), before);
-        EXPECT_EQ(w->ImportedRowCount, 0);
-    }
-}
-
-TEST_F(LogImport, ARefusedFileOnAFreshWindowShowsNoData) {
+    // On a fresh window a refused file shows no data, and an import right after works.
     frmMainLog* w = open();
     const QString absent = dir_.filePath(u"absent.csv"_s);
     importFile(w, absent,
@@ -309,9 +284,24 @@ TEST_F(LogImport, ARefusedFileOnAFreshWindowShowsNoData) {
     importFile(w, file("first.csv", "1,A\n"), MissingHeader);
     EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a missing header";
     EXPECT_FALSE(sheetButtonsEnabled(w));
-    // A second import right after works.
-    importFile(w, file("second.csv", LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n"));
-    EXPECT_EQ(w->statusText(), u"Status: Data file read"_s);
+    const QString good = file("good.csv", LimHeader + "1,Good,1,1,1,DF,4,30,2,12,1\n"
+                                                      "2,Better,1,1,1,DF,4,30,2,12,1\n");
+    importFile(w, good);
+    w->txtTvalue->setText(u"2"_s);
+    const Snapshot before = snapshot(w);
+    ASSERT_EQ(before.table.size(), 2);
+    ASSERT_EQ(before.status, u"Status: Data file read"_s);
+
+    importFile(w, QString()); // cancelled
+    EXPECT_EQ(snapshot(w), before);
+    EXPECT_EQ(DataFilePath, good);
+    EXPECT_EQ(w->txtTvalue->text(), u"2"_s);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        importFile(w, file("refused.csv", c.contents), c.box);
+        EXPECT_EQ(snapshot(w), before);
+        EXPECT_EQ(w->ImportedRowCount, 0);
+    }
 }
 
 TEST_F(LogImport, TheDatabaseInUseElsewhere) {
