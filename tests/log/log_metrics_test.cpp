@@ -28,11 +28,11 @@ class LogMetrics : public LogMetricsTest {
     }
     // Adds the logs, shows them all on sheet 0 and runs the metric (its prompts already
     // scripted).
-    template <class Log> void compute(const Cases<Log>& cases, void (frmMainLog::*formula)()) {
+    template <class Log, class Run> void compute(const Cases<Log>& cases, Run runFormula) {
         for (const Case<Log>& c : cases)
             put(c.log);
         connectSheet(0);
-        (w->*formula)();
+        runFormula();
         expectQualify(cases);
     }
     template <class Log> void expectQualify(const Cases<Log>& cases) {
@@ -66,7 +66,7 @@ TEST_F(LogMetrics, LimDensityIsOneOverTheLength) {
          {"species 9999 is excluded", {.species = u"9999"_s, .length = 8}, u"0"_s},
          {"LED 9999 is excluded", {.led = 9999, .length = 8}, u"0"_s},
          {"cleaned first: 1/12.3", {.location = u"A,B"_s, .length = 12.34}, u"0.081"_s}},
-        &frmMainLog::FormulaDen);
+        [this] { w->FormulaDen(); });
     EXPECT_EQ(cell(0, 7, kLimLocation), u"AB"_s);
     EXPECT_EQ(cell(0, 7, kLimLength), u"12.3"_s);
     expectDone(u"Density"_s, u"Status: Density Calculated"_s);
@@ -91,14 +91,14 @@ TEST_F(LogMetrics, EachCriterionExcludes) {
                      {"species codes are case-sensitive", log(20, 10, 1, u"ABC"_s), u"0"_s},
                      {"species matches", log(20), u"0.1"_s},
                      {"a LED that is not a number counts nowhere", log(u"n/a"_s), u"0"_s}},
-                    &frmMainLog::FormulaDen);
+                    [this] { w->FormulaDen(); });
 }
 
 TEST_F(LogMetrics, ACancelledPromptChangesNothing) {
     const QString before = caption();
     script.input(kLedPrompt, u"LED"_s, u"2"_s);
     script.input(kLengthPrompt, u"Length"_s, u""_s);
-    compute<LimLog>({{"untouched", {.length = 8}, u""_s}}, &frmMainLog::FormulaDen);
+    compute<LimLog>({{"untouched", {.length = 8}, u""_s}}, [this] { w->FormulaDen(); });
     expectDone(before, u"Status: No data read"_s);
 }
 
@@ -112,7 +112,7 @@ TEST_F(LogMetrics, StripDensityCountsLogsWithEndpointOne) {
         {"EstimLength 0.5, minimum 1", {.estimLength = 0.5}, u"0"_s},
     };
     criteria(u"0"_s, u"1"_s, u"0"_s, u"9999"_s);
-    compute(cases, &frmMainLog::FormulaDen);
+    compute(cases, [this] { w->FormulaDen(); });
 
     cases[3] = {"no EstimLength passes a minimum of 0", cases[3].log, u"1"_s};
     cases[4] = {"EstimLength 0.5, minimum 0", cases[4].log, u"1"_s};
@@ -174,7 +174,7 @@ TEST_F(LogMetrics, LengthCountsOneLogPerLine) {
     compute<LimLog>({{"a log", {.length = 8}, u"1"_s},
                      {"no length counts too", {.length = QVariant()}, u"1"_s},
                      {"LED 9999 is excluded", {.led = 9999, .length = 8}, u"0"_s}},
-                    &frmMainLog::FormulaLeng);
+                    [this] { w->FormulaLeng(); });
     expectDone(u"Length"_s, u"Status: Length Calculated"_s);
 }
 
@@ -185,14 +185,14 @@ TEST_F(LogMetrics, StripLengthIsTheRecordedLength) {
         {{"length cleaned to 12.3", {.length = 12.34}, u"12.3"_s},
          {"counts through its EstimLength, but has no length", {.length = QVariant()}, u"0"_s},
          {"the endpoint matters for density only", {.endpoint = 0, .length = 4}, u"4"_s}},
-        &frmMainLog::FormulaLeng);
+        [this] { w->FormulaLeng(); });
 }
 
 TEST_F(LogMetrics, LimPercentCoverIsTheIntersect) {
     everyLog();
     compute<LimLog>({{"the intersect, cleaned", {.intersect = 12.34}, u"12.3"_s},
                      {"no intersect", {.intersect = QVariant()}, u"0"_s}},
-                    &frmMainLog::FormulaPC);
+                    [this] { w->FormulaPC(); });
     expectDone(u"Percent Cover"_s, u"Status: Percent Cover Calculated"_s);
 }
 
@@ -206,7 +206,7 @@ TEST_F(LogMetrics, StripPercentCoverIsTheMeanDiameterTimesTheLengthInTheUnitsCho
          {"no small end: 6 / 12 = 0.5, times 3",
           {.large = 12, .small = QVariant(), .length = 3},
           u"1.5"_s}},
-        &frmMainLog::FormulaPC);
+        [this] { w->FormulaPC(); });
     w->mnuEnglish->setChecked(false);
     w->mnuMetric->setChecked(true);
     everyLog();
@@ -225,7 +225,7 @@ TEST_F(LogMetrics, VolumeSquaresTheStoredIntersect) {
          {"no intersect", {.intersect = QVariant()}, u"0"_s},
          {"LED 9999 is excluded", {.intersect = 12.5, .led = 9999}, u"0"_s},
          {"condition 4 is above the maximum of 3", {.intersect = 12.5, .condition = 4}, u"0"_s}},
-        &frmMainLog::FormulaVol);
+        [this] { w->FormulaVol(); });
     expectDone(u"Volume"_s, u"Status: Volume Calculated"_s);
 }
 
@@ -239,7 +239,7 @@ TEST_F(LogMetrics, WeightAsksNoConditionAndTakesTheFactorOfTheDecayClass) {
          {"decay 0", {.intersect = 12.5, .condition = 0}, u"46.9"_s},
          {"the cleaned intersect", {.intersect = 12.34, .condition = 1}, u"60.5"_s},
          {"species 9999 is excluded", {.species = u"9999"_s, .intersect = 12.34}, u"0"_s}},
-        &frmMainLog::FormulaWt);
+        [this] { w->FormulaWt(); });
     expectDone(u"Weight"_s, u"Status: Weights calculated"_s);
 }
 
@@ -250,7 +250,7 @@ TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {
     compute<LimLog>({{"10^2", {.intersect = 10}, u"100"_s},
                      {"text: left as stored, and the run ends", {.intersect = u"big"_s}, u"0"_s},
                      {"not reached", {.intersect = 10}, u""_s}},
-                    &frmMainLog::FormulaVol);
+                    [this] { w->FormulaVol(); });
     expectDone(u"Volume"_s, u"Status: No data read"_s);
     EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
 }
@@ -281,7 +281,7 @@ TEST_F(LogTallyColumn, PositiveCountsOfTheNamedColumn) {
                      {"empty", {.qualify = 5, .tally1 = QVariant()}, u"0"_s},
                      {"cleaned to 12.3", {.qualify = 5, .tally1 = 12.34}, u"12.3"_s},
                      {"text", {.qualify = 5, .tally1 = u"many"_s}, u"0"_s}},
-                    &frmMainLog::FormulaTally);
+                    [this] { w->FormulaTally(); });
     EXPECT_EQ(cell(0, 7, kLimTally1), u"12.3"_s);
     expectDone(u"Tally"_s, u"Status: Tallies calculated"_s);
     EXPECT_FALSE(w->frmLandscapeArea->isHidden());
@@ -312,7 +312,7 @@ TEST_F(LogTallyColumn, ARelabelLeavesBareHeadersThatTheColumnLookupsFind) {
 TEST_F(LogTallyColumn, ANameWithALeadingBlankIsNotFound) {
     answer(u" tally 1"_s);
     notFound(u" tally 1"_s);
-    compute<LimLog>({{"the copied stored value", {}, u"0"_s}}, &frmMainLog::FormulaTally);
+    compute<LimLog>({{"the copied stored value", {}, u"0"_s}}, [this] { w->FormulaTally(); });
     EXPECT_EQ(w->statusText(), u"Status: Tallies calculated"_s);
 }
 
@@ -332,7 +332,7 @@ TEST_F(LogTallyColumn, AMissingNameIsReportedOncePerStratum) {
 
 TEST_F(LogTallyColumn, AnEmptyAnswerChangesNothing) {
     answer(u""_s);
-    compute<LimLog>({{"untouched", {}, u""_s}}, &frmMainLog::FormulaTally);
+    compute<LimLog>({{"untouched", {}, u""_s}}, [this] { w->FormulaTally(); });
     EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
 }
 
