@@ -1,6 +1,5 @@
 // Reading back what the program printed to a PDF file: the page count, the
-// size of the first page, and, when poppler's pdftoppm is installed, the
-// rendered first page.
+// size of the first page, and the first page rendered by poppler's pdftoppm.
 #pragma once
 
 #include <QByteArray>
@@ -19,7 +18,7 @@ struct PdfFacts {
 
 PdfFacts readPdf(const QString& path);
 
-// The first page rendered at `dpi`, or a null image when pdftoppm is missing.
+// The first page rendered at `dpi` by pdftoppm; a null image when it fails.
 QImage renderFirstPage(const QString& path, int dpi);
 
 // The smallest rectangle holding every pixel of `image` that is not white.
