@@ -101,6 +101,13 @@ QString nzMissingText(const Value& v) {
 QString cleanRoundText(const QString& text) {
     return CleanRound(text).text();
 }
+
+QString displayText(double x) {
+    return CleanRound(Value(x)).text();
+}
+QString displayText(float x) {
+    return CleanRound(singleText(x)).text();
+}
 QString cleanRoundOrZeroText(const QString& text) {
     return CleanRoundOrZero(text).text();
 }
