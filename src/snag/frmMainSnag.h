@@ -4,7 +4,7 @@
 // the single, stratified and sample-size sheets.
 //
 // One class, split across files by concern:
-//   frmMainSnag.cpp        life cycle: load, resize, unload, ClearAll, status
+//   frmMainSnag.cpp        life cycle: load, resize, unload, ClearAll, ClearResults, status
 //   snag_layout.cpp        the ten pages of ssTabMain and the menu bar
 //   snag_units.cpp         unit system and plot dimensions (SetDimensions, unit menus)
 //   snag_labels.cpp        SetLabels: unit-dependent captions and grid headers
@@ -262,6 +262,8 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     void Form_Resize();
     void Form_Unload();
     void ClearAll();
+    // Empties every result grid and result label; the data sheets and the boxes stay.
+    void ClearResults();
 
     // ---- Unit system (snag_units.cpp) -------------------------------------------
     void mnuMetric_Click();
