@@ -21,10 +21,19 @@ std::vector<double> subtotals(std::int64_t units) {
     return v;
 }
 
+// Transect numbers of `units` subsegments, eight to a transect.
+std::vector<int> transects(std::int64_t units) {
+    std::vector<int> v(static_cast<std::size_t>(units));
+    for (std::size_t i = 0; i < v.size(); ++i)
+        v[i] = int(i / 8);
+    return v;
+}
+
 void BM_AdjacentPairs(benchmark::State& state) {
     const std::vector<double> units = subtotals(state.range(0));
+    const std::vector<int> numbers = transects(state.range(0));
     for (auto _ : state) {
-        NumberTable pairs = adjacentPairs(units, 8);
+        NumberTable pairs = adjacentPairs(units, numbers);
         benchmark::DoNotOptimize(pairs);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -34,8 +43,9 @@ BENCHMARK(BM_AdjacentPairs)->Arg(10'000)->Arg(100'000)->Arg(1'000'000);
 
 void BM_PairsAndCoefficient(benchmark::State& state) {
     const std::vector<double> units = subtotals(state.range(0));
+    const std::vector<int> numbers = transects(state.range(0));
     for (auto _ : state) {
-        const NumberTable pairs = adjacentPairs(units, 8);
+        const NumberTable pairs = adjacentPairs(units, numbers);
         benchmark::DoNotOptimize(CorrelationCoefficient(pairs, -1, -1, 0));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -41,6 +41,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -194,6 +195,9 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
 
     // ---- Summary Statistics page (0) ------------------------------------------------
     Grid* grdSubtotals = nullptr;
+    // The transect of each unit of each level of grdSubtotals, as the last
+    // subtotals found them; the correlation pairs units of one transect only.
+    std::array<std::vector<int>, 4> UnitTransects;
     QGroupBox* fraDataFound = nullptr;           // "Analyze Data From :"
     std::array<QRadioButton*, 5> optDataFound{}; // "Single/Combined", "Stratum 1".."Stratum 4"
     QPushButton* cmdSummaryStatistics = nullptr; // "Calculate Statistics"

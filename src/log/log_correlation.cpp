@@ -56,9 +56,10 @@ void frmMainLog::cmdCorrelation_Click() {
         if (!level)
             return;
 
-        // The units are the subtotals just computed, down to the level's last.
+        // The units are the subtotals just computed, down to the level's last,
+        // each paired within the transect it lies in.
         const std::vector<double> units = unitSubtotals(*grdSubtotals->grid(), int(*level));
-        CorrelationPairs = adjacentPairs(units, unitsPerTransect(*level));
+        CorrelationPairs = adjacentPairs(units, UnitTransects[std::size_t(*level)]);
         if (const std::optional<double> r = correlationOfPairs(CorrelationPairs))
             prompts().message(logCorrelationText(*r));
     });

@@ -57,6 +57,7 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
         // wildlife table that shares the grid goes too).
         resetSubtotals(out, LevelLengths);
         fitSubtotalHeaders(*grdSubtotals);
+        UnitTransects = {};
 
         const int index = GetOption(optDataFound);
         if (index < 0 || index >= int(grdStratum.size()))
@@ -86,6 +87,7 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
         columns.stratum = sheetColumn(sheet, u"stratum"_s, false);
 
         const LogSubtotals sums = logSubtotals(sheet, columns);
+        UnitTransects = sums.transects;
         // One row per unit of the level with the most units, never fewer than 2.
         std::size_t most = 1;
         for (const std::vector<double>& units : sums.units)

@@ -42,9 +42,11 @@ struct LogSheetColumns {
 
 // The subtotal of every unit of every level, in sheet order: units[k][i] is the
 // sum of the per-log values of unit i of level k, display-rounded (CleanRound)
-// as grdSubtotals shows it. A sum that would overflow keeps its last value.
+// as grdSubtotals shows it, and transects[k][i] the number of the transect it
+// lies in (shell/sampling_units.h). A sum that would overflow keeps its last value.
 struct LogSubtotals {
     std::array<std::vector<double>, LogLevelCount> units;
+    std::array<std::vector<int>, LogLevelCount> transects;
 };
 LogSubtotals logSubtotals(const GridModel& sheet, const LogSheetColumns& columns);
 

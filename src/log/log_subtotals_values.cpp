@@ -86,6 +86,7 @@ LogSubtotals logSubtotals(const GridModel& sheet, const LogSheetColumns& columns
     }
     const SheetSubtotals sums = collector.finish();
     LogSubtotals result;
+    result.transects = sums.transects;
     for (std::size_t k = 0; k < result.units.size(); ++k) {
         result.units[k].reserve(sums.units[k].size());
         for (const WidthSums& unit : sums.units[k])

@@ -2,7 +2,10 @@
 
 #include "platform/prompts.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -26,18 +29,6 @@ std::optional<CorrelationLevel> correlationLevel(const QString& answer) {
     return std::nullopt;
 }
 
-int unitsPerTransect(CorrelationLevel level) {
-    switch (level) {
-    case CorrelationSubsegment:
-        return 8;
-    case CorrelationSegment:
-        return 4;
-    case CorrelationSection:
-        break;
-    }
-    return 2;
-}
-
 QString correlationLevelPrompt() {
     return u"For which length would you like to obtain a Pearson correlation coefficient?"_s +
            LineBreak + LineBreak + u"Please enter Section, Segment or Subsegment"_s;
@@ -54,20 +45,37 @@ std::optional<CorrelationLevel> askCorrelationLevel() {
     }
 }
 
-NumberTable adjacentPairs(std::span<const double> subtotals, int perTransect) {
-    const auto n = std::ptrdiff_t(subtotals.size());
-    const std::ptrdiff_t block = perTransect < 1 ? 1 : perTransect;
-    // Each transect gives one pair fewer than its units; the last may be short.
-    const std::ptrdiff_t transects = (n + block - 1) / block;
-    NumberTable pairs(int(n - transects), 2);
-    int p = 0;
-    // Position k pairs unit k with unit k + 1 of every transect (from 0 here).
-    for (std::ptrdiff_t k = 0; k + 1 < block; ++k)
-        for (std::ptrdiff_t i = k; i + 1 < n; i += block) {
-            pairs.set(p, 0, subtotals[std::size_t(i)]);
-            pairs.set(p, 1, subtotals[std::size_t(i + 1)]);
-            ++p;
+NumberTable adjacentPairs(std::span<const double> subtotals, std::span<const int> transects) {
+    const std::size_t n = std::min(subtotals.size(), transects.size());
+    // Calls pair(position, i) for every unit i that has a next unit in its
+    // transect, in sheet order; position is the place of unit i in its transect.
+    auto eachPair = [&](auto&& pair) {
+        std::size_t position = 0;
+        for (std::size_t i = 0; i + 1 < n; ++i) {
+            position = i > 0 && transects[i] == transects[i - 1] ? position + 1 : 0;
+            if (transects[i + 1] == transects[i])
+                pair(position, i);
         }
+    };
+    // The pairs of each position, then the first row of each position's pairs.
+    std::vector<std::size_t> rowOf;
+    std::size_t count = 0;
+    eachPair([&](std::size_t position, std::size_t) {
+        if (position == rowOf.size()) // positions grow one at a time
+            rowOf.push_back(0);
+        ++rowOf[position];
+        ++count;
+    });
+    std::size_t row = 0;
+    for (std::size_t& r : rowOf)
+        row += std::exchange(r, row);
+
+    NumberTable pairs(int(count), 2);
+    eachPair([&](std::size_t position, std::size_t i) {
+        const int p = int(rowOf[position]++);
+        pairs.set(p, 0, subtotals[i]);
+        pairs.set(p, 1, subtotals[i + 1]);
+    });
     return pairs;
 }
 

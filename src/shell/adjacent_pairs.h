@@ -2,9 +2,9 @@
 // user asks for and the pairs of adjacent units of one transect that the
 // coefficient is computed from.
 //
-// A transect is two sections of two segments of two subsegments each, so it
-// holds 8 subsegments, 4 segments and 2 sections, and its units follow each
-// other in the subtotal grid, transect after transect.
+// A full transect holds 8 subsegments, 4 segments and 2 sections, but a survey
+// may stop short or skip units: the pairs follow the transect each unit really
+// lies in, as the subtotals found it (shell/sampling_units.h).
 #pragma once
 
 #include "shell/correlation.h"
@@ -22,9 +22,6 @@ enum CorrelationLevel { CorrelationSubsegment = 0, CorrelationSegment = 1, Corre
 // "subSegment"); nothing for any other answer, one with blanks around it included.
 std::optional<CorrelationLevel> correlationLevel(const QString& answer);
 
-// Units of a level in one transect: 8 subsegments, 4 segments, 2 sections.
-int unitsPerTransect(CorrelationLevel level);
-
 // The question for the level.
 QString correlationLevelPrompt();
 
@@ -33,13 +30,13 @@ QString correlationLevelPrompt();
 std::optional<CorrelationLevel> askCorrelationLevel();
 
 // Pairs every unit with the next unit of the same transect. `subtotals` are the
-// level's units in sheet order, `perTransect` of them to a transect; a last
-// transect with fewer units pairs the ones it has, and a unit is never paired
-// with the first unit of the next transect. Row p of the result is pair p,
-// stored position by position: units 1 and 2 of every transect, then units 2
-// and 3 of every transect, and so on. Complete transects give
-// units x (perTransect - 1) / perTransect pairs.
-NumberTable adjacentPairs(std::span<const double> subtotals, int perTransect);
+// level's units in sheet order and `transects` the transect of each (equal
+// numbers side by side: the same transect). A transect of k units gives k - 1
+// pairs, whatever k is, and a unit is never paired with the first unit of the
+// next transect; a unit without a transect number is not paired. Row p of the
+// result is pair p, stored position by position: units 1 and 2 of every
+// transect, then units 2 and 3 of every transect that has a third, and so on.
+NumberTable adjacentPairs(std::span<const double> subtotals, std::span<const int> transects);
 
 // Pairs needed before a correlation means anything.
 inline constexpr int MinimumCorrelationPairs = 3;

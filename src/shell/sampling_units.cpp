@@ -6,12 +6,19 @@ namespace vernalt {
 
 void SubtotalCollector::close(int level) {
     Run& run = runs_[std::size_t(level)];
-    if (run.open)
+    if (run.open) {
         result_.units[std::size_t(level)].push_back(run.sums);
+        result_.transects[std::size_t(level)].push_back(run.transectNumber);
+    }
     run = Run{};
 }
 
 void SubtotalCollector::add(const UnitRecord& record) {
+    if (transectNumber_ < 0 || record.transect != lastTransect_ || record.stratum != lastStratum_) {
+        ++transectNumber_;
+        lastTransect_ = record.transect;
+        lastStratum_ = record.stratum;
+    }
     for (int level = 0; level < LevelCount; ++level) {
         const CellKey value = record.levels[std::size_t(level)];
         Run& run = runs_[std::size_t(level)];
@@ -26,6 +33,7 @@ void SubtotalCollector::add(const UnitRecord& record) {
             run.value = value;
             run.transect = record.transect;
             run.stratum = record.stratum;
+            run.transectNumber = transectNumber_;
         }
         for (std::size_t w = 0; w < run.sums.size(); ++w) {
             // A sum that would overflow keeps its value (the addition is skipped).
@@ -41,6 +49,7 @@ SheetSubtotals SubtotalCollector::finish() {
         close(level);
     SheetSubtotals done = std::move(result_);
     result_ = SheetSubtotals{};
+    transectNumber_ = -1;
     return done;
 }
 

@@ -37,9 +37,13 @@ struct UnitRecord {
     WidthSums flags{};                        // the record's width flags
 };
 
-// The units of each level in sheet order, each with its width sums.
+// The units of each level in sheet order, each with its width sums and the
+// transect it lies in. Transects are numbered from 0 in sheet order: a new
+// number starts wherever the transect or the stratum changes from one record to
+// the next, so equal numbers of neighbouring units mean the same transect.
 struct SheetSubtotals {
     std::array<std::vector<WidthSums>, LevelCount> units;
+    std::array<std::vector<int>, LevelCount> transects;
 };
 
 // Collects the units of the four levels from records given in sheet order.
@@ -53,11 +57,15 @@ class SubtotalCollector {
     struct Run {
         bool open = false;
         CellKey stratum = EmptyCell, transect = EmptyCell, value = EmptyCell;
+        int transectNumber = 0;
         WidthSums sums{};
     };
     void close(int level);
     std::array<Run, LevelCount> runs_;
     SheetSubtotals result_;
+    // The transect of the last record and its number (-1 before the first record).
+    CellKey lastStratum_ = EmptyCell, lastTransect_ = EmptyCell;
+    int transectNumber_ = -1;
 };
 
 // The units of a whole list of records.

@@ -264,25 +264,13 @@ void frmMainSnag::mnuGuidelines_Click() {
     showGuidelines();
 }
 
-// ---- ClearAll --------------------------------------------------------------------
+// ---- ClearAll and ClearResults ---------------------------------------------------
 
-void frmMainSnag::ClearAll() {
-    // Every text box, tab control, grid and option button of the window. The
-    // number of strata is emptied without its change handler: the stratified page
-    // is closed below, and no warning about a number nobody typed is wanted.
-    for (QLineEdit* box : findChildren<QLineEdit*>()) {
-        const QSignalBlocker quiet(box == txtNumStrata ? box : nullptr);
-        box->clear();
-    }
-    for (QTabWidget* tabs : findChildren<QTabWidget*>())
-        tabs->setCurrentIndex(0);
-    ssTabMain->setCurrentIndex(0);
-    for (Grid* grid : findChildren<Grid*>())
+void frmMainSnag::ClearResults() {
+    for (Grid* grid : {grdOptimal[0], grdOptimal[1], grdOptimal[2], grdSampleSize[0],
+                       grdSampleSize[1], grdOptimalAllocation, grdProportionalAllocation,
+                       grdSubtotal[0], grdSubtotal[1], grdStats[0], grdStats[1]})
         grid->clear();
-    optStratum[0]->setChecked(true);
-
-    ssTabMain->setCurrentIndex(PageSingleCombined);
-
     for (int k = 0; k < 5; ++k) {
         for (QLabel* l : {lblCavityCavSigns[k], lblCavityPercentUse[k], lblCavityTotal[k],
                           lblForagePercentUse[k], lblForageSigns[k], lblForageTotal[k]})
@@ -301,6 +289,25 @@ void frmMainSnag::ClearAll() {
               lblStratifiedVarianceEquations[k], lblStratifiedVarianceHectares[k]})
             l->clear();
     }
+}
+
+void frmMainSnag::ClearAll() {
+    // Every text box, tab control, grid and option button of the window. The
+    // number of strata is emptied without its change handler: the stratified page
+    // is closed below, and no warning about a number nobody typed is wanted.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        const QSignalBlocker quiet(box == txtNumStrata ? box : nullptr);
+        box->clear();
+    }
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        tabs->setCurrentIndex(0);
+    ssTabMain->setCurrentIndex(0);
+    for (Grid* grid : grdStratum)
+        grid->clear();
+    ClearResults();
+    optStratum[0]->setChecked(true);
+
+    ssTabMain->setCurrentIndex(PageSingleCombined);
 
     txtSimpleTvalue->setText(u"1.67"_s);
     txtOptimalTvalue->setText(u"1.67"_s);

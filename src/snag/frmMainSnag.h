@@ -4,7 +4,7 @@
 // the single, stratified and sample-size sheets.
 //
 // One class, split across files by concern:
-//   frmMainSnag.cpp        life cycle: load, resize, unload, ClearAll, status
+//   frmMainSnag.cpp        life cycle: load, resize, unload, ClearAll, ClearResults, status
 //   snag_layout.cpp        the ten pages of ssTabMain and the menu bar
 //   snag_units.cpp         unit system and plot dimensions (SetDimensions, unit menus)
 //   snag_labels.cpp        SetLabels: unit-dependent captions and grid headers
@@ -34,6 +34,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -79,6 +80,10 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     // Units found per plot dimension by the last statistics run; entry p + 1 for
     // PlotDimension p, entry 0 unused (snag_stats.cpp).
     std::array<int, 17> PlotCounts{};
+    // The transect of each unit of each level, by SamplingLevel, as the last
+    // subtotals found them (snag_stats.cpp); the correlation pairs units of one
+    // transect only.
+    std::array<std::vector<int>, 4> UnitTransects;
     // The data sheet in use (0 "Single/Combined", 1 to 4 "Stratum 1" to "Stratum 4").
     int DataSheetIndex = 0;
     // Import (snag_import.cpp).
@@ -262,6 +267,8 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     void Form_Resize();
     void Form_Unload();
     void ClearAll();
+    // Empties every result grid and result label; the data sheets and the boxes stay.
+    void ClearResults();
 
     // ---- Unit system (snag_units.cpp) -------------------------------------------
     void mnuMetric_Click();

@@ -141,7 +141,8 @@ SampleSizePage sampleSizePage(const SampleSizeInputs& in) {
                 return proportionalSampleSize(d.weights, d.variances, tOptimal, Xst);
             });
 
-        for (int i = 1; i <= inUse; ++i) {
+        // Every row names its stratum; only the figures of strata in use are written.
+        for (int i = 1; i <= MaxStrata; ++i) {
             out.optimal[std::size_t(i)][ColAllocStratum] = numberText(i);
             out.proportional[std::size_t(i)][ColAllocStratum] = numberText(i);
         }

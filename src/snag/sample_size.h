@@ -11,7 +11,8 @@
 // the next goes on.
 //
 // Only the strata in use (1 to the number of strata) take part: the total area
-// is the sum of their sizes, and their rows alone are written and summed.
+// is the sum of their sizes, and their rows alone are written and summed; the
+// allocation grids still number all four rows.
 #pragma once
 
 #include "platform/errors.h"

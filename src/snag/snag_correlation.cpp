@@ -63,11 +63,11 @@ void frmMainSnag::cmdCorrelation_Click() {
             return;
 
         // The units are those of the subtotals just computed, whatever the last
-        // Compute found.
+        // Compute found, each paired within the transect it lies in.
         const SubtotalPlace at = subtotalPlace(*level, *width);
         const std::vector<double> units =
             unitSubtotals(*grdSubtotal[std::size_t(at.grid)]->grid(), at.column);
-        CorrelationPairs = adjacentPairs(units, unitsPerTransect(*level));
+        CorrelationPairs = adjacentPairs(units, UnitTransects[std::size_t(*level)]);
         if (const std::optional<double> r = correlationOfPairs(CorrelationPairs))
             prompts().message(correlationResultText(*r));
     });

@@ -41,6 +41,18 @@ constexpr int FirstColumn[3] = {4, 2, 2};
 
 void frmMainSnag::ComputeOptimal(QString& result) {
     trapped(prompts(), snagProcedure(u"ComputeOptimal"_s), [&] {
+        OptimalInputs in;
+        for (int i = 0; i < OptimalRows; ++i) {
+            in.means[std::size_t(i)] = grdOptimal[0]->text(i + 1, 2);
+            in.sds[std::size_t(i)] = grdOptimal[0]->text(i + 1, 3);
+        }
+        // A cancelled category leaves every result as it was.
+        const std::optional<int> category = askCostCategory();
+        if (!category) {
+            result = u"cancel"_s;
+            return;
+        }
+
         // A run that cannot write a cell leaves it empty, not as the last run left it.
         for (int g = 0; g < 3; ++g)
             for (int i = 1; i <= OptimalRows; ++i)
@@ -48,17 +60,6 @@ void frmMainSnag::ComputeOptimal(QString& result) {
                     grdOptimal[std::size_t(g)]->setText(i, c, QString());
         lblLowestVariance->clear();
         lblLowestTotalCost->clear();
-
-        OptimalInputs in;
-        for (int i = 0; i < OptimalRows; ++i) {
-            in.means[std::size_t(i)] = grdOptimal[0]->text(i + 1, 2);
-            in.sds[std::size_t(i)] = grdOptimal[0]->text(i + 1, 3);
-        }
-        const std::optional<int> category = askCostCategory();
-        if (!category) {
-            result = u"cancel"_s;
-            return;
-        }
         for (int i = 0; i < OptimalRows; ++i) {
             const auto k = std::size_t(i);
             in.counts[k] = grdStats[std::size_t(i / 8)]->text(i % 8 + 1, 3);

@@ -43,7 +43,7 @@ void frmMainSnag::SampleSize() {
     in.areaFactor = AreaFactor;
 
     // Rows 1 to 4 of every grid are rewritten: cells the run could not compute,
-    // and the rows of strata not in use, are emptied.
+    // and the figures of strata not in use, are emptied.
     const SampleSizePage out = sampleSizePage(in);
     writeRows(grdSampleSize[0], out.sheet0);
     writeRows(grdSampleSize[1], out.sheet1);

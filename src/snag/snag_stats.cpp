@@ -88,6 +88,7 @@ void frmMainSnag::CalculateSubtotals(QString& result) {
         // The subtotals of an earlier run never stay next to a failure of this one.
         for (Grid* g : grdSubtotal)
             resetSubtotalGrid(*g->grid());
+        UnitTransects = {};
 
         const int index = GetOption(optStratum);
         if (index < 0 || index >= int(grdStratum.size()))
@@ -131,6 +132,7 @@ void frmMainSnag::CalculateSubtotals(QString& result) {
             collector.add(record);
         }
         const SheetSubtotals subtotals = collector.finish();
+        UnitTransects = subtotals.transects;
 
         // Grid g: level 2g in columns 0 to 3, level 2g + 1 in columns 4 to 7, one
         // row per unit; the grid grows to the level with more units.

@@ -16,8 +16,13 @@ namespace vernalt {
 namespace {
 
 // Sets the unit system's check marks and area factor, reads the plot sizes and
-// relabels the menus and the whole window.
+// relabels the menus and the whole window. A change of system empties every
+// result: none of them would be in the units its heading now names. (The area
+// factor tells the system in use: a checkable item has already toggled its own
+// check mark when its handler runs.)
 void applyUnits(frmMainSnag& w, bool metric) {
+    if (w.AreaFactor != areaFactor(metric))
+        w.ClearResults();
     w.mnuMetric->setChecked(metric);
     w.mnuEnglish->setChecked(!metric);
     w.AreaFactor = areaFactor(metric);

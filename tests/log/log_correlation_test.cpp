@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
@@ -33,9 +34,9 @@ TEST(LogCorrelationText, RoundsLikeEveryShownFigure) {
 
 class LogCorrelation : public LogWindowTest {
   protected:
-    // `transects` transects of eight subsegments, one log each; the log of
+    // Transects of the given numbers of subsegments, one log each; the log of
     // subsegment s of transect t is worth value(t, s).
-    template <class F> frmMainLog* window(int transects, F value) {
+    template <class F> frmMainLog* window(std::initializer_list<int> lengths, F value) {
         frmMainLog* w = open();
         w->LevelLengths = {12.5f, 25, 50, 100};
         w->ssTabMain->setTabText(frmMainLog::PageFormula, u"Tally"_s);
@@ -44,41 +45,45 @@ class LogCorrelation : public LogWindowTest {
         GridModel& g = *w->grdStratum[0]->grid();
         g.clear();
         g.setFixedCols(0);
-        g.setRows(8 * transects + 1);
+        g.setRows(std::accumulate(lengths.begin(), lengths.end(), 1));
         g.setCols(6);
         const char16_t* headers[6] = {u"Stratum", u"Transect",   u"Section",
                                       u"Segment", u"Subsegment", u"Qualify"};
         for (int c = 0; c < 6; ++c)
             g.setText(0, c, QString::fromUtf16(headers[c]));
-        for (int t = 1; t <= transects; ++t)
-            for (int s = 1; s <= 8; ++s) {
-                const int r = 8 * (t - 1) + s;
+        int r = 0, t = 0;
+        for (const int length : lengths) {
+            ++t;
+            for (int s = 1; s <= length; ++s) {
                 const double cells[6] = {
                     1, double(t), double((s + 3) / 4), double((s + 1) / 2), double(s), value(t, s)};
+                ++r;
                 for (int c = 0; c < 6; ++c)
                     g.setText(r, c, numberText(cells[c]));
             }
+        }
         return w;
     }
 };
 
 TEST_F(LogCorrelation, PairsAdjacentSubsegmentsWithinEachTransect) {
-    // Values 1..8 along each of two transects: every pair is (x, x + 1), r = 1.
-    // A pair across the transects would be (8, 1) and spoil it.
-    frmMainLog* w = window(2, [](int, int s) { return double(s); });
+    // Values 1..7 along a first transect that lacks its eighth subsegment, then
+    // 1..8: the 6 + 7 pairs are all (x, x + 1), r = 1. A pair across the
+    // transects would be (7, 1) and spoil it.
+    frmMainLog* w = window({7, 8}, [](int, int s) { return double(s); });
     prompts_.input(LevelPrompt, LevelTitle, u"Subsegment"_s);
     prompts_.message(u"r=1\r\nr^2=1"_s, QString(), MsgIcon::None);
     w->cmdCorrelation->click();
-    EXPECT_EQ(CorrelationPairs.rows(), 14);
+    EXPECT_EQ(CorrelationPairs.rows(), 13);
     // Position by position: units 1 and 2 of transect 1, then of transect 2.
     EXPECT_EQ(CorrelationPairs.at(1, 0), 1);
     EXPECT_EQ(CorrelationPairs.at(1, 1), 2);
-    EXPECT_EQ(w->lblNum[0]->text(), u"16"_s);
+    EXPECT_EQ(w->lblNum[0]->text(), u"15"_s);
 }
 
 TEST_F(LogCorrelation, AsksAgainUntilTheAnswerIsALevel) {
     // Segments 3, 7, 11, 15 in each of three transects: 9 pairs (x, x + 4).
-    frmMainLog* w = window(3, [](int, int s) { return double(s); });
+    frmMainLog* w = window({8, 8, 8}, [](int, int s) { return double(s); });
     prompts_.input(LevelPrompt, LevelTitle, u" segment"_s);
     prompts_.input(LevelPrompt, LevelTitle, u"Transect"_s);
     prompts_.input(LevelPrompt, LevelTitle, u"SEGMENT"_s);
@@ -88,7 +93,7 @@ TEST_F(LogCorrelation, AsksAgainUntilTheAnswerIsALevel) {
 }
 
 TEST_F(LogCorrelation, TooFewPairsAreSaidInsteadOfAFigure) {
-    frmMainLog* w = window(1, [](int, int s) { return double(s); });
+    frmMainLog* w = window({8}, [](int, int s) { return double(s); });
     prompts_.input(LevelPrompt, LevelTitle, u"section"_s);
     prompts_.message(TooFew, u"Too few pairs"_s, MsgIcon::None);
     w->cmdCorrelation_Click();
@@ -96,7 +101,7 @@ TEST_F(LogCorrelation, TooFewPairsAreSaidInsteadOfAFigure) {
 }
 
 TEST_F(LogCorrelation, CancelKeepsTheRefreshedStatistics) {
-    frmMainLog* w = window(1, [](int, int s) { return double(s); });
+    frmMainLog* w = window({8}, [](int, int s) { return double(s); });
     prompts_.input(LevelPrompt, LevelTitle, u""_s);
     w->cmdCorrelation_Click();
     EXPECT_EQ(w->lblNum[0]->text(), u"8"_s);

@@ -29,37 +29,57 @@ Pairs pairsOf(const NumberTable& t) {
     return out;
 }
 
+// Transect numbers of units laid out transect after transect, `lengths` units each.
+std::vector<int> transects(std::initializer_list<int> lengths) {
+    std::vector<int> v;
+    int t = 0;
+    for (const int n : lengths)
+        v.insert(v.end(), std::size_t(n), t++);
+    return v;
+}
+
 TEST(AdjacentPairs, PositionByPositionWithinEachTransect) {
     const struct {
         const char* name;
-        int units, perTransect;
+        std::vector<int> transects;
         Pairs expected;
     } cases[] = {
         // clang-format off
-        {"two transects of sections: rows 1-2, then 3-4", 4, 2, {{1, 2}, {3, 4}}},
-        {"two transects of segments: position by position", 8, 4,
+        {"two transects of sections: rows 1-2, then 3-4", transects({2, 2}), {{1, 2}, {3, 4}}},
+        {"two transects of segments: position by position", transects({4, 4}),
          {{1, 2}, {5, 6}, {2, 3}, {6, 7}, {3, 4}, {7, 8}}},
-        {"two transects of subsegments: 14 pairs", 16, 8,
+        {"two transects of subsegments: 14 pairs", transects({8, 8}),
          {{1, 2}, {9, 10}, {2, 3}, {10, 11}, {3, 4}, {11, 12}, {4, 5}, {12, 13}, {5, 6}, {13, 14},
           {6, 7}, {14, 15}, {7, 8}, {15, 16}}},
-        {"one transect of segments", 4, 4, {{1, 2}, {2, 3}, {3, 4}}},
-        {"three sections: the third has no partner", 3, 2, {{1, 2}}},
-        {"one segment: no pair", 1, 4, {}},
-        {"no unit: no pair", 0, 4, {}},
-        {"six segments: 3 pairs in the first transect, 1 in the second", 6, 4,
-         {{1, 2}, {5, 6}, {2, 3}, {3, 4}}},
-        {"twelve subsegments: 7 + 3 pairs", 12, 8,
-         {{1, 2}, {9, 10}, {2, 3}, {10, 11}, {3, 4}, {11, 12}, {4, 5}, {5, 6}, {6, 7}, {7, 8}}},
+        {"one transect of segments", transects({4}), {{1, 2}, {2, 3}, {3, 4}}},
+        {"three sections: the third has no partner", transects({2, 1}), {{1, 2}}},
+        {"one segment: no pair", transects({1}), {}},
+        {"no transect: no pair", {}, {}},
+        {"an incomplete first transect: 7 subsegments, then 8; never 7 with 8",
+         transects({7, 8}),
+         {{1, 2}, {8, 9}, {2, 3}, {9, 10}, {3, 4}, {10, 11}, {4, 5}, {11, 12}, {5, 6}, {12, 13},
+          {6, 7}, {13, 14}, {14, 15}}},
+        {"transects of 3, 4 and 2 segments", transects({3, 4, 2}),
+         {{1, 2}, {4, 5}, {8, 9}, {2, 3}, {5, 6}, {6, 7}}},
         // clang-format on
     };
     for (const auto& c : cases) {
-        const NumberTable t = adjacentPairs(rows(c.units), c.perTransect);
+        // One unit more than there are transect numbers: a unit without one is
+        // never paired.
+        const NumberTable t = adjacentPairs(rows(int(c.transects.size()) + 1), c.transects);
         EXPECT_TRUE(t.isDimensioned()) << c.name;
         EXPECT_EQ(pairsOf(t), c.expected) << c.name;
     }
-    // Units 4 and 5 (segments) lie in different transects: never a pair.
-    EXPECT_EQ(pairsOf(adjacentPairs(std::vector<double>{7, 0, 3, 5, 2, 9, 1, 4}, 4)),
-              (Pairs{{7, 0}, {2, 9}, {0, 3}, {9, 1}, {3, 5}, {1, 4}}));
+}
+
+// Segments 1 2 3 of a transect that stops short, then 2 2 1 0: pairs (1,2) (2,2)
+// (2,3) (2,1) (1,0); Sx 8, Sy 8, Sxx 14, Syy 18, Sxy 14, so
+// r = (14 - 64/5) / sqrt((14 - 64/5)(18 - 64/5)) = 1.2 / sqrt(1.2 x 5.2) = 0.4804.
+// Pairing by blocks of four would join 3 with 2 and lose (2,2).
+TEST(AdjacentPairs, CoefficientOfTransectsOfUnequalLength) {
+    const NumberTable pairs =
+        adjacentPairs(std::vector<double>{1, 2, 3, 2, 2, 1, 0}, transects({3, 4}));
+    EXPECT_NEAR(CorrelationCoefficient(pairs, -1, -1, 0), 0.4804, 5e-5);
 }
 
 TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
@@ -74,12 +94,6 @@ TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(correlationLevel(QString::fromLatin1(c.answer)), c.level) << c.answer;
-}
-
-TEST(CorrelationAnswers, UnitsPerTransect) {
-    EXPECT_EQ(unitsPerTransect(CorrelationSubsegment), 8);
-    EXPECT_EQ(unitsPerTransect(CorrelationSegment), 4);
-    EXPECT_EQ(unitsPerTransect(CorrelationSection), 2);
 }
 
 TEST(CorrelationAnswers, LevelQuestion) {

@@ -36,6 +36,17 @@ TEST(SumUnits, EachLevelOfTwoTransects) {
     EXPECT_EQ(s.units[Segment], (Units{{1, 2, 3, 3}, {0, 1, 0, 1}, {1, 1, 1, 2}, {0, 0, 1, 1}}));
     EXPECT_EQ(s.units[Section], (Units{{1, 3, 3, 4}, {1, 1, 1, 2}, {0, 0, 1, 1}}));
     EXPECT_EQ(s.units[Transect], (Units{{1, 3, 3, 4}, {1, 1, 2, 3}}));
+    // The transect of each unit: subsegment 3 of transect 2 is a unit of its own.
+    using Numbers = std::vector<int>;
+    EXPECT_EQ(s.transects[Subsegment], (Numbers{0, 0, 0, 1, 1, 1}));
+    EXPECT_EQ(s.transects[Segment], (Numbers{0, 0, 1, 1}));
+    EXPECT_EQ(s.transects[Section], (Numbers{0, 1, 1}));
+    // Transect 4 of stratum 1, then of stratum 2, then 4 of stratum 1 again: three.
+    const SheetSubtotals strata = sumUnits(std::vector<UnitRecord>{
+        rec(1, 4, 1, 1, 1, {}), rec(1, 4, 1, 1, 2, {}), rec(2, 4, 1, 1, 1, {}),
+        rec(1, 4, 1, 1, 1, {}), rec(1, 4, 1, 1, 0, {})});
+    EXPECT_EQ(strata.transects[Subsegment], (Numbers{0, 0, 1, 2}));
+    EXPECT_EQ(strata.transects[Transect], (Numbers{0, 1, 2}));
 }
 
 struct RunCase {

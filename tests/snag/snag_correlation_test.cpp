@@ -34,12 +34,13 @@ const char* const Width10[2][8] = {{"10", "00", "10", "10", "11", "10", "11", "1
 
 class SnagCorrelation : public SnagWindowTest {
   protected:
-    frmMainSnag* openWithSheet() {
+    // The sheet above; the first transect may stop short of its eighth subsegment.
+    frmMainSnag* openWithSheet(int firstTransect = 8) {
         static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8"};
         static const char* const flags[] = {"0", "1"};
         std::vector<SheetRecord> records;
         for (int t = 1; t <= 2; ++t)
-            for (int s = 1; s <= 8; ++s)
+            for (int s = 1; s <= (t == 1 ? firstTransect : 8); ++s)
                 for (int k = 0; k < 2; ++k)
                     records.push_back({"1", digits[t], digits[(s + 3) / 4], digits[(s + 1) / 2],
                                        digits[s], flags[Width10[t - 1][s - 1][k] - '0'], "0", "0",
@@ -102,18 +103,21 @@ TEST_F(SnagCorrelation, PairsOfAdjacentUnitsAndTheirCoefficient) {
 }
 
 TEST_F(SnagCorrelation, AnswersAreAskedAgainUntilAccepted) {
-    frmMainSnag* w = openWithSheet();
-    // 14 subsegment pairs: Sx 13, Sy 12, Sxx 21, Syy 20, Sxy 13;
-    // r = (13/7) / sqrt(125/14 x 136/14) = 26 / sqrt(17000) = 0.1994, r^2 = 0.0398.
+    // Transect 1 ends at its seventh subsegment: 6 pairs in it, 7 in transect 2,
+    // none from its last unit (2) to the first of transect 2 (2).
+    frmMainSnag* w = openWithSheet(7);
+    // x 1 0 1 1 2 1 2 0 0 2 1 0 0, y 0 1 1 2 1 2 0 0 2 1 0 0 0: Sx 11, Sy 10, Sxx 17,
+    // Syy 16, Sxy 9; r = (9 - 110/13) / sqrt((17 - 121/13)(16 - 100/13))
+    // = 7 / sqrt(100 x 108) = 0.0674, r^2 = 0.0045.
     script.input(LevelPrompt, LevelTitle, u"transect"_s)
         .input(LevelPrompt, LevelTitle, u" Subsegment"_s)
         .input(LevelPrompt, LevelTitle, u"SUBSEGMENT"_s)
         .input(WidthPrompt, WidthTitle, u"25"_s)
         .input(WidthPrompt, WidthTitle, u"10 "_s)
         .input(WidthPrompt, WidthTitle, u"10"_s)
-        .message(u"r=0.2\r\nr^2=0.04"_s, QString(), MsgIcon::None);
+        .message(u"r=0.07\r\nr^2=0"_s, QString(), MsgIcon::None);
     w->cmdCorrelation_Click();
-    EXPECT_EQ(CorrelationPairs.rows(), 14);
+    EXPECT_EQ(CorrelationPairs.rows(), 13);
 }
 
 TEST_F(SnagCorrelation, CancelAtEitherPromptEndsSilently) {

@@ -78,20 +78,21 @@ TEST_F(SnagOptimal, EnglishCostsFollowTheUnitSystem) {
     EXPECT_EQ(w->lblLowestVariance->text(), u"-1"_s);    // no variance at all
 }
 
-TEST_F(SnagOptimal, CancelStopsTheRunAndLeavesNoOldResult) {
+TEST_F(SnagOptimal, CancelStopsTheRunBeforeAnythingIsWritten) {
     frmMainSnag* w = openWithStatistics();
-    w->grdOptimal[0]->setText(1, 4, u"999"_s); // left by an earlier run
-    w->grdOptimal[2]->setText(1, 6, u"$5.00"_s);
-    w->lblLowestTotalCost->setText(u"0.5"_s);
+    script.input(CostPrompt, CostTitle, u"1"_s);
+    QString result;
+    w->ComputeOptimal(result);
     refused(u"9"_s);
     script.input(CostPrompt, CostTitle, u"   "_s);
-    QString result = u"go"_s;
+    result = u"go"_s;
     w->ComputeOptimal(result);
     EXPECT_EQ(result, u"cancel"_s);
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 4), u""_s);
-    EXPECT_EQ(w->grdOptimal[2]->text(1, 6), u""_s);
-    EXPECT_EQ(w->lblLowestTotalCost->text(), u""_s);
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 2), u"2"_s); // the statistics stay
+    // The results of the first run stay as they were.
+    EXPECT_EQ(w->lblLowestVariance->text(), u"14400"_s);
+    EXPECT_EQ(w->lblLowestTotalCost->text(), u"0.375"_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 5), u"14400"_s);
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 6), u"$24.00"_s);
 }
 
 TEST_F(SnagOptimal, AGridTooSmallIsReportedWithTheProcedureTag) {

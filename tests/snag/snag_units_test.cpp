@@ -1,11 +1,15 @@
 // The snag window's unit system: the two unit menus, the plot sizes read from
 // table PlotSizes and the menu captions that carry them.
+#include "data_sheet.h"
 #include "snag_window_fixture.h"
 
 #include "platform/database.h"
 #include "snag/plot_dimensions.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +52,46 @@ TEST_F(SnagUnits, EnglishThenMetricFromTheDefaultRows) {
     EXPECT_EQ(w->DimensionSizes, MetricSizes);
     EXPECT_EQ(captions(w->widthItems()), (QStringList{u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
     EXPECT_EQ(w->mnuStratum4[11]->text(), u"Section30"_s);
+}
+
+TEST_F(SnagUnits, SwitchingUnitsEmptiesEveryResult) {
+    frmMainSnag* w = open();
+    fillSheet(*w, 0,
+              {{"1", "1", "1", "1", "1", "1", "0", "1", "1"},
+               {"1", "1", "1", "1", "2", "0", "1", "1", "1"},
+               {"1", "1", "1", "2", "3", "1", "1", "0", "1"},
+               {"1", "1", "1", "2", "4", "1", "0", "1", "1"}});
+    script.input(u"Please enter the number of strata"_s, u"Number of Strata"_s, u"1"_s)
+        .input(u"Enter the numeric code for the General Cost per Sample category (found under "
+               u"the View menu) you would like to use for this stratum."_s,
+               u"General Cost Per Sample"_s, u"1"_s)
+        .input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, u"1000"_s);
+    w->cmdSubtotals_Click();
+    ASSERT_FALSE(w->lblSimpleX->text().isEmpty());
+    // Results of the other pages, as their runs leave them.
+    w->lblStratifiedX->setText(u"68.1"_s);
+    w->grdSampleSize[1]->setText(1, 4, u"51.6"_s);
+    w->grdOptimalAllocation->setText(1, 1, u"1"_s);
+    w->lblCavityPercentUse[0]->setText(u"12.1"_s);
+    const QString density = w->txtAverageDensity->text();
+
+    w->mnuEnglish->trigger();
+    const QLabel* labels[] = {w->lblSimpleX,         w->lblAvgAcres,    w->lblLowestVariance,
+                              w->lblLowestTotalCost, w->lblStratifiedX, w->lblCavityPercentUse[0]};
+    for (std::size_t i = 0; i < std::size(labels); ++i)
+        EXPECT_EQ(labels[i]->text(), u""_s) << i;
+    for (const auto& [g, r, c] : {std::tuple{w->grdOptimal[0], 1, 4},
+                                  {w->grdOptimal[2], 1, 6},
+                                  {w->grdStats[0], 1, 1},
+                                  {w->grdSubtotal[0], 1, 0},
+                                  {w->grdSampleSize[1], 1, 4},
+                                  {w->grdOptimalAllocation, 1, 1}})
+        EXPECT_EQ(g->text(r, c), u""_s) << r << " " << c;
+    // The names and sizes are the new system's; the data and the boxes stay.
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"Subsegment33"_s);
+    EXPECT_EQ(w->grdStratum[0]->text(4, 5), u"4"_s); // subsegment 4
+    EXPECT_EQ(w->txtAverageDensity->text(), density);
+    EXPECT_EQ(w->txtSimpleLandscapeArea->text(), u"1000"_s);
 }
 
 TEST_F(SnagUnits, ClickingTheCheckedItemAgainRebuildsTheCaptions) {
