@@ -29,6 +29,9 @@ void frmMainSnag::cmdSubtotals_Click() {
     for (Grid* g : {grdOptimal[0], grdOptimal[1], grdOptimal[2], grdSubtotal[0], grdSubtotal[1],
                     grdStats[0], grdStats[1]})
         g->clear();
+    // The lowest figures belong to the optimal grids just emptied.
+    lblLowestVariance->clear();
+    lblLowestTotalCost->clear();
     SetLabels();
 
     const int sheet = GetOption(optStratum);

@@ -41,6 +41,7 @@ class SnagCompute : public SnagWindowTest {
                         w->grdOptimal[0], w->grdOptimal[1], w->grdOptimal[2]})
             for (int c = 0; c < g->cols(); ++c)
                 g->setText(0, c, u"old"_s), g->setText(1, c, u"old"_s);
+        w->lblLowestVariance->setText(u"old"_s);
     }
     bool hasStats() const { return !w->grdStats[0]->text(1, 1).isEmpty(); }
 };
@@ -103,6 +104,7 @@ TEST_F(SnagCompute, EmptyAnswerStopsWithTheGridsClearedAndRetitled) {
                  {w->grdOptimal[2], 1, 2, u""}};
     for (const auto& c : cells)
         EXPECT_EQ(c.g->text(c.row, c.col), QString::fromUtf16(c.text)) << c.row << " " << c.col;
+    EXPECT_EQ(w->lblLowestVariance->text(), u""_s) << "belongs to the emptied optimal grids";
     EXPECT_NE(w->status(), u"Status: Subtotals calculated"_s);
 }
 
