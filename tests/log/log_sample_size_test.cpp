@@ -66,7 +66,6 @@ TEST_F(LogSampleSize, AStratumNotInUseIsEmptiedAndLeftOutOfTheSums) {
     frmMainLog* w = twoLineStrata(open(), u"60"_s, u""_s);
     w->mnuStratum3_Click(4);
     setStats(*w, 3, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u""_s});
-    w->grdOptimal[3]->setText(1, 0, u"1"_s);
     w->txtLandscapeArea[3]->setText(u"40"_s);
     w->grdSampleSize[0]->setText(2, 2, u"0.9"_s); // an earlier run's
     w->grdProportionalAllocation->setText(2, 2, u"77"_s);
@@ -92,7 +91,7 @@ TEST_F(LogSampleSize, AZeroTValueIsReported) {
 }
 
 TEST_F(LogSampleSize, AnEnglishTallyUsesTheStripOfItsLevel) {
-    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s);
+    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s, false);
     setMode(*w, Method::LIM, false, u"Tally"_s, w->mnuTally);
     w->LevelLengths = {100, 200, 300, 400};
     w->mnuStratum1_Click(1);
