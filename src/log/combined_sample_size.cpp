@@ -141,8 +141,6 @@ SamplePage samplePage(const SampleInputs& in) {
         }
 
         for (std::size_t i = 1; i <= 4; ++i) {
-            if (!present(in, i - 1))
-                continue;
             p.optimal[i][ColStratumNumber] = numberText(double(i));
             p.proportional[i][ColStratumNumber] = numberText(double(i));
         }
@@ -158,10 +156,13 @@ SamplePage samplePage(const SampleInputs& in) {
             writeTotal(p.proportionalEquations[m], p.proportional);
         }
 
+        // A stratum not in the design gets no samples.
         for (std::size_t r = 1; r <= 4; ++r) {
             const std::size_t h = r - 1;
-            if (!present(in, h))
+            if (!present(in, h)) {
+                p.optimal[r][ColSamples] = numberText(0);
                 continue;
+            }
             skipOn(Gaps, [&] {
                 const double n = toDouble(p.optimal[1][ColTotal]);
                 double sumSizeSd = 0;
@@ -177,8 +178,10 @@ SamplePage samplePage(const SampleInputs& in) {
         }
         for (std::size_t r = 1; r <= 4; ++r) {
             const std::size_t h = r - 1;
-            if (!present(in, h))
+            if (!present(in, h)) {
+                p.proportional[r][ColSamples] = numberText(0);
                 continue;
+            }
             skipOn(Gaps, [&] {
                 const double share = proportionalShare(toDouble(p.proportional[1][ColTotal]),
                                                        toDouble(p.rows[h].weight));

@@ -6,11 +6,11 @@
 // rounded up) and the transect length each stratum needs.
 //
 // A stratum is present when its name is filled in; only present strata are
-// summed and allocated, and the rows of the others stay empty. Later steps read
-// back the texts that earlier ones wrote (weights, standard deviations, the
-// desired variance, the totals). The page starts empty: an overflow, a division
-// by zero or a type mismatch leaves that one box or cell empty and the next goes
-// on; any other error ends the page.
+// summed and allocated, and the others get 0 samples in their allocation rows.
+// Later steps read back the texts that earlier ones wrote (weights, standard
+// deviations, the desired variance, the totals). The page starts empty: an
+// overflow, a division by zero or a type mismatch leaves that one box or cell
+// empty and the next goes on; any other error ends the page.
 #pragma once
 
 #include "platform/errors.h"

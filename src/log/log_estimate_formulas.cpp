@@ -13,8 +13,8 @@ namespace vernalt::logest {
 
 int automaticLevel(const std::array<bool, 4>& used, const std::array<QString, 4>& distances) {
     int chosen = 0;
-    bool kept = false; // a level with a distance has been taken
-    float keptDistance = -1;
+    bool kept = false;        // a level with a distance has been taken
+    double keptDistance = -1; // in double, so that equal distances tie (12.3 and 12.3)
     for (int r = 1; r <= 4; ++r) {
         if (!used[std::size_t(r - 1)])
             continue;
@@ -24,11 +24,11 @@ int automaticLevel(const std::array<bool, 4>& used, const std::array<QString, 4>
             chosen = r;
             if (hasDistance) {
                 kept = true;
-                keptDistance = float(toDouble(cell));
+                keptDistance = toDouble(cell);
             }
-        } else if (hasDistance && CleanRound(cell).toDouble() < double(keptDistance)) {
+        } else if (hasDistance && CleanRound(cell).toDouble() < keptDistance) {
             chosen = r;
-            keptDistance = float(toDouble(cell));
+            keptDistance = toDouble(cell);
         }
     }
     return chosen;

@@ -84,8 +84,11 @@ void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
         QSqlQuery count =
             db::select(u"SELECT COUNT("_s + field + u") FROM "_s + table + where, params);
         if (!count.next() || count.value(0).toLongLong() == 0) {
-            prompts().message(u"No Length values were found in the current dataset"_s,
-                              u"ERROR: No length values"_s);
+            // Strip plots without any estimate are a survey without lengths,
+            // not a fault: nothing is shown.
+            if (!spm)
+                prompts().message(u"No Length values were found in the current dataset"_s,
+                                  u"ERROR: No length values"_s);
             return;
         }
         const double median = CleanRound(Value(double(Median(table, field, Stratum)))).toDouble();

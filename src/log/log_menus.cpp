@@ -41,6 +41,57 @@ class FocusWatcher : public QObject {
 
 const QString kNoFormula = u"Please select a formula from the drop-down menu above."_s;
 
+// The statistics of every level and what is computed from them: the Optimal,
+// Formula and Sample Size grids (all cell texts) and the per-area means.
+void emptyLevelResults(frmMainLog& w) {
+    for (std::size_t i = 0; i < 5; ++i) {
+        w.grdOptimal[i]->clear();
+        w.grdOptimal2[i]->clear();
+    }
+    for (Grid* g : {w.grdFormulaStratified, w.grdSampleSize[0], w.grdSampleSize[1],
+                    w.grdFormulaSimple, w.grdOptimalAllocation, w.grdProportionalAllocation})
+        g->clear();
+    for (std::array<QString, 5>& means : w.LevelMeanMetric)
+        means.fill(QString());
+    for (std::array<QString, 5>& means : w.LevelMeanEnglish)
+        means.fill(QString());
+}
+
+// Every result grid and result label, so that no figure stays under the
+// headings of the other unit system; the data sheets and the typed boxes stay.
+void emptyAllResults(frmMainLog& w) {
+    emptyLevelResults(w);
+    for (Grid* g :
+         {w.grdSubtotals, w.grdComboSSOptimalAllocation, w.grdComboSSProportionalAllocation})
+        g->clear();
+    for (const std::array<QLabel*, 4>& perLevel : {w.lblNum, w.lblAvg, w.lblStdDev})
+        for (QLabel* l : perLevel)
+            l->clear();
+    for (QLabel* l : {w.lblAvailable,
+                      w.lblUsed,
+                      w.lblPercentUse,
+                      w.lblSimpleMetricFormula,
+                      w.lblSimpleEnglishFormula,
+                      w.lblSimpleStdErr,
+                      w.lblSimpleBound,
+                      w.lblSimpleUpperLimit,
+                      w.lblSimpleLowerLimit,
+                      w.lblSimplePrecision,
+                      w.lblStratifiedMetricFormula,
+                      w.lblStratifiedEnglishFormula,
+                      w.lblStratifiedVar,
+                      w.lblStratifiedS,
+                      w.lblStratifiedBound,
+                      w.lblStratifiedUpperLimit,
+                      w.lblStratifiedLowerLimit,
+                      w.lblStratifiedPrecision,
+                      w.lblOptTotalTransectLength,
+                      w.lblPropTotalTransectLength,
+                      w.lblComboSSOptTotalTransectLength,
+                      w.lblComboSSPropTotalTransectLength})
+        l->clear();
+}
+
 } // namespace
 
 // ---- Wiring --------------------------------------------------------------------------------
@@ -153,27 +204,23 @@ void frmMainLog::mnuAllLengths_Click() {
         a->setChecked(true);
 }
 
-// Toggles the level, empties the result grids and writes their headers again.
+// Toggles the level, empties the result grids and the per-area means, and
+// writes the grids' headers again.
 void frmMainLog::mnuUseLength_Click(int index) {
     QAction* a = mnuUseLength[std::size_t(index)];
     a->setChecked(!a->isChecked());
-    for (std::size_t i = 0; i < 5; ++i) {
-        grdOptimal[i]->clear();
-        grdOptimal2[i]->clear();
-    }
-    grdFormulaStratified->clear();
-    grdSampleSize[0]->clear();
-    grdSampleSize[1]->clear();
-    grdFormulaSimple->clear();
-    grdOptimalAllocation->clear();
-    grdProportionalAllocation->clear();
+    emptyLevelResults(*this);
     if (mnuMetric->isChecked())
         SetMetricLabels();
     else
         SetEnglishLabels();
 }
 
+// A switch from metric units empties the results, which are in metric units;
+// the user computes again.
 void frmMainLog::mnuEnglish_Click() {
+    if (!mnuEnglish->isChecked())
+        emptyAllResults(*this);
     mnuMetric->setChecked(false);
     mnuEnglish->setChecked(true);
     // A LogLengths table that cannot be read is reported; the captions still
@@ -183,6 +230,8 @@ void frmMainLog::mnuEnglish_Click() {
 }
 
 void frmMainLog::mnuMetric_Click() {
+    if (!mnuMetric->isChecked())
+        emptyAllResults(*this);
     mnuMetric->setChecked(true);
     mnuEnglish->setChecked(false);
     SetMetricLabels();

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -137,6 +138,10 @@ QString ChangeFormula(const QString& key) {
     FormulaReloadPending = true;
     if (w) {
         w->OpenFile(DataFilePath);
+        // The optimal page's inputs start as after File, Open, so the statistics
+        // can be calculated at once.
+        w->txtTvalue->setText(u"1.67"_s);
+        w->txtPrecisionLevel->setText(u".2"_s);
         runMetricHandler(w, key);
     }
     return u"ok"_s;

@@ -5,8 +5,9 @@
 //
 // Every cell is computed from the texts written before it. The strata in use
 // are those the stratified sheet shows a row for; they alone are written,
-// summed and allocated, and the page is emptied first. Any run-time error ends
-// the page with the error report; what was written before it stays.
+// summed and allocated (the allocation grids still number all four rows), and
+// the page is emptied first. Any run-time error ends the page with the error
+// report; what was written before it stays.
 #include "log/frmMainLog.h"
 #include "log/log_estimate_formulas.h"
 
@@ -60,12 +61,16 @@ class SampleSizeRun {
                 strata_.push_back(i);
     }
 
-    // The results of an earlier run go first.
+    // The results of an earlier run go first; the allocation grids number
+    // their four stratum rows whether the stratum is in use or not.
     void emptyPage() {
         emptyRows(s0_, 7);
         emptyRows(s1_, 7);
-        emptyRows(w_.grdOptimalAllocation, 4);
-        emptyRows(w_.grdProportionalAllocation, 4);
+        for (Grid* allocation : {w_.grdOptimalAllocation, w_.grdProportionalAllocation}) {
+            emptyRows(allocation, 4);
+            for (int h = 1; h <= 4; ++h)
+                allocation->setText(h, 1, numberText(h));
+        }
         w_.lblOptTotalTransectLength->clear();
         w_.lblPropTotalTransectLength->clear();
     }
@@ -187,10 +192,6 @@ class SampleSizeRun {
     void allocate() {
         Grid* optimal = w_.grdOptimalAllocation;
         Grid* proportional = w_.grdProportionalAllocation;
-        for (int h : strata_) {
-            optimal->setText(h, 1, numberText(h));
-            proportional->setText(h, 1, numberText(h));
-        }
         const int k = strata_.back();
         optimal->setText(1, 0, numberText(roundHalfEven(toDouble(s1_->text(k, 5)), 0)));
         proportional->setText(1, 0, numberText(roundHalfEven(toDouble(s1_->text(k, 6)), 0)));

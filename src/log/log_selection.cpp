@@ -36,7 +36,8 @@ std::optional<double> logLengthAnswer(const QString& answer) {
         return std::nullopt;
     if (answer == u"0"_s)
         return NoMinimumLength;
-    return leadingNumber(answer);
+    // Unrounded, read once "," and "$" are removed, as the stratum sizes are.
+    return toDouble(cleanText(answer));
 }
 
 std::optional<std::int32_t> logConditionAnswer(const QString& answer) {
@@ -44,7 +45,7 @@ std::optional<std::int32_t> logConditionAnswer(const QString& answer) {
         return std::nullopt;
     if (answer == u"0"_s)
         return NoMaximumCondition;
-    return toInt32(leadingNumber(answer));
+    return toInt32(toDouble(cleanText(answer)));
 }
 
 QString logSpeciesAnswer(const QString& answer) {

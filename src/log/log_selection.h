@@ -25,10 +25,12 @@ inline constexpr double ExcludedLed = 9999;
 // (12.345 gives 12.3, 0.12345 gives 0.123).
 std::optional<double> logLedAnswer(const QString& answer);
 // Minimum length: checked as the LED; "0" gives NoMinimumLength, any other
-// answer the number it begins with, unrounded (12.345 gives 12.345, 1,000 gives 1).
+// answer its number, "," and "$" removed, unrounded (12.345 gives 12.345,
+// 1,000 gives 1000).
 std::optional<double> logLengthAnswer(const QString& answer);
 // Maximum condition: any number, negative ones too; "0" gives NoMaximumCondition,
-// any other the number it begins with, rounded half to even (2.5 gives 2).
+// any other its number, "," and "$" removed, rounded half to even (2.5 gives 2,
+// 1,500 gives 1500).
 // Raises error 6 when that number does not fit 32 bits.
 std::optional<std::int32_t> logConditionAnswer(const QString& answer);
 // Species code: a numeric answer as the display rounding writes it ("012" gives

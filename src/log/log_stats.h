@@ -48,7 +48,7 @@ struct LevelStatsTexts {
 // and standard deviation:
 //   per-area mean m x F, variance (s x F)^2, other system m x F x c or / c;
 //   units needed n = (t x s)^2 / (E x m)^2 ("0" when m <= 0);
-//   survey distance n x L (none when m <= 0 or E = 0);
+//   survey distance n x L, whatever the sign of m (none when m = 0 or E = 0);
 //   missing length max(distance, minimum) - N x L, "0" once both are covered.
 LevelStatsTexts levelStats(const LevelStatsInput& in);
 

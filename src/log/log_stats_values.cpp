@@ -151,17 +151,17 @@ LevelStatsTexts levelStats(const LevelStatsInput& in) {
     });
 
     // Units and survey distance for the wanted precision:
-    // n = (t x s)^2 / (E x m)^2, distance n x L.
-    if (*m > 0) {
-        skipOn({err::Overflow, err::DivisionByZero}, [&] {
-            const double needed = checked::div(std::pow(checked::mul(in.t, *s), 2),
-                                               std::pow(checked::mul(in.precision, *m), 2));
-            out.unitsNeeded = roundedText(needed);
-            out.distance = figure([&] { return roundedText(checked::mul(needed, in.length)); });
-        });
-    } else {
+    // n = (t x s)^2 / (E x m)^2, distance n x L. The units are shown for a
+    // positive mean only ("0" otherwise); the distance whatever the mean's sign.
+    if (!(*m > 0))
         out.unitsNeeded = numberText(0);
-    }
+    skipOn({err::Overflow, err::DivisionByZero}, [&] {
+        const double needed = checked::div(std::pow(checked::mul(in.t, *s), 2),
+                                           std::pow(checked::mul(in.precision, *m), 2));
+        if (*m > 0)
+            out.unitsNeeded = roundedText(needed);
+        out.distance = figure([&] { return roundedText(checked::mul(needed, in.length)); });
+    });
 
     // The larger of the survey distance and the minimum transect, less the
     // length already surveyed N x L; "0" once both are covered.

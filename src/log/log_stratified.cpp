@@ -71,6 +71,15 @@ int stratumLevel(frmMainLog& w, int k) {
     return level;
 }
 
+// A sheet has statistics when any level has an average: a level left out of
+// the statistics (Subsegment unchecked, say) leaves its row empty.
+bool hasStatistics(const Grid& stats) {
+    for (int r = 1; r <= 4; ++r)
+        if (!stats.text(r, 0).isEmpty())
+            return true;
+    return false;
+}
+
 // Steps 1 and 2: at least one size, every size a number, and statistics for
 // every stratum with a size. False (after its message) when a check fails.
 bool sizesReady(frmMainLog& w) {
@@ -93,7 +102,7 @@ bool sizesReady(frmMainLog& w) {
                 u"Please enter the stratum size for each stratum to calculate with"_s);
             return false;
         }
-        if (w.grdOptimal[std::size_t(k)]->text(1, 0).isEmpty()) {
+        if (!hasStatistics(*w.grdOptimal[std::size_t(k)])) {
             prompts().message(u"Please calculate subtotals for Stratum "_s + numberText(k));
             return false;
         }

@@ -52,13 +52,6 @@ void fitSubtotalHeaders(Grid& g) {
 
 void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
     trapped(prompts(), logProcedure(u"CalculateSummaryStatistics"_s), [&] {
-        GridModel& out = *grdSubtotals->grid();
-        // The subtotals of an earlier run never stay beside this one (the
-        // wildlife table that shares the grid goes too).
-        resetSubtotals(out, LevelLengths);
-        fitSubtotalHeaders(*grdSubtotals);
-        UnitTransects = {};
-
         const int index = GetOption(optDataFound);
         if (index < 0 || index >= int(grdStratum.size()))
             vernalt::raise(err::SubscriptRange);
@@ -70,8 +63,15 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
         if (sheet.rows() < 2 || sheet.text(1, 0).isEmpty()) {
             prompts().message(u"No data found on '"_s + sheetName + u"'"_s, u"No data"_s);
             Cancel = true;
-            return;
+            return; // the subtotals shown stay as they were
         }
+
+        GridModel& out = *grdSubtotals->grid();
+        // The subtotals of an earlier run never stay beside this one (the
+        // wildlife table that shares the grid goes too).
+        resetSubtotals(out, LevelLengths);
+        fitSubtotalHeaders(*grdSubtotals);
+        UnitTransects = {};
 
         LogSheetColumns columns;
         columns.value = sheetColumn(sheet, logValueColumnName(), true);

@@ -133,9 +133,7 @@ void frmMainLog::cmdWildLife_Click() {
         frmWildlife->setVisible(true);
         lblAvailable->setText(numberText(available));
         lblUsed->setText(numberText(used));
-        // No log available: no percentage.
-        const std::optional<double> percent = wildlifePercentUse(used, available);
-        lblPercentUse->setText(percent ? numberText(*percent) : QString());
+        lblPercentUse->setText(numberText(wildlifePercentUse(used, available)));
         setStatusText(u"Status: WildLife Use Calculated"_s);
     });
 }

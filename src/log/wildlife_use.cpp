@@ -18,9 +18,9 @@ bool wildlifeUsed(bool available, const QString& useCell, std::int16_t code) {
 }
 
 // used / available * 100 to 1 decimal
-std::optional<double> wildlifePercentUse(std::int32_t used, std::int32_t available) {
+double wildlifePercentUse(std::int32_t used, std::int32_t available) {
     if (available == 0)
-        return std::nullopt;
+        return 0;
     return roundHalfEven(checked::mul(checked::div(used, available), 100), 1);
 }
 

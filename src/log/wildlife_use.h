@@ -19,7 +19,7 @@ std::optional<std::int16_t> wildlifeCodeAnswer(const QString& answer);
 bool wildlifeUsed(bool available, const QString& useCell, std::int16_t code);
 
 // used / available * 100, rounded half to even to 1 decimal (1 of 3 gives
-// 33.3); nothing when no log is available.
-std::optional<double> wildlifePercentUse(std::int32_t used, std::int32_t available);
+// 33.3); 0 when no log is available (none to use, none used).
+double wildlifePercentUse(std::int32_t used, std::int32_t available);
 
 } // namespace vernalt

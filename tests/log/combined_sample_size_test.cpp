@@ -60,11 +60,11 @@ TEST(CombinedSampleSize, TwoStrataFromStratumRowsToTransectLengths) {
     EXPECT_EQ(p.proportional[1][ColSamples], u"2"_s);
     EXPECT_EQ(p.proportional[2][ColSamples], u"6"_s);
     EXPECT_EQ(p.proportionalTotalLength, u"350"_s);
-    // Rows of strata not in use stay empty.
-    for (std::size_t r : {3u, 4u})
-        for (const auto* g : {&p.optimal, &p.proportional})
-            for (const QString& cell : (*g)[r])
-                EXPECT_TRUE(cell.isEmpty());
+    // Strata not in use get no samples.
+    for (const auto* g : {&p.optimal, &p.proportional}) {
+        EXPECT_EQ((*g)[3], (std::array<QString, 4>{u""_s, u"3"_s, u"0"_s, u""_s}));
+        EXPECT_EQ((*g)[4], (std::array<QString, 4>{u""_s, u"4"_s, u"0"_s, u""_s}));
+    }
 }
 
 TEST(CombinedSampleSize, TheTotalsRoundHalvesToEven) {

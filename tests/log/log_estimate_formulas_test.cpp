@@ -25,6 +25,8 @@ TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
         {"the first of two equal minima", "1111", u"1200|950|950|1100"_s, 2},
         {"an unused level is passed over", "0111", u"|800|650|"_s, 3},
         {"ties keep the earlier level", "0110", u"|800|800|"_s, 2},
+        {"a tie of 12.3 is compared in double", "1100", u"12.3|12.3||"_s, 1},
+        {"a tie of 0.3 is compared in double", "1100", u"0.3|0.3||"_s, 1},
         {"no distance: the last used level", "0110", u"|||"_s, 3},
         {"no level used", "0000", u"5|4|3|2"_s, 0},
         {"a used level without distance gives way", "1111", u"|500||"_s, 2},

@@ -58,13 +58,15 @@ inline void setStats(frmMainLog& w, int sheet, int level, const LevelStats& s) {
     w.LevelMeanEnglish[std::size_t(sheet)][std::size_t(level)] = s.meanEnglish;
 }
 
-// Two line-intersect strata measured at the Transect level (1000 m): stratum 1
+// Two line-intersect strata measured at the Transect level (1000 m), the
+// Subsegment level left out of the statistics: stratum 1
 // averages 2 logs per unit (deviation 1), mean 80 logs/ha, variance 6400, 4
 // units; stratum 2 averages 3 (deviation 2), mean 50, variance 2500, 5 units;
-// t = 2. Sizes are set when given.
+// t = 2. Sizes are set when given; the means are those of either unit system.
 inline frmMainLog* twoLineStrata(frmMainLog* w, const QString& size1 = QString(),
-                                 const QString& size2 = QString()) {
-    setMode(*w, Method::LIM, true, QStringLiteral("Density"), w->mnuDensity);
+                                 const QString& size2 = QString(), bool metric = true) {
+    setMode(*w, Method::LIM, metric, QStringLiteral("Density"), w->mnuDensity);
+    w->mnuUseLength[0]->trigger(); // no Subsegment statistics: row 1 stays empty
     w->LevelLengths = {50, 100, 500, 1000};
     w->mnuStratum1_Click(4);
     w->mnuStratum2_Click(4);
@@ -75,8 +77,6 @@ inline frmMainLog* twoLineStrata(frmMainLog* w, const QString& size1 = QString()
     setStats(*w, 2, 4,
              {QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("2500"), QStringLiteral("5"),
               QStringLiteral("50"), QStringLiteral("20.3"), no});
-    w->grdOptimal[1]->setText(1, 0, QStringLiteral("1"));
-    w->grdOptimal[2]->setText(1, 0, QStringLiteral("1"));
     w->txtTvalue->setText(QStringLiteral("2"));
     if (!size1.isNull())
         w->txtLandscapeArea[1]->setText(size1);

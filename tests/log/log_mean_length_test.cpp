@@ -131,12 +131,10 @@ TEST_F(MeanLength, AMissingEstimateColumnIsSaid) {
     w->CalcMeanLength(true, 0);
 }
 
-TEST_F(MeanLength, StripPlotsWithoutRecordsAreSaidAsSuch) {
+TEST_F(MeanLength, StripPlotsWithoutRecordsShowNothing) {
     useSpm();
     sheetWithHeaders();
-    script.message(u"No Length values were found in the current dataset"_s,
-                   u"ERROR: No length values"_s, MsgIcon::None);
-    w->CalcMeanLength(true, 0);
+    w->CalcMeanLength(true, 0); // no message: the script expects none
 }
 
 } // namespace

@@ -62,12 +62,16 @@ TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGrids) {
     w->grdOptimal2[4]->setText(2, 0, u"150"_s);
     w->grdSampleSize[1]->setText(1, 1, u"9"_s);
     w->grdProportionalAllocation->setText(1, 0, u"12"_s);
+    w->LevelMeanMetric[0][3] = u"39.3"_s; // a fixed level would show it as the estimate
+    w->LevelMeanEnglish[2][1] = u"15.9"_s;
     w->mnuUseLength[1]->trigger();
     EXPECT_FALSE(w->mnuUseLength[1]->isChecked());
     EXPECT_TRUE(w->grdOptimal[2]->text(1, 1).isEmpty());
     EXPECT_TRUE(w->grdOptimal2[4]->text(2, 0).isEmpty());
     EXPECT_TRUE(w->grdSampleSize[1]->text(1, 1).isEmpty());
     EXPECT_TRUE(w->grdProportionalAllocation->text(1, 0).isEmpty());
+    EXPECT_TRUE(w->LevelMeanMetric[0][3].isEmpty());
+    EXPECT_TRUE(w->LevelMeanEnglish[2][1].isEmpty());
     // The headers are written again.
     EXPECT_EQ(w->grdOptimal[2]->text(0, 2), u"Volume (m^3/ha)"_s);
     EXPECT_EQ(w->grdProportionalAllocation->text(0, 1), u"Stratum Number"_s);
@@ -81,6 +85,40 @@ TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGrids) {
     for (QAction* a : w->mnuUseLength)
         EXPECT_TRUE(a->isChecked());
     EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"1"_s); // All Lengths clears nothing
+}
+
+TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
+    frmMainLog* w = open();
+    w->mnuVolume->trigger();
+    // Metric results, a data sheet and the typed boxes.
+    w->grdSubtotals->setText(0, 0, u"Subsegment_12.5"_s); // a length in metres
+    w->lblAvg[2]->setText(u"4"_s);
+    w->grdOptimal[1]->setText(1, 2, u"39.3"_s);
+    w->LevelMeanMetric[1][1] = u"39.3"_s;
+    w->lblSimpleMetricFormula->setText(u"39.3"_s);
+    w->lblStratifiedUpperLimit->setText(u"50"_s);
+    w->lblPropTotalTransectLength->setText(u"1000"_s);
+    w->grdComboSSOptimalAllocation->setText(1, 3, u"250"_s);
+    w->lblPercentUse->setText(u"50"_s);
+    w->grdStratum[0]->setText(0, 0, u"Stratum"_s);
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->mnuEnglish->trigger();
+    EXPECT_TRUE(w->grdSubtotals->text(0, 0).isEmpty());
+    EXPECT_TRUE(w->lblAvg[2]->text().isEmpty());
+    EXPECT_TRUE(w->grdOptimal[1]->text(1, 2).isEmpty());
+    EXPECT_TRUE(w->LevelMeanMetric[1][1].isEmpty());
+    EXPECT_TRUE(w->lblSimpleMetricFormula->text().isEmpty());
+    EXPECT_TRUE(w->lblStratifiedUpperLimit->text().isEmpty());
+    EXPECT_TRUE(w->lblPropTotalTransectLength->text().isEmpty());
+    EXPECT_TRUE(w->grdComboSSOptimalAllocation->text(1, 3).isEmpty());
+    EXPECT_TRUE(w->lblPercentUse->text().isEmpty());
+    EXPECT_EQ(w->grdOptimal[1]->text(0, 2), u"Volume (ft^3/ac)"_s);
+    EXPECT_EQ(w->grdStratum[0]->text(0, 0), u"Stratum"_s);
+    EXPECT_EQ(w->txtLandscapeArea[1]->text(), u"60"_s);
+    // English again: the results are in English units already and stay.
+    w->lblAvg[2]->setText(u"4"_s);
+    w->mnuEnglish->trigger();
+    EXPECT_EQ(w->lblAvg[2]->text(), u"4"_s);
 }
 
 TEST_F(LogMenus, SpeciesAndOptimalSelectionKeepOneItemChecked) {

@@ -190,8 +190,10 @@ TEST_F(LogMethod, AnotherMetricAnsweredYesRebuildsTheWindowAtItsSize) {
     EXPECT_EQ(rebuilt->ssTabMain->tabText(frmMainLog::PageFormula), u"Weight"_s);
     EXPECT_TRUE(rebuilt->mnuWeight->isChecked());
     EXPECT_EQ(rebuilt->lblStatY->text(), u"Weight (metric tons/ha)"_s);
-    // Re-imported through OpenFile, not File, Open: the optimal inputs stay empty.
-    EXPECT_TRUE(rebuilt->txtTvalue->text().isEmpty());
+    // The optimal inputs start as after File, Open.
+    EXPECT_EQ(rebuilt->txtTvalue->text(), u"1.67"_s);
+    EXPECT_EQ(rebuilt->txtPrecisionLevel->text(), u".2"_s);
+    EXPECT_TRUE(rebuilt->txtQualifyingLogs->text().isEmpty());
     EXPECT_FALSE(FormulaReloadPending);
     EXPECT_FALSE(gSwitchboard->isVisible());
 }

@@ -101,6 +101,17 @@ TEST(LevelStats, WorkedExamplesAndEdges) {
          u"2|4|1.41|0.667|0.055|8.66|433|3281|3181||0.667|"_s},
         {"no metric chosen leaves the per-area figures empty", twelveUnits(), 25, true, false,
          logcap::NoFormula, u"12|2|1.5|||39.2|980|1000|700|||"_s},
+        // Units -1 and -3: m = -2, s = sqrt(2) shown 1.41; F = 10000 / (4 x 25) = 100.
+        // Negative figures keep 4 decimals: -200, other -200 x 0.405 = -81; variance
+        // 141^2 = 19881. n = (1.67 x 1.41)^2 / (0.2 x -2)^2 = 5.54461 / 0.16 = 34.654;
+        // distance 866.35; missing 1000 - 2 x 25.
+        {"a negative mean needs no units but has a distance",
+         {-1, -3},
+         25,
+         true,
+         false,
+         logcap::Tally,
+         u"2|-2|1.41|-200|19881|0|866|1000|950|-81|-200|-81"_s},
         {"mean 0 needs no units and has no distance",
          {0, 0},
          25,

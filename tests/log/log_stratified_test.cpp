@@ -70,7 +70,6 @@ TEST_F(LogStratifiedEstimate, AStratumWithoutASizeTakesNoPart) {
     frmMainLog* w = twoLineStrata(open(), u"60"_s);
     w->mnuStratum3_Click(4);
     setStats(*w, 3, 4, {u"3"_s, u"2"_s, u"2500"_s, u"5"_s, u"50"_s, u"20.3"_s, u"900"_s});
-    w->grdOptimal[3]->setText(1, 0, u"1"_s);
     w->grdFormulaStratified->setText(2, 9, u"999"_s); // an earlier run's row 2 goes
     w->txtLandscapeArea[3]->setText(u"40"_s);
     EXPECT_EQ(estimate(w).first(), u"68"_s);
@@ -96,8 +95,7 @@ TEST_F(LogStratifiedEstimate, TwoStripPlotStrataCorrectForTheirSampledShare) {
 }
 
 TEST_F(LogStratifiedEstimate, EnglishMeansAreConvertedToMetric) {
-    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s);
-    w->mnuEnglish_Click();
+    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s, false);
     w->LevelLengths = {150, 300, 1500, 3000};
     // (60 x 32.4 + 40 x 20.3) / 100 = 27.56 shown 27.6; 27.6 / 0.405 = 68.1;
     // 68.1 x 0.405 = 27.58 shown 27.6; limits around it.
@@ -118,7 +116,7 @@ TEST_F(LogStratifiedEstimate, EnglishStripPlotWeightsArePoundsPerPlotAndTonsPerA
 }
 
 TEST_F(LogStratifiedEstimate, EnglishLineIntersectPercentCoverHasOneUnit) {
-    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s);
+    frmMainLog* w = twoLineStrata(open(), u"60"_s, u"40"_s, false);
     setMode(*w, Method::LIM, false, u"Percent Cover"_s, w->mnuPercentCover);
     w->LevelLengths = {150, 300, 1500, 3000};
     // The length column shows 3000 x 12; the means are the metric ones, unconverted.
@@ -145,7 +143,7 @@ TEST_F(LogStratifiedEstimate, SizesAndStatisticsAreCheckedFirst) {
     estimate(w);
 
     w->txtLandscapeArea[2]->setText(u"40"_s);
-    w->grdOptimal[2]->setText(1, 0, QString());
+    w->grdOptimal[2]->clear(); // no level of stratum 2 has statistics
     prompts_.message(u"Please calculate subtotals for Stratum 2"_s, QString(), MsgIcon::None);
     estimate(w);
     EXPECT_TRUE(w->grdFormulaStratified->text(1, 0).isEmpty());

@@ -142,7 +142,7 @@ TEST_F(LogSummary, SumsTheChosenSheetPerUnitOfEachLevel) {
             EXPECT_EQ(cell(w, r + 1, c), QString::fromUtf16(expected[r][c])) << r << c;
 }
 
-TEST_F(LogSummary, ASheetWithoutDataCancelsAndShowsNoOldSubtotals) {
+TEST_F(LogSummary, ASheetWithoutDataCancelsAndKeepsTheSubtotals) {
     frmMainLog* w = window();
     fillSheet(*w->grdStratum[0]->grid(), twoTransects());
     bool cancel = false;
@@ -154,8 +154,8 @@ TEST_F(LogSummary, ASheetWithoutDataCancelsAndShowsNoOldSubtotals) {
     prompts_.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
     w->CalculateSummaryStatistics(cancel);
     EXPECT_TRUE(cancel);
-    EXPECT_EQ(w->grdSubtotals->rows(), 2);
-    EXPECT_EQ(cell(w, 1, 0), u""_s);
+    EXPECT_EQ(w->grdSubtotals->rows(), 9);
+    EXPECT_EQ(cell(w, 1, 0), u"1"_s);
     EXPECT_EQ(cell(w, 0, 1), u"Segment_25"_s);
 }
 

@@ -75,7 +75,7 @@ TEST_F(LogWildlife, AvailableAndUsedLogs) {
     EXPECT_EQ(w->statusText(), u"Status: WildLife Use Calculated"_s);
 }
 
-TEST_F(LogWildlife, NoAvailableLogShowsNoPercentage) {
+TEST_F(LogWildlife, NoAvailableLogShowsZeroPercent) {
     log(3, u"9999"_s);
     density();
     w->lblPercentUse->setText(u"old"_s);
@@ -84,7 +84,7 @@ TEST_F(LogWildlife, NoAvailableLogShowsNoPercentage) {
     w->cmdWildLife_Click();
     EXPECT_EQ(w->lblAvailable->text(), u"0"_s);
     EXPECT_EQ(w->lblUsed->text(), u"0"_s);
-    EXPECT_EQ(w->lblPercentUse->text(), u""_s);
+    EXPECT_EQ(w->lblPercentUse->text(), u"0"_s);
     EXPECT_EQ(w->statusText(), u"Status: WildLife Use Calculated"_s);
 }
 
