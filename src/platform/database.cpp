@@ -478,6 +478,26 @@ QString matchColumn(const QString& table, const QString& name) {
     return {};
 }
 
+FileProblem fileProblem(int errorNumber) {
+    const QString file = QDir::toNativeSeparators(path());
+    switch (errorNumber) {
+    case err::DbCannotOpen:
+        return {u"Damaged database"_s,
+                u"The database file\n"_s + file +
+                    u"\nis damaged or is not a database, so it cannot be opened.\n\n"
+                    u"Move it to another folder or rename it, then try again. A new database, "
+                    u"with the default plot sizes and unit lengths, will be made in its place; "
+                    u"import your data file again."_s};
+    case err::DbLocked:
+        return {u"Database in use"_s,
+                u"The database file\n"_s + file +
+                    u"\nis in use by another program, so it cannot be opened.\n\n"
+                    u"Close the other program (or the other copy of Vernalt), then try again."_s};
+    default:
+        return {};
+    }
+}
+
 void raiseError(const QSqlError& e) {
     const int number = errorNumber(e);
     QString text = errorText(e);
