@@ -471,6 +471,27 @@ QStringList columns(const QString& table) {
     return names;
 }
 
+QStringList ownColumns(const QString& table) {
+    const auto names = [](const auto& cols) {
+        QStringList out;
+        for (const Column& c : cols)
+            out << QString::fromLatin1(c.name);
+        return out;
+    };
+    const QString t = table.toLower();
+    if (t == u"snags"_s)
+        return names(kSnags);
+    if (t == u"lim"_s)
+        return names(kLim);
+    if (t == u"spm"_s)
+        return names(kSpm);
+    if (t == u"plotsizes"_s)
+        return names(kPlotSizes);
+    if (t == u"loglengths"_s)
+        return names(kLogLengths);
+    return {};
+}
+
 QString matchColumn(const QString& table, const QString& name) {
     for (const QString& c : columns(table))
         if (c.compare(name, Qt::CaseInsensitive) == 0)
