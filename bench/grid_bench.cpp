@@ -4,13 +4,16 @@
 
 #include "platform/grid.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
+#include <QPersistentModelIndex>
 #include <QScrollBar>
 #include <QStringList>
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <string>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using vernalt::Grid;
@@ -103,6 +106,49 @@ void BM_ViewPageOfMillion(benchmark::State& state) {
     state.counters["VmHWM_MB"] = vernalt::bench::procStatusKb("VmHWM:") / 1024;
 }
 BENCHMARK(BM_ViewPageOfMillion)->Unit(benchmark::kMillisecond);
+
+// A new survey replacing a sheet (in its grid view) after every cell has been
+// held: emptied to its fixed row, then filled again, as an import does. The
+// second argument 1 holds the cells as a screen reader does (an accessible
+// interface per cell, each keeping a persistent index), 0 as bare persistent
+// indexes. Only the emptying and refilling is timed.
+void BM_RefillHeldSheet(benchmark::State& state) {
+    const int records = int(state.range(0));
+    const bool accessible = state.range(1) != 0;
+    Grid g;
+    GridModel& m = *g.grid();
+    if (accessible) {
+        QAccessible::setActive(true);
+        g.show();
+        QApplication::processEvents();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        fillSheet(m, records);
+        std::vector<QPersistentModelIndex> held;
+        if (accessible) {
+            QAccessibleTableInterface* table =
+                QAccessible::queryAccessibleInterface(&g)->tableInterface();
+            for (int r = 0; r < m.rows(); ++r)
+                for (int c = 0; c < m.cols(); ++c)
+                    benchmark::DoNotOptimize(table->cellAt(r, c));
+        } else {
+            held.reserve(std::size_t(m.rows()) * Columns);
+            for (int r = 0; r < m.rows(); ++r)
+                for (int c = 0; c < m.cols(); ++c)
+                    held.emplace_back(m.index(r, c));
+        }
+        state.ResumeTiming();
+        m.clear();
+        m.setRows(1);
+        fillSheet(m, records);
+    }
+    state.counters["cells"] = double(records) * Columns;
+}
+BENCHMARK(BM_RefillHeldSheet)
+    ->ArgsProduct({{300, 1000, 3000}, {0, 1}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include "platform/errors.h"
 
 #include <QSqlQuery>
+#include <optional>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -14,6 +16,9 @@ namespace vernalt {
 QString DataFilePath;
 
 namespace data {
+
+ImportRefused::ImportRefused(int number, Refusal refusal)
+    : RuntimeError(number), refusal_(std::move(refusal)) {}
 
 namespace {
 
@@ -62,14 +67,20 @@ bool isEmptyField(QByteArrayView field, const CsvImportOptions& options) {
 }
 
 // Reads the lines as the import sees them: before the first header line,
-// double quotes are removed when the options say so.
+// double quotes are removed when the options say so. A file that cannot be
+// read is refused as Unreadable.
 class ImportLines {
   public:
     ImportLines(const QString& file, const CsvImportOptions& options)
-        : reader_(file), unquote_(options.unquoteBeforeHeader) {}
+        : file_(file), unquote_(options.unquoteBeforeHeader) {
+        readable([&] { reader_.emplace(file); });
+    }
     bool next(QByteArrayView& line) {
-        if (!reader_.next(line))
+        bool more = false;
+        readable([&] { more = reader_->next(line); });
+        if (!more)
             return false;
+        ++number_;
         if (unquote_ && !headerSeen_ && line.contains('"')) {
             unquoted_ = withoutQuotes(line);
             line = unquoted_;
@@ -79,13 +90,42 @@ class ImportLines {
         return true;
     }
     bool headerSeen() const { return headerSeen_; }
+    qsizetype lineNumber() const { return number_; } // of the line read last, from 1
 
   private:
-    FileLineReader reader_;
+    template <class F> void readable(F&& read) {
+        try {
+            read();
+        } catch (const RuntimeError& e) { // 53 or 75 from the reader
+            Refusal r;
+            r.why = Refusal::Why::Unreadable;
+            r.text = file_;
+            throw ImportRefused(e.number(), std::move(r));
+        }
+    }
+    QString file_;
+    std::optional<FileLineReader> reader_;
     bool unquote_;
     bool headerSeen_ = false;
+    qsizetype number_ = 0;
     QByteArray unquoted_;
 };
+
+// True for a line that is a header line but for the spaces or tabs it begins with.
+bool indentedHeader(QByteArrayView line) {
+    qsizetype b = 0;
+    while (b < line.size() && (line[b] == ' ' || line[b] == '\t'))
+        ++b;
+    return b > 0 && isHeaderLine(line.sliced(b));
+}
+
+[[noreturn]] void refuse(int number, Refusal::Why why, const QString& text, const QString& table) {
+    Refusal r;
+    r.why = why;
+    r.text = text;
+    r.table = table;
+    throw ImportRefused(number, std::move(r));
+}
 
 // The columns that the header lines of the file name, each checked against
 // the table, in the order of their first naming; missingHeader when a line
@@ -93,11 +133,22 @@ class ImportLines {
 struct HeaderScan {
     std::vector<Slot> targets;
     bool missingHeader = false;
+    qsizetype indentedHeaderLine = 0;
 };
 
 [[noreturn]] void invalidHeader(const QString& name, const QString& table, const char* why) {
     raise(err::DbUnknownField, u"The header name '"_s + name + u"' "_s + QLatin1StringView(why) +
                                    u" '"_s + table + u"'."_s);
+}
+
+// A header name without the spaces at either end (the ones it is read without).
+QStringView trimmedName(const QString& name) {
+    qsizetype b = 0, e = name.size();
+    while (b < e && name[b] == u' ')
+        ++b;
+    while (e > b && name[e - 1] == u' ')
+        --e;
+    return QStringView(name).sliced(b, e - b);
 }
 
 // The slot of each name of a header line (-1 for an empty name), adding the
@@ -113,8 +164,14 @@ std::vector<int> headerSlots(const QStringList& names, const CsvImportOptions& o
             continue;
         }
         const QString column = db::matchColumn(options.table, clean);
-        if (column.isEmpty())
-            invalidHeader(name, options.table, "is not a column of table");
+        if (column.isEmpty()) {
+            // A column the program makes the table with: the database file lacks it.
+            for (const QString& own : db::ownColumns(options.table))
+                if (own.compare(clean, Qt::CaseInsensitive) == 0)
+                    refuse(err::DbUnknownField, Refusal::Why::MissingColumn, own, options.table);
+            refuse(err::DbUnknownField, Refusal::Why::UnknownName, trimmedName(name).toString(),
+                   options.table);
+        }
         if (column.compare(u"id"_s, Qt::CaseInsensitive) == 0)
             invalidHeader(name, options.table, "names the record number of table");
         int slot = -1;
@@ -150,20 +207,20 @@ HeaderScan scanHeaders(const QString& file, const CsvImportOptions& options) {
         }
         if (lines.headerSeen())
             continue;
-        if (options.headerFirst) {
+        bool refused = options.headerFirst;
+        if (!refused && !line.isEmpty()) {
+            splitFields(line, fields);
+            for (QByteArrayView f : fields)
+                refused = refused || !isEmptyField(f, options);
+        }
+        if (refused) {
             scan.missingHeader = true;
+            if (indentedHeader(line))
+                scan.indentedHeaderLine = lines.lineNumber();
             return scan;
         }
-        if (line.isEmpty())
-            continue;
-        splitFields(line, fields);
-        for (QByteArrayView f : fields) {
-            if (!isEmptyField(f, options)) {
-                scan.missingHeader = true;
-                return scan;
-            }
-        }
     }
+    scan.missingHeader = !lines.headerSeen(); // an empty file too
     return scan;
 }
 
@@ -187,9 +244,11 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
     HeaderScan scan = scanHeaders(file, options);
     if (scan.missingHeader) {
         result.missingHeader = true;
+        result.indentedHeaderLine = scan.indentedHeaderLine;
         return result;
     }
     std::vector<Slot>& targets = scan.targets;
+    requireColumn(options.table, u"id"_s);
 
     db::Transaction transaction;
     db::exec(u"DELETE FROM "_s + db::quoted(options.table));
@@ -220,8 +279,17 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
         for (std::size_t j = 0; j < fields.size(); ++j) {
             if (isEmptyField(fields[j], options))
                 continue;
-            if (j >= slotOf.size())
-                raise(err::SubscriptRange);
+            if (j >= slotOf.size()) {
+                Refusal r;
+                r.why = Refusal::Why::TooManyValues;
+                r.table = options.table;
+                r.line = lines.lineNumber();
+                r.names = int(slotOf.size());
+                r.values = int(fields.size());
+                while (r.values > 0 && isEmptyField(fields[std::size_t(r.values - 1)], options))
+                    --r.values;
+                throw ImportRefused(err::SubscriptRange, std::move(r));
+            }
             const int s = slotOf[j];
             if (s < 0)
                 raise(err::DbUnknownField, u"A value was found under an empty header name."_s);
@@ -256,6 +324,11 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
     }
     transaction.commit();
     return result;
+}
+
+void requireColumn(const QString& table, const QString& column) {
+    if (db::matchColumn(table, column).isEmpty())
+        refuse(err::DbUnknownField, Refusal::Why::MissingColumn, column, table);
 }
 
 } // namespace data

@@ -18,14 +18,18 @@ namespace data {
 // files); empty when cancelled.
 QString askDataFile();
 
-// The message of a failed import: `unknownColumnMessage` for a header naming
-// no column, the common one for a database in use, otherwise the error report
-// tagged `procedureTag`.
+// The message of a failed import: a refused file (ImportRefused) says why and
+// that nothing was imported, a header name that is no column with
+// `unknownColumnMessage` first; another unknown column gets
+// `unknownColumnMessage` alone, a database in use the common message, anything
+// else the error report tagged `procedureTag`.
 void reportImportError(const RuntimeError& e, const QString& unknownColumnMessage,
                        const QString& procedureTag);
 
-// A data line came before any header line.
-void reportMissingHeader();
+// No header line came before the first data line (or the file has none);
+// `indentedLine` is the number of a refused line that blanks before "Stratum"
+// kept from being the header, 0 for none.
+void reportMissingHeader(qsizetype indentedLine = 0);
 
 // A value outside the text columns was not numeric.
 void reportNonNumeric();
@@ -49,7 +53,7 @@ std::optional<CsvImportResult> importOrReport(Hourglass& hourglass, Import&& imp
     }
     if (imported.missingHeader) {
         hourglass.end();
-        reportMissingHeader();
+        reportMissingHeader(imported.indentedHeaderLine);
         return std::nullopt;
     }
     return imported;

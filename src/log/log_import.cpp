@@ -50,6 +50,7 @@ data::CsvImportResult importLogFile(const QString& file, const QString& table) {
     data::CsvImportResult imported = data::importCsv(file, options);
     if (imported.missingHeader)
         return imported; // nothing was written; the transaction ends unused
+    data::requireColumn(table, u"Qualify"_s);
     db::exec(u"UPDATE "_s + db::quoted(table) + u" SET Qualify = 0"_s);
     transaction.commit();
     return imported;

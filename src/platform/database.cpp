@@ -471,11 +471,52 @@ QStringList columns(const QString& table) {
     return names;
 }
 
+QStringList ownColumns(const QString& table) {
+    const auto names = [](const auto& cols) {
+        QStringList out;
+        for (const Column& c : cols)
+            out << QString::fromLatin1(c.name);
+        return out;
+    };
+    const QString t = table.toLower();
+    if (t == u"snags"_s)
+        return names(kSnags);
+    if (t == u"lim"_s)
+        return names(kLim);
+    if (t == u"spm"_s)
+        return names(kSpm);
+    if (t == u"plotsizes"_s)
+        return names(kPlotSizes);
+    if (t == u"loglengths"_s)
+        return names(kLogLengths);
+    return {};
+}
+
 QString matchColumn(const QString& table, const QString& name) {
     for (const QString& c : columns(table))
         if (c.compare(name, Qt::CaseInsensitive) == 0)
             return c;
     return {};
+}
+
+FileProblem fileProblem(int errorNumber) {
+    const QString file = QDir::toNativeSeparators(path());
+    switch (errorNumber) {
+    case err::DbCannotOpen:
+        return {u"Damaged database"_s,
+                u"The database file\n"_s + file +
+                    u"\nis damaged or is not a database, so it cannot be opened.\n\n"
+                    u"Move it to another folder or rename it, then try again. A new database, "
+                    u"with the default plot sizes and unit lengths, will be made in its place; "
+                    u"import your data file again."_s};
+    case err::DbLocked:
+        return {u"Database in use"_s,
+                u"The database file\n"_s + file +
+                    u"\nis in use by another program, so it cannot be opened.\n\n"
+                    u"Close the other program (or the other copy of Vernalt), then try again."_s};
+    default:
+        return {};
+    }
 }
 
 void raiseError(const QSqlError& e) {

@@ -81,6 +81,18 @@ QString quoted(const QString& identifier);
 QStringList columns(const QString& table);
 // Finds a column case-insensitively; "" when the table has none of that name.
 QString matchColumn(const QString& table, const QString& name);
+// The columns the program makes a table with (a database file made elsewhere
+// or by an older program may lack some); empty for a table it does not make.
+QStringList ownColumns(const QString& table);
+
+// What the user is told, wherever it is met, when the database file cannot be
+// used at all: the file is damaged or is no database (3044), or another program
+// holds it (3261). Names the file and says what to do. Both texts are empty for
+// any other error number.
+struct FileProblem {
+    QString title, text;
+};
+FileProblem fileProblem(int errorNumber);
 
 // Raises the RuntimeError that matches a failed statement.
 [[noreturn]] void raiseError(const QSqlError& e);

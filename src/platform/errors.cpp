@@ -1,5 +1,6 @@
 #include "platform/errors.h"
 
+#include "platform/database.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 
@@ -142,6 +143,12 @@ QString logFunction(const QString& name) {
 }
 
 void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag) {
+    // A database file that cannot be used is no fault of the procedure: the
+    // user is told what is wrong with which file and what to do.
+    if (const db::FileProblem p = db::fileProblem(e.number()); !p.text.isEmpty()) {
+        prompts.messageBox(p.text, p.title, MsgIcon::Critical, MsgButtons::Ok, 0);
+        return;
+    }
     prompts.messageBox(
         QStringLiteral("%1 : %2%3").arg(numberText(e.number()), e.description(), tag),
         QStringLiteral("Error"), MsgIcon::Exclamation, MsgButtons::Ok, 0);

@@ -82,7 +82,8 @@ QString snagFunction(const QString& name);  // " - Snag Function '<name>'"
 QString logFunction(const QString& name);   // " - Log Function '<name>'"
 
 // The common error report: message "<number> : <description><tag>", title
-// "Error", exclamation icon, OK button.
+// "Error", exclamation icon, OK button. A database file that cannot be used
+// (3044, 3261) is reported instead as db::fileProblem() says, critical icon.
 void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag);
 // Runs a procedure body under a trap: a RuntimeError shows errorReport with the
 // tag and returns false; a clean run returns true.

@@ -187,34 +187,30 @@ void GridModel::clear() {
 
 // --- dimensions -----------------------------------------------------------------
 
+// A change of the number of rows or columns resets the model rather than
+// reporting rows or columns inserted or removed: the rows go when a sheet is
+// emptied for new contents, and removing them would move every persistent
+// index a view or an accessibility client holds (one per cell it has listed),
+// at a cost that grows with the square of the cells. A reset drops them all at
+// once.
 void GridModel::setRows(int rows) {
     if (rows < fixedRows_ || rows < 0)
         raise(err::InvalidCall);
     if (rows == rows_)
         return;
+    Reset reset(this);
     const std::size_t cols = std::size_t(cols_);
-    if (rows > rows_) {
-        if (!bulk_)
-            beginInsertRows(QModelIndex(), rows_, rows - 1);
-        cells_.resize(std::size_t(rows) * cols, 0);
-        rows_ = rows;
-        if (!bulk_)
-            endInsertRows();
-        return;
+    if (rows < rows_) {
+        for (std::size_t i = std::size_t(rows) * cols; i < cells_.size(); ++i)
+            if (const std::uint64_t r = raw(i); (r & kTagMask) == kTextTag)
+                release(r);
+        rowHeights_.erase(rowHeights_.lower_bound(rows), rowHeights_.end());
+        std::erase_if(backColors_, [rows](const auto& kv) { return int(kv.first >> 32) >= rows; });
     }
-    if (!bulk_)
-        beginRemoveRows(QModelIndex(), rows, rows_ - 1);
-    for (std::size_t i = std::size_t(rows) * cols; i < cells_.size(); ++i)
-        if (const std::uint64_t r = raw(i); (r & kTagMask) == kTextTag)
-            release(r);
-    cells_.resize(std::size_t(rows) * cols);
+    cells_.resize(std::size_t(rows) * cols, 0);
     if (cells_.capacity() > 2 * cells_.size() + 1024)
         cells_.shrink_to_fit();
-    rowHeights_.erase(rowHeights_.lower_bound(rows), rowHeights_.end());
-    std::erase_if(backColors_, [rows](const auto& kv) { return int(kv.first >> 32) >= rows; });
     rows_ = rows;
-    if (!bulk_)
-        endRemoveRows();
 }
 
 void GridModel::setCols(int cols) {
@@ -223,12 +219,7 @@ void GridModel::setCols(int cols) {
     if (cols == cols_)
         return;
     const bool grow = cols > cols_;
-    if (!bulk_) {
-        if (grow)
-            beginInsertColumns(QModelIndex(), cols_, cols - 1);
-        else
-            beginRemoveColumns(QModelIndex(), cols, cols_ - 1);
-    }
+    Reset reset(this); // see setRows
     const std::size_t oldCols = std::size_t(cols_), newCols = std::size_t(cols);
     const std::size_t keep = std::min(oldCols, newCols);
     std::vector<std::uint64_t> cells(std::size_t(rows_) * newCols, 0);
@@ -247,13 +238,6 @@ void GridModel::setCols(int cols) {
         std::erase_if(backColors_,
                       [cols](const auto& kv) { return int(kv.first & 0xFFFFFFFFu) >= cols; });
     cols_ = cols;
-    if (!bulk_) {
-        if (grow)
-            endInsertColumns();
-        else
-            endRemoveColumns();
-        emit geometryChanged();
-    }
 }
 
 void GridModel::setFixedRows(int n) {

@@ -24,8 +24,8 @@ class GridModel : public QAbstractTableModel {
     explicit GridModel(QObject* parent = nullptr);
 
     // Dimensions. Growing keeps the cells that were there; new cells are empty.
-    // Rows and cols include the fixed ones. Setting fewer rows than fixed rows
-    // raises error 5 (invalid call); a negative count too.
+    // A change of either is one model reset. Rows and cols include the fixed ones. Setting fewer
+    // rows than fixed rows raises error 5 (invalid call); a negative count too.
     int rows() const { return rows_; }
     int cols() const { return cols_; }
     void setRows(int rows);
@@ -85,15 +85,7 @@ class GridModel : public QAbstractTableModel {
     // Fast bulk fill: resize to `rows` and fill row by row through `fill(row)`,
     // which calls setText/setNumber; emits one model reset.
     template <class F> void fillRows(int rows, F&& fill) {
-        beginResetModel();
-        bulk_ = true;
-        struct End { // ends the reset even when a fill raises
-            GridModel* m;
-            ~End() {
-                m->bulk_ = false;
-                m->endResetModel();
-            }
-        } end{this};
+        Reset reset(this);
         setRows(rows);
         for (int r = fixedRows_; r < rows; ++r)
             fill(r);
@@ -109,6 +101,30 @@ class GridModel : public QAbstractTableModel {
     void geometryChanged(); // widths, heights or the number of fixed rows changed
 
   private:
+    // A model reset for its scope, ended even when a change raises; nested in
+    // another one (or in a bulk fill) it does nothing, and inside it single
+    // changes are not reported.
+    class Reset {
+      public:
+        explicit Reset(GridModel* m) : m_(m->bulk_ ? nullptr : m) {
+            if (m_) {
+                m_->beginResetModel();
+                m_->bulk_ = true;
+            }
+        }
+        ~Reset() {
+            if (m_) {
+                m_->bulk_ = false;
+                m_->endResetModel();
+            }
+        }
+        Reset(const Reset&) = delete;
+        Reset& operator=(const Reset&) = delete;
+
+      private:
+        GridModel* m_;
+    };
+
     // Cells are 8 bytes each: a number is its double's bits, a text is a tagged
     // index into a table of distinct texts (shared, counted), the empty cell is a
     // tag of its own. Stored XOR kEmpty so that zero-filled memory is empty cells.

@@ -178,6 +178,7 @@ TEST_F(CsvImportRefused, ADataLineBeforeAnyHeaderChangesNothing) {
     EXPECT_EQ(everything(), before);
     EXPECT_TRUE(importSnags("\"STRATUM\",\"DBH\"\n1,2\n").missingHeader)
         << "quotes are data: a quoted header is no header";
+    EXPECT_TRUE(importSnags("").missingHeader) << "an empty file has no header either";
     EXPECT_EQ(everything(), before);
 }
 

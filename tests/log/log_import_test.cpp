@@ -33,9 +33,13 @@ const Box MissingHeader{
     u"A header row was not found as the first row in the data file.  This header is needed to "
     u"identify what each value represents."_s,
     u"Missing header row"_s, MsgIcon::Critical};
-const Box InvalidColumn{
-    u"An invalid column header was found.  Did you select the correct analysis method?"_s,
-    u"Error"_s, MsgIcon::None};
+// A header name that is no column: the window's own message, then the name.
+Box invalidColumn(const QString& name) {
+    return {u"An invalid column header was found.  Did you select the correct analysis method?"
+            u"\n\nThe column name \""_s +
+                name + u"\" in the header row was not recognised. Nothing was imported."_s,
+            u"Error"_s, MsgIcon::None};
+}
 const Box NonNumeric{u"A non-numeric value was found in the data file."_s, u"Error in data file"_s,
                      MsgIcon::Critical};
 
@@ -256,31 +260,61 @@ TEST_F(LogImport, TheShapeOfTheFile) {
 }
 
 TEST_F(LogImport, ACancelOrARefusedFileChangesNothing) {
-    const Box subscript{u"9 : Subscript out of range - Log Procedure 'OpenFile'"_s, u"Error"_s,
-                        MsgIcon::Exclamation};
+    const auto tooMany = [](const char* line, const char* values, const char* names) {
+        return Box{u"Line "_s + QString::fromLatin1(line) + u" of the data file has "_s +
+                       QString::fromLatin1(values) + u" values, but the header row names only "_s +
+                       QString::fromLatin1(names) +
+                       u" columns. Nothing was imported.\n\nA decimal comma splits a number in "
+                       u"two: write 1.5, not 1,5."_s,
+                   u"Too many values"_s, MsgIcon::Critical};
+    };
+    Box indented = MissingHeader;
+    indented.text += u"\n\nLine 1 begins with a space or tab before \"Stratum\": the header row "
+                     u"must begin with the word Stratum."_s;
     const struct {
         const char* name;
         QByteArray contents;
-        const Box& box;
+        Box box;
+        const char* dropColumn = nullptr; // the database lacks this column of LIM
     } cases[] = {
         {"a data line first", "1,A\n" + LimHeader + "1,A,1,1,1,DF,4,30,2,12,1\n", MissingHeader},
         {"an empty line first", "\n" + LimHeader, MissingHeader},
         {"no header at all", "1,A,1\n", MissingHeader},
-        {"a column the table lacks", "Stratum,Location,Width\n1,A,3\n", InvalidColumn},
-        {"a strip-plot file under line intersect", "Stratum,Large\n1,3\n", InvalidColumn},
-        {"a unit in brackets names Length m", "Stratum,Length (m)\n1,3\n", InvalidColumn},
+        {"an empty file", "", MissingHeader},
+        {"a blank before the header", " Stratum,Location\n1,A\n", indented},
+        {"a column the table lacks", "Stratum,Location,Width\n1,A,3\n", invalidColumn(u"Width"_s)},
+        {"a strip-plot file under line intersect", "Stratum,Large\n1,3\n",
+         invalidColumn(u"Large"_s)},
+        {"a unit in brackets names Length m", "Stratum,Length (m)\n1,3\n",
+         invalidColumn(u"Length (m)"_s)},
+        {"a tab after a name", "Stratum,Location\t,Length\n1,A,3\n",
+         invalidColumn(u"Location<tab>"_s)},
         {"a column the table lacks in a later header",
-         "Stratum,Location\n1,A\nStratum,Diameter\n1,4\n", InvalidColumn},
-        {"more fields than the header, late in the file", "Stratum,Location\n1,A\n1,B\n1,C,3\n",
-         subscript},
+         "Stratum,Location\n1,A\nStratum,Diameter\n1,4\n", invalidColumn(u"Diameter"_s)},
+        // Trailing empty fields are no values: line 4 has 3.
+        {"more fields than the header, late in the file", "Stratum,Location\n1,A\n1,B\n1,C,3,,\n",
+         tooMany("4", "3", "2")},
+        {"a decimal comma", "Stratum,Location,Length\n1,A,12,5\n", tooMany("2", "4", "3")},
+        {"a database without a column the file names", LimHeader + "2,B,1,1,1,DF,4,30,2,12,1\n",
+         Box{u"The database has no column Intersect in its table LIM, so the data file cannot be "
+             u"imported; the file itself is fine. Nothing was imported.\n\nThe database file\n"_s +
+                 db_.file() +
+                 u"\nis out of date or was changed. Move it to another folder or rename it, then "
+                 u"import again: a new database with every column will be made in its place."_s,
+             u"Database missing a column"_s, MsgIcon::Critical},
+         "Intersect"},
     };
     // On a fresh window a refused file shows no data, and an import right after works.
     frmMainLog* w = open();
+    const auto unreadable = [](const QString& path) {
+        return Box{u"The data file\n"_s + path +
+                       u"\ncannot be read. It may have been moved or deleted, or you may not have "
+                       u"permission to open it. Nothing was imported."_s,
+                   u"Cannot read the file"_s, MsgIcon::Critical};
+    };
     const QString absent = dir_.filePath(u"absent.csv"_s);
-    importFile(w, absent,
-               Box{u"53 : File not found: '"_s + absent + u"' - Log Procedure 'OpenFile'"_s,
-                   u"Error"_s, MsgIcon::Exclamation});
-    EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a file that cannot be read";
+    importFile(w, absent, unreadable(absent));
+    EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a file that cannot be found";
     importFile(w, file("first.csv", "1,A\n"), MissingHeader);
     EXPECT_EQ(w->statusText(), u"Status: No data read"_s) << "a missing header";
     EXPECT_FALSE(sheetButtonsEnabled(w));
@@ -296,8 +330,13 @@ TEST_F(LogImport, ACancelOrARefusedFileChangesNothing) {
     EXPECT_EQ(snapshot(w), before);
     EXPECT_EQ(DataFilePath, good);
     EXPECT_EQ(w->txtTvalue->text(), u"2"_s);
+    importFile(w, dir_.path(), unreadable(dir_.path())); // a folder, not a file
+    EXPECT_EQ(snapshot(w), before);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.dropColumn)
+            db::exec(u"ALTER TABLE LIM DROP COLUMN "_s +
+                     db::quoted(QString::fromLatin1(c.dropColumn)));
         importFile(w, file("refused.csv", c.contents), c.box);
         EXPECT_EQ(snapshot(w), before);
         EXPECT_EQ(w->ImportedRowCount, 0);

@@ -121,9 +121,9 @@ TEST(Trapped, ASkippedStatementDoesNotReachTheTrap) {
 
 TEST(ErrorReport, OwnDescriptionAndLogTag) {
     ScriptedPrompts script;
-    script.message(QStringLiteral("3261 : In use - Log Procedure 'OpenFile'"),
+    script.message(QStringLiteral("3146 : disk I/O error - Log Procedure 'OpenFile'"),
                    QStringLiteral("Error"), MsgIcon::Exclamation);
-    errorReport(prompts(), RuntimeError(err::DbLocked, QStringLiteral("In use")),
+    errorReport(prompts(), RuntimeError(err::DbGeneral, QStringLiteral("disk I/O error")),
                 logProcedure(QStringLiteral("OpenFile")));
 }
 

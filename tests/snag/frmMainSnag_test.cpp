@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -131,6 +133,47 @@ TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
     EXPECT_EQ(w->AreaFactor, 43560);
     EXPECT_EQ(w->lblStatY->text(), u"Stems per acre"_s);
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A database file that cannot be used at all is named with what to do, once,
+// and the window opens all the same.
+TEST_F(SnagLifeCycle, ADamagedOrLockedDatabaseSaysWhatToDo) {
+    {
+        QFile notes(database.file());
+        ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+        notes.write("Plot 4, ridge: two snags, one with a cavity.\n");
+    }
+    script.message(u"The database file\n"_s + database.file() +
+                       u"\nis damaged or is not a database, so it cannot be opened.\n\nMove it "
+                       u"to another folder or rename it, then try again. A new database, with "
+                       u"the default plot sizes and unit lengths, will be made in its place; "
+                       u"import your data file again."_s,
+                   u"Damaged database"_s, MsgIcon::Critical);
+    frmMainSnag* w = open();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(w->status(), u"Status: No data read"_s);
+    unload(w);
+
+    // Moved aside, a new database is made; another program then holds it.
+    ASSERT_TRUE(QFile::rename(database.file(), database.file() + u".damaged"_s));
+    db::connection();
+    db::close();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(database.file());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        script.message(u"The database file\n"_s + database.file() +
+                           u"\nis in use by another program, so it cannot be opened.\n\nClose "
+                           u"the other program (or the other copy of Vernalt), then try again."_s,
+                       u"Database in use"_s, MsgIcon::Critical);
+        open();
+        EXPECT_TRUE(script.done());
+        lock.exec(u"ROLLBACK"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
 }
 
 TEST_F(SnagLifeCycle, UnloadUnloadsTheOtherWindowsAndShowsTheSwitchboard) {

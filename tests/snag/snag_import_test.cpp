@@ -181,14 +181,22 @@ TEST_F(SnagImport, CancelAndRefusedFilesChangeNothing) {
         const char* title;
         MsgIcon icon;
     } cases[] = {
-        {"cover_header.csv", "An invalid column header was found in the data file.", "Error",
-         MsgIcon::None},
+        {"cover_header.csv",
+         "An invalid column header was found in the data file.\n\nThe column name \"%Cover(1)\" "
+         "in the header row was not recognised. Nothing was imported.",
+         "Error", MsgIcon::None},
         {"missing_header.csv",
          "A header row was not found as the first row in the data file.  This header is needed "
          "to identify what each value represents.",
          "Missing header row", MsgIcon::Critical},
-        {"beyond_header.csv", "9 : Subscript out of range - Snag Procedure 'mnuFileOpen_Click'",
-         "Error", MsgIcon::Exclamation},
+        {"beyond_header.csv",
+         "Line 3 of the data file has 3 values, but the header row names only 2 columns. Nothing "
+         "was imported.\n\nA decimal comma splits a number in two: write 1.5, not 1,5.",
+         "Too many values", MsgIcon::Critical},
+        {"empty.csv",
+         "A header row was not found as the first row in the data file.  This header is needed "
+         "to identify what each value represents.",
+         "Missing header row", MsgIcon::Critical},
     };
     frmMainSnag* w = open();
     // On a fresh window there is still no data.
