@@ -1,6 +1,7 @@
 #include "platform/grid.h"
 
 #include "platform/errors.h"
+#include "platform/grid_accessibility.h"
 #include "platform/twips.h"
 #include "platform/value.h"
 
@@ -501,9 +502,13 @@ void setUpTable(QTableView* t) {
 
 Grid::Grid(QWidget* parent)
     : QTableView(parent), model_(new GridModel(this)), fixedRowsView_(new QTableView(this)) {
+    installGridAccessibility();
     setModel(model_);
     setUpTable(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One stop in the tab order: Tab and Shift+Tab leave the grid, the arrow
+    // keys move inside it.
+    setTabKeyNavigation(false);
 
     QTableView* f = fixedRowsView_;
     f->setModel(model_);

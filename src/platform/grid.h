@@ -156,7 +156,9 @@ class GridModel : public QAbstractTableModel {
 
 // A view of a GridModel: fixed rows and columns drawn grey like headers (the
 // fixed rows stay in place while the cells scroll), widths and heights from the
-// twips settings, read-only cells.
+// twips settings, read-only cells. It is one stop of the tab order, and screen
+// readers see it as a table of its data cells headed by the fixed cells
+// (grid_accessibility.h).
 class Grid : public QTableView {
     Q_OBJECT
   public:
