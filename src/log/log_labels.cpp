@@ -5,6 +5,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_captions.h"
 
+#include "platform/accessibility.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -160,6 +161,9 @@ void frmMainLog::setLabels(bool metric) {
         for (Grid* g : grdStratum)
             if (g->cols() > 12)
                 g->setColWidth(12, 1600);
+
+    // The boxes named after the captions changed above.
+    nameInputBoxes(this);
 }
 
 // ---- Combined-formula menu ---------------------------------------------------------------
@@ -173,6 +177,7 @@ void comboFormulaClicked(frmMainLog& w, int formula) {
     w.lblCombo[4]->setText(c.estimates);
     w.lblCombo[5]->setText(c.variance);
     w.lblComboFormula->setText(c.formula);
+    nameInputBoxes(&w); // the boxes under the two columns retitled
 }
 } // namespace
 

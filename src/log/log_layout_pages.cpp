@@ -120,8 +120,9 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     frmStratifiedStratumSize = frame(stratified, u"Stratum Size (hectares)"_s, 60, 2280, 7140, 720);
     for (std::size_t k = 1; k < 5; ++k) {
         const double left = 120 + 1740 * double(k - 1);
-        label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 900);
-        txtLandscapeArea[k] = textBox(frmStratifiedStratumSize, left + 900, 300, 780);
+        txtLandscapeArea[k] = textBox(
+            frmStratifiedStratumSize, left + 900, 300, 780,
+            label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 900));
     }
     frmStratifiedStats = frame(stratified, QString(), 60, 3060, 8460, 1980);
     lblStratifiedMetricTitle = label(frmStratifiedStats, QString(), 0, 120, 1900);

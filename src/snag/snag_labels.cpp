@@ -3,6 +3,7 @@
 // column widths.
 #include "snag/frmMainSnag.h"
 
+#include "platform/accessibility.h"
 #include "platform/errors.h"
 #include "platform/line_control.h"
 #include "platform/prompts.h"
@@ -181,6 +182,7 @@ void frmMainSnag::SetLabels() {
             for (Grid* g : grdStats)
                 g->setColWidth(c, c == 0 ? StatsFirstWidth : StatsWidth);
         }
+        nameInputBoxes(this); // the stratified sheet's boxes are named after its titles
     });
 }
 
