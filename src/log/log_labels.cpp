@@ -38,6 +38,9 @@ constexpr int kStratifiedWidth = 1192;
 constexpr int kSampleSizeWidth = 1190;
 constexpr int kAllocationWidth = 944;
 constexpr int kHeaderHeight = 630;
+// The allocation grids' titles, "Total Number of Samples Required" and the
+// others, take four lines in their narrow columns, as in the snag window.
+constexpr int kAllocationHeaderHeight = 870;
 
 } // namespace
 
@@ -55,8 +58,12 @@ void frmMainLog::setLabels(bool metric) {
     // 1. Header rows.
     for (Grid* g : {grdFormulaSimple, grdFormulaStratified, grdProportionalAllocation,
                     grdOptimalAllocation, grdComboSSProportionalAllocation,
-                    grdComboSSOptimalAllocation, grdSampleSize[0], grdSampleSize[1]})
-        g->setRowHeight(0, kHeaderHeight);
+                    grdComboSSOptimalAllocation, grdSampleSize[0], grdSampleSize[1]}) {
+        const bool allocation = g == grdProportionalAllocation || g == grdOptimalAllocation ||
+                                g == grdComboSSProportionalAllocation ||
+                                g == grdComboSSOptimalAllocation;
+        g->setRowHeight(0, allocation ? kAllocationHeaderHeight : kHeaderHeight);
+    }
 
     // 2. Area captions.
     const UnitCaptions units = unitCaptions(metric);

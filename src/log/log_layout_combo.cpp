@@ -165,7 +165,7 @@ void frmMainLog::buildComboPages() {
                                     QLabel*& titleLabel, QLabel*& total) {
         box = frame(sizes, caption, left, 3180, 4350, 2700);
         g = grid(box, 5, 4, 1, 60, 240, 4230, 1980);
-        g->setRowHeight(0, 630);
+        g->setRowHeight(0, 870); // four lines of title, as on the Sample Size page
         titleLabel = label(box, u"Total Transect Length Required (m) ="_s, 60, 2340, 2940);
         total = result(box, 3060, 2325, 1200);
     };

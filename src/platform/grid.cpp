@@ -580,6 +580,14 @@ int Grid::standardRowPixels() const {
     return std::max(twipsToPixelsY(GridModel::DefaultRowHeight), fontMetrics().height() + 2);
 }
 
+int Grid::cellPadding() const {
+    return 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+}
+
+int Grid::textTwips(const QString& text) const {
+    return int(std::ceil(pixelsToTwipsX(fontMetrics().horizontalAdvance(text) + cellPadding())));
+}
+
 int Grid::colPixels(int col) const {
     const int twips = model_->colWidth(col);
     if (twips >= 0)
@@ -587,7 +595,7 @@ int Grid::colPixels(int col) const {
     // Default width, widened to fit the column's title (and row titles in column 0).
     int px = twipsToPixelsX(GridModel::DefaultColWidth);
     const QFontMetrics fm = fontMetrics();
-    const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+    const int pad = cellPadding();
     if (col < model_->formatTitles().size()) {
         const QString blanks(model_->titlePadding(), u' ');
         px =

@@ -179,6 +179,9 @@ class Grid : public QTableView {
     void setFixedRows(int n) { model_->setFixedRows(n); }
     void setFixedCols(int n) { model_->setFixedCols(n); }
 
+    // The width in twips a column needs to show `text` whole on one line.
+    int textTwips(const QString& text) const;
+
     // Keeps a scrolled-to cell out from under the fixed rows.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
@@ -194,6 +197,7 @@ class Grid : public QTableView {
     int defaultRowPixels() const;
     int standardRowPixels() const;
     int colPixels(int col) const;
+    int cellPadding() const; // pixels around a cell's text
     GridModel* model_;
     // The fixed rows drawn again on top, so they stay in place while the cells
     // below them scroll.
