@@ -3,6 +3,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_widgets.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -212,6 +213,7 @@ void frmMainLog::buildStatisticalTestPage(QWidget* page) {
         placeTwips(w, r.left, r.top - strip, r.width, r.height);
     };
     picStatTest = new StatTestPicture(page);
+    setAccessibleRole(picStatTest, QAccessible::Chart); // a graph, not a "frame"
     at(StatTestPictureRect, picStatTest);
     std::array<QLabel**, 6> scale = {&lblStat100, &lblStat75, &lblStat50,
                                      &lblStat25,  &lblStat0,  &lblStatMinus25};

@@ -59,13 +59,13 @@ void nameBox(QWidget* box) {
 
 } // namespace
 
-void setAccessibleRole(QWidget* window, QAccessible::Role role) {
+void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
     static const bool installed = [] {
         QAccessible::installFactory(roleFactory);
         return true;
     }();
     (void)installed;
-    window->setProperty(RoleProperty, int(role));
+    widget->setProperty(RoleProperty, int(role));
 }
 
 void setCaption(QLabel* caption, QWidget* box) {

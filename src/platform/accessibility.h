@@ -11,10 +11,11 @@ class QWidget;
 
 namespace vernalt {
 
-// A window built on a plain QWidget reports no role of its own (a "filler");
-// this makes it report `role` (QAccessible::Window or QAccessible::Dialog).
-// Call it before the window is shown.
-void setAccessibleRole(QWidget* window, QAccessible::Role role);
+// Makes a widget report `role` where Qt's own is wrong for it: a window built on
+// a plain QWidget reports a "filler" and should be a QAccessible::Window or
+// QAccessible::Dialog; a graph drawn on a QFrame reports a "frame", which
+// screen readers take for a window. Call it before the widget is shown.
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 // Names a box after the caption beside it (Qt's buddy label): a screen reader
 // reads the caption as the box's name and reports it as the box's label.

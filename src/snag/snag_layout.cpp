@@ -403,6 +403,7 @@ void frmMainSnag::buildSampleSizePage(QWidget* page) {
 void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
     picStatTest = new StatTestPicture(page);
+    setAccessibleRole(picStatTest, QAccessible::Chart); // a graph, not a "frame"
     s.place(picStatTest, 2040, 1560, 4815, 4815);
 
     // The scale beside the picture, from its top edge to its bottom edge.
