@@ -68,6 +68,9 @@ frmMainLog::frmMainLog(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(u"Vernalt - Log Analysis with LIM"_s);
     QFont f = font();
     f.setPointSizeF(8);
+    // The narrower face of the snag window, where there is one: the grids'
+    // fixed column widths then hold their titles within the header rows.
+    f.setStretch(QFont::SemiCondensed);
     setFont(f);
     setMinimumSize(analysisMinimumSize());
     buildMenus();

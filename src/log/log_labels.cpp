@@ -5,6 +5,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_captions.h"
 
+#include "platform/accessibility.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -37,6 +38,9 @@ constexpr int kStratifiedWidth = 1192;
 constexpr int kSampleSizeWidth = 1190;
 constexpr int kAllocationWidth = 944;
 constexpr int kHeaderHeight = 630;
+// The allocation grids' titles, "Total Number of Samples Required" and the
+// others, take four lines in their narrow columns, as in the snag window.
+constexpr int kAllocationHeaderHeight = 870;
 
 } // namespace
 
@@ -54,8 +58,12 @@ void frmMainLog::setLabels(bool metric) {
     // 1. Header rows.
     for (Grid* g : {grdFormulaSimple, grdFormulaStratified, grdProportionalAllocation,
                     grdOptimalAllocation, grdComboSSProportionalAllocation,
-                    grdComboSSOptimalAllocation, grdSampleSize[0], grdSampleSize[1]})
-        g->setRowHeight(0, kHeaderHeight);
+                    grdComboSSOptimalAllocation, grdSampleSize[0], grdSampleSize[1]}) {
+        const bool allocation = g == grdProportionalAllocation || g == grdOptimalAllocation ||
+                                g == grdComboSSProportionalAllocation ||
+                                g == grdComboSSOptimalAllocation;
+        g->setRowHeight(0, allocation ? kAllocationHeaderHeight : kHeaderHeight);
+    }
 
     // 2. Area captions.
     const UnitCaptions units = unitCaptions(metric);
@@ -160,6 +168,9 @@ void frmMainLog::setLabels(bool metric) {
         for (Grid* g : grdStratum)
             if (g->cols() > 12)
                 g->setColWidth(12, 1600);
+
+    // The boxes named after the captions changed above.
+    nameInputBoxes(this);
 }
 
 // ---- Combined-formula menu ---------------------------------------------------------------
@@ -173,6 +184,7 @@ void comboFormulaClicked(frmMainLog& w, int formula) {
     w.lblCombo[4]->setText(c.estimates);
     w.lblCombo[5]->setText(c.variance);
     w.lblComboFormula->setText(c.formula);
+    nameInputBoxes(&w); // the boxes under the two columns retitled
 }
 } // namespace
 

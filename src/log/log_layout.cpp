@@ -3,6 +3,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_widgets.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -166,12 +167,11 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
     heading.setBold(true);
     lblOptimal->setFont(heading);
 
-    label(page, u"t-value"_s, 120, 420, 700);
-    txtTvalue = textBox(page, 840, 405, 900);
-    label(page, u"Precision Level"_s, 2040, 420, 1300);
-    txtPrecisionLevel = textBox(page, 3360, 405, 900);
-    label(page, u"Qualifying Logs"_s, 4560, 420, 1300);
-    txtQualifyingLogs = textBox(page, 5880, 405, 900);
+    txtTvalue = textBox(page, 840, 405, 900, label(page, u"t-value"_s, 120, 420, 700));
+    txtPrecisionLevel =
+        textBox(page, 3360, 405, 900, label(page, u"Precision Level"_s, 2040, 420, 1300));
+    txtQualifyingLogs =
+        textBox(page, 5880, 405, 900, label(page, u"Qualifying Logs"_s, 4560, 420, 1300));
 
     // Per data sheet: the level names and unit lengths beside the rows of the two
     // grids; row k + 1 of each grid is level k.
@@ -213,6 +213,7 @@ void frmMainLog::buildStatisticalTestPage(QWidget* page) {
         placeTwips(w, r.left, r.top - strip, r.width, r.height);
     };
     picStatTest = new StatTestPicture(page);
+    setAccessibleRole(picStatTest, QAccessible::Chart); // a graph, not a "frame"
     at(StatTestPictureRect, picStatTest);
     std::array<QLabel**, 6> scale = {&lblStat100, &lblStat75, &lblStat50,
                                      &lblStat25,  &lblStat0,  &lblStatMinus25};
@@ -227,12 +228,10 @@ void frmMainLog::buildStatisticalTestPage(QWidget* page) {
     lblStatY->setAlignment(Qt::AlignCenter);
 
     // Inputs and limits on the left.
-    label(page, u"Target Value"_s, 120, 240, 1380);
-    txtTargetValue = textBox(page, 120, 500, 1380);
-    label(page, u"Estimated Value"_s, 120, 960, 1380);
-    txtEstimatedValue = textBox(page, 120, 1220, 1380);
-    label(page, u"Bound"_s, 120, 1680, 1380);
-    txtBound = textBox(page, 120, 1940, 1380);
+    txtTargetValue = textBox(page, 120, 500, 1380, label(page, u"Target Value"_s, 120, 240, 1380));
+    txtEstimatedValue =
+        textBox(page, 120, 1220, 1380, label(page, u"Estimated Value"_s, 120, 960, 1380));
+    txtBound = textBox(page, 120, 1940, 1380, label(page, u"Bound"_s, 120, 1680, 1380));
     label(page, u"Upper Limit"_s, 120, 2400, 1380);
     lblStatTestUpperLimit = result(page, 120, 2660, 1380);
     label(page, u"Lower Limit"_s, 120, 3120, 1380);

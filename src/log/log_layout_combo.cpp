@@ -3,6 +3,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_widgets.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 
 #include <QComboBox>
@@ -77,17 +78,23 @@ void frmMainLog::buildComboPages() {
         &txtEstimates,  &txtVariance,        &txtStratumWeight,
         &txtSampleSize, &txtStratifiedMeans, &txtStratifiedVariance};
     static constexpr std::size_t kBoxColumn[9] = {0, 2, 3, 4, 5, 6, 7, 8, 9};
+    // Row by row, left to right: the order of the Tab key. Each box is named
+    // after its column's title and its row.
     for (std::size_t h = 0; h < 4; ++h) {
         const double top = kRowTop + kRowStep * double(h);
         for (std::size_t b = 0; b < boxes.size(); ++b) {
             const std::size_t c = kBoxColumn[b];
+            if (c == 2) { // the unit-level chooser stands in column 1
+                cboTransectName[h] = new QComboBox(f);
+                cboTransectName[h]->addItems(
+                    {QString(), u"Subsegment"_s, u"Segment"_s, u"Section"_s, u"Transect"_s});
+                cboTransectName[h]->setCurrentIndex(-1);
+                placeTwips(cboTransectName[h], kColumnLeft[1], top, kColumnWidth[1], 300);
+                setColumnTitle(cboTransectName[h], lblCombo[1], int(h) + 1);
+            }
             (*boxes[b])[h] = textBox(f, kColumnLeft[c], top, kColumnWidth[c]);
+            setColumnTitle((*boxes[b])[h], lblCombo[c], int(h) + 1);
         }
-        cboTransectName[h] = new QComboBox(f);
-        cboTransectName[h]->addItems(
-            {QString(), u"Subsegment"_s, u"Segment"_s, u"Section"_s, u"Transect"_s});
-        cboTransectName[h]->setCurrentIndex(-1);
-        placeTwips(cboTransectName[h], kColumnLeft[1], top, kColumnWidth[1], 300);
         for (QLineEdit* box :
              {txtStratum[h], txtStratumSize[h], txtEstimates[h], txtVariance[h], txtSampleSize[h]})
             markInput(box);
@@ -96,10 +103,10 @@ void frmMainLog::buildComboPages() {
     const double totalsTop = kRowTop + 4 * kRowStep + 60;
     lblTotalSize = label(f, u"Total hectares"_s, kColumnLeft[1], totalsTop, 1560);
     lblTotalSize->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtTotalSize = textBox(f, kColumnLeft[3], totalsTop, kColumnWidth[3]);
+    txtTotalSize = textBox(f, kColumnLeft[3], totalsTop, kColumnWidth[3], lblTotalSize);
     QLabel* samples = label(f, u"Total Samples"_s, kColumnLeft[5], totalsTop, 1680);
     samples->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtTotalSamples = textBox(f, kColumnLeft[7], totalsTop, kColumnWidth[7]);
+    txtTotalSamples = textBox(f, kColumnLeft[7], totalsTop, kColumnWidth[7], samples);
 
     // The combined results, in two columns.
     const std::array<QLineEdit**, 8> results = {
@@ -119,7 +126,7 @@ void frmMainLog::buildComboPages() {
         QLabel* t = label(f, QString::fromUtf16(kResultTitles[i]), left, top + 15, 2640);
         t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblComboResult[i] = t;
-        *results[i] = textBox(f, left + 2760, top, 1320);
+        *results[i] = textBox(f, left + 2760, top, 1320, t);
     }
     lblComboFormula = lblComboResult[0];
     txtComboTvalue->setText(u"1.67"_s);
@@ -137,17 +144,20 @@ void frmMainLog::buildComboPages() {
         &txtSSVariableStdDev,   &txtSSVariableVariance,
         &txtSSOptimalEquations, &txtSSProportionalEquations};
     for (std::size_t h = 0; h < 4; ++h)
-        for (std::size_t c = 0; c < 10; ++c)
-            (*ssBoxes[c])[h] =
+        for (std::size_t c = 0; c < 10; ++c) {
+            QLineEdit* box =
                 textBox(sizes, kSizesLeft[c], kRowTop - 120 + kRowStep * double(h), kSizesWidth[c]);
+            setColumnTitle(box, lblCombo[10 + c], int(h) + 1);
+            (*ssBoxes[c])[h] = box;
+        }
     for (std::size_t h = 0; h < 4; ++h)
         for (QLineEdit* box : {txtSSVariableAverage[h], txtSSVariableVariance[h]})
             markInput(box);
     const double singleTop = kRowTop - 120 + 4 * kRowStep + 120;
     lblSSResult[0] = label(sizes, u"Desired Absolute Variance"_s, 60, singleTop + 15, 2400);
-    txtSSDesiredAbsVariance = textBox(sizes, 2520, singleTop, 1320);
+    txtSSDesiredAbsVariance = textBox(sizes, 2520, singleTop, 1320, lblSSResult[0]);
     lblSSResult[1] = label(sizes, u"t-value"_s, 4500, singleTop + 15, 1200);
-    txtSSTvalue = textBox(sizes, 5760, singleTop, 1320);
+    txtSSTvalue = textBox(sizes, 5760, singleTop, 1320, lblSSResult[1]);
     txtSSTvalue->setText(u"1.67"_s);
     markInput(txtSSTvalue);
 
@@ -155,7 +165,7 @@ void frmMainLog::buildComboPages() {
                                     QLabel*& titleLabel, QLabel*& total) {
         box = frame(sizes, caption, left, 3180, 4350, 2700);
         g = grid(box, 5, 4, 1, 60, 240, 4230, 1980);
-        g->setRowHeight(0, 630);
+        g->setRowHeight(0, 870); // four lines of title, as on the Sample Size page
         titleLabel = label(box, u"Total Transect Length Required (m) ="_s, 60, 2340, 2940);
         total = result(box, 3060, 2325, 1200);
     };

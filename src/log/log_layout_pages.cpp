@@ -120,8 +120,9 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
     frmStratifiedStratumSize = frame(stratified, u"Stratum Size (hectares)"_s, 60, 2280, 7140, 720);
     for (std::size_t k = 1; k < 5; ++k) {
         const double left = 120 + 1740 * double(k - 1);
-        label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 900);
-        txtLandscapeArea[k] = textBox(frmStratifiedStratumSize, left + 900, 300, 780);
+        txtLandscapeArea[k] = textBox(
+            frmStratifiedStratumSize, left + 900, 300, 780,
+            label(frmStratifiedStratumSize, u"Stratum "_s + numberText(double(k)), left, 315, 900));
     }
     frmStratifiedStats = frame(stratified, QString(), 60, 3060, 8460, 1980);
     lblStratifiedMetricTitle = label(frmStratifiedStats, QString(), 0, 120, 1900);
@@ -157,19 +158,21 @@ void frmMainLog::buildSampleSizePage(QWidget* page) {
     QFont heading = lblSampleSizeHeader->font();
     heading.setBold(true);
     lblSampleSizeHeader->setFont(heading);
-    mirrorLabels(page, 120, 360, lblTValue[1], lblPrecisionLevel[1], lblQualifyingLogs[1]);
+    // Closely stacked: the allocation grids' titles take four lines (870 twips)
+    // above their four rows, and all of it fits the window's minimum height.
+    mirrorLabels(page, 120, 330, lblTValue[1], lblPrecisionLevel[1], lblQualifyingLogs[1]);
 
     for (std::size_t k = 0; k < 2; ++k) {
-        grdSampleSize[k] = grid(page, 5, 7, 1, 120, 660 + 1680 * double(k), 8700, 1620);
+        grdSampleSize[k] = grid(page, 5, 7, 1, 120, 600 + 1635 * double(k), 8700, 1620);
         grdSampleSize[k]->setRowHeight(0, 630);
     }
     const auto allocation = [page](const QString& caption, double left, QGroupBox*& box, Grid*& g,
                                    QLabel*& title, QLabel*& total) {
-        box = frame(page, caption, left, 4080, 4290, 2160);
-        g = grid(box, 5, 4, 1, 60, 240, 4170, 1620);
-        g->setRowHeight(0, 630);
-        title = label(box, u"Total Transect Length Required (m) ="_s, 60, 1890, 2880);
-        total = result(box, 2960, 1875, 1200);
+        box = frame(page, caption, left, 3870, 4290, 2385);
+        g = grid(box, 5, 4, 1, 60, 225, 4170, 1860);
+        g->setRowHeight(0, 870);
+        title = label(box, u"Total Transect Length Required (m) ="_s, 60, 2100, 2880);
+        total = result(box, 2960, 2085, 1200);
     };
     allocation(u"Optimal Allocation"_s, 120, fraOptimalAllocation, grdOptimalAllocation,
                lblOptimalAllocation, lblOptTotalTransectLength);

@@ -1,6 +1,7 @@
 // Builders for the controls of the log window's pages.
 #include "log/log_widgets.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 
 #include <QGroupBox>
@@ -34,9 +35,11 @@ QLabel* result(QWidget* parent, double left, double top, double width, double he
     return l;
 }
 
-QLineEdit* textBox(QWidget* parent, double left, double top, double width, double height) {
+QLineEdit* textBox(QWidget* parent, double left, double top, double width, QLabel* caption) {
     auto* t = new QLineEdit(parent);
-    placeTwips(t, left, top, width, height);
+    placeTwips(t, left, top, width, 285);
+    if (caption)
+        setCaption(caption, t);
     return t;
 }
 

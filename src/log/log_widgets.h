@@ -22,7 +22,9 @@ QLabel* title(QWidget* parent, const QString& caption, double left, double top, 
               double height);
 // A label drawn as a sunken result box.
 QLabel* result(QWidget* parent, double left, double top, double width, double height = 285);
-QLineEdit* textBox(QWidget* parent, double left, double top, double width, double height = 285);
+// An input box; its caption, when given, names it for screen readers.
+QLineEdit* textBox(QWidget* parent, double left, double top, double width,
+                   QLabel* caption = nullptr);
 QPushButton* button(QWidget* parent, const QString& caption, double left, double top, double width,
                     double height = 375);
 QGroupBox* frame(QWidget* parent, const QString& caption, double left, double top, double width,

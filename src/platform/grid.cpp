@@ -1,6 +1,7 @@
 #include "platform/grid.h"
 
 #include "platform/errors.h"
+#include "platform/grid_accessibility.h"
 #include "platform/twips.h"
 #include "platform/value.h"
 
@@ -485,9 +486,13 @@ void setUpTable(QTableView* t) {
 
 Grid::Grid(QWidget* parent)
     : QTableView(parent), model_(new GridModel(this)), fixedRowsView_(new QTableView(this)) {
+    installGridAccessibility();
     setModel(model_);
     setUpTable(this);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One stop in the tab order: Tab and Shift+Tab leave the grid, the arrow
+    // keys move inside it.
+    setTabKeyNavigation(false);
 
     QTableView* f = fixedRowsView_;
     f->setModel(model_);
@@ -559,6 +564,14 @@ int Grid::standardRowPixels() const {
     return std::max(twipsToPixelsY(GridModel::DefaultRowHeight), fontMetrics().height() + 2);
 }
 
+int Grid::cellPadding() const {
+    return 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+}
+
+int Grid::textTwips(const QString& text) const {
+    return int(std::ceil(pixelsToTwipsX(fontMetrics().horizontalAdvance(text) + cellPadding())));
+}
+
 int Grid::colPixels(int col) const {
     const int twips = model_->colWidth(col);
     if (twips >= 0)
@@ -566,7 +579,7 @@ int Grid::colPixels(int col) const {
     // Default width, widened to fit the column's title (and row titles in column 0).
     int px = twipsToPixelsX(GridModel::DefaultColWidth);
     const QFontMetrics fm = fontMetrics();
-    const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+    const int pad = cellPadding();
     if (col < model_->formatTitles().size()) {
         const QString blanks(model_->titlePadding(), u' ');
         px =

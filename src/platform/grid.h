@@ -172,7 +172,9 @@ class GridModel : public QAbstractTableModel {
 
 // A view of a GridModel: fixed rows and columns drawn grey like headers (the
 // fixed rows stay in place while the cells scroll), widths and heights from the
-// twips settings, read-only cells.
+// twips settings, read-only cells. It is one stop of the tab order, and screen
+// readers see it as a table of its data cells headed by the fixed cells
+// (grid_accessibility.h).
 class Grid : public QTableView {
     Q_OBJECT
   public:
@@ -193,6 +195,9 @@ class Grid : public QTableView {
     void setFixedRows(int n) { model_->setFixedRows(n); }
     void setFixedCols(int n) { model_->setFixedCols(n); }
 
+    // The width in twips a column needs to show `text` whole on one line.
+    int textTwips(const QString& text) const;
+
     // Keeps a scrolled-to cell out from under the fixed rows.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
@@ -208,6 +213,7 @@ class Grid : public QTableView {
     int defaultRowPixels() const;
     int standardRowPixels() const;
     int colPixels(int col) const;
+    int cellPadding() const; // pixels around a cell's text
     GridModel* model_;
     // The fixed rows drawn again on top, so they stay in place while the cells
     // below them scroll.

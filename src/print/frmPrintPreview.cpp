@@ -16,7 +16,9 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +38,28 @@ constexpr double PictureWidth = 9350;
 constexpr double PictureHeight = 7425;
 constexpr double SecondPictureLeft = 9840;
 
+// Keeps a window, its frame included, on the available area of its screen (a
+// 1024 x 768 screen less its panels): moved in where it stands out, and made
+// smaller only where it is larger than that area.
+void fitToScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QSize border = frame.size() - window->size(); // title bar and edges
+    const QSize size = window->size().boundedTo(area.size() - border);
+    if (size != window->size())
+        window->resize(size);
+    const QSize outer = size + border;
+    const QPoint topLeft(std::clamp(frame.left(), area.left(),
+                                    std::max(area.left(), area.right() + 1 - outer.width())),
+                         std::clamp(frame.top(), area.top(),
+                                    std::max(area.top(), area.bottom() + 1 - outer.height())));
+    if (topLeft != frame.topLeft())
+        window->move(topLeft); // a window's position is its frame's
+}
+
 } // namespace
 
 QWidget* previewSourceWindow(const QString& formName) {
@@ -50,6 +74,8 @@ frmPrintPreview* showPrintPreview(QWidget* source, const QString& formName) {
         preview = new frmPrintPreview;
         preview->setAttribute(Qt::WA_DeleteOnClose);
         trackWindow(preview);
+        if (source) // opens over the window it shows, on the same screen
+            preview->move(source->pos());
     }
     preview->lblFormToPrint->setText(formName);
     preview->picPrintPreview->setPicture(CaptureFormClient(source));
@@ -145,6 +171,7 @@ void frmPrintPreview::Form_Activate() {
     // Take the source window's size; once that window is closed, keep our own.
     if (const QWidget* source = previewSourceWindow(lblFormToPrint->text()))
         resize(source->size());
+    fitToScreen(this);
     layout()->activate();
     picPrintPreview->resize(size());
     picPrintPreview2->resize(size());

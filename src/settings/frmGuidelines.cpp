@@ -1,5 +1,6 @@
 #include "settings/frmGuidelines.h"
 
+#include "platform/accessibility.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "settings/cost_table.h"
@@ -41,6 +42,7 @@ frmGuidelines::frmGuidelines()
     f.setPointSizeF(8);
     setFont(f);
     setWindowTitle(u"Vernalt - General Cost Per Sample Guidelines"_s);
+    setAccessibleRole(this, QAccessible::Window);
     // Fixed on the screen: the client area's top left corner at (2760, 3750).
     setGeometry(twipsRect(2760, 3750, 7695, 5295));
     setFixedSize(twipsSize(7695, 5295));

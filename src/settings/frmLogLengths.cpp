@@ -1,5 +1,6 @@
 #include "settings/frmLogLengths.h"
 
+#include "platform/accessibility.h"
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -11,6 +12,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +57,7 @@ frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixe
     f.setPointSizeF(8);
     setFont(f);
     setWindowTitle(u"Log Lengths"_s);
+    setAccessibleRole(this, QAccessible::Dialog);
     setFixedSize(twipsSize(5895, 2745));
 
     frmMetric = new QGroupBox(u"Metric"_s, this);
@@ -72,6 +75,8 @@ frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixe
         txtEnglish[level] = new QLineEdit(frmEnglish);
         placeTwips(txtMetric[level], 1440, RowTop[level], 1215, 285);
         placeTwips(txtEnglish[level], 1440, RowTop[level], 1215, 285);
+        setCaption(Label1[level], txtMetric[level]);
+        setCaption(Label1[level + 4], txtEnglish[level]);
     }
 
     cmdOK = new QPushButton(u"OK"_s, this);
@@ -95,6 +100,7 @@ frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixe
     connect(cmdOK, &QPushButton::clicked, this, &frmLogLengths::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogLengths::cmdCancel_Click);
 
+    nameInputBoxes(this); // "Subsegment, Metric"...
     trackWindow(this);
     Form_Load();
 }
@@ -152,6 +158,13 @@ void frmLogLengths::cmdOK_Click() {
 
 void frmLogLengths::cmdCancel_Click() {
     close();
+}
+
+void frmLogLengths::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmdCancel->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace vernalt

@@ -8,6 +8,7 @@
 #include <array>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -39,6 +40,10 @@ class frmLogLengths : public QWidget {
     void cmdOK_Click();
     // Closes the window; nothing is written.
     void cmdCancel_Click();
+
+  protected:
+    // Esc closes the window as Cancel does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     frmLogLengths();

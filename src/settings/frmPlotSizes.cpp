@@ -1,5 +1,6 @@
 #include "settings/frmPlotSizes.h"
 
+#include "platform/accessibility.h"
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
@@ -11,6 +12,7 @@
 
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +65,7 @@ frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     f.setPointSizeF(8);
     setFont(f);
     setWindowTitle(u"Plot Sizes"_s);
+    setAccessibleRole(this, QAccessible::Dialog);
     setFixedSize(twipsSize(5685, 4830));
 
     Frame1 = new QGroupBox(u"Length - Metric"_s, this);
@@ -102,6 +105,10 @@ frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     buildAreaFrame(frmMetric, lblMetricArea, txtMetricLength, MetricSystem);
     buildAreaFrame(frmEnglish, lblEnglishArea, txtEnglishLength, EnglishSystem);
     areas_ = {&txtMetricLength, &txtEnglishLength};
+    // Out of sight beyond the right edge: hidden, so that no screen reader
+    // reports them as shown.
+    frmMetric->hide();
+    frmEnglish->hide();
 
     cmdDefaults = new QPushButton(u"Restore Defaults"_s, this);
     cmdOK = new QPushButton(u"OK"_s, this);
@@ -130,6 +137,7 @@ frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedS
     connect(cmdOK, &QPushButton::clicked, this, &frmPlotSizes::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPlotSizes::cmdCancel_Click);
 
+    nameInputBoxes(this); // "Subsegment, Length - Metric"...
     trackWindow(this);
     Form_Load();
 }
@@ -141,6 +149,7 @@ void frmPlotSizes::buildLengthFrame(QGroupBox* frame, int labelBase,
         Label1[labelBase + row] = label;
         placeTwips(label, 120, RowTop[row], 1095, 285);
         placeTwips(boxes[row], 1320, RowTop[row], 1095, 285);
+        setCaption(label, boxes[row]);
     }
 }
 
@@ -155,6 +164,7 @@ void frmPlotSizes::buildAreaFrame(QGroupBox* frame, std::array<QLabel*, 16>& lab
         boxes[p]->setFocusPolicy(Qt::NoFocus); // not seen: never tabbed into
         placeTwips(labels[p], 120, 240 + 240 * p, 1215, 255);
         placeTwips(boxes[p], 1440, 240 + 240 * p, 1215, 285);
+        setCaption(labels[p], boxes[p]);
     }
 }
 
@@ -262,6 +272,13 @@ void frmPlotSizes::cmdOK_Click() {
 
 void frmPlotSizes::cmdCancel_Click() {
     close();
+}
+
+void frmPlotSizes::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmdCancel->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace vernalt

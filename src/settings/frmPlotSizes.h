@@ -10,6 +10,7 @@
 #include <array>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -51,7 +52,7 @@ class frmPlotSizes : public QWidget {
     QLineEdit* txtTransectEnglishWidth;
 
     // Plot areas by plot dimension (4 x level + width level), in frames that lie
-    // beyond the right edge of the window and are not seen.
+    // beyond the right edge of the window, hidden.
     QGroupBox* frmMetric;
     QGroupBox* frmEnglish;
     std::array<QLabel*, 16> lblMetricArea;
@@ -73,6 +74,10 @@ class frmPlotSizes : public QWidget {
     void cmdOK_Click();
     // Closes the window; nothing is written.
     void cmdCancel_Click();
+
+  protected:
+    // Esc closes the window as Cancel does.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     frmPlotSizes();

@@ -1,5 +1,6 @@
 #include "shell/frmSwitchboard.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 #include "shell/app_windows.h"
 
@@ -37,6 +38,7 @@ void Main() {
 frmSwitchboard::frmSwitchboard(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Vernalt"_s);
+    setAccessibleRole(this, QAccessible::Window);
     setFixedSize(twipsSize(3975, 2820));
 
     Frame1 = new QGroupBox(u"Habitat component?"_s, this);

@@ -3,6 +3,7 @@
 // column widths.
 #include "snag/frmMainSnag.h"
 
+#include "platform/accessibility.h"
 #include "platform/errors.h"
 #include "platform/line_control.h"
 #include "platform/prompts.h"
@@ -10,6 +11,7 @@
 #include "snag/plot_dimensions.h"
 
 #include <QLabel>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +103,7 @@ constexpr int ShortHeader = 420;
 constexpr int OptimalFirstWidth = 1250, OptimalWidth = 1180;
 constexpr int Subtotal0Width = 1030, Subtotal1Width = 1040;
 constexpr int SampleSizeWidth = 1190;
+constexpr int SampleSizeNameCol = 3; // "Plot Dimensions (name)" of sample-size sheet 0
 constexpr int AllocationWidth = 944;
 constexpr int StatsFirstWidth = 1225, StatsWidth = 1000;
 
@@ -158,11 +161,22 @@ void frmMainSnag::SetLabels() {
         linDensitiesX->setX2(bar.x2);
         lblStatY->setText(StatYCaption.text(metric));
 
+        // The columns of plot-dimension names are as wide as the longest name needs
+        // ("Subsegment132" under the English widths), where their width is less.
+        int nameWidth = 0;
+        for (int i = 0; i < PlotDimensionCount; ++i)
+            nameWidth =
+                std::max(nameWidth, grdStats[0]->textTwips(plotDimensionName(i, WidthTexts)));
+        const int optimalFirst = std::max(OptimalFirstWidth, nameWidth);
+        const int statsFirst = std::max(StatsFirstWidth, nameWidth);
+        // The other statistics columns give up what the first takes, within the grid.
+        const int statsOther = StatsWidth - (statsFirst - StatsFirstWidth + 2) / 3;
+
         for (Grid* g : grdOptimal)
             g->setRowHeight(0, TallHeader);
         for (int c = 0; c < 7; ++c)
             for (Grid* g : grdOptimal)
-                g->setColWidth(c, c == 0 ? OptimalFirstWidth : OptimalWidth);
+                g->setColWidth(c, c == 0 ? optimalFirst : OptimalWidth);
 
         for (Grid* g : grdStats)
             g->setFormatString(QString::fromLatin1(StatsFormat));
@@ -175,12 +189,14 @@ void frmMainSnag::SetLabels() {
         for (int c = 0; c < 7; ++c)
             for (Grid* g : grdSampleSize)
                 g->setColWidth(c, SampleSizeWidth);
+        grdSampleSize[0]->setColWidth(SampleSizeNameCol, std::max(SampleSizeWidth, nameWidth));
         for (int c = 0; c < 4; ++c) {
             grdOptimalAllocation->setColWidth(c, AllocationWidth);
             grdProportionalAllocation->setColWidth(c, AllocationWidth);
             for (Grid* g : grdStats)
-                g->setColWidth(c, c == 0 ? StatsFirstWidth : StatsWidth);
+                g->setColWidth(c, c == 0 ? statsFirst : statsOther);
         }
+        nameInputBoxes(this); // the stratified sheet's boxes are named after its titles
     });
 }
 

@@ -2,6 +2,7 @@
 // twips tables as the window is designed at its load size (9420 x 9480 twips).
 #include "snag/frmMainSnag.h"
 
+#include "platform/accessibility.h"
 #include "platform/twips.h"
 #include "snag/plot_dimensions.h"
 
@@ -75,9 +76,12 @@ struct Sheet {
         place(l, left, top, width, height);
         return l;
     }
-    QLineEdit* box(double left, double top, double width, double height = 285) const {
+    // An input box; its caption names it for screen readers.
+    QLineEdit* box(double left, double top, double width, QLabel* caption = nullptr) const {
         auto* e = new QLineEdit(page);
-        place(e, left, top, width, height);
+        place(e, left, top, width, 285);
+        if (caption)
+            setCaption(caption, e);
         return e;
     }
     QPushButton* button(const QString& text, double left, double top, double width,
@@ -209,14 +213,12 @@ void frmMainSnag::buildOptimalPage(QWidget* page) {
     optStratum[0]->setChecked(true);
     cmdSubtotals = f.button(u"Compute"_s, 6780, 285, 1095, 360);
 
-    s.caption(u"t-value"_s, 120, 1530, 700);
-    txtOptimalTvalue = s.box(840, 1500, 700);
+    txtOptimalTvalue = s.box(840, 1500, 700, s.caption(u"t-value"_s, 120, 1530, 700));
     txtOptimalTvalue->setText(u"1.67"_s);
-    s.caption(u"Precision Level"_s, 1800, 1530, 1300);
-    txtOptimalPrecisionLevel = s.box(3120, 1500, 700);
+    txtOptimalPrecisionLevel =
+        s.box(3120, 1500, 700, s.caption(u"Precision Level"_s, 1800, 1530, 1300));
     txtOptimalPrecisionLevel->setText(u".2"_s);
-    s.caption(u"Stratum"_s, 4080, 1530, 700);
-    txtStratum = s.box(4800, 1500, 700);
+    txtStratum = s.box(4800, 1500, 700, s.caption(u"Stratum"_s, 4080, 1530, 700));
 
     s.caption(u"Lowest Variance"_s, 120, 1890, 1400);
     lblLowestVariance = s.result(1560, 1875, 1300);
@@ -235,11 +237,9 @@ void frmMainSnag::buildOptimalPage(QWidget* page) {
 
 void frmMainSnag::buildDensitiesPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
-    s.caption(u"t-value"_s, 120, 735, 900);
-    txtSimpleTvalue = s.box(1080, 720, 700);
+    txtSimpleTvalue = s.box(1080, 720, 700, s.caption(u"t-value"_s, 120, 735, 900));
     txtSimpleTvalue->setText(u"1.67"_s);
-    s.caption(u"Number of Strata"_s, 1980, 735, 1440);
-    txtNumStrata = s.box(3480, 720, 600);
+    txtNumStrata = s.box(3480, 720, 600, s.caption(u"Number of Strata"_s, 1980, 735, 1440));
     cmdCalcStratified = s.button(u"Calculate Stratified Values"_s, 6240, 675, 2685);
     cmdCalcStratified->setVisible(false);
 
@@ -262,6 +262,7 @@ void frmMainSnag::buildDensitiesPage(QWidget* page) {
         sheet->resize(corner.x() + 1, corner.y() + 8);
         auto* area = new QScrollArea;
         area->setFrameShape(QFrame::NoFrame);
+        area->setFocusPolicy(Qt::NoFocus); // the sheet's boxes take the focus, not the area
         area->setWidget(sheet);
         return area;
     };
@@ -291,16 +292,15 @@ void frmMainSnag::buildSimpleSheet(QWidget* page) {
     lblSimplePrecision = s.result(1500, 2160, 1300);
 
     // Inputs, then the plot and the per-area values, on the right.
-    s.caption(u"Plot Dimensions (name)"_s, 3120, 255, 2820);
-    txtPlotDimensions = s.box(6000, 240, 1300);
-    s.caption(u"Mean Density (#/plot)"_s, 3120, 615, 2820);
-    txtAverageDensity = s.box(6000, 600, 1300);
-    s.caption(u"Standard Deviation (#/plot)"_s, 3120, 975, 2820);
-    txtStdDev = s.box(6000, 960, 1300);
-    s.caption(u"Sample Size (n)"_s, 3120, 1335, 2820);
-    txtSampleSize = s.box(6000, 1320, 1300);
+    txtPlotDimensions =
+        s.box(6000, 240, 1300, s.caption(u"Plot Dimensions (name)"_s, 3120, 255, 2820));
+    txtAverageDensity =
+        s.box(6000, 600, 1300, s.caption(u"Mean Density (#/plot)"_s, 3120, 615, 2820));
+    txtStdDev =
+        s.box(6000, 960, 1300, s.caption(u"Standard Deviation (#/plot)"_s, 3120, 975, 2820));
+    txtSampleSize = s.box(6000, 1320, 1300, s.caption(u"Sample Size (n)"_s, 3120, 1335, 2820));
     lblSimpleLandscapeArea = s.caption(u"Landscape Area (hectares)"_s, 3120, 1695, 2820);
-    txtSimpleLandscapeArea = s.box(6000, 1680, 1300);
+    txtSimpleLandscapeArea = s.box(6000, 1680, 1300, lblSimpleLandscapeArea);
 
     lblSimplePlotSize = s.caption(u"Plot Size (meters^2)"_s, 3120, 2175, 2820);
     lblPlotSize = s.result(6000, 2160, 1300);
@@ -322,19 +322,23 @@ void frmMainSnag::buildStratifiedSheet(QWidget* page) {
     };
     constexpr Column In[] = {{120, 700},   {900, 1400},  {2380, 1500},
                              {3960, 1400}, {5440, 1500}, {7020, 1200}};
-    s.caption(u"Stratum"_s, In[0].left, 120, In[0].width, 450, Centre);
-    lblStratifiedStratumSizeTitle =
-        s.caption(u"Stratum Size (hectares)"_s, In[1].left, 120, In[1].width, 450, Centre);
-    s.caption(u"Plot Dimensions (name)"_s, In[2].left, 120, In[2].width, 450, Centre);
-    s.caption(u"Mean Density (#/plot)"_s, In[3].left, 120, In[3].width, 450, Centre);
-    s.caption(u"Standard Deviation (#/plot)"_s, In[4].left, 120, In[4].width, 450, Centre);
-    s.caption(u"Sample Size (n)"_s, In[5].left, 120, In[5].width, 450, Centre);
+    const std::array<QLabel*, 6> titles = {
+        s.caption(u"Stratum"_s, In[0].left, 120, In[0].width, 450, Centre),
+        lblStratifiedStratumSizeTitle =
+            s.caption(u"Stratum Size (hectares)"_s, In[1].left, 120, In[1].width, 450, Centre),
+        s.caption(u"Plot Dimensions (name)"_s, In[2].left, 120, In[2].width, 450, Centre),
+        s.caption(u"Mean Density (#/plot)"_s, In[3].left, 120, In[3].width, 450, Centre),
+        s.caption(u"Standard Deviation (#/plot)"_s, In[4].left, 120, In[4].width, 450, Centre),
+        s.caption(u"Sample Size (n)"_s, In[5].left, 120, In[5].width, 450, Centre)};
     const std::array<std::array<QLineEdit*, 4>*, 6> inputs = {
         &txtStratifiedStratum,    &txtStratifiedStratumSize, &txtStratifiedPlotDimensions,
         &txtStratifiedAvgDensity, &txtStratifiedStdDev,      &txtStratifiedSampleSize};
     for (int h = 0; h < 4; ++h)
-        for (std::size_t c = 0; c < inputs.size(); ++c)
-            (*inputs[c])[std::size_t(h)] = s.box(In[c].left, 600 + 330 * h, In[c].width);
+        for (std::size_t c = 0; c < inputs.size(); ++c) {
+            QLineEdit* box = s.box(In[c].left, 600 + 330 * h, In[c].width);
+            setColumnTitle(box, titles[c], h + 1);
+            (*inputs[c])[std::size_t(h)] = box;
+        }
 
     // Per-stratum results and the equation rows.
     constexpr double OutTop = 2040, OutWidth = 1150, OutStep = 1230;
@@ -399,6 +403,7 @@ void frmMainSnag::buildSampleSizePage(QWidget* page) {
 void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
     picStatTest = new StatTestPicture(page);
+    setAccessibleRole(picStatTest, QAccessible::Chart); // a graph, not a "frame"
     s.place(picStatTest, 2040, 1560, 4815, 4815);
 
     // The scale beside the picture, from its top edge to its bottom edge.
@@ -415,16 +420,11 @@ void frmMainSnag::buildStatisticalTestPage(QWidget* page) {
     lblStatY = s.caption(u"y-axis"_s, 60, 3600, 1140, 510, Qt::AlignCenter);
 
     // The inputs and limits, right of the picture.
-    s.caption(u"Target Value"_s, 7080, 1560, 1800);
-    txtTargetValue = s.box(7080, 1815, 1300);
-    s.caption(u"Estimated Value"_s, 7080, 2250, 1800);
-    txtEstimatedValue = s.box(7080, 2505, 1300);
-    s.caption(u"Bound"_s, 7080, 2940, 1800);
-    txtBound = s.box(7080, 3195, 1300);
-    s.caption(u"Upper Limit"_s, 7080, 3630, 1800);
-    txtUpperLimit = s.box(7080, 3885, 1300);
-    s.caption(u"Lower Limit"_s, 7080, 4320, 1800);
-    txtLowerLimit = s.box(7080, 4575, 1300);
+    txtTargetValue = s.box(7080, 1815, 1300, s.caption(u"Target Value"_s, 7080, 1560, 1800));
+    txtEstimatedValue = s.box(7080, 2505, 1300, s.caption(u"Estimated Value"_s, 7080, 2250, 1800));
+    txtBound = s.box(7080, 3195, 1300, s.caption(u"Bound"_s, 7080, 2940, 1800));
+    txtUpperLimit = s.box(7080, 3885, 1300, s.caption(u"Upper Limit"_s, 7080, 3630, 1800));
+    txtLowerLimit = s.box(7080, 4575, 1300, s.caption(u"Lower Limit"_s, 7080, 4320, 1800));
 
     // Legend below the picture: a swatch beside each caption.
     const auto swatch = [&](double left, const QColor& colour) {
@@ -466,8 +466,10 @@ void frmMainSnag::buildDataSheetPage(QWidget* page, int k) {
                                             &lblForageSigns[k],    &lblForagePercentUse[k]};
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double left = 120 + 1200 * double(i);
-        f.caption(latin(CavityCaptions[i]), left, 240, 1150, 255, Qt::AlignCenter);
+        QLabel* caption =
+            f.caption(latin(CavityCaptions[i]), left, 240, 1150, 255, Qt::AlignCenter);
         *values[i] = f.result(left, 510, 1150);
+        setCaption(caption, *values[i]); // read as the value's name while it is empty
     }
 
     cmdFormMulti[k] = s.button(u"Multiple"_s, 120, 7770, 1215);

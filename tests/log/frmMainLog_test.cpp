@@ -8,6 +8,7 @@
 #include "platform/value.h"
 #include "settings/frmLogLengths.h"
 #include "shell/frmAbout.h"
+#include "support/keyboard.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,6 +29,13 @@ namespace {
 const QString kSection = u"LogSettings"_s;
 
 using LogWindow = LogWindowTest;
+
+TEST_F(LogWindow, EveryPageIsWalkedByKeyboard) {
+    frmMainLog* w = open();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        b->setEnabled(true); // the ones an import enables count too
+    expectEveryPageWalkable(w->ssTabMain);
+}
 
 // Settings ---------------------------------------------------------------------
 

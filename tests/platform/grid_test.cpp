@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 #include "support/error_of.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBrush>
 #include <QHeaderView>
@@ -437,6 +438,31 @@ TEST(GridView, FollowsLaterChangesOfTheModel) {
     EXPECT_EQ(g.columnWidth(1), twipsToPixelsX(GridModel::DefaultColWidth)) << "a short title";
     g.setColWidth(0, 500);
     EXPECT_EQ(g.columnWidth(0), twipsToPixelsX(500)) << "a width set wins";
+}
+
+TEST(GridView, AScreenReaderSeesTheDataCellsHeadedByTheFixedOnes) {
+    Grid g;
+    g.setFormatString(u"^Plot|^Location|^  DBH  "_s); // column 0 is a fixed column
+    g.grid()->fillRows(301, [&](int r) {              // 300 records
+        g.grid()->setNumber(r, 0, r);
+        g.grid()->setText(r, 1, u"Ridge"_s);
+    });
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&g);
+    const QAccessibleTableInterface* table = grid->tableInterface();
+    EXPECT_EQ(table->rowCount(), 300);
+    EXPECT_EQ(table->columnCount(), 2);
+    EXPECT_EQ(table->columnDescription(1), u"DBH"_s);
+    EXPECT_EQ(table->rowDescription(299), u"300"_s);
+    const QAccessibleTableCellInterface* cell = table->cellAt(0, 0)->tableCellInterface();
+    EXPECT_EQ(cell->columnHeaderCells().value(0)->text(QAccessible::Name), u"Location"_s);
+    EXPECT_EQ(cell->rowHeaderCells().value(0)->text(QAccessible::Name), u"1"_s);
+    // The view names the current cell by its place in the model: row 5, column 2.
+    g.setCurrentIndex(g.grid()->index(5, 2));
+    EXPECT_EQ(grid->focusChild(), grid->child(5 * 3 + 2));
+    EXPECT_EQ(grid->focusChild()->tableCellInterface()->rowIndex(), 4);
+    EXPECT_EQ(grid->child(1)->role(), QAccessible::ColumnHeader);
+    g.setRows(11);
+    EXPECT_EQ(table->rowCount(), 10);
 }
 
 TEST(GridView, ManyUniformRowsKeepTheirSizesAfterABulkFill) {

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -155,6 +156,13 @@ TEST_F(PrintPreview, ClosedSourceKeepsPictureAndSizeUntilALaterHandOver) {
     EXPECT_EQ(open(snag_, u"Main2"_s), preview); // one preview in the program
     EXPECT_EQ(preview->size(), QSize(500, 350));
     EXPECT_EQ(preview->shownPicture().pixel(RedSquare.topLeft()), White);
+}
+
+TEST_F(PrintPreview, KeepsToTheScreenWhenItsSourceStandsOutOfIt) {
+    const QRect screen = snag_->screen()->availableGeometry();
+    snag_->setGeometry(screen.right() - 100, screen.bottom() - 100, screen.width() + 50,
+                       screen.height() + 50);
+    EXPECT_TRUE(screen.contains(open(snag_, u"Main2"_s)->frameGeometry()));
 }
 
 // ---- Printing -------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -93,10 +94,11 @@ TEST_F(LogLengthsWindow, AMissingRowLeavesItsBoxEmptyAndOKAsksForIt) {
     EXPECT_EQ(log.reloads, 0);
 }
 
-TEST_F(LogLengthsWindow, CancelWritesNothing) {
+TEST_F(LogLengthsWindow, EscWritesNothingAsCancelDoes) {
     frmLogLengths* w = frmLogLengths::showWindow();
     w->txtMetric[2]->setText(u"99"_s);
-    w->cmdCancel->click();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->txtMetric[2], &esc); // as Cancel does
     flushDeletes();
     EXPECT_EQ(frmLogLengths::instance(), nullptr);
     EXPECT_DOUBLE_EQ(storedSize(Table, Metric, 2), 50);

@@ -4,6 +4,7 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -146,13 +147,14 @@ TEST_F(PlotSizesWindow, ARefusedBoxLeavesTheTableAndTheWindowAsTheyWere) {
     }
 }
 
-TEST_F(PlotSizesWindow, CancelWritesNothingEvenAfterRestoreDefaults) {
+TEST_F(PlotSizesWindow, EscWritesNothingAsCancelDoesEvenAfterRestoreDefaults) {
     frmPlotSizes* w = open();
     w->txtSegmentMetricLength->setText(u"77"_s);
     EXPECT_EQ(open(), w); // choosing it again keeps one window, not loaded again
     EXPECT_EQ(w->txtSegmentMetricLength->text(), u"77"_s);
     w->cmdDefaults_Click();
-    w->cmdCancel_Click();
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(w->txtSegmentMetricLength, &esc); // as Cancel does
     flushDeletes();
     EXPECT_EQ(frmPlotSizes::instance(), nullptr);
     EXPECT_DOUBLE_EQ(storedSize(u"PlotSizes"_s, Metric, 0), 1);

@@ -1,5 +1,6 @@
 // The snag window's life cycle: load, settings, resize, unload and ClearAll.
 #include "snag_window_fixture.h"
+#include "support/keyboard.h"
 
 #include "platform/database.h"
 #include "platform/twips.h"
@@ -27,6 +28,14 @@ namespace vernalt::test {
 namespace {
 
 using SnagLifeCycle = SnagWindowTest;
+
+TEST_F(SnagLifeCycle, EveryPageIsWalkedByKeyboard) {
+    frmMainSnag* w = open();
+    w->show();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        b->setEnabled(true); // the ones an import enables count too
+    expectEveryPageWalkable(w->ssTabMain);
+}
 
 TEST_F(SnagLifeCycle, FirstStartOpensMetricAtTheDefaultPlaceWithTenPages) {
     frmMainSnag* w = open();

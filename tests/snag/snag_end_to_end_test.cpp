@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -380,13 +381,19 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     EXPECT_TRUE(!preview->picPrintPreview->picture().isNull() && preview->isVisible());
 
     // Nothing of the finished window is cut off: the longest plot-dimension names
-    // fit their grid columns and the scale labels hold their values.
-    for (const Grid* g : {w->grdStats[0], w->grdStats[1], w->grdOptimal[0], w->grdOptimal[2]}) {
+    // fit their grid columns, within the cells' margins and grid line, and the
+    // scale labels hold their values.
+    for (const auto& [g, col] : {std::pair{w->grdStats[0], 0},
+                                 {w->grdStats[1], 0},
+                                 {w->grdOptimal[0], 0},
+                                 {w->grdOptimal[2], 0},
+                                 {w->grdSampleSize[0], 3}}) {
         const QFontMetrics fm(g->font());
-        const int room = twipsToPixelsX(g->grid()->colWidth(0));
+        const int margin = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1;
+        const int room = twipsToPixelsX(g->grid()->colWidth(col)) - 1 - 2 * margin;
         for (int r = 1; r < g->grid()->rows(); ++r)
-            EXPECT_LT(fm.horizontalAdvance(g->grid()->text(r, 0)), room)
-                << str(g->grid()->text(r, 0));
+            EXPECT_LE(fm.horizontalAdvance(g->grid()->text(r, col)), room)
+                << str(g->grid()->text(r, col));
     }
     for (QLabel* l : {w->lblStat100, w->lblStat75, w->lblStatMinus25}) {
         EXPECT_LE(l->fontMetrics().horizontalAdvance(u"-0.0625"_s), l->width());

@@ -7,6 +7,7 @@
 #include "platform/database.h"
 #include "shell/frmDataSet.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -142,6 +143,10 @@ TEST_F(SnagImport, ACleanImportFillsTheSheetsInTransectSubsegmentAndFileOrder) {
     EXPECT_EQ(rows[2], u"1|A7|1|1|1|2|1|1|1|1|3|THPL|2|44|25|1|1|||||O'Neil|"_s);
     EXPECT_EQ(rows[3], u"2|B2|1|1|2|4|0|0|1|1|22.5|12|1|51|31|0|0|||||JD|6/6/2024"_s);
     EXPECT_EQ(rows[4], u"1|A7|2|2|3|5|1|1|1|1|4.5|PSME|2|35.5|20|1|0|||||O'Neil|6/5/2024"_s);
+    // A screen reader reads a table of the four records headed by the field names.
+    const auto* table = QAccessible::queryAccessibleInterface(w->grdStratum[0])->tableInterface();
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->columnDescription(22), u"Date"_s);
     // The stratum sheets: their rows and the titles only.
     const int sizes[] = {5, 4, 2, 1, 1};
     for (int k = 0; k < 5; ++k) {
