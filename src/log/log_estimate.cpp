@@ -39,46 +39,53 @@ int singleLevel(const frmMainLog& w) {
     return level;
 }
 
+// What the estimate reads, but for the landscape area: the window's mode and
+// the chosen level's statistics on the Single/Combined sheet.
+logest::SingleInputs singleInputs(const frmMainLog& w) {
+    logest::SingleInputs in;
+    in.lim = w.mnuLIM->isChecked();
+    in.metric = w.mnuMetric->isChecked();
+    in.formula = logcap::formulaOfCaption(w.ssTabMain->tabText(frmMainLog::PageFormula));
+    const auto level = std::size_t(singleLevel(w));
+    in.levelName = w.LevelNames[level - 1];
+    in.length = w.LevelLengths[level - 1];
+    in.average = w.grdOptimal[0]->text(int(level), 0);
+    in.deviation = w.grdOptimal[0]->text(int(level), 1);
+    in.variance = w.grdOptimal[0]->text(int(level), 3);
+    in.count = w.grdOptimal2[0]->text(int(level), 2);
+    in.meanMetric = w.LevelMeanMetric[0][level];
+    in.meanEnglish = w.LevelMeanEnglish[0][level];
+    in.tValue = w.txtTvalue->text();
+    return in;
+}
+
+// The equation row and the figures; an empty result empties its cell or label.
+void showSingle(frmMainLog& w, const logest::SingleEstimate& e) {
+    Grid* row = w.grdFormulaSimple;
+    for (int c = 0; c < row->cols(); ++c)
+        row->setText(1, c, c < int(e.row.size()) ? e.row[std::size_t(c)] : QString());
+    const std::array<QLabel*, 7> figures = {
+        w.lblSimpleMetricFormula, w.lblSimpleEnglishFormula, w.lblSimpleStdErr,   w.lblSimpleBound,
+        w.lblSimpleUpperLimit,    w.lblSimpleLowerLimit,     w.lblSimplePrecision};
+    const std::array<const QString*, 7> texts = {
+        &e.metricFigure, &e.englishFigure, &e.standardError, &e.bound,
+        &e.upperLimit,   &e.lowerLimit,    &e.precision};
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        figures[i]->setText(*texts[i]);
+}
+
 } // namespace
 
 void frmMainLog::cmdDefaultSingle_Click() {
     trapped(prompts(), logProcedure(u"cmdDefaultSingle_Click"_s), [this] {
-        logest::SingleInputs in;
-        in.lim = mnuLIM->isChecked();
-        in.metric = mnuMetric->isChecked();
-        in.formula = logcap::formulaOfCaption(ssTabMain->tabText(PageFormula));
-        const auto level = std::size_t(singleLevel(*this));
-        in.levelName = LevelNames[level - 1];
-        in.length = LevelLengths[level - 1];
-        in.average = grdOptimal[0]->text(int(level), 0);
-        in.deviation = grdOptimal[0]->text(int(level), 1);
-        in.variance = grdOptimal[0]->text(int(level), 3);
-        in.count = grdOptimal2[0]->text(int(level), 2);
-        in.meanMetric = LevelMeanMetric[0][level];
-        in.meanEnglish = LevelMeanEnglish[0][level];
-        in.tValue = txtTvalue->text();
-
-        // The results of an earlier run go first.
-        for (int c = 0; c < grdFormulaSimple->cols(); ++c)
-            grdFormulaSimple->setText(1, c, QString());
-        const std::array<QLabel*, 7> figures = {
-            lblSimpleMetricFormula, lblSimpleEnglishFormula, lblSimpleStdErr,   lblSimpleBound,
-            lblSimpleUpperLimit,    lblSimpleLowerLimit,     lblSimplePrecision};
-        for (QLabel* l : figures)
-            l->clear();
-
+        logest::SingleInputs in = singleInputs(*this);
+        showSingle(*this, logest::SingleEstimate{}); // an earlier run's results go first
         if (logest::needsLandscapeArea(in))
             CheckStratumSize();
         in.landscapeArea = txtLandscapeArea[0]->text();
 
         const logest::SingleEstimate e = logest::singleEstimate(in);
-        for (int c = 0; c < grdFormulaSimple->cols() && c < int(e.row.size()); ++c)
-            grdFormulaSimple->setText(1, c, e.row[std::size_t(c)]);
-        const std::array<const QString*, 7> texts = {
-            &e.metricFigure, &e.englishFigure, &e.standardError, &e.bound,
-            &e.upperLimit,   &e.lowerLimit,    &e.precision};
-        for (std::size_t i = 0; i < figures.size(); ++i)
-            figures[i]->setText(*texts[i]);
+        showSingle(*this, e);
         lblSimpleEnglishTitle->setVisible(e.englishShown);
         lblSimpleEnglishFormula->setVisible(e.englishShown);
         if (e.englishTitle)

@@ -76,6 +76,61 @@ bool sizesReady(frmMainLog& w, const logest::StratumSizes& sizes) {
     return true;
 }
 
+// What the estimate reads: the window's mode, and each stratum's level and
+// that level's statistics.
+logest::StratifiedInputs stratifiedInputs(frmMainLog& w, const logest::StratumSizes& sizes) {
+    logest::StratifiedInputs in;
+    in.lim = w.mnuLIM->isChecked();
+    in.metric = w.mnuMetric->isChecked();
+    in.formula = logcap::formulaOfCaption(w.ssTabMain->tabText(frmMainLog::PageFormula));
+    in.percentCoverItem = w.mnuPercentCover->isChecked();
+    in.sizes = sizes;
+    in.tValue = w.txtTvalue->text();
+    for (std::size_t k = 1; k <= 4; ++k) {
+        logest::StratumInputs& s = in.strata[k - 1];
+        s.level = stratumLevel(w, int(k));
+        if (s.level == 0)
+            continue;
+        const auto r = std::size_t(s.level);
+        s.levelName = w.LevelNames[r - 1];
+        s.length = w.LevelLengths[r - 1];
+        s.average = w.grdOptimal[k]->text(int(r), 0);
+        s.deviation = w.grdOptimal[k]->text(int(r), 1);
+        s.variance = w.grdOptimal[k]->text(int(r), 3);
+        s.count = w.grdOptimal2[k]->text(int(r), 2);
+        s.meanMetric = w.LevelMeanMetric[k][r];
+        s.meanEnglish = w.LevelMeanEnglish[k][r];
+    }
+    return in;
+}
+
+// The sheet's rows, the figures and their titles; an empty result empties its
+// cell or label.
+void showStratified(frmMainLog& w, const logest::StratifiedEstimate& e) {
+    Grid* sheet = w.grdFormulaStratified;
+    for (int i = 1; i <= 4; ++i)
+        for (int c = 0; c < sheet->cols(); ++c)
+            sheet->setText(i, c, c < 12 ? e.rows[std::size_t(i - 1)][std::size_t(c)] : QString());
+    const std::array<const QString*, 8> texts = {&e.metricFigure,  &e.englishFigure, &e.variance,
+                                                 &e.standardError, &e.bound,         &e.upperLimit,
+                                                 &e.lowerLimit,    &e.precision};
+    const std::array<QLabel*, 8> figures = {
+        w.lblStratifiedMetricFormula, w.lblStratifiedEnglishFormula,
+        w.lblStratifiedVar,           w.lblStratifiedS,
+        w.lblStratifiedBound,         w.lblStratifiedUpperLimit,
+        w.lblStratifiedLowerLimit,    w.lblStratifiedPrecision};
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        figures[i]->setText(*texts[i]);
+    if (e.englishShown) {
+        w.lblStratifiedEnglishTitle->setVisible(*e.englishShown);
+        w.lblStratifiedEnglishFormula->setVisible(*e.englishShown);
+    }
+    if (e.englishTitle)
+        w.lblStratifiedEnglishTitle->setText(*e.englishTitle);
+    if (e.metricTitle)
+        w.lblStratifiedMetricTitle->setText(*e.metricTitle);
+}
+
 } // namespace
 
 void frmMainLog::cmdDefaultStratified_Click() {
@@ -85,62 +140,12 @@ void frmMainLog::cmdDefaultStratified_Click() {
                                       txtLandscapeArea[3]->text(), txtLandscapeArea[4]->text()});
         if (!sizesReady(*this, sizes))
             return;
-
-        logest::StratifiedInputs in;
-        in.lim = mnuLIM->isChecked();
-        in.metric = mnuMetric->isChecked();
-        in.formula = logcap::formulaOfCaption(ssTabMain->tabText(PageFormula));
-        in.percentCoverItem = mnuPercentCover->isChecked();
-        in.sizes = sizes;
-        in.tValue = txtTvalue->text();
-        for (std::size_t k = 1; k <= 4; ++k) {
-            logest::StratumInputs& s = in.strata[k - 1];
-            s.level = stratumLevel(*this, int(k));
-            if (s.level == 0)
-                continue;
-            const auto r = std::size_t(s.level);
-            s.levelName = LevelNames[r - 1];
-            s.length = LevelLengths[r - 1];
-            s.average = grdOptimal[k]->text(int(r), 0);
-            s.deviation = grdOptimal[k]->text(int(r), 1);
-            s.variance = grdOptimal[k]->text(int(r), 3);
-            s.count = grdOptimal2[k]->text(int(r), 2);
-            s.meanMetric = LevelMeanMetric[k][r];
-            s.meanEnglish = LevelMeanEnglish[k][r];
-        }
+        const logest::StratifiedInputs in = stratifiedInputs(*this, sizes);
         // A total that overflows ends the run before the sheet is emptied.
         const float total = logest::stratifiedTotal(in);
-
-        // The results of an earlier run go first.
-        Grid* sheet = grdFormulaStratified;
-        const std::array<QLabel*, 8> figures = {
-            lblStratifiedMetricFormula, lblStratifiedEnglishFormula,
-            lblStratifiedVar,           lblStratifiedS,
-            lblStratifiedBound,         lblStratifiedUpperLimit,
-            lblStratifiedLowerLimit,    lblStratifiedPrecision};
-        for (int i = 1; i <= 4; ++i)
-            for (int c = 0; c < sheet->cols(); ++c)
-                sheet->setText(i, c, QString());
-        for (QLabel* l : figures)
-            l->clear();
-
+        showStratified(*this, logest::StratifiedEstimate{}); // an earlier run's results go first
         const logest::StratifiedEstimate e = logest::stratifiedEstimate(in);
-        for (int i = 1; i <= 4; ++i)
-            for (int c = 0; c < sheet->cols() && c < 12; ++c)
-                sheet->setText(i, c, e.rows[std::size_t(i - 1)][std::size_t(c)]);
-        const std::array<const QString*, 8> texts = {
-            &e.metricFigure, &e.englishFigure, &e.variance,   &e.standardError,
-            &e.bound,        &e.upperLimit,    &e.lowerLimit, &e.precision};
-        for (std::size_t i = 0; i < figures.size(); ++i)
-            figures[i]->setText(*texts[i]);
-        if (e.englishShown) {
-            lblStratifiedEnglishTitle->setVisible(*e.englishShown);
-            lblStratifiedEnglishFormula->setVisible(*e.englishShown);
-        }
-        if (e.englishTitle)
-            lblStratifiedEnglishTitle->setText(*e.englishTitle);
-        if (e.metricTitle)
-            lblStratifiedMetricTitle->setText(*e.metricTitle);
+        showStratified(*this, e);
         if (e.error)
             throw *e.error;
         if (e.tooFewStrata)
