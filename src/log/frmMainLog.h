@@ -56,6 +56,10 @@ class QTimer;
 
 namespace vernalt {
 
+namespace logest {
+struct StratumSizes;
+}
+
 // ---- Rebuilding the window (log_method.cpp) ---------------------------------------
 // True from the moment ChangeFormula has rebuilt the window until the metric
 // handler that called it returns: a metric handler then neither asks nor rebuilds.
@@ -481,7 +485,9 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
 
     // ---- Estimates and sample size (log_estimate.cpp, log_sample_size.cpp) ----------------------
     void CheckStratumSize();
-    void SampleSize(float TotalStratumSize);
+    // The sample size of the strata the stratified sheet shows, from the sizes
+    // the stratified estimate read and the total area of the strata in use.
+    void SampleSize(const logest::StratumSizes& sizes, float TotalStratumSize);
 
     // ---- Combined design (log_combined.cpp, log_combined_sample_size.cpp) -----------------------
     void CalculateCombo();

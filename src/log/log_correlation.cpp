@@ -4,6 +4,7 @@
 #include "log/log_correlation.h"
 
 #include "log/frmMainLog.h"
+#include "log/log_subtotals.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
@@ -18,31 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace vernalt {
 
-namespace {
-
-// The subtotals of a column from row 1 down to the first cell that holds no
-// number.
-std::vector<double> unitSubtotals(const GridModel& grid, int column) {
-    std::vector<double> units;
-    for (int r = 1; r < grid.rows() && column < grid.cols(); ++r) {
-        double x;
-        if (grid.numberAt(r, column, x)) {
-            units.push_back(x);
-            continue;
-        }
-        const QString text = grid.text(r, column);
-        if (!isNumeric(text))
-            break;
-        units.push_back(toDouble(text));
-    }
-    return units;
-}
-
-} // namespace
-
 QString logCorrelationText(double r) {
-    return u"r="_s + cleanRoundText(Value(r)) + u"\r\n"_s + u"r^2="_s +
-           cleanRoundText(Value(r * r));
+    return u"r="_s + displayText(r) + u"\r\n"_s + u"r^2="_s + displayText(r * r);
 }
 
 void frmMainLog::cmdCorrelation_Click() {
@@ -58,7 +36,7 @@ void frmMainLog::cmdCorrelation_Click() {
 
         // The units are the subtotals just computed, down to the level's last,
         // each paired within the transect it lies in.
-        const std::vector<double> units = unitSubtotals(*grdSubtotals->grid(), int(*level));
+        const std::vector<double> units = levelSubtotals(*grdSubtotals->grid(), int(*level));
         CorrelationPairs = adjacentPairs(units, UnitTransects[std::size_t(*level)]);
         if (const std::optional<double> r = correlationOfPairs(CorrelationPairs))
             prompts().message(logCorrelationText(*r));

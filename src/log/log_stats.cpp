@@ -24,28 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace vernalt {
 
-namespace {
-
-// The subtotals of a column from row 1 down to the first empty cell. A cell
-// that is not a number counts as no unit (it ends the column).
-std::vector<double> levelSubtotals(const GridModel& g, int col) {
-    std::vector<double> units;
-    for (int r = 1; r < g.rows(); ++r) {
-        double x;
-        if (g.numberAt(r, col, x)) {
-            units.push_back(x);
-            continue;
-        }
-        const QString text = g.text(r, col);
-        if (!isNumeric(text))
-            break;
-        units.push_back(toDouble(text));
-    }
-    return units;
-}
-
-} // namespace
-
 void frmMainLog::CalculateStats(bool& Cancel) {
     trapped(prompts(), logProcedure(u"CalculateStats"_s), [&] {
         // The level labels describe grdSubtotals, which the summary step has
@@ -96,8 +74,7 @@ void frmMainLog::CalculateStats(bool& Cancel) {
         for (int k = 0; k < LogLevelCount; ++k) {
             if (!mnuUseLength[std::size_t(k)]->isChecked())
                 continue;
-            const std::vector<double> units =
-                k < subtotals.cols() ? levelSubtotals(subtotals, k) : std::vector<double>();
+            const std::vector<double> units = levelSubtotals(subtotals, k);
             in.subtotals = units;
             // The length as the user sees it in the headers.
             in.length = toDouble(singleText(LevelLengths[std::size_t(k)]));

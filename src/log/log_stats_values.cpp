@@ -72,7 +72,7 @@ double spmFactor(bool metric, Formula f, double L) {
 }
 
 // A shown figure read back as a number; nothing for an empty text.
-std::optional<double> shown(const QString& text) {
+std::optional<double> numberShown(const QString& text) {
     const Value v = CleanRound(text);
     if (!v.isNumber())
         return std::nullopt;
@@ -84,10 +84,6 @@ template <class F> QString figure(F&& compute) {
     QString text;
     skipOn({err::Overflow, err::DivisionByZero}, [&] { text = compute(); });
     return text;
-}
-
-QString roundedText(double x) {
-    return cleanRoundText(Value(checked::result(x)));
 }
 
 } // namespace
@@ -117,11 +113,11 @@ LevelStatsTexts levelStats(const LevelStatsInput& in) {
         double sum = 0;
         for (double x : in.subtotals)
             sum = checked::add(sum, x);
-        return roundedText(checked::div(sum, double(n)));
+        return displayText(checked::result(checked::div(sum, double(n))));
     });
-    out.sd = figure([&] { return roundedText(StdDev(in.subtotals)); });
-    const std::optional<double> m = shown(out.mean);
-    const std::optional<double> s = shown(out.sd);
+    out.sd = figure([&] { return displayText(checked::result(StdDev(in.subtotals))); });
+    const std::optional<double> m = numberShown(out.mean);
+    const std::optional<double> s = numberShown(out.sd);
     if (!m || !s)
         return out;
 
@@ -132,12 +128,13 @@ LevelStatsTexts levelStats(const LevelStatsInput& in) {
         if (!f)
             return;
         const double perArea = checked::mul(*m, f->F);
-        out.perArea = figure([&] { return roundedText(perArea); });
-        out.variance = figure([&] { return roundedText(std::pow(checked::mul(*s, f->F), 2)); });
+        out.perArea = figure([&] { return displayText(checked::result(perArea)); });
+        out.variance = figure(
+            [&] { return displayText(checked::result(std::pow(checked::mul(*s, f->F), 2))); });
         if (f->c)
             out.other = figure([&] {
-                return roundedText(in.metric ? checked::mul(perArea, *f->c)
-                                             : checked::div(perArea, *f->c));
+                return displayText(checked::result(in.metric ? checked::mul(perArea, *f->c)
+                                                             : checked::div(perArea, *f->c)));
             });
         if (in.formula == logcap::PercentCover)
             out.meanMetric = out.perArea;
@@ -159,8 +156,9 @@ LevelStatsTexts levelStats(const LevelStatsInput& in) {
         const double needed = checked::div(std::pow(checked::mul(in.t, *s), 2),
                                            std::pow(checked::mul(in.precision, *m), 2));
         if (*m > 0)
-            out.unitsNeeded = roundedText(needed);
-        out.distance = figure([&] { return roundedText(checked::mul(needed, in.length)); });
+            out.unitsNeeded = displayText(checked::result(needed));
+        out.distance =
+            figure([&] { return displayText(checked::result(checked::mul(needed, in.length))); });
     });
 
     // The larger of the survey distance and the minimum transect, less the
@@ -169,7 +167,7 @@ LevelStatsTexts levelStats(const LevelStatsInput& in) {
     out.minimum = numberText(minimum);
     out.missing = figure([&] {
         const double surveyed = checked::mul(double(n), in.length);
-        const std::optional<double> distance = shown(out.distance);
+        const std::optional<double> distance = numberShown(out.distance);
         const double needed = distance ? std::max(*distance, minimum) : minimum;
         if (needed < surveyed)
             return numberText(0);

@@ -1,56 +1,22 @@
-// The stratified estimate of the Formula page: "Stratified" writes one row per
-// stratum in use (a stratum with a size and a level) with its statistics,
-// weight and the running stratified mean and variance, then the stratified
-// mean in both unit systems with its variance, standard error, bound, limits
-// and precision, and ends with the sample size (SampleSize).
-//
-// The strata in use alone take part: the total area is the sum of their sizes,
-// each read as the number its text gives once "," and "$" are removed, and the
-// rows of the other strata are emptied.
+// The stratified estimate of the Formula page: "Stratified" checks the stratum
+// sizes, shows the estimate (log_stratified_estimate.h) and ends with the
+// sample size (SampleSize).
 #include "log/frmMainLog.h"
-#include "log/log_estimate_formulas.h"
+#include "log/log_stratified_estimate.h"
 
-#include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
-#include "shell/cleaning.h"
-#include "shell/stratified_formulas.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace vernalt {
 
 namespace {
-
-using logcap::Formula;
-
-// A step that divides by zero or reads an empty cell or a word as a number is
-// left empty; the run goes on with the next one. Any other error ends the run.
-template <class F> void step(F&& statement) {
-    skipOn({err::DivisionByZero, err::TypeMismatch}, std::forward<F>(statement));
-}
-
-QString shown(double x) {
-    return cleanRoundText(Value(x));
-}
-
-bool holdsNumber(const QString& text) {
-    return isNumeric(cleanText(text));
-}
-
-// Columns of a stratum row: line intersect, strip plots (-1: none).
-struct StratifiedColumns {
-    int length, plotArea, plotAreaUnits, average, deviation, estimate, variance, weight, count,
-        meanEquation, varianceEquation;
-};
-constexpr StratifiedColumns kLineColumns{2, -1, -1, 3, 4, 5, 6, 7, 8, 9, 10};
-constexpr StratifiedColumns kStripColumns{-1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
 // The level of a stratum: the automatic choice or the one its menu imposes; 0 = none.
 int stratumLevel(frmMainLog& w, int k) {
@@ -80,12 +46,12 @@ bool hasStatistics(const Grid& stats) {
     return false;
 }
 
-// Steps 1 and 2: at least one size, every size a number, and statistics for
-// every stratum with a size. False (after its message) when a check fails.
-bool sizesReady(frmMainLog& w) {
+// At least one size, every size a number, and statistics for every stratum
+// with a size. False (after its message) when a check fails.
+bool sizesReady(frmMainLog& w, const logest::StratumSizes& sizes) {
     bool anySize = false;
-    for (int k = 1; k <= 4; ++k)
-        anySize = anySize || holdsNumber(w.txtLandscapeArea[std::size_t(k)]->text());
+    for (const std::optional<double>& size : sizes.values)
+        anySize = anySize || size.has_value();
     if (!anySize) {
         prompts().message(u"Please enter a value into the Stratum Size."_s,
                           u"Error - Stratum Size"_s);
@@ -93,241 +59,99 @@ bool sizesReady(frmMainLog& w) {
         w.txtLandscapeArea[1]->setFocus();
         return false;
     }
-    for (int k = 1; k <= 4; ++k) {
-        const QString size = w.txtLandscapeArea[std::size_t(k)]->text();
-        if (size.isEmpty())
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (sizes.texts[k].isEmpty())
             continue;
-        if (!holdsNumber(size)) {
+        if (!sizes.values[k]) {
             prompts().message(
                 u"Please enter the stratum size for each stratum to calculate with"_s);
             return false;
         }
-        if (!hasStatistics(*w.grdOptimal[std::size_t(k)])) {
-            prompts().message(u"Please calculate subtotals for Stratum "_s + numberText(k));
+        if (!hasStatistics(*w.grdOptimal[k + 1])) {
+            prompts().message(u"Please calculate subtotals for Stratum "_s +
+                              numberText(int(k) + 1));
             return false;
         }
     }
     return true;
 }
 
-// One run of the stratified estimate over the window's controls.
-class StratifiedRun {
-  public:
-    explicit StratifiedRun(frmMainLog& w)
-        : w_(w), lim_(w.mnuLIM->isChecked()), metric_(w.mnuMetric->isChecked()),
-          formula_(logcap::formulaOfCaption(w.ssTabMain->tabText(frmMainLog::PageFormula))),
-          metricFirst_(metric_ || formula_ == logcap::PercentCover),
-          col_(lim_ ? kLineColumns : kStripColumns), sheet_(w.grdFormulaStratified) {}
-
-    // Step 3: the level of each stratum with a size; those with a level are in
-    // use and their sizes make the total area.
-    void chooseLevels() {
-        double total = 0;
-        for (int k = 1; k <= 4; ++k) {
-            const QString text = w_.txtLandscapeArea[std::size_t(k)]->text();
-            if (!holdsNumber(text))
-                continue;
-            level_[std::size_t(k)] = stratumLevel(w_, k);
-            if (inUse(k)) {
-                size_[std::size_t(k)] = stratified::stratumSize(text);
-                total = checked::add(total, size_[std::size_t(k)]);
-            }
-        }
-        total_ = float(total);
+// What the estimate reads: the window's mode, and each stratum's level and
+// that level's statistics.
+logest::StratifiedInputs stratifiedInputs(frmMainLog& w, const logest::StratumSizes& sizes) {
+    logest::StratifiedInputs in;
+    in.lim = w.mnuLIM->isChecked();
+    in.metric = w.mnuMetric->isChecked();
+    in.formula = logcap::formulaOfCaption(w.ssTabMain->tabText(frmMainLog::PageFormula));
+    in.percentCoverItem = w.mnuPercentCover->isChecked();
+    in.sizes = sizes;
+    in.tValue = w.txtTvalue->text();
+    for (std::size_t k = 1; k <= 4; ++k) {
+        logest::StratumInputs& s = in.strata[k - 1];
+        s.level = stratumLevel(w, int(k));
+        if (s.level == 0)
+            continue;
+        const auto r = std::size_t(s.level);
+        s.levelName = w.LevelNames[r - 1];
+        s.length = w.LevelLengths[r - 1];
+        s.average = w.grdOptimal[k]->text(int(r), 0);
+        s.deviation = w.grdOptimal[k]->text(int(r), 1);
+        s.variance = w.grdOptimal[k]->text(int(r), 3);
+        s.count = w.grdOptimal2[k]->text(int(r), 2);
+        s.meanMetric = w.LevelMeanMetric[k][r];
+        s.meanEnglish = w.LevelMeanEnglish[k][r];
     }
-    float total() const { return total_; }
+    return in;
+}
 
-    // The results of an earlier run go first.
-    void emptyResults() {
-        for (int i = 1; i <= 4; ++i)
-            for (int c = 0; c < sheet_->cols(); ++c)
-                sheet_->setText(i, c, QString());
-        for (QLabel* l :
-             {w_.lblStratifiedMetricFormula, w_.lblStratifiedEnglishFormula, w_.lblStratifiedVar,
-              w_.lblStratifiedS, w_.lblStratifiedBound, w_.lblStratifiedUpperLimit,
-              w_.lblStratifiedLowerLimit, w_.lblStratifiedPrecision})
-            l->clear();
+// The sheet's rows, the figures and their titles; an empty result empties its
+// cell or label.
+void showStratified(frmMainLog& w, const logest::StratifiedEstimate& e) {
+    Grid* sheet = w.grdFormulaStratified;
+    for (int i = 1; i <= 4; ++i)
+        for (int c = 0; c < sheet->cols(); ++c)
+            sheet->setText(i, c, c < 12 ? e.rows[std::size_t(i - 1)][std::size_t(c)] : QString());
+    const std::array<const QString*, 8> texts = {&e.metricFigure,  &e.englishFigure, &e.variance,
+                                                 &e.standardError, &e.bound,         &e.upperLimit,
+                                                 &e.lowerLimit,    &e.precision};
+    const std::array<QLabel*, 8> figures = {
+        w.lblStratifiedMetricFormula, w.lblStratifiedEnglishFormula,
+        w.lblStratifiedVar,           w.lblStratifiedS,
+        w.lblStratifiedBound,         w.lblStratifiedUpperLimit,
+        w.lblStratifiedLowerLimit,    w.lblStratifiedPrecision};
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        figures[i]->setText(*texts[i]);
+    if (e.englishShown) {
+        w.lblStratifiedEnglishTitle->setVisible(*e.englishShown);
+        w.lblStratifiedEnglishFormula->setVisible(*e.englishShown);
     }
-
-    // Steps 4 to 7: the rows of the strata in use, each after the first with the
-    // equations of the strata up to it, then the figures of the last one.
-    void compute() {
-        int counted = 0, last = 0;
-        for (int i = 1; i <= 4; ++i) {
-            if (!inUse(i))
-                continue;
-            writeRow(i);
-            last = i;
-            if (++counted >= 2)
-                writeEquations(i);
-        }
-        if (counted < 2)
-            prompts().message(u"Please use a non-stratified equation"_s);
-        else
-            writeFigures(last);
-    }
-
-  private:
-    bool inUse(int i) const { return level_[std::size_t(i)] > 0; }
-
-    void writeRow(int i) {
-        const int r = level_[std::size_t(i)];
-        const float L = w_.LevelLengths[std::size_t(r - 1)];
-        const Grid* stats = w_.grdOptimal[std::size_t(i)];
-        sheet_->setText(i, 0, numberText(i));
-        sheet_->setText(i, 1, w_.LevelNames[std::size_t(r - 1)]);
-        if (lim_) {
-            step([&] {
-                const float length = !metric_ && formula_ == logcap::PercentCover ? L * 12 : L;
-                sheet_->setText(i, col_.length, singleText(length));
-            });
-        } else {
-            step([&] { sheet_->setText(i, col_.plotArea, shown(logest::stripArea(L, metric_))); });
-            step([&] {
-                sheet_->setText(i, col_.plotAreaUnits, shown(logest::stripAreaUnits(L, metric_)));
-            });
-        }
-        sheet_->setText(i, col_.average, cleanRoundText(stats->text(r, 0)));
-        sheet_->setText(i, col_.deviation, cleanRoundText(stats->text(r, 1)));
-        if (lim_)
-            sheet_->setText(i, col_.estimate,
-                            metricFirst_ ? w_.LevelMeanMetric[std::size_t(i)][std::size_t(r)]
-                                         : w_.LevelMeanEnglish[std::size_t(i)][std::size_t(r)]);
-        else
-            step([&] { sheet_->setText(i, col_.estimate, stripMean(i)); });
-        sheet_->setText(i, col_.variance, cleanRoundText(stats->text(r, 3)));
-        step([&] {
-            const double s = size_[std::size_t(i)];
-            sheet_->setText(i, col_.weight,
-                            s > 0 ? shown(stratified::stratumWeight(s, total_)) : QString());
-        });
-        sheet_->setText(i, col_.count, cleanRoundText(w_.grdOptimal2[std::size_t(i)]->text(r, 2)));
-    }
-
-    // The per-area mean of a strip-plot row: average / plot area x G, 0 without
-    // a deviation.
-    QString stripMean(int i) const {
-        if (!(leadingNumber(sheet_->text(i, col_.deviation)) > 0))
-            return u"0"_s;
-        const Formula f = w_.mnuPercentCover->isChecked() ? logcap::PercentCover : formula_;
-        return shown(logest::stripPerArea(leadingNumber(sheet_->text(i, col_.average)),
-                                          leadingNumber(sheet_->text(i, col_.plotArea)),
-                                          logest::stripPlotFactor(f, metric_)));
-    }
-
-    // Step 5: the stratified mean and variance of the strata in use 1 to i.
-    void writeEquations(int i) {
-        step([&] {
-            std::vector<double> sizes, means;
-            for (int h = 1; h <= i; ++h)
-                if (inUse(h)) {
-                    sizes.push_back(size_[std::size_t(h)]);
-                    means.push_back(toDouble(sheet_->text(h, col_.estimate)));
-                }
-            sheet_->setText(i, col_.meanEquation,
-                            shown(stratified::stratifiedMean(sizes, means, total_)));
-        });
-        step([&] {
-            double sum = 0;
-            for (int h = 1; h <= i; ++h)
-                if (inUse(h))
-                    sum = checked::add(sum, varianceTerm(h));
-            sheet_->setText(i, col_.varianceEquation, shown(sum));
-        });
-    }
-
-    // A stratum's share of the stratified variance: W^2 s^2 / n, for strip plots
-    // times the correction 1 - n / (N / a).
-    double varianceTerm(int h) const {
-        const double W = toDouble(sheet_->text(h, col_.weight));
-        const double s2 = toDouble(sheet_->text(h, col_.variance));
-        const double n = toDouble(sheet_->text(h, col_.count));
-        const double fpc =
-            lim_ ? 1
-                 : stratified::finitePopulationCorrection(
-                       n, size_[std::size_t(h)], toDouble(sheet_->text(h, col_.plotAreaUnits)));
-        return stratified::varianceTerm(W, s2, n, fpc);
-    }
-
-    // Step 7: the stratified figures from the equations of row `last`.
-    void writeFigures(int last) {
-        const QString meanEquation = sheet_->text(last, col_.meanEquation);
-        const std::optional<double> factor = logest::englishFactor(formula_);
-        w_.lblStratifiedEnglishTitle->setVisible(true);
-        w_.lblStratifiedEnglishFormula->setVisible(true);
-        if (metricFirst_)
-            w_.lblStratifiedMetricFormula->setText(meanEquation);
-        else if (factor)
-            step([&] {
-                w_.lblStratifiedMetricFormula->setText(
-                    shown(logest::toMetric(toDouble(meanEquation), *factor)));
-            });
-        w_.lblStratifiedVar->setText(sheet_->text(last, col_.varianceEquation));
-        step([&] {
-            w_.lblStratifiedS->setText(
-                shown(stratified::standardError(toDouble(w_.lblStratifiedVar->text()))));
-        });
-        step([&] {
-            w_.lblStratifiedBound->setText(shown(stratified::bound(
-                toDouble(w_.txtTvalue->text()), toDouble(w_.lblStratifiedS->text()))));
-        });
-        if (const auto titles = logest::stratifiedTitles(formula_)) {
-            if (factor) {
-                step([&] {
-                    const QString m = w_.lblStratifiedMetricFormula->text();
-                    const bool holds = formula_ == logcap::Tally ? !m.isEmpty() : toDouble(m) > 0;
-                    w_.lblStratifiedEnglishFormula->setText(
-                        holds ? shown(logest::toEnglish(toDouble(m), *factor)) : u"0"_s);
-                });
-                w_.lblStratifiedEnglishTitle->setText(titles->english);
-            } else {
-                w_.lblStratifiedEnglishFormula->setVisible(false);
-                w_.lblStratifiedEnglishTitle->setVisible(false);
-            }
-            w_.lblStratifiedMetricTitle->setText(titles->metric);
-        }
-        writeLimits(metricFirst_ ? w_.lblStratifiedMetricFormula : w_.lblStratifiedEnglishFormula);
-    }
-
-    // Limits and precision around the figure of the current unit system; a bound
-    // that could not be computed leaves them empty.
-    void writeLimits(const QLabel* base) {
-        step([&] {
-            const double B = toDouble(w_.lblStratifiedBound->text());
-            const double X = leadingNumber(base->text());
-            step([&] { w_.lblStratifiedUpperLimit->setText(shown(stratified::upperLimit(X, B))); });
-            step([&] { w_.lblStratifiedLowerLimit->setText(shown(stratified::lowerLimit(X, B))); });
-            step([&] {
-                w_.lblStratifiedPrecision->setText(toDouble(base->text()) > 0
-                                                       ? shown(stratified::precisionPercent(B, X))
-                                                       : u"0"_s);
-            });
-        });
-    }
-
-    frmMainLog& w_;
-    const bool lim_, metric_;
-    const Formula formula_;
-    const bool metricFirst_;
-    const StratifiedColumns col_;
-    Grid* sheet_;
-    std::array<int, 5> level_{};   // the level of stratum k (1 to 4), 0 = not in use
-    std::array<double, 5> size_{}; // the size of stratum k in use
-    float total_ = 0;              // the total area of the strata in use
-};
+    if (e.englishTitle)
+        w.lblStratifiedEnglishTitle->setText(*e.englishTitle);
+    if (e.metricTitle)
+        w.lblStratifiedMetricTitle->setText(*e.metricTitle);
+}
 
 } // namespace
 
 void frmMainLog::cmdDefaultStratified_Click() {
     trapped(prompts(), logProcedure(u"cmdDefaultStratified_Click"_s), [this] {
-        if (!sizesReady(*this))
+        const logest::StratumSizes sizes =
+            logest::readStratumSizes({txtLandscapeArea[1]->text(), txtLandscapeArea[2]->text(),
+                                      txtLandscapeArea[3]->text(), txtLandscapeArea[4]->text()});
+        if (!sizesReady(*this, sizes))
             return;
-        StratifiedRun run(*this);
-        run.chooseLevels();
-        run.emptyResults();
-        run.compute();
+        const logest::StratifiedInputs in = stratifiedInputs(*this, sizes);
+        // A total that overflows ends the run before the sheet is emptied.
+        const float total = logest::stratifiedTotal(in);
+        showStratified(*this, logest::StratifiedEstimate{}); // an earlier run's results go first
+        const logest::StratifiedEstimate e = logest::stratifiedEstimate(in);
+        showStratified(*this, e);
+        if (e.error)
+            throw *e.error;
+        if (e.tooFewStrata)
+            prompts().message(u"Please use a non-stratified equation"_s);
         // The sample size follows from what is shown.
-        SampleSize(run.total());
+        SampleSize(sizes, total);
         setStatusText(u"Status: Estimates Calculated"_s);
     });
 }

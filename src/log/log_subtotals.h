@@ -50,4 +50,9 @@ struct LogSubtotals {
 };
 LogSubtotals logSubtotals(const GridModel& sheet, const LogSheetColumns& columns);
 
+// The subtotals of level `level` as grdSubtotals shows them: column `level` from
+// row 1 down to the first cell that holds no number; none for a column the
+// grid does not have.
+std::vector<double> levelSubtotals(const GridModel& subtotals, int level);
+
 } // namespace vernalt

@@ -95,4 +95,20 @@ LogSubtotals logSubtotals(const GridModel& sheet, const LogSheetColumns& columns
     return result;
 }
 
+std::vector<double> levelSubtotals(const GridModel& subtotals, int level) {
+    std::vector<double> units;
+    for (int r = 1; r < subtotals.rows() && level < subtotals.cols(); ++r) {
+        double x;
+        if (subtotals.numberAt(r, level, x)) {
+            units.push_back(x);
+            continue;
+        }
+        const QString text = subtotals.text(r, level);
+        if (!isNumeric(text))
+            break;
+        units.push_back(toDouble(text));
+    }
+    return units;
+}
+
 } // namespace vernalt

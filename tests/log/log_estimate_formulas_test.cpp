@@ -2,7 +2,7 @@
 // worked out by hand.
 #include "log/log_estimate_formulas.h"
 
-#include "platform/errors.h"
+#include "support/error_of.h"
 
 #include <QStringList>
 
@@ -14,9 +14,11 @@ using namespace Qt::StringLiterals;
 namespace vernalt::logest {
 namespace {
 
+using test::errorOf;
+
 // Cases give the used levels as flags and the distances separated by "|".
 TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
-    struct Case {
+    const struct {
         const char* name;
         const char* used;
         QString distances;
@@ -33,7 +35,7 @@ TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
         {"the later distance is compared rounded", "1100", u"150.4|150.2||"_s, 2},
         {"a longer later distance keeps the first", "1100", u"150|151||"_s, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::array<bool, 4> used;
         std::array<QString, 4> distances;
         const QStringList d = c.distances.split(u'|');
@@ -46,66 +48,22 @@ TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
 }
 
 TEST(LogLevelOfName, ComparesTheNameInLowerCase) {
-    EXPECT_EQ(levelOfName(u"Transect"_s), 3);
-    EXPECT_EQ(levelOfName(u"segment"_s), 1);
     EXPECT_EQ(levelOfName(u"SubSegment"_s), 0);
+    EXPECT_EQ(levelOfName(u"transect"_s), 3);
     EXPECT_EQ(levelOfName(u"Section "_s), -1);
-    EXPECT_EQ(levelOfName(QString()), -1);
-}
-
-TEST(LogStripPlots, AreFourMetresOrTwelveFeetWide) {
-    EXPECT_EQ(stripArea(100, false), 1200.0f);
-    EXPECT_EQ(stripArea(12.5f, true), 50.0f);
-    EXPECT_NEAR(stripAreaUnits(100, false), 1200.0 / 43560, 1e-12);
-    EXPECT_DOUBLE_EQ(stripAreaUnits(12.5f, true), 0.005);
-    EXPECT_DOUBLE_EQ(areaUnits(400, true), 0.04);
-}
-
-TEST(LogUnits, ConvertWithTheMetricsFactor) {
-    EXPECT_EQ(englishFactor(logcap::Density), 0.405);
-    EXPECT_EQ(englishFactor(logcap::Tally), 0.405);
-    EXPECT_EQ(englishFactor(logcap::Length), 1.328);
-    EXPECT_EQ(englishFactor(logcap::Volume), 14.29);
-    EXPECT_EQ(englishFactor(logcap::Weight), 0.446);
-    EXPECT_FALSE(englishFactor(logcap::PercentCover));
-    EXPECT_FALSE(englishFactor(logcap::NoFormula));
-    EXPECT_DOUBLE_EQ(toMetric(40.5, 0.405), 100);
-    EXPECT_NEAR(toEnglish(22.4, 0.446), 9.9904, 1e-12);
-    EXPECT_THROW(toMetric(1, 0), RuntimeError);
-}
-
-TEST(LogTitles, TheStratifiedDensityIsMarkedSt) {
-    EXPECT_EQ(simpleTitles(logcap::Density)->metric, u"Density (logs/ha)"_s);
-    EXPECT_EQ(stratifiedTitles(logcap::Density)->english, u"Density st (logs/ac)"_s);
-    EXPECT_EQ(stratifiedTitles(logcap::Weight)->english, u"Weight (tons/ac)"_s);
-    EXPECT_TRUE(simpleTitles(logcap::PercentCover)->english.isEmpty());
-    EXPECT_FALSE(simpleTitles(logcap::NoFormula));
 }
 
 TEST(LogBounds, TheStripBoundCorrectsForTheSampledShare) {
-    EXPECT_DOUBLE_EQ(standardError(400, 16), 5);
-    EXPECT_DOUBLE_EQ(lineBound(2, 400, 16), 10);
-    // 10 x sqrt(1 - 16 x 0.028 / 100) = 10 x sqrt(0.99552) = 9.97757
-    EXPECT_NEAR(stripBound(2, 400, 16, 0.028, 100), 9.97757, 1e-5);
-    // 4 plots of 0.5 in 10: 10 x sqrt(1 - 0.2) = 8.94427
+    EXPECT_DOUBLE_EQ(lineBound(2, 400, 16), 10); // 2 x sqrt(400 / 16)
+    // 4 plots of 0.5 in 10: 10 x sqrt(1 - 0.2)
     EXPECT_NEAR(stripBound(2, 400, 16, 0.125, 10), 10 * std::sqrt(0.8), 1e-12);
-
-    const auto error = [](auto f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(error([] { stripBound(2, 400, 16, 1, 10); }), err::InvalidCall)
-        << "plots covering more than the landscape";
-    EXPECT_EQ(error([] { stripBound(2, 400, 16, 0.028, 0); }), err::DivisionByZero);
-    EXPECT_EQ(error([] { lineBound(2, 400, 0); }), err::DivisionByZero);
+    EXPECT_EQ(errorOf([] { stripBound(2, 400, 16, 1, 10); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([] { stripBound(2, 400, 16, 0.028, 0); }), err::DivisionByZero);
+    EXPECT_EQ(errorOf([] { lineBound(2, 400, 0); }), err::DivisionByZero);
 }
 
 TEST(LogPerArea, LineIntersectFactorsPerMetric) {
-    struct Case {
+    const struct {
         const char* name;
         Formula f;
         bool metric;
@@ -124,22 +82,18 @@ TEST(LogPerArea, LineIntersectFactorsPerMetric) {
         {"tally, metric: 10000 / P", logcap::Tally, true, 400, 25},
         {"tally, English: 43560 / P", logcap::Tally, false, 1200, 36.3},
     };
-    for (const Case& c : cases) {
-        const auto F = lineIntersectFactor(c.f, c.metric, c.P);
-        ASSERT_TRUE(F) << c.name;
-        EXPECT_NEAR(*F, c.factor, 1e-5) << c.name;
-    }
+    for (const auto& c : cases)
+        EXPECT_NEAR(lineIntersectFactor(c.f, c.metric, c.P).value_or(-1), c.factor, 1e-5) << c.name;
     EXPECT_FALSE(lineIntersectFactor(logcap::NoFormula, true, 1));
-    EXPECT_THROW(lineIntersectFactor(logcap::Density, true, 0), RuntimeError);
+    EXPECT_EQ(errorOf([] { lineIntersectFactor(logcap::Density, true, 0); }), err::DivisionByZero);
 }
 
-TEST(LogPerArea, StripPlotFactors) {
-    EXPECT_EQ(stripPlotFactor(logcap::PercentCover, false), 100);
-    EXPECT_EQ(stripPlotFactor(logcap::Weight, false), 21.78);
-    EXPECT_EQ(stripPlotFactor(logcap::Weight, true), 10000);
-    EXPECT_EQ(stripPlotFactor(logcap::Density, false), 43560);
-    EXPECT_DOUBLE_EQ(stripPerArea(5, 50, 10000), 1000);
-    EXPECT_THROW(stripPerArea(5, 0, 10000), RuntimeError);
+TEST(LogPerArea, StripPlots) {
+    // 5 per plot of 50 m^2: 5 / 50 x 10000; 600 lb per 1200 ft^2: 600 / 1200 x 43560 / 2000.
+    EXPECT_DOUBLE_EQ(stripPerArea(5, 50, stripPlotFactor(logcap::Density, true)), 1000);
+    EXPECT_DOUBLE_EQ(stripPerArea(600, 1200, stripPlotFactor(logcap::Weight, false)), 10.89);
+    EXPECT_DOUBLE_EQ(stripPerArea(3, 300, stripPlotFactor(logcap::PercentCover, false)), 1);
+    EXPECT_EQ(errorOf([] { stripPerArea(5, 0, 10000); }), err::DivisionByZero);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
-// Helpers of the estimate tests: a log window set to a method, unit system and
-// metric, with statistics written into the Optimal grids as the statistics
-// step leaves them.
+// Helpers of the log window tests: a window set to a method, unit system and
+// metric, statistics written into the Optimal grids as the statistics step
+// leaves them, and hand-made data sheets.
 #pragma once
 
 #include "log/frmMainLog.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTabWidget>
@@ -39,49 +38,35 @@ inline void setMode(frmMainLog& w, Method method, bool metric, const QString& fo
                     QStringLiteral("Section"), QStringLiteral("Transect")};
 }
 
-// The statistics of one level of a sheet: average, standard deviation and
-// variance per unit, the per-area means, the units counted and the survey
-// distance needed.
-struct LevelStats {
-    QString average, deviation, variance, count, meanMetric, meanEnglish, distance;
-};
-
-inline void setStats(frmMainLog& w, int sheet, int level, const LevelStats& s) {
-    Grid* g = w.grdOptimal[std::size_t(sheet)];
-    Grid* g2 = w.grdOptimal2[std::size_t(sheet)];
-    g->setText(level, 0, s.average);
-    g->setText(level, 1, s.deviation);
-    g->setText(level, 3, s.variance);
-    g2->setText(level, 0, s.distance);
-    g2->setText(level, 2, s.count);
-    w.LevelMeanMetric[std::size_t(sheet)][std::size_t(level)] = s.meanMetric;
-    w.LevelMeanEnglish[std::size_t(sheet)][std::size_t(level)] = s.meanEnglish;
+// The statistics of one level of a sheet, "average|deviation|variance|units
+// counted|mean metric|mean English|survey distance", as the Optimal grids and
+// the per-area means hold them.
+inline void setStats(frmMainLog& w, int sheet, int level, const QString& stats) {
+    const QStringList s = stats.split(u'|');
+    const auto k = std::size_t(sheet);
+    for (int c : {0, 1, 3})
+        w.grdOptimal[k]->setText(level, c, s[c == 3 ? 2 : c]);
+    w.grdOptimal2[k]->setText(level, 2, s[3]);
+    w.LevelMeanMetric[k][std::size_t(level)] = s[4];
+    w.LevelMeanEnglish[k][std::size_t(level)] = s[5];
+    w.grdOptimal2[k]->setText(level, 0, s[6]);
 }
 
-// Two line-intersect strata measured at the Transect level (1000 m), the
-// Subsegment level left out of the statistics: stratum 1
-// averages 2 logs per unit (deviation 1), mean 80 logs/ha, variance 6400, 4
-// units; stratum 2 averages 3 (deviation 2), mean 50, variance 2500, 5 units;
-// t = 2. Sizes are set when given; the means are those of either unit system.
-inline frmMainLog* twoLineStrata(frmMainLog* w, const QString& size1 = QString(),
-                                 const QString& size2 = QString(), bool metric = true) {
-    setMode(*w, Method::LIM, metric, QStringLiteral("Density"), w->mnuDensity);
+// Two line-intersect strata of sizes 60 and 40 measured at the Transect level
+// (1000 m), the Subsegment level left out of the statistics: stratum 1 averages
+// 2 logs per unit (deviation 1), mean 80 logs/ha, variance 6400, 4 units;
+// stratum 2 averages 3 (deviation 2), mean 50, variance 2500, 5 units; t = 2.
+inline frmMainLog* twoLineStrata(frmMainLog* w) {
+    setMode(*w, Method::LIM, true, QStringLiteral("Density"), w->mnuDensity);
     w->mnuUseLength[0]->trigger(); // no Subsegment statistics: row 1 stays empty
     w->LevelLengths = {50, 100, 500, 1000};
     w->mnuStratum1_Click(4);
     w->mnuStratum2_Click(4);
-    const QString no = QStringLiteral("900");
-    setStats(*w, 1, 4,
-             {QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("6400"), QStringLiteral("4"),
-              QStringLiteral("80"), QStringLiteral("32.4"), no});
-    setStats(*w, 2, 4,
-             {QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("2500"), QStringLiteral("5"),
-              QStringLiteral("50"), QStringLiteral("20.3"), no});
+    setStats(*w, 1, 4, QStringLiteral("2|1|6400|4|80|32.4|900"));
+    setStats(*w, 2, 4, QStringLiteral("3|2|2500|5|50|20.3|900"));
     w->txtTvalue->setText(QStringLiteral("2"));
-    if (!size1.isNull())
-        w->txtLandscapeArea[1]->setText(size1);
-    if (!size2.isNull())
-        w->txtLandscapeArea[2]->setText(size2);
+    w->txtLandscapeArea[1]->setText(QStringLiteral("60"));
+    w->txtLandscapeArea[2]->setText(QStringLiteral("40"));
     return w;
 }
 
