@@ -53,11 +53,11 @@ TEST(TransparentCopy, KeyPixelsShowTheBackgroundUnderTheTarget) {
     for (const auto& e : expected)
         EXPECT_EQ(dest.pixel(e.x, e.y), e.colour) << e.x << ", " << e.y;
 
-    // A rectangle larger than the source, placed past the destination's corner:
+    // A rectangle larger than the source, reaching past the destination's edge:
     // only what lies in both images is copied.
-    TransparentCopy(dest, dest, filled(4, 4, Red), QRect(0, 0, 20, 20), 6, 6, Key);
-    EXPECT_EQ(dest.pixel(7, 7), Red);
-    EXPECT_EQ(dest.pixel(5, 5), Black);
+    TransparentCopy(dest, dest, filled(2, 4, Red), QRect(0, 0, 20, 20), 5, 6, Key);
+    EXPECT_EQ(dest.pixel(6, 7), Red);
+    EXPECT_EQ(dest.pixel(7, 6), Black);
 }
 
 } // namespace
