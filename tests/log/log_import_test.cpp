@@ -6,6 +6,7 @@
 
 #include "platform/database.h"
 #include "shell/frmDataSet.h"
+#include "support/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +17,6 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace vernalt::test {
 namespace {
@@ -57,17 +54,6 @@ QStringList tableRows(const QString& table, const QString& columns) {
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString();
-    return rows;
-}
-
-QStringList gridTexts(const Grid* g) {
-    QStringList rows;
-    for (int r = 0; r < g->rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < g->cols(); ++c)
-            cells << g->text(r, c);
-        rows << cells.join(u'|');
-    }
     return rows;
 }
 

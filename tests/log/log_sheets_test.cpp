@@ -5,6 +5,7 @@
 
 #include "data/log_sheet_queries.h"
 #include "platform/database.h"
+#include "support/texts.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,10 +14,6 @@
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace vernalt::test {
 namespace {

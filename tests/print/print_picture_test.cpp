@@ -12,8 +12,6 @@ TEST(NaturalSize, KeepsTheSizeInInches) {
     } cases[] = {
         // 192 x 96 pixels at 96 dpi are 2 x 1 inches: 2400 x 1200 dots at 1200 dpi
         {"96 dpi screen", {192, 96}, {96, 96}, {1200, 1200}, {2400, 1200}},
-        // 120 pixels at 120 dpi are one inch: 600 dots at 600 dpi
-        {"120 dpi screen", {120, 240}, {120, 120}, {600, 600}, {600, 1200}},
         // different dpi across and down: 300/100*72 = 216, 300/150*72 = 144
         {"uneven dpi", {300, 300}, {100, 150}, {72, 72}, {216, 144}},
         // an unknown screen dpi counts as 96: 48/96*300 = 150

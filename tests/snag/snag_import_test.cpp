@@ -6,6 +6,7 @@
 #include "data/csv_import.h"
 #include "platform/database.h"
 #include "shell/frmDataSet.h"
+#include "support/texts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,10 +16,6 @@
 #include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace vernalt::test {
 namespace {
@@ -37,18 +34,6 @@ QStringList tableRows() {
     QStringList rows;
     while (q.next())
         rows << q.value(0).toString();
-    return rows;
-}
-
-// The texts of every cell of a grid, row by row.
-QStringList gridTexts(const Grid* g) {
-    QStringList rows;
-    for (int r = 0; r < g->rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < g->cols(); ++c)
-            cells << g->text(r, c);
-        rows << cells.join(u'|');
-    }
     return rows;
 }
 

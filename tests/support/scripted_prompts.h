@@ -13,7 +13,7 @@
 namespace vernalt::test {
 
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     ScriptedPrompts();
     ~ScriptedPrompts() override; // fails the test if expected prompts were not asked
 
@@ -39,16 +39,17 @@ public:
     QString openFile(const QString& title, const QString& filter) override;
     bool printerDialog(QPrinter& printer) override;
 
-private:
+  private:
     struct Step {
         enum Kind { Input, Message, OpenFile, Printer } kind;
         QString text, title, answer;
         MsgIcon icon = MsgIcon::None;
         MsgResult result = MsgResult::Ok;
         bool accept = true;
-        std::function<void(QPrinter&)> setup;
+        std::function<void(QPrinter&)> setup = {};
     };
-    Step next(Step::Kind kind, const QString& text, const QString& title);
+    Step next(Step::Kind kind, const QString& text, const QString& title,
+              MsgIcon icon = MsgIcon::None);
     std::deque<Step> script_;
     QStringList seen_;
 };
