@@ -141,10 +141,12 @@ TEST_F(PrintPreview, KeepsToTheScreenWhenItsSourceStandsOutOfIt) {
 // area from the top left of the printable area at the size it has on the screen,
 // with the button face white: rendered at the screen's 96 dpi, the ink runs from
 // the square to the corner dot of the source's client area, where the screen had them.
+// Portrait comes after landscape: the preview's printer keeps its settings, and a
+// portrait print must not inherit the landscape of the one before.
 TEST_F(PrintPreview, EachCommandPrintsOnePageInItsOrientationAtScreenSize) {
     frmPrintPreview* preview = open(snag_, u"Main2"_s);
     const QRect marks(RedSquare.topLeft(), snag_->centralWidget()->rect().bottomRight());
-    for (QAction* command : {preview->mnuPrint, preview->mnuPrintLandscape}) {
+    for (QAction* command : {preview->mnuPrintLandscape, preview->mnuPrint}) {
         const bool landscape = command == preview->mnuPrintLandscape;
         const QString file = dir_.filePath(u"%1.pdf"_s.arg(landscape));
         QPrinter* used = nullptr;
