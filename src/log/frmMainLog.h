@@ -10,9 +10,9 @@
 //   log_layout_combo.cpp     the Combination pages (ssTabCombo)
 //   log_labels.cpp           SetMetricLabels, SetEnglishLabels, combined-formula menu
 //   log_captions.h/.cpp      the caption and header tables the labels come from
-//   log_layouts.cpp          HideCombo, ShowCombo, ClearAll
+//   log_layout_switch.cpp    HideCombo, ShowCombo (single method or Combination), ClearAll
 //   log_method.cpp           method and metric menus, ChangeFormula, ReloadLogForm
-//   log_menus.cpp            option menus, command buttons, text events
+//   log_menus.cpp            option menus, command buttons, text events, connectControls
 //   frmMainLog_lengths.cpp   SetLengths, SetTransectLengths
 //   log_import.cpp           File, Open and OpenFile
 //   log_sheets.cpp           ConnectDataSet, FillSingleTab, SetGridHeaders, SortDefault
@@ -28,7 +28,6 @@
 //   log_sample_size.cpp      SampleSize
 //   log_combined.cpp         CalculateCombo, cboTransectName_Click, cmdClearCombo_Click
 //   log_combined_sample_size.cpp  ComboSampleSize
-//   log_stubs.cpp            procedures not written yet (each moves to its file)
 #pragma once
 
 #include "platform/grid.h"
@@ -383,7 +382,7 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     void mnuComboVolume_Click();
     void mnuComboWeight_Click();
 
-    // ---- Layouts (log_layouts.cpp) ----------------------------------------------------------
+    // ---- Layouts (log_layout_switch.cpp) ----------------------------------------------------
     void HideCombo();
     void ShowCombo();
     void ClearAll();

@@ -6,7 +6,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/plot_dimensions.h"
+#include "settings/size_boxes.h"
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
 
