@@ -36,21 +36,6 @@ QString tag(const QString& procedure) {
 
 } // namespace
 
-QPointer<frmLogLengths> frmLogLengths::instance_;
-
-frmLogLengths* frmLogLengths::showWindow() {
-    if (!instance_)
-        instance_ = new frmLogLengths();
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    return instance_;
-}
-
-frmLogLengths* frmLogLengths::instance() {
-    return instance_;
-}
-
 frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     QFont f = font(); // the program's dialog font

@@ -44,21 +44,6 @@ QString tag(const QString& procedure) {
 
 } // namespace
 
-QPointer<frmPlotSizes> frmPlotSizes::instance_;
-
-frmPlotSizes* frmPlotSizes::showWindow() {
-    if (!instance_)
-        instance_ = new frmPlotSizes();
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    return instance_;
-}
-
-frmPlotSizes* frmPlotSizes::instance() {
-    return instance_;
-}
-
 frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     QFont f = font(); // the program's dialog font
