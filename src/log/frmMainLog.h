@@ -32,6 +32,7 @@
 
 #include "platform/grid.h"
 #include "platform/tab_control.h"
+#include "shell/analysis_window.h"
 #include "shell/app_windows.h"
 #include "shell/stat_test_graph.h"
 
@@ -70,7 +71,10 @@ QString ChangeFormula(const QString& key);
 // for Combination.
 void ReloadLogForm(const QString& method);
 
-class frmMainLog : public QMainWindow, public LogWindowApi {
+class frmMainLog : public QMainWindow,
+                   public LogWindowApi,
+                   public StatTestPage,
+                   public OptimalSelectionMenus<5> {
     Q_OBJECT
   public:
     explicit frmMainLog(QWidget* parent = nullptr);
@@ -147,18 +151,8 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     QAction* mnuSingleSpecies = nullptr;
     QMenu* mnuSettings = nullptr;
     QAction* mnuLogLengths = nullptr; // "Transect Lengths"
-    QMenu* mnuOptimalSelection = nullptr;
-    QMenu* mnuSingleStratum = nullptr;
-    QMenu* mnuStratumOne = nullptr;
-    QMenu* mnuStratumTwo = nullptr;
-    QMenu* mnuStratumThree = nullptr;
-    QMenu* mnuStratumFour = nullptr;
-    // OptimalSelection: 0 "Auto", 1 to 4 Subsegment to Transect.
-    std::array<QAction*, 5> mnuSingle{};
-    std::array<QAction*, 5> mnuStratum1{};
-    std::array<QAction*, 5> mnuStratum2{};
-    std::array<QAction*, 5> mnuStratum3{};
-    std::array<QAction*, 5> mnuStratum4{};
+    // "Optimal Selection", mnuSingle and mnuStratum1 to 4 come from OptimalSelectionMenus:
+    // item 0 "Auto", items 1 to 4 Subsegment to Transect.
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
@@ -170,8 +164,6 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
         return {mnuComboDensity, mnuComboLength, mnuComboPercentCover, mnuComboVolume,
                 mnuComboWeight};
     }
-    // The optimal-selection items of data sheet 0 to 4.
-    std::array<QAction*, 5>& selectionItems(int sheet);
 
     // ---- Main tab control and status bar -------------------------------------------
     // Ten pages in two rows of tabs, see MainPage; tab 2 caption = CurrentFormula.
@@ -275,23 +267,10 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     QLabel* lblOptTotalTransectLength = nullptr;
     QLabel* lblPropTotalTransectLength = nullptr;
 
-    // ---- Statistical Test page (4) ------------------------------------------------------------
-    StatTestPicture* picStatTest = nullptr;
-    QLineEdit* txtTargetValue = nullptr;
-    QLineEdit* txtEstimatedValue = nullptr;
-    QLineEdit* txtBound = nullptr;
+    // ---- Statistical Test page (4): the graph, its boxes, legend and scale come from
+    // StatTestPage; the limits are labels in this window.
     QLabel* lblStatTestUpperLimit = nullptr;
     QLabel* lblStatTestLowerLimit = nullptr;
-    QLabel* lblTargetValue = nullptr; // legend swatches
-    QLabel* lblEstimatedValue = nullptr;
-    QLabel* lblUpperLimit = nullptr;
-    QLabel* lblStat100 = nullptr; // scale labels
-    QLabel* lblStat75 = nullptr;
-    QLabel* lblStat50 = nullptr;
-    QLabel* lblStat25 = nullptr;
-    QLabel* lblStat0 = nullptr;
-    QLabel* lblStatMinus25 = nullptr;
-    QLabel* lblStatY = nullptr; // title of the vertical axis
 
     // ---- Data sheets, pages 5 to 9 (index = DataSheetIndex) -----------------------------------
     std::array<Grid*, 5> grdStratum{};
