@@ -8,7 +8,6 @@
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
-#include "platform/value.h"
 #include "shell/frmSwitchboard.h"
 
 #include <QAction>

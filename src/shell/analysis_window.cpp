@@ -1,3 +1,5 @@
+// The place of an analysis window kept between runs, in twips under MainLeft and
+// MainTop of the window's settings section.
 #include "shell/analysis_window.h"
 
 #include "platform/settings.h"

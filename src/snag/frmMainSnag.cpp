@@ -6,7 +6,6 @@
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
-#include "platform/value.h"
 #include "settings/frmGuidelines.h"
 #include "shell/frmSwitchboard.h"
 #include "snag/snag_errors.h"
