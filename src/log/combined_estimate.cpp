@@ -37,7 +37,7 @@ void runningRow(const EstimateInputs& in, std::size_t k, EstimatePage& p) {
             sizes.push_back(requiredSize(s.size));
             estimates.push_back(toDouble(s.estimate));
         }
-        p.means[k] = shownText(stratifiedMean(sizes, estimates, toDouble(p.totalSize)));
+        p.means[k] = displayText(stratifiedMean(sizes, estimates, toDouble(p.totalSize)));
     });
     skipOn(Gaps, [&] {
         std::vector<double> weights, variances, samples;
@@ -49,7 +49,7 @@ void runningRow(const EstimateInputs& in, std::size_t k, EstimatePage& p) {
             variances.push_back(toDouble(s.variance));
             samples.push_back(toDouble(s.sampleSize));
         }
-        p.variances[k] = shownText(stratifiedVariance(weights, variances, samples));
+        p.variances[k] = displayText(stratifiedVariance(weights, variances, samples));
     });
 }
 
@@ -106,7 +106,8 @@ EstimatePage estimatePage(const EstimateInputs& in) {
             if (!inUse(s.name) || s.size.isEmpty())
                 continue;
             skipOn(Gaps, [&] {
-                p.weights[h] = shownText(stratumWeight(stratumSize(s.size), toDouble(p.totalSize)));
+                p.weights[h] =
+                    displayText(stratumWeight(stratumSize(s.size), toDouble(p.totalSize)));
             });
         }
         for (std::size_t k = 1; k < 4; ++k)
@@ -116,19 +117,19 @@ EstimatePage estimatePage(const EstimateInputs& in) {
         const auto m = std::size_t(currentRow(names));
         p.estimate = cleanRoundText(p.means[m]);
         p.variance = cleanRoundText(p.variances[m]);
-        skipOn(Gaps, [&] { p.standardError = shownText(standardError(toDouble(p.variance))); });
+        skipOn(Gaps, [&] { p.standardError = displayText(standardError(toDouble(p.variance))); });
         skipOn(Gaps, [&] {
-            p.bound = shownText(bound(leadingNumber(in.tValue), toDouble(p.standardError)));
+            p.bound = displayText(bound(leadingNumber(in.tValue), toDouble(p.standardError)));
         });
         skipOn(Gaps, [&] {
-            p.upperLimit = shownText(upperLimit(toDouble(p.estimate), toDouble(p.bound)));
+            p.upperLimit = displayText(upperLimit(toDouble(p.estimate), toDouble(p.bound)));
         });
         skipOn(Gaps, [&] {
-            p.lowerLimit = shownText(lowerLimit(toDouble(p.estimate), toDouble(p.bound)));
+            p.lowerLimit = displayText(lowerLimit(toDouble(p.estimate), toDouble(p.bound)));
         });
         skipOn(Gaps, [&] {
             const double x = toDouble(p.estimate);
-            p.precision = x > 0 ? shownText(precisionPercent(toDouble(p.bound), x)) : u"0"_s;
+            p.precision = x > 0 ? displayText(precisionPercent(toDouble(p.bound), x)) : u"0"_s;
         });
     } catch (const RuntimeError& e) {
         p.error = e;

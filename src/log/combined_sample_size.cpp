@@ -34,14 +34,14 @@ void fillRow(const SampleInputs& in, std::size_t h, SampleRow& row) {
     row.size = s.size;
     skipOn(Gaps, [&] {
         const double size = requiredSize(row.size);
-        const QString w = shownText(stratumWeight(size, leadingNumber(in.totalSize)));
+        const QString w = displayText(stratumWeight(size, leadingNumber(in.totalSize)));
         row.weight = size >= 0 ? w : QString();
     });
     row.plotDimensions = s.level;
     const int level = levelIndex(s.level);
     if (level >= 0)
         row.plotLength = singleText(in.levelLengths[std::size_t(level)]);
-    skipOn(Gaps, [&] { row.stdDev = shownText(standardError(toDouble(s.variance))); });
+    skipOn(Gaps, [&] { row.stdDev = displayText(standardError(toDouble(s.variance))); });
 }
 
 // W, S and Var of the present strata among 1 to k, as the page shows them.
@@ -76,14 +76,14 @@ QString fillLengths(const SampleInputs& in, Grid& g) {
         if (!present(in, h) || level < 0)
             continue;
         skipOn(Gaps, [&] {
-            g[i][ColLength] = shownText(checked::mul(toDouble(g[i][ColSamples]),
-                                                     double(in.levelLengths[std::size_t(level)])));
+            g[i][ColLength] = displayText(checked::mul(
+                toDouble(g[i][ColSamples]), double(in.levelLengths[std::size_t(level)])));
         });
         if (g[i][ColLength].isEmpty())
             continue;
         any = true;
         skipOn(Gaps, [&] {
-            total = shownText(checked::add(leadingNumber(total), leadingNumber(g[i][ColLength])));
+            total = displayText(checked::add(leadingNumber(total), leadingNumber(g[i][ColLength])));
         });
     }
     return any ? total : QString();
@@ -118,14 +118,14 @@ SamplePage samplePage(const SampleInputs& in) {
                 fillRow(in, h, p.rows[h]);
 
         skipOn(Gaps, [&] {
-            p.desiredVariance = shownText(desiredVariance(mean(), leadingNumber(in.tValue)));
+            p.desiredVariance = displayText(desiredVariance(mean(), leadingNumber(in.tValue)));
         });
         for (std::size_t k = 2; k <= 4; ++k) {
             if (!present(in, k - 1))
                 continue;
             skipOn(Gaps, [&] {
                 const Design d = design(in, p, k);
-                p.optimalEquations[k - 1] = shownText(
+                p.optimalEquations[k - 1] = displayText(
                     optimalSampleSize(d.weights, d.sds, d.variances, toDouble(p.desiredVariance),
                                       toDouble(in.totalSize)));
             });
@@ -135,7 +135,7 @@ SamplePage samplePage(const SampleInputs& in) {
                 continue;
             skipOn(Gaps, [&] {
                 const Design d = design(in, p, k);
-                p.proportionalEquations[k - 1] = shownText(
+                p.proportionalEquations[k - 1] = displayText(
                     proportionalSampleSize(d.weights, d.variances, toDouble(in.tValue), mean()));
             });
         }

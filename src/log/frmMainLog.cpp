@@ -8,7 +8,6 @@
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
-#include "platform/value.h"
 #include "shell/frmSwitchboard.h"
 
 #include <QAction>
@@ -18,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -28,7 +28,8 @@ namespace vernalt {
 
 namespace {
 
-const QString kSection = u"LogSettings"_s;
+// The window's own settings.
+const QString SettingsSection = u"LogSettings"_s;
 
 // The check-mark settings: key, menu item, default.
 struct CheckSetting {
@@ -36,7 +37,7 @@ struct CheckSetting {
     QAction* frmMainLog::*item;
     bool byDefault;
 };
-constexpr CheckSetting kCheckSettings[] = {
+constexpr CheckSetting CheckSettings[] = {
     {u"MetricMeasurement", &frmMainLog::mnuMetric, true},
     {u"EnglishMeasurement", &frmMainLog::mnuEnglish, false},
     {u"LIMmethod", &frmMainLog::mnuLIM, true},
@@ -44,22 +45,9 @@ constexpr CheckSetting kCheckSettings[] = {
     {u"ComboMethod", &frmMainLog::mnuCombo, false},
 };
 
-constexpr double kDefaultPosition = 100; // twips
-constexpr double kLoadWidth = 9420, kLoadHeight = 8190;
-constexpr double kTabLeft = 120, kTabTop = 120;
-
-// A stored window position in twips; missing or not a number gives the default.
-double positionSetting(const QString& key) {
-    const QString text = getSetting(kSection, key);
-    return isNumeric(text) ? double(static_cast<float>(toDouble(text))) : kDefaultPosition;
-}
-
-// Runs its function when it goes out of scope, whatever happened before.
-template <class F> struct Finally {
-    F f;
-    ~Finally() { f(); }
-};
-template <class F> Finally(F) -> Finally<F>;
+// Load size of the window, and the left edge and top of ssTabMain, in twips.
+constexpr double LoadWidth = 9420, LoadHeight = 8190;
+constexpr double TabLeft = 120, TabTop = 120;
 
 } // namespace
 
@@ -109,9 +97,8 @@ void frmMainLog::Form_Load() {
     setMinimumSize(analysisMinimumSize());
     mnuFormula->menuAction()->setEnabled(!DataFilePath.isEmpty());
     readSettings();
-    move(twipsToPixelsX(positionSetting(u"MainLeft"_s)),
-         twipsToPixelsY(positionSetting(u"MainTop"_s)));
-    resize(twipsSize(kLoadWidth, kLoadHeight).expandedTo(analysisMinimumSize()));
+    move(savedPosition(SettingsSection));
+    resize(twipsSize(LoadWidth, LoadHeight).expandedTo(analysisMinimumSize()));
     setStatusText(u"Status: No data read"_s);
     for (DataControl& d : datDataSet)
         d.DatabaseName = db::path();
@@ -130,9 +117,9 @@ void frmMainLog::Form_Load() {
 }
 
 void frmMainLog::readSettings() {
-    for (const CheckSetting& s : kCheckSettings)
+    for (const CheckSetting& s : CheckSettings)
         (this->*(s.item))
-            ->setChecked(getSettingBool(kSection, QString::fromUtf16(s.key), s.byDefault));
+            ->setChecked(getSettingBool(SettingsSection, QString::fromUtf16(s.key), s.byDefault));
 }
 
 // The first checked of LIM, SPM and Combination decides the method; with none
@@ -171,7 +158,7 @@ void frmMainLog::Form_Resize() {
         const auto setTop = [this](QWidget* w, double tabTop) {
             w->move(w->x(), twipsToPixelsY(tabTop - ssTabMain->stripTwips()));
         };
-        placeTwips(ssTabMain, kTabLeft, kTabTop, std::max(0.0f, l.tabWidth),
+        placeTwips(ssTabMain, TabLeft, TabTop, std::max(0.0f, l.tabWidth),
                    std::max(0.0f, l.tabHeight));
         for (QWidget* b : {static_cast<QWidget*>(cmdFormulaApply), static_cast<QWidget*>(cmdSort1),
                            static_cast<QWidget*>(cmdSort2), static_cast<QWidget*>(cmdSort3),
@@ -204,20 +191,18 @@ void frmMainLog::Form_Unload() {
         return;
     unloaded_ = true;
     clock_->stop();
-    Finally showAtEnd{[] {
+    const auto showAtEnd = qScopeGuard([] {
         if (gSwitchboard)
             gSwitchboard->show();
-    }};
+    });
     if (!isMinimized())
         trapped(prompts(), logProcedure(u"Form_Unload"_s), [this] { saveSettings(); });
 }
 
 void frmMainLog::saveSettings() {
-    const QPoint at = pos();
-    saveSetting(kSection, u"MainLeft"_s, numberText(pixelsToTwipsX(at.x())));
-    saveSetting(kSection, u"MainTop"_s, numberText(pixelsToTwipsY(at.y())));
-    for (const CheckSetting& s : kCheckSettings)
-        saveSettingBool(kSection, QString::fromUtf16(s.key), (this->*(s.item))->isChecked());
+    savePosition(SettingsSection, pos());
+    for (const CheckSetting& s : CheckSettings)
+        saveSettingBool(SettingsSection, QString::fromUtf16(s.key), (this->*(s.item))->isChecked());
 }
 
 } // namespace vernalt

@@ -10,9 +10,9 @@
 //   log_layout_combo.cpp     the Combination pages (ssTabCombo)
 //   log_labels.cpp           SetMetricLabels, SetEnglishLabels, combined-formula menu
 //   log_captions.h/.cpp      the caption and header tables the labels come from
-//   log_layouts.cpp          HideCombo, ShowCombo, ClearAll
+//   log_layout_switch.cpp    HideCombo, ShowCombo (single method or Combination), ClearAll
 //   log_method.cpp           method and metric menus, ChangeFormula, ReloadLogForm
-//   log_menus.cpp            option menus, command buttons, text events
+//   log_menus.cpp            option menus, command buttons, text events, connectControls
 //   frmMainLog_lengths.cpp   SetLengths, SetTransectLengths
 //   log_import.cpp           File, Open and OpenFile
 //   log_sheets.cpp           ConnectDataSet, FillSingleTab, SetGridHeaders, SortDefault
@@ -28,11 +28,11 @@
 //   log_sample_size.cpp      SampleSize
 //   log_combined.cpp         CalculateCombo, cboTransectName_Click, cmdClearCombo_Click
 //   log_combined_sample_size.cpp  ComboSampleSize
-//   log_stubs.cpp            procedures not written yet (each moves to its file)
 #pragma once
 
 #include "platform/grid.h"
 #include "platform/tab_control.h"
+#include "shell/analysis_window.h"
 #include "shell/app_windows.h"
 #include "shell/stat_test_graph.h"
 
@@ -75,7 +75,10 @@ QString ChangeFormula(const QString& key);
 // for Combination.
 void ReloadLogForm(const QString& method);
 
-class frmMainLog : public QMainWindow, public LogWindowApi {
+class frmMainLog : public QMainWindow,
+                   public LogWindowApi,
+                   public StatTestPage,
+                   public OptimalSelectionMenus<5> {
     Q_OBJECT
   public:
     explicit frmMainLog(QWidget* parent = nullptr);
@@ -152,18 +155,8 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     QAction* mnuSingleSpecies = nullptr;
     QMenu* mnuSettings = nullptr;
     QAction* mnuLogLengths = nullptr; // "Transect Lengths"
-    QMenu* mnuOptimalSelection = nullptr;
-    QMenu* mnuSingleStratum = nullptr;
-    QMenu* mnuStratumOne = nullptr;
-    QMenu* mnuStratumTwo = nullptr;
-    QMenu* mnuStratumThree = nullptr;
-    QMenu* mnuStratumFour = nullptr;
-    // OptimalSelection: 0 "Auto", 1 to 4 Subsegment to Transect.
-    std::array<QAction*, 5> mnuSingle{};
-    std::array<QAction*, 5> mnuStratum1{};
-    std::array<QAction*, 5> mnuStratum2{};
-    std::array<QAction*, 5> mnuStratum3{};
-    std::array<QAction*, 5> mnuStratum4{};
+    // "Optimal Selection", mnuSingle and mnuStratum1 to 4 come from OptimalSelectionMenus:
+    // item 0 "Auto", items 1 to 4 Subsegment to Transect.
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
 
@@ -175,8 +168,6 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
         return {mnuComboDensity, mnuComboLength, mnuComboPercentCover, mnuComboVolume,
                 mnuComboWeight};
     }
-    // The optimal-selection items of data sheet 0 to 4.
-    std::array<QAction*, 5>& selectionItems(int sheet);
 
     // ---- Main tab control and status bar -------------------------------------------
     // Ten pages in two rows of tabs, see MainPage; tab 2 caption = CurrentFormula.
@@ -280,23 +271,10 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     QLabel* lblOptTotalTransectLength = nullptr;
     QLabel* lblPropTotalTransectLength = nullptr;
 
-    // ---- Statistical Test page (4) ------------------------------------------------------------
-    StatTestPicture* picStatTest = nullptr;
-    QLineEdit* txtTargetValue = nullptr;
-    QLineEdit* txtEstimatedValue = nullptr;
-    QLineEdit* txtBound = nullptr;
+    // ---- Statistical Test page (4): the graph, its boxes, legend and scale come from
+    // StatTestPage; the limits are labels in this window.
     QLabel* lblStatTestUpperLimit = nullptr;
     QLabel* lblStatTestLowerLimit = nullptr;
-    QLabel* lblTargetValue = nullptr; // legend swatches
-    QLabel* lblEstimatedValue = nullptr;
-    QLabel* lblUpperLimit = nullptr;
-    QLabel* lblStat100 = nullptr; // scale labels
-    QLabel* lblStat75 = nullptr;
-    QLabel* lblStat50 = nullptr;
-    QLabel* lblStat25 = nullptr;
-    QLabel* lblStat0 = nullptr;
-    QLabel* lblStatMinus25 = nullptr;
-    QLabel* lblStatY = nullptr; // title of the vertical axis
 
     // ---- Data sheets, pages 5 to 9 (index = DataSheetIndex) -----------------------------------
     std::array<Grid*, 5> grdStratum{};
@@ -387,7 +365,7 @@ class frmMainLog : public QMainWindow, public LogWindowApi {
     void mnuComboVolume_Click();
     void mnuComboWeight_Click();
 
-    // ---- Layouts (log_layouts.cpp) ----------------------------------------------------------
+    // ---- Layouts (log_layout_switch.cpp) ----------------------------------------------------
     void HideCombo();
     void ShowCombo();
     void ClearAll();

@@ -32,8 +32,6 @@ QAction* addItem(QMenu* menu, const QString& caption, bool checkable = false,
     return a;
 }
 
-constexpr const char16_t* kSelectionItems[5] = {u"Auto", u"Subsegment", u"Segment", u"Section",
-                                                u"Transect"};
 constexpr const char16_t* kDataSheets[5] = {u"Single/Combined", u"Stratum 1", u"Stratum 2",
                                             u"Stratum 3", u"Stratum 4"};
 constexpr const char16_t* kLengthCaptions[4] = {u"12.5 m", u"25 m", u"50 m", u"100 m"};
@@ -86,37 +84,11 @@ void frmMainLog::buildMenus() {
 
     mnuSettings = bar->addMenu(u"&Settings"_s);
     mnuLogLengths = addItem(mnuSettings, u"Transect Lengths"_s);
-    mnuOptimalSelection = mnuSettings->addMenu(u"Optimal Selection"_s);
-    mnuSingleStratum = mnuOptimalSelection->addMenu(u"Single Stratum"_s);
-    mnuStratumOne = mnuOptimalSelection->addMenu(u"Stratum 1"_s);
-    mnuStratumTwo = mnuOptimalSelection->addMenu(u"Stratum 2"_s);
-    mnuStratumThree = mnuOptimalSelection->addMenu(u"Stratum 3"_s);
-    mnuStratumFour = mnuOptimalSelection->addMenu(u"Stratum 4"_s);
-    const std::array<QMenu*, 5> selectionMenus = {mnuSingleStratum, mnuStratumOne, mnuStratumTwo,
-                                                  mnuStratumThree, mnuStratumFour};
-    for (int s = 0; s < 5; ++s)
-        for (int i = 0; i < 5; ++i)
-            selectionItems(s)[std::size_t(i)] =
-                addItem(selectionMenus[std::size_t(s)], QString::fromUtf16(kSelectionItems[i]),
-                        true, i == 0);
+    buildSelectionMenus(mnuSettings,
+                        {u"Auto"_s, u"Subsegment"_s, u"Segment"_s, u"Section"_s, u"Transect"_s});
 
     mnuHelp = bar->addMenu(u"&Help"_s);
     mnuHelpAbout = addItem(mnuHelp, u"&About "_s);
-}
-
-std::array<QAction*, 5>& frmMainLog::selectionItems(int sheet) {
-    switch (sheet) {
-    case 1:
-        return mnuStratum1;
-    case 2:
-        return mnuStratum2;
-    case 3:
-        return mnuStratum3;
-    case 4:
-        return mnuStratum4;
-    default:
-        return mnuSingle;
-    }
 }
 
 // ---- Summary Statistics page ------------------------------------------------------------

@@ -1,5 +1,4 @@
-// The log window's Formula, Sample Size and data-sheet pages, the status bar,
-// and the wiring of every control to its event procedure.
+// The log window's Formula, Sample Size and data-sheet pages and the status bar.
 #include "log/frmMainLog.h"
 #include "log/log_widgets.h"
 

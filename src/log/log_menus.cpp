@@ -138,14 +138,10 @@ void frmMainLog::connectControls() {
     item(mnuMultipleSpecies, &frmMainLog::mnuMultipleSpecies_Click);
     item(mnuSingleSpecies, &frmMainLog::mnuSingleSpecies_Click);
     item(mnuLogLengths, &frmMainLog::mnuLogLengths_Click);
-    using Selection = void (frmMainLog::*)(int);
-    static constexpr Selection selections[5] = {
-        &frmMainLog::mnuSingle_Click, &frmMainLog::mnuStratum1_Click,
-        &frmMainLog::mnuStratum2_Click, &frmMainLog::mnuStratum3_Click,
-        &frmMainLog::mnuStratum4_Click};
-    for (int s = 0; s < 5; ++s)
-        for (int i = 0; i < 5; ++i)
-            indexedItem(selectionItems(s)[std::size_t(i)], i, selections[s]);
+    connectSelectionMenus<frmMainLog>(
+        this, {&frmMainLog::mnuSingle_Click, &frmMainLog::mnuStratum1_Click,
+               &frmMainLog::mnuStratum2_Click, &frmMainLog::mnuStratum3_Click,
+               &frmMainLog::mnuStratum4_Click});
     item(mnuHelpAbout, &frmMainLog::mnuHelpAbout_Click);
 
     // Buttons.
@@ -336,7 +332,7 @@ void frmMainLog::cmdDisplayMean_Click(int index) {
 
 // The statistical-test limits from the estimate and the bound, then the graph.
 static void writeLimits(frmMainLog& w) {
-    const StatTestLimits limits = statTestLimits(w.txtEstimatedValue->text(), w.txtBound->text());
+    const StatTestLimits limits = w.limits();
     w.lblStatTestUpperLimit->setText(limits.upper);
     w.lblStatTestLowerLimit->setText(limits.lower);
     w.GraphStatTest();
@@ -353,17 +349,10 @@ void frmMainLog::txtTargetValue_Change() {
 }
 
 void frmMainLog::GraphStatTest() {
-    StatTestPage page;
-    page.picStatTest = picStatTest;
-    page.lblTargetValue = lblTargetValue;
-    page.lblEstimatedValue = lblEstimatedValue;
-    page.lblUpperLimit = lblUpperLimit;
-    page.scaleLabels = {lblStat100, lblStat75, lblStat50, lblStat25, lblStatMinus25};
-    page.setStatus = [this](const QString& text) { setStatusText(text); };
     vernalt::GraphStatTest(StatTestWindow::Log,
                            {txtTargetValue->text(), txtEstimatedValue->text(),
                             lblStatTestUpperLimit->text(), lblStatTestLowerLimit->text()},
-                           page);
+                           *this, [this](const QString& text) { setStatusText(text); });
 }
 
 void frmMainLog::txtPrecisionLevel_Change() {

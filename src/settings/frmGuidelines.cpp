@@ -15,21 +15,6 @@ namespace vernalt {
 
 using namespace Qt::StringLiterals;
 
-QPointer<frmGuidelines> frmGuidelines::instance_;
-
-frmGuidelines* frmGuidelines::showWindow() {
-    if (!instance_)
-        instance_ = new frmGuidelines();
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    return instance_;
-}
-
-frmGuidelines* frmGuidelines::instance() {
-    return instance_;
-}
-
 void showGuidelines() {
     frmGuidelines::showWindow();
 }

@@ -3,7 +3,8 @@
 // contents are fixed when it loads. All in frmGuidelines.cpp.
 #pragma once
 
-#include <QPointer>
+#include "settings/single_window.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -12,23 +13,16 @@ namespace vernalt {
 
 class Grid;
 
-class frmGuidelines : public QWidget {
+class frmGuidelines : public QWidget, public SingleWindow<frmGuidelines> {
     Q_OBJECT
   public:
-    // Shows the one window, modeless and without an owner: loads it (reading the
-    // snag window's unit system) when it is not open, else only brings it forward.
-    static frmGuidelines* showWindow();
-    // The open window, or nullptr.
-    static frmGuidelines* instance();
-
     Grid* grdGuidelines;
     QLabel* Label1;
 
   private:
+    friend class SingleWindow<frmGuidelines>;
     frmGuidelines();
     void Form_Load();
-
-    static QPointer<frmGuidelines> instance_;
 };
 
 // What the snag window's View menu item "General Cost Per Sample Guidelines" does.

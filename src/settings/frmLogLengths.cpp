@@ -6,7 +6,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/plot_dimensions.h"
+#include "settings/size_boxes.h"
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
 
@@ -35,21 +35,6 @@ QString tag(const QString& procedure) {
 }
 
 } // namespace
-
-QPointer<frmLogLengths> frmLogLengths::instance_;
-
-frmLogLengths* frmLogLengths::showWindow() {
-    if (!instance_)
-        instance_ = new frmLogLengths();
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    return instance_;
-}
-
-frmLogLengths* frmLogLengths::instance() {
-    return instance_;
-}
 
 frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);

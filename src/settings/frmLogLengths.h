@@ -3,7 +3,8 @@
 // and makes the open log window reload its lengths. All in frmLogLengths.cpp.
 #pragma once
 
-#include <QPointer>
+#include "settings/single_window.h"
+
 #include <QWidget>
 #include <array>
 
@@ -15,15 +16,9 @@ class QPushButton;
 
 namespace vernalt {
 
-class frmLogLengths : public QWidget {
+class frmLogLengths : public QWidget, public SingleWindow<frmLogLengths> {
     Q_OBJECT
   public:
-    // Shows the one window, modeless and without an owner: loads it when it is
-    // not open, else only brings it forward. Returns it.
-    static frmLogLengths* showWindow();
-    // The open window, or nullptr.
-    static frmLogLengths* instance();
-
     // Controls. Label1: 0 to 3 in the metric frame, 4 to 7 in the English one.
     QGroupBox* frmMetric;
     QGroupBox* frmEnglish;
@@ -46,11 +41,10 @@ class frmLogLengths : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    friend class SingleWindow<frmLogLengths>;
     frmLogLengths();
     void Form_Load();
     bool checkBoxes();
-
-    static QPointer<frmLogLengths> instance_;
 };
 
 } // namespace vernalt

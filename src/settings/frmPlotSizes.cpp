@@ -6,7 +6,7 @@
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/plot_dimensions.h"
+#include "settings/size_boxes.h"
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
 
@@ -43,21 +43,6 @@ QString tag(const QString& procedure) {
 }
 
 } // namespace
-
-QPointer<frmPlotSizes> frmPlotSizes::instance_;
-
-frmPlotSizes* frmPlotSizes::showWindow() {
-    if (!instance_)
-        instance_ = new frmPlotSizes();
-    instance_->show();
-    instance_->raise();
-    instance_->activateWindow();
-    return instance_;
-}
-
-frmPlotSizes* frmPlotSizes::instance() {
-    return instance_;
-}
 
 frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setAttribute(Qt::WA_DeleteOnClose);

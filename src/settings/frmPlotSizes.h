@@ -5,7 +5,8 @@
 // then makes the open snag window relabel. All in frmPlotSizes.cpp.
 #pragma once
 
-#include <QPointer>
+#include "settings/single_window.h"
+
 #include <QWidget>
 #include <array>
 
@@ -17,15 +18,9 @@ class QPushButton;
 
 namespace vernalt {
 
-class frmPlotSizes : public QWidget {
+class frmPlotSizes : public QWidget, public SingleWindow<frmPlotSizes> {
     Q_OBJECT
   public:
-    // Shows the one window, modeless and without an owner: loads it when it is
-    // not open, else only brings it forward. Returns it.
-    static frmPlotSizes* showWindow();
-    // The open window, or nullptr.
-    static frmPlotSizes* instance();
-
     // Lengths and widths: Frame1 "Length - Metric", Frame2 "Length - English",
     // Frame3 "Width - Metric", Frame4 "Width - English"; Label1 holds the four
     // level labels of each frame, frame k at 4 x (k - 1).
@@ -80,6 +75,7 @@ class frmPlotSizes : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    friend class SingleWindow<frmPlotSizes>;
     frmPlotSizes();
     void buildLengthFrame(QGroupBox* frame, int labelBase, const std::array<QLineEdit*, 4>& boxes);
     void buildAreaFrame(QGroupBox* frame, std::array<QLabel*, 16>& labels,
@@ -93,8 +89,6 @@ class frmPlotSizes : public QWidget {
     std::array<std::array<QLineEdit*, 4>, 2> lengths_;
     std::array<std::array<QLineEdit*, 4>, 2> widths_;
     std::array<std::array<QLineEdit*, 16>*, 2> areas_;
-
-    static QPointer<frmPlotSizes> instance_;
 };
 
 } // namespace vernalt

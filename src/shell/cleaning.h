@@ -59,7 +59,7 @@ QString cleanRoundText(const QString& text);
 QString cleanRoundOrZeroText(const QString& text);
 
 // The text a computed number is shown with: displayText(1234.5) is "1234",
-// displayText(0.012345) is "0.0123". A single-precision number is shown from
+// displayText(0.012345) is "0.012". A single-precision number is shown from
 // its text of 7 significant digits, as a single is written.
 QString displayText(double x);
 QString displayText(float x);

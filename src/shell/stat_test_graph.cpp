@@ -8,6 +8,7 @@
 #include "shell/statistics.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <cmath>
@@ -201,7 +202,12 @@ void setSwatch(QLabel* label, const QColor& colour) {
 
 } // namespace
 
-void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTestPage& page) {
+StatTestLimits StatTestPage::limits() const {
+    return statTestLimits(txtEstimatedValue->text(), txtBound->text());
+}
+
+void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTestPage& page,
+                   const std::function<void(const QString&)>& setStatus) {
     const QString tag = window == StatTestWindow::Log ? logProcedure(u"GraphStatTest"_s)
                                                       : snagProcedure(u"GraphStatTest"_s);
     trapped(prompts(), tag, [&] {
@@ -209,13 +215,15 @@ void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTe
         setSwatch(page.lblEstimatedValue, EstimateColour);
         setSwatch(page.lblUpperLimit, LimitColour);
         const StatTestGraph graph = computeStatTest(in, window);
-        for (std::size_t i = 0; i < page.scaleLabels.size(); ++i)
-            if (page.scaleLabels[i])
-                page.scaleLabels[i]->setText(graph.labels[i]);
+        const std::array<QLabel*, 5> scale{page.lblStat100, page.lblStat75, page.lblStat50,
+                                           page.lblStat25, page.lblStatMinus25};
+        for (std::size_t i = 0; i < scale.size(); ++i)
+            if (scale[i])
+                scale[i]->setText(graph.labels[i]);
         if (page.picStatTest)
             page.picStatTest->setGraph(graph);
-        if (page.setStatus)
-            page.setStatus(u"Status: Statistics Graphed"_s);
+        if (setStatus)
+            setStatus(u"Status: Statistics Graphed"_s);
     });
 }
 

@@ -5,8 +5,9 @@
 //
 // computeStatTest() works out everything from the four texts (no widget);
 // paintStatTest() paints the result on any device (image, widget, printer);
-// StatTestPicture is the picture box a window shows it in; GraphStatTest()
-// does the whole redraw of a window's "Statistical Test" page.
+// StatTestPicture is the picture box a window shows it in; StatTestPage holds
+// the controls of the "Statistical Test" page that both windows have, and
+// GraphStatTest() does the whole redraw of that page.
 #pragma once
 
 #include <QColor>
@@ -20,6 +21,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QPainter;
 
 namespace vernalt {
@@ -126,25 +128,39 @@ class StatTestPicture : public QFrame {
     std::optional<StatTestGraph> graph_;
 };
 
-// The controls of a window's "Statistical Test" page that GraphStatTest writes.
-// Null members are left alone.
+// The controls of the "Statistical Test" page that both analysis windows have.
+// The windows derive from it, so these are the windows' own members
+// (w->txtBound). The limits are not here: the snag window shows them in the
+// boxes txtUpperLimit and txtLowerLimit, the log window in the labels
+// lblStatTestUpperLimit and lblStatTestLowerLimit.
 struct StatTestPage {
-    StatTestPicture* picStatTest = nullptr;
-    QLabel* lblTargetValue = nullptr;
+    StatTestPicture* picStatTest = nullptr; // the graph
+    QLineEdit* txtTargetValue = nullptr;
+    QLineEdit* txtEstimatedValue = nullptr;
+    QLineEdit* txtBound = nullptr;
+    QLabel* lblTargetValue = nullptr; // legend swatches
     QLabel* lblEstimatedValue = nullptr;
     QLabel* lblUpperLimit = nullptr;
-    // lblStat100, lblStat75, lblStat50, lblStat25, lblStatMinus25
-    std::array<QLabel*, 5> scaleLabels{};
-    // Writes the first panel of the window's status bar.
-    std::function<void(const QString&)> setStatus;
+    QLabel* lblStat100 = nullptr; // scale labels
+    QLabel* lblStat75 = nullptr;
+    QLabel* lblStat50 = nullptr;
+    QLabel* lblStat25 = nullptr;
+    QLabel* lblStat0 = nullptr;
+    QLabel* lblStatMinus25 = nullptr;
+    QLabel* lblStatY = nullptr; // title of the vertical axis
+
+    // The limits of the estimate box plus and minus the bound box.
+    StatTestLimits limits() const;
 };
 
 // Redraws the page: legend colours, scale labels, picture, and the status
-// "Status: Statistics Graphed". A value that is not a number leaves its line
-// out without a message. Any other run-time error shows the common error report
-// with " - Log Procedure 'GraphStatTest'" or " - Snag Procedure 'GraphStatTest'".
-// Inside a window whose own slot is named GraphStatTest, call it as
+// "Status: Statistics Graphed" through `setStatus`. A value that is not a number
+// leaves its line out without a message. Any other run-time error shows the
+// common error report with " - Log Procedure 'GraphStatTest'" or
+// " - Snag Procedure 'GraphStatTest'". Null controls are left alone.
+// Inside a window, whose own procedure is named GraphStatTest, call it as
 // vernalt::GraphStatTest(...), since the member hides it.
-void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTestPage& page);
+void GraphStatTest(StatTestWindow window, const StatTestInputs& in, const StatTestPage& page,
+                   const std::function<void(const QString&)>& setStatus);
 
 } // namespace vernalt

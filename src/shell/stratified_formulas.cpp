@@ -25,10 +25,6 @@ int strataInUse(const QString& numStrata) {
     return int(roundHalfEven(n, 0));
 }
 
-QString shownText(double x) {
-    return cleanRoundText(Value(x));
-}
-
 double rounded(const QString& text) {
     return CleanRound(text).toDouble();
 }

@@ -26,8 +26,6 @@ double stratumSize(const QString& text);
 // rounded half to even and held to 0 to 4 ("2" is 2, "" is 0, "7" is 4).
 int strataInUse(const QString& numStrata);
 
-// The text a sheet shows for a computed number: its display rounding.
-QString shownText(double x);
 // A shown text read back through the display rounding; empty or a word raises 13.
 double rounded(const QString& text);
 // The same, with 0 for an empty text or a word.

@@ -1,8 +1,6 @@
 #include "snag/density_formulas.h"
 
 #include "platform/errors.h"
-#include "platform/value.h"
-#include "shell/cleaning.h"
 
 #include <cmath>
 #include <limits>
@@ -37,18 +35,6 @@ float single(double x) {
     if (!std::isfinite(x) || std::fabs(x) > double(std::numeric_limits<float>::max()))
         raise(err::Overflow);
     return float(x);
-}
-
-QString roundedText(double x) {
-    return cleanRoundText(Value(x));
-}
-
-QString roundedText(float x) {
-    return cleanRoundText(singleText(x));
-}
-
-double shown(const QString& text) {
-    return leadingNumber(text);
 }
 
 } // namespace vernalt

@@ -4,9 +4,6 @@
 // negative (5).
 #pragma once
 
-#include <QString>
-#include <cstdint>
-
 namespace vernalt {
 
 // plot area in hectares or acres: a = P / AreaFactor
@@ -22,14 +19,5 @@ double precisionPercent(double bound, double estimate);
 
 // A number held as a single-precision value; a number beyond its range raises 6.
 float single(double x);
-
-// The display-rounded text of a number (CleanRound of it).
-QString roundedText(double x);
-// The display-rounded text of a single-precision number, read from its text of
-// up to 7 significant digits as the user sees it.
-QString roundedText(float x);
-
-// The number a shown text reads as: its leading number, 0 when empty.
-double shown(const QString& text);
 
 } // namespace vernalt

@@ -6,7 +6,6 @@
 #include "platform/prompts.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
-#include "platform/value.h"
 #include "settings/frmGuidelines.h"
 #include "shell/frmSwitchboard.h"
 #include "snag/snag_errors.h"
@@ -21,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -33,14 +33,13 @@ namespace vernalt {
 
 namespace {
 
-const QString SnagSection = u"SnagSettings"_s;
+// The window's own settings, and the place it shares with the program's other windows.
+const QString SettingsSection = u"SnagSettings"_s;
 const QString SharedSection = u"Settings"_s;
 
-// Load size and default position of the window, in twips.
+// Load size of the window, in twips.
 constexpr double LoadWidth = 9420;
 constexpr double LoadHeight = 9480;
-constexpr double DefaultLeft = 100;
-constexpr double DefaultTop = 100;
 
 // Left edge and top of ssTabMain in the window's client area.
 constexpr double TabLeft = 120;
@@ -49,22 +48,6 @@ constexpr double TabTop = 120;
 // from the top of ssTabMain.
 constexpr double InnerOptimalTop = 2280;
 constexpr double InnerFormulaTop = 1500;
-
-// A position setting read as a single-precision number; missing or not a
-// number gives the default.
-double positionSetting(const QString& key, double def) {
-    const QString text = getSetting(SnagSection, key);
-    if (!isNumeric(text))
-        return def;
-    return double(float(toDouble(text)));
-}
-
-// Runs its function when it goes out of scope, whatever happened before.
-template <class F> struct Finally {
-    F f;
-    ~Finally() { f(); }
-};
-template <class F> Finally(F) -> Finally<F>;
 
 } // namespace
 
@@ -98,21 +81,6 @@ QString frmMainSnag::status() const {
     return sbStatusPanel->text();
 }
 
-std::array<QAction*, 17>& frmMainSnag::selectionItems(int sheet) {
-    switch (sheet) {
-    case 1:
-        return mnuStratum1;
-    case 2:
-        return mnuStratum2;
-    case 3:
-        return mnuStratum3;
-    case 4:
-        return mnuStratum4;
-    default:
-        return mnuSingle;
-    }
-}
-
 void frmMainSnag::placeOnTab(QWidget* w, double left, double top, double width, double height) {
     placeTwips(w, left, top - ssTabMain->stripTwips(), std::max(0.0, width), std::max(0.0, height));
 }
@@ -123,21 +91,18 @@ void frmMainSnag::Form_Load() {
     // The minimum size is kept whatever happens below.
     setMinimumSize(analysisMinimumSize());
     trappedOpenDatabase(prompts(), u"Form_Load"_s, [this] {
-        mnuMetric->setChecked(getSettingBool(SnagSection, u"MetricMeasurement"_s, true));
-        mnuEnglish->setChecked(getSettingBool(SnagSection, u"EnglishMeasurement"_s, false));
+        mnuMetric->setChecked(getSettingBool(SettingsSection, u"MetricMeasurement"_s, true));
+        mnuEnglish->setChecked(getSettingBool(SettingsSection, u"EnglishMeasurement"_s, false));
 
-        double left = positionSetting(u"MainLeft"_s, DefaultLeft);
-        double top = positionSetting(u"MainTop"_s, DefaultTop);
+        // A saved place from which the title bar could not be reached gives the default.
+        QPoint at = savedPosition(SettingsSection);
         const QSize size = twipsSize(LoadWidth, LoadHeight);
         QList<QRect> screens;
         for (QScreen* s : QGuiApplication::screens())
             screens.append(s->availableGeometry());
-        const QRect saved(QPoint(twipsToPixelsX(left), twipsToPixelsY(top)), size);
-        if (!screens.isEmpty() && !titleBarOnSomeScreen(saved, screens)) {
-            left = DefaultLeft;
-            top = DefaultTop;
-        }
-        move(twipsToPixelsX(left), twipsToPixelsY(top));
+        if (!screens.isEmpty() && !titleBarOnSomeScreen(QRect(at, size), screens))
+            at = defaultPosition();
+        move(at);
         resize(size);
 
         setStatus(u"Status: No data read"_s);
@@ -224,19 +189,17 @@ void frmMainSnag::Form_Unload() {
         return;
     unloaded_ = true;
     // The switchboard comes back whatever fails below.
-    Finally showAtEnd{[] {
+    const auto showAtEnd = qScopeGuard([] {
         if (gSwitchboard)
             gSwitchboard->show();
-    }};
+    });
     const bool minimised = isMinimized();
     trapped(prompts(), snagProcedure(u"Form_Unload"_s), [&] {
-        const QString left = singleText(float(pixelsToTwipsX(pos().x())));
-        const QString top = singleText(float(pixelsToTwipsY(pos().y())));
+        const QPoint at = pos();
         if (!minimised) {
-            saveSetting(SnagSection, u"MainLeft"_s, left);
-            saveSetting(SnagSection, u"MainTop"_s, top);
-            saveSettingBool(SnagSection, u"MetricMeasurement"_s, mnuMetric->isChecked());
-            saveSettingBool(SnagSection, u"EnglishMeasurement"_s, mnuEnglish->isChecked());
+            savePosition(SettingsSection, at);
+            saveSettingBool(SettingsSection, u"MetricMeasurement"_s, mnuMetric->isChecked());
+            saveSettingBool(SettingsSection, u"EnglishMeasurement"_s, mnuEnglish->isChecked());
         }
         // Every other window but the first (the switchboard), the latest first,
         // hidden ones (the data-set window) included: each is unloaded, not only
@@ -249,10 +212,8 @@ void frmMainSnag::Form_Unload() {
         for (const QPointer<QWidget>& w : others)
             if (w)
                 unloadWindow(w);
-        if (!minimised) {
-            saveSetting(SharedSection, u"MainLeft"_s, left);
-            saveSetting(SharedSection, u"MainTop"_s, top);
-        }
+        if (!minimised)
+            savePosition(SharedSection, at);
     });
 }
 

@@ -26,6 +26,7 @@
 #include "platform/grid.h"
 #include "platform/line_control.h"
 #include "platform/tab_control.h"
+#include "shell/analysis_window.h"
 #include "shell/app_windows.h"
 #include "shell/stat_test_graph.h"
 
@@ -57,7 +58,10 @@ struct DataControl {
     QString RecordSource;
 };
 
-class frmMainSnag : public QMainWindow, public SnagWindowApi {
+class frmMainSnag : public QMainWindow,
+                    public SnagWindowApi,
+                    public StatTestPage,
+                    public OptimalSelectionMenus<17> {
     Q_OBJECT
   public:
     explicit frmMainSnag(QWidget* parent = nullptr);
@@ -108,26 +112,16 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     QAction* mnuAllWidths = nullptr;
     QAction* mnuSizeSettings = nullptr;
     QMenu* mnuSettings = nullptr;
-    QMenu* mnuOptimalSelection = nullptr;
-    QMenu* mnuSingleStratum = nullptr;
-    QMenu* mnuStratumOne = nullptr;
-    QMenu* mnuStratumTwo = nullptr;
-    QMenu* mnuStratumThree = nullptr;
-    QMenu* mnuStratumFour = nullptr;
-    std::array<QAction*, 17> mnuSingle{}; // 0 "Automatic", 1 to 16 the plot dimensions
-    std::array<QAction*, 17> mnuStratum1{};
-    std::array<QAction*, 17> mnuStratum2{};
-    std::array<QAction*, 17> mnuStratum3{};
-    std::array<QAction*, 17> mnuStratum4{};
     QMenu* mnuView = nullptr;
     QAction* mnuGuidelines = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
-    // The four width items by WidthLevel, and the five selection arrays by sheet.
+    // "Optimal Selection", mnuSingle and mnuStratum1 to 4 come from OptimalSelectionMenus:
+    // item 0 "Automatic", items 1 to 16 the plot dimensions.
+    // The four width items by WidthLevel.
     std::array<QAction*, 4> widthItems() const {
         return {mnuWidth10, mnuWidth20, mnuWidth30, mnuWidth40};
     }
-    std::array<QAction*, 17>& selectionItems(int sheet);
 
     // ---- Main tab control and status bar ------------------------------------
     TabControl* ssTabMain = nullptr; // ten pages, see MainPage
@@ -237,23 +231,10 @@ class frmMainSnag : public QMainWindow, public SnagWindowApi {
     Grid* grdOptimalAllocation = nullptr;
     Grid* grdProportionalAllocation = nullptr;
 
-    // ---- Statistical Test page -------------------------------------------------
-    StatTestPicture* picStatTest = nullptr; // the graph
-    QLineEdit* txtTargetValue = nullptr;
-    QLineEdit* txtEstimatedValue = nullptr;
-    QLineEdit* txtBound = nullptr;
+    // ---- Statistical Test page: the graph, its boxes, legend and scale come from
+    // StatTestPage; the limits are boxes in this window.
     QLineEdit* txtUpperLimit = nullptr;
     QLineEdit* txtLowerLimit = nullptr;
-    QLabel* lblTargetValue = nullptr; // legend swatches
-    QLabel* lblEstimatedValue = nullptr;
-    QLabel* lblUpperLimit = nullptr;
-    QLabel* lblStat100 = nullptr; // scale labels
-    QLabel* lblStat75 = nullptr;
-    QLabel* lblStat50 = nullptr;
-    QLabel* lblStat25 = nullptr;
-    QLabel* lblStat0 = nullptr;
-    QLabel* lblStatMinus25 = nullptr;
-    QLabel* lblStatY = nullptr; // title of the vertical axis
 
     // ---- Summary Statistics page ---------------------------------------------
     std::array<Grid*, 2> grdSubtotal{};

@@ -89,7 +89,7 @@ OptimalRating rateDimensions(const OptimalInputs& in) {
             if (v != 0 && (lowestVariance == -1 || v < lowestVariance))
                 lowestVariance = v;
         }
-        out.lowestVariance = roundedText(lowestVariance);
+        out.lowestVariance = displayText(lowestVariance);
 
         // First pass: every row but the relative cost, product and total cost.
         float lowestCost = -1;
@@ -97,51 +97,54 @@ OptimalRating rateDimensions(const OptimalInputs& in) {
         for (int i = 0; i < OptimalRows; ++i) {
             OptimalRow& row = out.rows[i];
             statement([&] { a = plotArea(in.plotSizes[i], areaFactor); });
-            statement([&] { row.meanDensity = roundedText(densityPerArea(mean[i], a)); });
+            statement([&] { row.meanDensity = displayText(densityPerArea(mean[i], a)); });
             statement([&] {
-                row.variance = roundedText(variancePerArea(sd[i], areaFactor, in.plotSizes[i]));
+                row.variance = displayText(variancePerArea(sd[i], areaFactor, in.plotSizes[i]));
             });
             statement([&] {
                 row.relativeVariance =
-                    roundedText(checked::div(shown(row.variance), lowestVariance));
+                    displayText(checked::div(leadingNumber(row.variance), lowestVariance));
             });
             statement([&] {
                 const double t = roundedOrZero(in.tValue);
                 const double p = roundedOrZero(in.precisionLevel);
-                row.plotsNeeded = roundedText(plotsNeeded(t, sd[i], p, mean[i]));
+                row.plotsNeeded = displayText(plotsNeeded(t, sd[i], p, mean[i]));
             });
             if (row.plotsNeeded.isEmpty())
                 row.plotsNeeded = QStringLiteral("0");
-            statement(
-                [&] { row.sampleArea = roundedText(checked::mul(shown(row.plotsNeeded), a)); });
+            statement([&] {
+                row.sampleArea = displayText(checked::mul(leadingNumber(row.plotsNeeded), a));
+            });
             row.plotsAtHand = in.counts[i];
-            statement([&] { row.relativeVariance1 = roundedText(shown(row.relativeVariance)); });
-            statement([&] { row.fixedCost = roundedText(fixedCost(i / 4)); });
+            statement(
+                [&] { row.relativeVariance1 = displayText(leadingNumber(row.relativeVariance)); });
+            statement([&] { row.fixedCost = displayText(fixedCost(i / 4)); });
             row.costPerSample = numberText(in.costsPerSample[i]);
             statement([&] {
-                row.costPerUnit =
-                    roundedText(checked::add(shown(row.fixedCost), rounded(row.costPerSample)));
+                row.costPerUnit = displayText(
+                    checked::add(leadingNumber(row.fixedCost), rounded(row.costPerSample)));
             });
             statement([&] {
                 const double c = rounded(row.costPerUnit);
                 if (lowestCost == -1 || double(lowestCost) > c)
                     lowestCost = single(c);
             });
-            out.lowestTotalCost = roundedText(lowestCost);
+            out.lowestTotalCost = displayText(lowestCost);
         }
 
         // Second pass, with the lowest cost per plot unit known.
         for (int i = 0; i < OptimalRows; ++i) {
             OptimalRow& row = out.rows[i];
             statement([&] {
-                row.relativeCost = roundedText(checked::div(shown(row.costPerUnit), lowestCost));
+                row.relativeCost =
+                    displayText(checked::div(leadingNumber(row.costPerUnit), lowestCost));
             });
             statement([&] {
-                row.product = roundedText(
-                    checked::mul(shown(row.relativeVariance1), rounded(row.relativeCost)));
+                row.product = displayText(
+                    checked::mul(leadingNumber(row.relativeVariance1), rounded(row.relativeCost)));
             });
             statement([&] {
-                const double n = shown(row.plotsNeeded);
+                const double n = leadingNumber(row.plotsNeeded);
                 const double plotsAtHand = roundedOrZero(row.plotsAtHand);
                 const double c = roundedOrZero(row.costPerUnit);
                 row.totalCost = currencyText(surveyCost(n, plotsAtHand, c));

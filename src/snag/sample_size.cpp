@@ -15,11 +15,6 @@ using namespace stratified;
 // An overflow, a division by zero or a type mismatch leaves one cell empty.
 constexpr std::initializer_list<int> Gaps = {err::Overflow, err::DivisionByZero, err::TypeMismatch};
 
-// A computed allocation cell: 0 for a result that is not a number.
-QString shownOrZeroText(double x) {
-    return cleanRoundOrZeroText(Value(x));
-}
-
 // Row i of both sheets: the stratum's inputs copied, its weight, plot area,
 // density, S and S^2 computed from the cells before them.
 void fillSheetRow(const SampleSizeInputs& in, int i, double A, SampleSizePage& out) {
@@ -28,22 +23,23 @@ void fillSheetRow(const SampleSizeInputs& in, int i, double A, SampleSizePage& o
     auto& r1 = out.sheet1[std::size_t(i)];
     r0[ColStratum] = s.stratum;
     r0[ColSize] = s.size;
-    skipOn(Gaps, [&] { r0[ColWeight] = shownText(stratumWeight(stratumSize(r0[ColSize]), A)); });
+    skipOn(Gaps, [&] { r0[ColWeight] = displayText(stratumWeight(stratumSize(r0[ColSize]), A)); });
     r0[ColPlotDimension] = s.plotDimension;
     r0[ColPlotSize] = s.plotSize;
     skipOn(Gaps, [&] {
-        r0[ColPlotArea] = shownText(plotArea(leadingNumber(r0[ColPlotSize]), in.areaFactor));
+        r0[ColPlotArea] = displayText(plotArea(leadingNumber(r0[ColPlotSize]), in.areaFactor));
     });
     r0[ColMeanPerPlot] = s.avgDensity;
     r1[ColSdPerPlot] = s.stdDev;
     skipOn(Gaps, [&] {
-        r1[ColDensity] =
-            shownText(densityPerArea(leadingNumber(r0[ColMeanPerPlot]), rounded(r0[ColPlotArea])));
+        r1[ColDensity] = displayText(
+            densityPerArea(leadingNumber(r0[ColMeanPerPlot]), rounded(r0[ColPlotArea])));
     });
     skipOn(Gaps, [&] {
-        r1[ColSd] = shownText(sdPerArea(leadingNumber(r1[ColSdPerPlot]), rounded(r0[ColPlotArea])));
+        r1[ColSd] =
+            displayText(sdPerArea(leadingNumber(r1[ColSdPerPlot]), rounded(r0[ColPlotArea])));
     });
-    skipOn(Gaps, [&] { r1[ColVariance] = shownText(squared(leadingNumber(r1[ColSd]))); });
+    skipOn(Gaps, [&] { r1[ColVariance] = displayText(squared(leadingNumber(r1[ColSd]))); });
 }
 
 // W, S and S^2 of strata 1 to k as the sheets show them.
@@ -65,7 +61,7 @@ DesignColumns designColumns(const SampleSizePage& out, int k) {
 // writes nothing.
 template <class F> void writeEquation(SampleSizePage& out, int k, int col, F&& equation) {
     skipOn(Gaps, [&] {
-        const QString value = shownText(equation());
+        const QString value = displayText(equation());
         auto& row = out.sheet1[std::size_t(k)];
         row[std::size_t(col)] =
             leadingNumber(out.sheet0[std::size_t(k)][ColStratum]) > 0 ? value : QString();
@@ -84,21 +80,21 @@ void fillAllocations(int inUse, SampleSizePage& out) {
                 sumSizeSd = checked::add(
                     sumSizeSd, checked::mul(stratumSize(out.sheet0[std::size_t(h)][ColSize]),
                                             roundedOrZero(out.sheet1[std::size_t(h)][ColSd])));
-            opt[ColPlots] = shownOrZeroText(
+            opt[ColPlots] = displayText(
                 optimalShare(toDouble(out.optimal[1][ColTotal]), stratumSize(r0[ColSize]),
                              roundedOrZero(out.sheet1[std::size_t(i)][ColSd]), sumSizeSd));
         });
         skipOn(Gaps, [&] {
             opt[ColSampledArea] =
-                shownOrZeroText(sampledArea(toDouble(opt[ColPlots]), toDouble(r0[ColPlotArea])));
+                displayText(sampledArea(toDouble(opt[ColPlots]), toDouble(r0[ColPlotArea])));
         });
         skipOn(Gaps, [&] {
-            prop[ColPlots] = shownOrZeroText(proportionalShare(
-                toDouble(out.proportional[1][ColTotal]), toDouble(r0[ColWeight])));
+            prop[ColPlots] = displayText(proportionalShare(toDouble(out.proportional[1][ColTotal]),
+                                                           toDouble(r0[ColWeight])));
         });
         skipOn(Gaps, [&] {
             prop[ColSampledArea] =
-                shownOrZeroText(sampledArea(toDouble(prop[ColPlots]), toDouble(r0[ColPlotArea])));
+                displayText(sampledArea(toDouble(prop[ColPlots]), toDouble(r0[ColPlotArea])));
         });
     }
 }
@@ -125,7 +121,7 @@ SampleSizePage sampleSizePage(const SampleSizeInputs& in) {
                 fillSheetRow(in, i, A, out);
         skipOn(Gaps, [&] {
             out.sheet1[1][ColDesiredVariance] =
-                shownText(desiredVariance(Xst, leadingNumber(in.tValue)));
+                displayText(desiredVariance(Xst, leadingNumber(in.tValue)));
         });
 
         for (int k = 2; k <= MaxStrata; ++k)
@@ -154,11 +150,11 @@ SampleSizePage sampleSizePage(const SampleSizeInputs& in) {
         if ((inUse > 1 || last > 1) && last > 0) {
             const auto& equations = out.sheet1[std::size_t(last)];
             skipOn(Gaps, [&] {
-                out.optimal[1][ColTotal] = shownText(leadingNumber(equations[ColOptimal]));
+                out.optimal[1][ColTotal] = displayText(leadingNumber(equations[ColOptimal]));
             });
             skipOn(Gaps, [&] {
                 out.proportional[1][ColTotal] =
-                    shownText(leadingNumber(equations[ColProportional]));
+                    displayText(leadingNumber(equations[ColProportional]));
             });
         }
         fillAllocations(inUse, out);

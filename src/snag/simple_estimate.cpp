@@ -33,15 +33,17 @@ SimpleEstimate simpleEstimate(const SimpleInputs& in) {
     SimpleEstimate out;
     try {
         out.plotSize = plotSizeOfName(in.plotDimension, in.widthTexts, in.plotSizes);
-        step([&] { out.plotArea = roundedText(plotArea(shown(out.plotSize), in.areaFactor)); });
+        step([&] {
+            out.plotArea = displayText(plotArea(leadingNumber(out.plotSize), in.areaFactor));
+        });
         // The divisor is the plot area as shown.
         step([&] {
-            out.density = roundedText(densityPerArea(leadingNumber(in.averageDensity),
+            out.density = displayText(densityPerArea(leadingNumber(in.averageDensity),
                                                      CleanRound(out.plotArea).toDouble()));
         });
         step([&] {
-            out.variance = roundedText(
-                variancePerArea(leadingNumber(in.stdDev), in.areaFactor, shown(out.plotSize)));
+            out.variance = displayText(variancePerArea(leadingNumber(in.stdDev), in.areaFactor,
+                                                       leadingNumber(out.plotSize)));
         });
         out.estimate = out.density;
         step([&] {

@@ -149,27 +149,13 @@ void frmMainSnag::buildMenus() {
     mnuSizeSettings = mnuPlotDimensions->addAction(u"Custom Dimensions"_s);
 
     mnuSettings = bar->addMenu(u"&Settings"_s);
-    mnuOptimalSelection = mnuSettings->addMenu(u"Optimal Selection"_s);
-    mnuSingleStratum = mnuOptimalSelection->addMenu(u"Single Stratum"_s);
-    mnuStratumOne = mnuOptimalSelection->addMenu(u"Stratum 1"_s);
-    mnuStratumTwo = mnuOptimalSelection->addMenu(u"Stratum 2"_s);
-    mnuStratumThree = mnuOptimalSelection->addMenu(u"Stratum 3"_s);
-    mnuStratumFour = mnuOptimalSelection->addMenu(u"Stratum 4"_s);
-    const std::array<QMenu*, 5> selectionMenus = {mnuSingleStratum, mnuStratumOne, mnuStratumTwo,
-                                                  mnuStratumThree, mnuStratumFour};
     WidthTextArray defaultWidths;
     for (int w = 0; w < WidthCount; ++w)
         defaultWidths[std::size_t(w)] = latin(DefaultWidths[w]);
-    for (int sheet = 0; sheet < 5; ++sheet) {
-        std::array<QAction*, 17>& items = selectionItems(sheet);
-        for (int n = 0; n <= PlotDimensionCount; ++n) {
-            const QString text = n == 0 ? u"Automatic"_s : plotDimensionName(n - 1, defaultWidths);
-            QAction* item = selectionMenus[std::size_t(sheet)]->addAction(text);
-            item->setCheckable(true);
-            item->setChecked(n == 0);
-            items[std::size_t(n)] = item;
-        }
-    }
+    std::array<QString, PlotDimensionCount + 1> selections{u"Automatic"_s};
+    for (int p = 0; p < PlotDimensionCount; ++p)
+        selections[std::size_t(p + 1)] = plotDimensionName(p, defaultWidths);
+    buildSelectionMenus(mnuSettings, selections);
 
     mnuView = bar->addMenu(u"&View"_s);
     mnuGuidelines = mnuView->addAction(u"General Cost Per Sample Guidelines"_s);
@@ -508,24 +494,10 @@ void frmMainSnag::connectControls() {
     onClick(mnuGuidelines, &frmMainSnag::mnuGuidelines_Click);
     onClick(mnuHelpAbout, &frmMainSnag::mnuHelpAbout_Click);
 
-    using ArrayHandler = void (frmMainSnag::*)(int);
-    constexpr std::array<ArrayHandler, 5> selectionHandlers = {
-        &frmMainSnag::mnuSingle_Click, &frmMainSnag::mnuStratum1_Click,
-        &frmMainSnag::mnuStratum2_Click, &frmMainSnag::mnuStratum3_Click,
-        &frmMainSnag::mnuStratum4_Click};
-    for (int sheet = 0; sheet < 5; ++sheet) {
-        const ArrayHandler handler = selectionHandlers[std::size_t(sheet)];
-        for (int n = 0; n <= PlotDimensionCount; ++n) {
-            QAction* item = selectionItems(sheet)[std::size_t(n)];
-            connect(item, &QAction::triggered, this, [this, item, handler, n] {
-                {
-                    const QSignalBlocker block(item);
-                    item->setChecked(!item->isChecked());
-                }
-                (this->*handler)(n);
-            });
-        }
-    }
+    connectSelectionMenus<frmMainSnag>(
+        this, {&frmMainSnag::mnuSingle_Click, &frmMainSnag::mnuStratum1_Click,
+               &frmMainSnag::mnuStratum2_Click, &frmMainSnag::mnuStratum3_Click,
+               &frmMainSnag::mnuStratum4_Click});
 
     for (int k = 0; k < 5; ++k) {
         connect(cmdFormMulti[k], &QPushButton::clicked, this, [this, k] { cmdFormMulti_Click(k); });

@@ -11,13 +11,13 @@ namespace vernalt {
 
 // A new bound or estimate moves the limits; each of the three boxes redraws.
 void frmMainSnag::txtBound_Change() {
-    const StatTestLimits limits = statTestLimits(txtEstimatedValue->text(), txtBound->text());
+    const StatTestLimits l = limits();
     {
         // The limit boxes are results: writing them is no edit of the user's.
         const QSignalBlocker upper(txtUpperLimit);
         const QSignalBlocker lower(txtLowerLimit);
-        txtUpperLimit->setText(limits.upper);
-        txtLowerLimit->setText(limits.lower);
+        txtUpperLimit->setText(l.upper);
+        txtLowerLimit->setText(l.lower);
     }
     GraphStatTest();
 }
@@ -31,17 +31,10 @@ void frmMainSnag::txtTargetValue_Change() {
 }
 
 void frmMainSnag::GraphStatTest() {
-    StatTestPage page;
-    page.picStatTest = picStatTest;
-    page.lblTargetValue = lblTargetValue;
-    page.lblEstimatedValue = lblEstimatedValue;
-    page.lblUpperLimit = lblUpperLimit;
-    page.scaleLabels = {lblStat100, lblStat75, lblStat50, lblStat25, lblStatMinus25};
-    page.setStatus = [this](const QString& text) { setStatus(text); };
     vernalt::GraphStatTest(StatTestWindow::Snag,
                            {txtTargetValue->text(), txtEstimatedValue->text(),
                             txtUpperLimit->text(), txtLowerLimit->text()},
-                           page);
+                           *this, [this](const QString& text) { setStatus(text); });
 }
 
 } // namespace vernalt

@@ -22,18 +22,19 @@ constexpr std::initializer_list<int> Gaps = {err::Overflow, err::DivisionByZero}
 void fillRow(const StratifiedInputs& in, int h, double A, StratumRowResults& res) {
     const StratumRowInputs& row = in.rows[std::size_t(h)];
     const double P = leadingNumber(res.plotSize);
-    skipOn(Gaps, [&] { res.plotArea = shownText(plotArea(P, in.areaFactor)); });
+    skipOn(Gaps, [&] { res.plotArea = displayText(plotArea(P, in.areaFactor)); });
     skipOn(Gaps, [&] {
         res.density =
-            P > 0 ? shownText(densityPerArea(leadingNumber(row.avgDensity), rounded(res.plotArea)))
-                  : u"0"_s;
+            P > 0
+                ? displayText(densityPerArea(leadingNumber(row.avgDensity), rounded(res.plotArea)))
+                : u"0"_s;
     });
     skipOn(Gaps, [&] {
         res.variance =
-            P > 0 ? shownText(variancePerArea(leadingNumber(row.stdDev), rounded(res.plotArea)))
+            P > 0 ? displayText(variancePerArea(leadingNumber(row.stdDev), rounded(res.plotArea)))
                   : u"0"_s;
     });
-    skipOn(Gaps, [&] { res.weight = shownText(stratumWeight(stratumSize(row.size), A)); });
+    skipOn(Gaps, [&] { res.weight = displayText(stratumWeight(stratumSize(row.size), A)); });
 }
 
 // The stratified mean of strata 1 to h + 1, from the densities shown.
@@ -67,21 +68,21 @@ double varianceOfStrata(const StratifiedInputs& in, const StratifiedSheet& out, 
 // its variance and estimate.
 void fillResults(const StratifiedInputs& in, StratifiedSheet& out) {
     skipOn(Gaps,
-           [&] { out.standardError = shownText(standardError(leadingNumber(out.variance))); });
+           [&] { out.standardError = displayText(standardError(leadingNumber(out.variance))); });
     skipOn(Gaps, [&] {
-        out.bound = shownText(bound(leadingNumber(in.tValue), roundedOrZero(out.standardError)));
+        out.bound = displayText(bound(leadingNumber(in.tValue), roundedOrZero(out.standardError)));
     });
     skipOn(Gaps, [&] {
         out.upperLimit =
-            shownText(upperLimit(leadingNumber(out.estimate), roundedOrZero(out.bound)));
+            displayText(upperLimit(leadingNumber(out.estimate), roundedOrZero(out.bound)));
     });
     skipOn(Gaps, [&] {
         out.lowerLimit =
-            shownText(lowerLimit(leadingNumber(out.estimate), roundedOrZero(out.bound)));
+            displayText(lowerLimit(leadingNumber(out.estimate), roundedOrZero(out.bound)));
     });
     skipOn(Gaps, [&] {
         out.precision =
-            shownText(precisionPercent(leadingNumber(out.bound), roundedOrZero(out.estimate)));
+            displayText(precisionPercent(leadingNumber(out.bound), roundedOrZero(out.estimate)));
     });
 }
 
@@ -116,15 +117,15 @@ StratifiedSheet stratifiedSheet(const StratifiedInputs& in) {
             const bool numbered = leadingNumber(row.stratum) > 0;
             skipOn(Gaps, [&] {
                 out.meanEquations[std::size_t(h)] =
-                    numbered ? shownText(meanOfStrata(in, out, h, A)) : u"0"_s;
+                    numbered ? displayText(meanOfStrata(in, out, h, A)) : u"0"_s;
             });
             skipOn(Gaps, [&] {
                 out.varianceEquations[std::size_t(h)] =
-                    numbered ? shownText(varianceOfStrata(in, out, h)) : u"0"_s;
+                    numbered ? displayText(varianceOfStrata(in, out, h)) : u"0"_s;
             });
             if (!row.stratum.isEmpty()) {
-                out.estimate = shownText(leadingNumber(out.meanEquations[std::size_t(h)]));
-                out.variance = shownText(leadingNumber(out.varianceEquations[std::size_t(h)]));
+                out.estimate = displayText(leadingNumber(out.meanEquations[std::size_t(h)]));
+                out.variance = displayText(leadingNumber(out.varianceEquations[std::size_t(h)]));
             }
         }
         fillResults(in, out);

@@ -6,6 +6,7 @@
 #include "log/frmMainLog.h"
 #include "shell/app_windows.h"
 #include "shell/frmSwitchboard.h"
+#include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
@@ -15,10 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace vernalt::test {
-
-inline void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 inline void clearLogSettings() {
     QSettings store(QStringLiteral("Vernalt"), QStringLiteral("Vernalt"));

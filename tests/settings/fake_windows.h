@@ -5,9 +5,8 @@
 #include "platform/database.h"
 #include "settings/reference_rows.h"
 #include "shell/app_windows.h"
+#include "support/flush_deletes.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -37,19 +36,6 @@ class FakeLogWindow : public QWidget, public LogWindowApi {
     int reloads = 0;
     void SetTransectLengths() override { ++reloads; }
 };
-
-// The next widget that the Tab key reaches from `w`.
-inline QWidget* nextTabStop(QWidget* w) {
-    QWidget* next = w->nextInFocusChain();
-    while (next != w && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    return next;
-}
-
-// Runs the deletions that closing a window scheduled.
-inline void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // Replaces the rows of PlotSizes: areas and widths per plot dimension.
 inline void setPlotSizes(const QString& measurement, const std::array<double, 16>& areas,

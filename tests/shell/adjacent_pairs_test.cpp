@@ -48,9 +48,6 @@ TEST(AdjacentPairs, PositionByPositionWithinEachTransect) {
         {"two transects of sections: rows 1-2, then 3-4", transects({2, 2}), {{1, 2}, {3, 4}}},
         {"two transects of segments: position by position", transects({4, 4}),
          {{1, 2}, {5, 6}, {2, 3}, {6, 7}, {3, 4}, {7, 8}}},
-        {"two transects of subsegments: 14 pairs", transects({8, 8}),
-         {{1, 2}, {9, 10}, {2, 3}, {10, 11}, {3, 4}, {11, 12}, {4, 5}, {12, 13}, {5, 6}, {13, 14},
-          {6, 7}, {14, 15}, {7, 8}, {15, 16}}},
         {"one transect of segments", transects({4}), {{1, 2}, {2, 3}, {3, 4}}},
         {"three sections: the third has no partner", transects({2, 1}), {{1, 2}}},
         {"one segment: no pair", transects({1}), {}},
@@ -72,16 +69,6 @@ TEST(AdjacentPairs, PositionByPositionWithinEachTransect) {
     }
 }
 
-// Segments 1 2 3 of a transect that stops short, then 2 2 1 0: pairs (1,2) (2,2)
-// (2,3) (2,1) (1,0); Sx 8, Sy 8, Sxx 14, Syy 18, Sxy 14, so
-// r = (14 - 64/5) / sqrt((14 - 64/5)(18 - 64/5)) = 1.2 / sqrt(1.2 x 5.2) = 0.4804.
-// Pairing by blocks of four would join 3 with 2 and lose (2,2).
-TEST(AdjacentPairs, CoefficientOfTransectsOfUnequalLength) {
-    const NumberTable pairs =
-        adjacentPairs(std::vector<double>{1, 2, 3, 2, 2, 1, 0}, transects({3, 4}));
-    EXPECT_NEAR(CorrelationCoefficient(pairs, -1, -1, 0), 0.4804, 5e-5);
-}
-
 TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
     const struct {
         const char* answer;
@@ -94,12 +81,6 @@ TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(correlationLevel(QString::fromLatin1(c.answer)), c.level) << c.answer;
-}
-
-TEST(CorrelationAnswers, LevelQuestion) {
-    EXPECT_EQ(correlationLevelPrompt(),
-              u"For which length would you like to obtain a Pearson correlation coefficient?"
-              u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s);
 }
 
 } // namespace

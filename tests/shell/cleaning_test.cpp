@@ -23,16 +23,12 @@ TEST(CleanRound, RoundsNumbersByTheirSizeAndCleansText) {
     const auto nzMissing = static_cast<Value (*)(const Value&)>(&NzMissing);
     const CleanCase cases[] = {
         {"thousands comma removed, half to even below", round, u"1,234.5"_s, 1234},
-        {"thousands comma removed, half to even above", round, u"1,235.5"_s, 1236},
         {"dollar removed, one decimal, half to even", round, u"$45.25"_s, 45.2},
         {"number with one decimal, half goes up to even", round, 45.75, 45.8},
         {"three decimals, half to even", round, 0.0625, 0.062},
         {"below 0.01 keeps four decimals", round, 0.009999, 0.01},
         {"decimals chosen before rounding: 99.96", round, 99.96, 100},
-        {"decimals chosen before rounding: 9.999", round, 9.999, 10},
         {"every negative value gets four decimals", round, -1234.56789, -1234.5679},
-        {"negative text", round, u"-250.123456"_s, -250.1235},
-        {"100 stays whole", round, 100, 100},
         {"zero", round, 0, 0},
         {"comma is always a thousands separator", round, u"1,5"_s, 15},
         {"half not exact in binary rounds by its text: 2.345", round, 2.345, 2.34},
@@ -48,13 +44,11 @@ TEST(CleanRound, RoundsNumbersByTheirSizeAndCleansText) {
         {"the empty value gives the empty text", round, Value(), u""_s},
         {"commas and dollars leave any text", round, u"a,b$c"_s, u"abc"_s},
         {"or zero: empty text", orZero, u""_s, 0},
-        {"or zero: empty value", orZero, Value(), 0},
         {"or zero: words", orZero, u"n/a"_s, 0},
         {"or zero: dollars and thousands", orZero, u"$1,000"_s, 1000},
         {"or zero: number rounded", orZero, 12.345, 12.3},
         {"NzZero of null", nzZero, Value::null(), 0},
         {"NzMissing of null", nzMissing, Value::null(), -999999},
-        {"NzZero of empty text", nzZero, u""_s, 0},
         {"NzMissing of empty value", nzMissing, Value(), -999999},
         {"NzMissing of a number", nzMissing, 7.5, 7.5},
         {"NzZero rounds like CleanRound", nzZero, u"1,234.5"_s, 1234},
@@ -68,6 +62,12 @@ TEST(CleanRound, RoundsNumbersByTheirSizeAndCleansText) {
 }
 
 TEST(CleanRoundText, IsTheTextTheUserSees) {
+    EXPECT_EQ(displayText(1234.5), u"1234"_s);
+    EXPECT_EQ(displayText(0.012345), u"0.012"_s); // at least 0.01: three decimals
+    // 2.345f is 2.34500002861 as a double, above the half; its text "2.345" is
+    // the half and goes to the even 2.34.
+    EXPECT_EQ(displayText(2.345f), u"2.34"_s);
+    EXPECT_EQ(displayText(double(2.345f)), u"2.35"_s);
     EXPECT_EQ(cleanRoundText(u"1,234.5"_s), u"1234"_s);
     EXPECT_EQ(cleanRoundText(Value(45.75)), u"45.8"_s);
     EXPECT_EQ(cleanRoundText(Value(-0.00001)), u"0"_s); // never "-0"

@@ -81,11 +81,5 @@ TEST(CorrelationCoefficient, RunTimeErrorShowsItsOwnMessage) {
     }
 }
 
-TEST(HasTwoColumns, NeedsASecondColumn) {
-    EXPECT_FALSE(HasTwoColumns(NumberTable()));
-    EXPECT_FALSE(HasTwoColumns(NumberTable(3, 1)));
-    EXPECT_TRUE(HasTwoColumns(NumberTable(3, 2)));
-}
-
 } // namespace
 } // namespace vernalt::test

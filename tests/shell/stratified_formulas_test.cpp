@@ -2,7 +2,7 @@
 // stratified formula raises at its edges.
 #include "shell/stratified_formulas.h"
 
-#include "platform/errors.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -43,15 +43,6 @@ TEST(StrataInUse, LeadingNumberHalfToEvenHeldToFour) {
     };
     for (const auto& [text, strata] : cases)
         EXPECT_EQ(strataInUse(QString::fromLatin1(text)), strata) << text;
-}
-
-int errorOf(double (*f)()) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(StratifiedFormulas, EdgesRaiseTheErrorsTheSheetsSkipOrReport) {

@@ -1,7 +1,7 @@
 #include "snag/plot_dimensions.h"
 
 #include "platform/database.h"
-#include "platform/errors.h"
+#include "support/error_of.h"
 #include "support/temp_database.h"
 
 #include <gtest/gtest.h>
@@ -27,16 +27,6 @@ TEST(PlotDimensionName, LevelFollowedByWidthText) {
     for (const Case& c : cases)
         EXPECT_EQ(plotDimensionName(c.dimension, c.widths), QString::fromLatin1(c.name))
             << c.dimension;
-}
-
-// The error number a call raises, 0 for none.
-template <typename F> int errorOf(F f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(PlotDimensions, EdgesAndErrors) {

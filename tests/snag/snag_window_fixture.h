@@ -3,11 +3,10 @@
 #pragma once
 
 #include "snag/frmMainSnag.h"
+#include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPointer>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -23,12 +22,12 @@ class SnagWindowTest : public ::testing::Test {
         // say) would otherwise take part in this test's unloads.
         for (QWidget* w : loadedWindows())
             unloadWindow(w);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
     ~SnagWindowTest() override {
         for (const QPointer<frmMainSnag>& w : windows_)
             delete w.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
 
     static void clearSettings() {
@@ -55,7 +54,7 @@ class SnagWindowTest : public ::testing::Test {
     // Closes the window as the user does; it is gone afterwards.
     static void unload(frmMainSnag* w) {
         w->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        flushDeletes();
     }
 
     TempDatabase database;

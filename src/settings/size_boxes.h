@@ -1,6 +1,7 @@
-// Plot-dimension arithmetic of the settings windows: lengths derived from the
-// stored plot areas, areas from widths and lengths, and the check every box
-// passes before it is written.
+// The size boxes of the plot-sizes and log-lengths windows: lengths derived from
+// the stored plot areas, areas from widths and lengths, and the check every box
+// passes before it is written. (The plot dimensions of the snag analysis itself
+// are in snag/plot_dimensions.h.)
 #pragma once
 
 #include <QString>

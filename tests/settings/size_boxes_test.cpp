@@ -1,4 +1,4 @@
-#include "settings/plot_dimensions.h"
+#include "settings/size_boxes.h"
 
 #include <gtest/gtest.h>
 

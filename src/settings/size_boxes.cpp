@@ -1,4 +1,4 @@
-#include "settings/plot_dimensions.h"
+#include "settings/size_boxes.h"
 
 #include "platform/errors.h"
 #include "platform/value.h"
