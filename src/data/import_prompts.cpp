@@ -25,7 +25,7 @@ QString numberOf(qsizetype n) {
 
 // A header name as the message shows it: a tab or another unseen character
 // written out, so that "Length<tab>" shows why the name was not recognised.
-QString shown(const QString& name) {
+QString visibleName(const QString& name) {
     QString out;
     for (const QChar c : name) {
         if (c == u'\t')
@@ -51,7 +51,7 @@ void reportRefusal(const Refusal& r, const QString& unknownColumnMessage) {
                           u"Too many values"_s, MsgIcon::Critical);
         return;
     case Refusal::Why::UnknownName:
-        prompts().message(unknownColumnMessage + u"\n\nThe column name \""_s + shown(r.text) +
+        prompts().message(unknownColumnMessage + u"\n\nThe column name \""_s + visibleName(r.text) +
                               u"\" in the header row was not recognised. "_s + NothingImported,
                           u"Error"_s, MsgIcon::None);
         return;
