@@ -1,6 +1,7 @@
 // Subtotals per sampling unit: the pure sums, then "Calculate Statistics" and
 // "Correlation", which read them, on a hand-made data sheet.
 #include "log/log_subtotals.h"
+#include "shell/adjacent_pairs.h"
 #include "shell/correlation.h"
 
 #include "log_estimate_support.h"
@@ -100,68 +101,62 @@ class LogSummary : public LogWindowTest {
         w->LevelLengths = {12.5f, 25, 50, 100};
         w->ssTabMain->setTabText(frmMainLog::PageFormula, u"Tally"_s);
         fillSheet(*w->grdStratum[0]->grid(), twoTransects());
+        w->txtTvalue->setText(u"1.67"_s); // as after opening a data file
+        w->txtPrecisionLevel->setText(u".2"_s);
         return w;
     }
-    static QString cell(frmMainLog* w, int r, int c) { return w->grdSubtotals->text(r, c); }
+    // "Calculate Statistics": the subtotals, then the statistics; true when cancelled.
+    static bool calculate(frmMainLog* w, bool stats = true) {
+        bool cancel = false;
+        w->CalculateSummaryStatistics(cancel);
+        if (stats)
+            w->CalculateStats(cancel);
+        return cancel;
+    }
 };
 
-TEST_F(LogSummary, SumsTheChosenSheetPerUnitOfEachLevel) {
+TEST_F(LogSummary, SumsTheChosenSheetPerUnitOfEachLevelAndKeepsThemForASheetWithoutData) {
     frmMainLog* w = window();
     fillSheet(*w->grdStratum[2]->grid(), twoTransects());
     w->optDataFound[2]->setChecked(true);
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
-    EXPECT_FALSE(cancel);
+    EXPECT_FALSE(calculate(w, false));
     EXPECT_EQ(w->lblDataSheet->text(), u"Stratum 2 (Tally)"_s);
     EXPECT_EQ(w->grdSubtotals->rows(), 9);
-    EXPECT_EQ(rowOf(w->grdSubtotals, 0, 4),
-              u"Subsegment_12.5|Segment_25|Section_50|Transect_100"_s);
+    const QString headers = u"Subsegment_12.5|Segment_25|Section_50|Transect_100"_s;
+    EXPECT_EQ(rowOf(w->grdSubtotals, 0, 4), headers);
     for (int k = 0; k < 4; ++k) // no header is cut off
-        EXPECT_LT(w->grdSubtotals->fontMetrics().horizontalAdvance(cell(w, 0, k)),
+        EXPECT_LT(w->grdSubtotals->fontMetrics().horizontalAdvance(w->grdSubtotals->text(0, k)),
                   w->grdSubtotals->columnWidth(k));
     EXPECT_EQ(rowOf(w->grdSubtotals, 2, 4), u"2|7|26|26"_s);
     EXPECT_EQ(rowOf(w->grdSubtotals, 4, 4), u"4|15||"_s);
     EXPECT_EQ(rowOf(w->grdSubtotals, 8, 4), u"8|||"_s);
-}
-
-TEST_F(LogSummary, ASheetWithoutDataCancelsAndKeepsTheSubtotals) {
-    frmMainLog* w = window();
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
-    ASSERT_EQ(cell(w, 1, 0), u"1"_s);
 
     fillSheet(*w->grdStratum[1]->grid(), {});
     w->optDataFound[1]->setChecked(true);
     prompts_.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
-    w->CalculateSummaryStatistics(cancel);
-    EXPECT_TRUE(cancel);
+    EXPECT_TRUE(calculate(w, false));
     EXPECT_EQ(w->grdSubtotals->rows(), 9);
-    EXPECT_EQ(cell(w, 1, 0), u"1"_s);
-    EXPECT_EQ(cell(w, 0, 1), u"Segment_25"_s);
+    EXPECT_EQ(rowOf(w->grdSubtotals, 0, 4), headers);
+    EXPECT_EQ(rowOf(w->grdSubtotals, 2, 4), u"2|7|26|26"_s);
 }
 
 TEST_F(LogSummary, AMissingColumnIsSaidAndLeavesCancelAlone) {
     const struct {
-        const char* name;
         int column;
         QString header, message, title;
         MsgIcon icon;
     } cases[] = {
-        {"the value column", 5, u"Length"_s, u"The qualify column was not found"_s,
-         u"Column not found"_s, MsgIcon::None},
-        {"a key column", 2, u"Sect"_s,
-         u"9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'"_s, u"Error"_s,
-         MsgIcon::Exclamation},
+        {5, u"Length"_s, u"The qualify column was not found"_s, u"Column not found"_s,
+         MsgIcon::None},
+        {2, u"Sect"_s, u"9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'"_s,
+         u"Error"_s, MsgIcon::Exclamation},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
         frmMainLog* w = window();
         w->grdStratum[0]->setText(0, c.column, c.header);
         prompts_.message(c.message, c.title, c.icon);
-        bool cancel = false;
-        w->CalculateSummaryStatistics(cancel);
-        EXPECT_FALSE(cancel);
-        EXPECT_EQ(cell(w, 1, 0), u""_s);
+        EXPECT_FALSE(calculate(w, false)) << c.column;
+        EXPECT_EQ(w->grdSubtotals->text(1, 0), u""_s);
         w->close();
         flushDeletes();
     }
@@ -172,14 +167,14 @@ TEST_F(LogSummary, StatisticsFollowOnTheSheetsOptimalPage) {
     w->mnuLIM->setChecked(false);
     w->mnuSPM->setChecked(true);
     w->mnuUseLength[3]->setChecked(false);
-    w->txtTvalue->setText(u"1.67"_s);
-    w->txtPrecisionLevel->setText(u".2"_s);
-    // Old figures of the transect level, which is not in use now.
+    // Old figures of the transect level, which is not in use now; a cancelled
+    // run leaves them alone.
     w->grdOptimal[0]->setText(4, 0, u"99"_s);
     w->LevelMeanMetric[0][4] = u"99"_s;
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
+    bool cancel = true;
     w->CalculateStats(cancel);
+    EXPECT_EQ(w->grdOptimal[0]->text(4, 0), u"99"_s);
+    calculate(w);
 
     EXPECT_EQ(w->statusText(), u"Status: Stats calculated for Single/Combined (Tally)"_s);
     // Segments 3, 7, 11, 15: mean 9, s = sqrt(80 / 3) = 5.164 shown 5.16.
@@ -192,39 +187,22 @@ TEST_F(LogSummary, StatisticsFollowOnTheSheetsOptimalPage) {
     EXPECT_EQ(rowOf(w->grdOptimal2[0], 2, 5), u"573|1000|4|900|364"_s);
     EXPECT_EQ(w->LevelMeanMetric[0][2] + u'|' + w->LevelMeanEnglish[0][2], u"900|364"_s);
     // The level not in use shows nothing, not its old figures.
-    EXPECT_EQ(w->lblNum[3]->text(), u""_s);
-    EXPECT_EQ(w->grdOptimal[0]->text(4, 0), u""_s);
-    EXPECT_EQ(w->LevelMeanMetric[0][4], u""_s);
+    EXPECT_EQ(w->lblNum[3]->text() + w->grdOptimal[0]->text(4, 0) + w->LevelMeanMetric[0][4],
+              u""_s);
 }
 
 TEST_F(LogSummary, ANonNumericTValueIsReported) {
     frmMainLog* w = window();
     w->txtTvalue->setText(u"abc"_s);
-    w->txtPrecisionLevel->setText(u".2"_s);
     prompts_.message(u"13 : Type mismatch - Log Procedure 'CalculateStats'"_s, u"Error"_s,
                      MsgIcon::Exclamation);
-    bool cancel = false;
-    w->CalculateSummaryStatistics(cancel);
-    w->CalculateStats(cancel);
+    calculate(w);
     EXPECT_EQ(w->lblNum[0]->text(), u""_s);
 }
 
-TEST_F(LogSummary, CancelLeavesTheOptimalPagesAlone) {
-    frmMainLog* w = window();
-    w->grdOptimal[0]->setText(1, 0, u"7"_s);
-    bool cancel = true;
-    w->CalculateStats(cancel);
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"7"_s);
-}
-
 TEST_F(LogSummary, CorrelationPairsAdjacentUnitsWithinEachTransect) {
-    const QString ask =
-        u"For which length would you like to obtain a Pearson correlation coefficient?"
-        u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s;
-    const QString title = u"Correlation Length"_s;
+    const QString ask = correlationLevelPrompt(), title = u"Correlation Length"_s;
     frmMainLog* w = window();
-    w->txtTvalue->setText(u"1.67"_s); // as after opening a data file
-    w->txtPrecisionLevel->setText(u".2"_s);
     // Asked again until the answer is a level: two pairs of segments (3, 7 and
     // 11, 15) are too few.
     prompts_.input(ask, title, u" segment"_s)
