@@ -105,17 +105,5 @@ TEST(CombinedEstimate, ANegativeEstimateGivesAPrecisionOf0) {
     EXPECT_EQ(p.precision, u"0"_s);
 }
 
-TEST(CombinedEstimate, CurrentRowIsTheLastNamedOfRowsOneToThree) {
-    EXPECT_EQ(currentRow({u"a"_s, u"b"_s, u"c"_s, QString()}), 2);
-    EXPECT_EQ(currentRow({u"a"_s, QString(), QString(), u"d"_s}), 3);
-    EXPECT_EQ(currentRow({u"a"_s, QString(), QString(), QString()}), 0);
-}
-
-TEST(CombinedEstimate, StratifiedVarianceSumsTheTermsWithoutCorrection) {
-    // 0.5^2 x 4 / 2 + 0.5^2 x 8 / 4 = 0.5 + 0.5
-    EXPECT_DOUBLE_EQ(stratifiedVariance({0.5, 0.5}, {4, 8}, {2, 4}), 1.0);
-    EXPECT_THROW(stratifiedVariance({0.5}, {4}, {0}), RuntimeError);
-}
-
 } // namespace
 } // namespace vernalt::combined

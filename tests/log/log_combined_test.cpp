@@ -17,21 +17,18 @@ namespace {
 
 class LogCombined : public LogWindowTest {
   protected:
-    frmMainLog* openCombination() {
-        saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
-        frmMainLog* w = open();
-        w->LevelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
-        return w;
-    }
     static void chooseLevel(frmMainLog* w, int row, int item) {
         QComboBox* list = w->cboTransectName[std::size_t(row)];
         list->setCurrentIndex(item);
         emit list->activated(item);
     }
-    // Two strata: sizes 100 and 300, estimates 8 and 24, variances 16 and 36,
-    // sample sizes 4 and 9, levels Segment and Section; on the Sample Sizes
-    // page the same variances and t = 2.
-    static void typeTwoStrata(frmMainLog* w) {
+    // A window of the combined method with two strata typed in: sizes 100 and
+    // 300, estimates 8 and 24, variances 16 and 36, sample sizes 4 and 9, levels
+    // Segment and Section; on the Sample Sizes page the same variances and t = 2.
+    frmMainLog* typeTwoStrata() {
+        saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
+        frmMainLog* w = open();
+        w->LevelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
         w->txtSSTvalue->setText(u"2"_s);
         w->txtSSVariableVariance[0]->setText(u"16"_s);
         w->txtSSVariableVariance[1]->setText(u"36"_s);
@@ -46,12 +43,12 @@ class LogCombined : public LogWindowTest {
         }
         chooseLevel(w, 0, 2); // Segment
         chooseLevel(w, 1, 3); // Section
+        return w;
     }
 };
 
 TEST_F(LogCombined, TypingTheStrataFillsBothPages) {
-    frmMainLog* w = openCombination();
-    typeTwoStrata(w);
+    frmMainLog* w = typeTwoStrata();
     // The figures themselves are worked in the page tests; here one of each step.
     // (100 x 8 + 300 x 24) / 400 = 20; 0.25^2 x 16 / 4 + 0.75^2 x 36 / 9 = 2.5;
     // B = 1.67 x 1.58 = 2.6386.
@@ -77,8 +74,7 @@ TEST_F(LogCombined, TypingTheStrataFillsBothPages) {
 }
 
 TEST_F(LogCombined, ANegativeStratifiedVarianceIsReportedAndStopsTheRun) {
-    frmMainLog* w = openCombination();
-    typeTwoStrata(w);
+    frmMainLog* w = typeTwoStrata();
     // 0.25^2 x -100 / 4 + 2.25 = 0.6875: still positive; -200 gives -0.875.
     prompts_.message(u"5 : "_s + errorDescription(5) + u" - Log Procedure 'CalculateCombo'"_s,
                      u"Error"_s, MsgIcon::Exclamation);
@@ -90,8 +86,7 @@ TEST_F(LogCombined, ANegativeStratifiedVarianceIsReportedAndStopsTheRun) {
 }
 
 TEST_F(LogCombined, ANegativeTypedVarianceIsReportedBySampleSize) {
-    frmMainLog* w = openCombination();
-    typeTwoStrata(w);
+    frmMainLog* w = typeTwoStrata();
     prompts_.message(u"5 : "_s + errorDescription(5) + u" - Log Procedure 'ComboSampleSize'"_s,
                      u"Error"_s, MsgIcon::Exclamation);
     w->txtSSVariableVariance[1]->setText(u"-36"_s);
@@ -100,8 +95,7 @@ TEST_F(LogCombined, ANegativeTypedVarianceIsReportedBySampleSize) {
 }
 
 TEST_F(LogCombined, ClearAllValuesAsksFirst) {
-    frmMainLog* w = openCombination();
-    typeTwoStrata(w);
+    frmMainLog* w = typeTwoStrata();
     prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
                      u"Clear for new analysis?"_s, MsgIcon::None, MsgResult::No);
     w->cmdClearCombo->click();

@@ -16,15 +16,14 @@
 
 namespace vernalt::test {
 
-// Chooses the method and the metric (its caption on the Formula page and its
-// menu item) in metric units and relabels the window as a metric procedure does.
+// Chooses the method and the metric (its menu item and its caption on the
+// Formula page), as the metric procedures leave them, and the level names the
+// window reads from its lengths table.
 inline void setMode(frmMainLog& w, bool spm, const QString& formula, QAction* item) {
     if (spm)
         w.mnuSPM_Click();
-    for (QAction* a : w.formulaItems())
-        a->setChecked(a == item);
+    item->setChecked(true);
     w.ssTabMain->setTabText(frmMainLog::PageFormula, formula);
-    w.SetMetricLabels();
     w.LevelNames = {QStringLiteral("Subsegment"), QStringLiteral("Segment"),
                     QStringLiteral("Section"), QStringLiteral("Transect")};
 }

@@ -99,17 +99,14 @@ class MeanLength : public LogMetricsTest {
     }
 };
 
-TEST_F(MeanLength, LineIntersectOfOneStratum) {
+TEST_F(MeanLength, LineIntersectOfOneStratumOrWithoutLengths) {
     for (const QVariant& length : {QVariant(10), QVariant(20), QVariant(), QVariant(40)})
         limLog(1, length);
     limLog(2, 1000);
+    limLog(3, QVariant());
     // 10, 20, 40: mean 23.33 shown 23.3, median 20.
     script.message(u"Mean = 23.3 m\r\nMedian = 20 m"_s, u"Mean Length"_s, MsgIcon::None);
     w->CalcMeanLength(true, 1);
-}
-
-TEST_F(MeanLength, LineIntersectWithoutLengths) {
-    limLog(3, QVariant());
     script.message(u"No Length values were found in the current dataset"_s,
                    u"ERROR: No length values"_s, MsgIcon::None);
     w->CalcMeanLength(true, 3);
@@ -135,19 +132,16 @@ TEST_F(MeanLength, StripPlotsEstimateFirst) {
     EXPECT_EQ(cell(0, 1, col) + u'|' + cell(0, 2, col) + u'|' + cell(0, 4, col), u"33|8|"_s);
 }
 
-TEST_F(MeanLength, TheMetricMenusEstimateSilently) {
+TEST_F(MeanLength, StripPlotsWithoutRecordsOrColumnAndTheSilentRun) {
     useSpm();
+    sheetWithHeaders();
+    w->CalcMeanLength(true, 0); // no records: no message, the script expects none
     spmLog(5, 4, QVariant());
-    w->CalcMeanLength(false, 0); // no sheet headers, no message
+    connectSheet(0);             // no headers
+    w->CalcMeanLength(false, 0); // the metric menus' run estimates silently
     EXPECT_EQ(estimates(), std::vector<double>{8});
     script.message(u"The EstimLength column was not found"_s, u"Column not found"_s, MsgIcon::None);
     w->CalcMeanLength(true, 0);
-}
-
-TEST_F(MeanLength, StripPlotsWithoutRecordsShowNothing) {
-    useSpm();
-    sheetWithHeaders();
-    w->CalcMeanLength(true, 0); // no message: the script expects none
 }
 
 } // namespace

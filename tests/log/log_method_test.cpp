@@ -22,12 +22,6 @@ const QString kChangeFormula =
 
 class LogMethod : public LogWindowTest {
   protected:
-    // A window on an analysis read from a file.
-    frmMainLog* loaded() {
-        frmMainLog* w = open();
-        DataFilePath = u"/somewhere/logs.csv"_s;
-        return w;
-    }
     // Chooses the item, answering its question, and returns the window afterwards.
     frmMainLog* answer(QAction* item, const QString& question, MsgResult reply) {
         const bool method = question == kChangeMethod;
@@ -39,29 +33,22 @@ class LogMethod : public LogWindowTest {
     QString formulaPage(frmMainLog* w) { return w->ssTabMain->tabText(frmMainLog::PageFormula); }
 };
 
-TEST_F(LogMethod, WithoutADataFileTheMethodSwitchesInPlaceWithoutAQuestion) {
+TEST_F(LogMethod, WithoutADataFileOrOnNoTheMethodSwitchesInPlace) {
     frmMainLog* w = open();
-    w->mnuSPM->trigger();
+    w->mnuSPM->trigger(); // no data file: no question
     EXPECT_EQ(live(), w);
-    EXPECT_TRUE(w->mnuSPM->isChecked());
     EXPECT_FALSE(w->mnuTally->isEnabled());
     w->mnuCombo->trigger();
     EXPECT_FALSE(w->ssTabCombo->isHidden());
     w->mnuLIM->trigger();
     EXPECT_TRUE(w->mnuTally->isEnabled());
     EXPECT_TRUE(w->ssTabCombo->isHidden());
-}
 
-TEST_F(LogMethod, TheCheckedMethodAgainDoesNothingNotEvenResetTheFlag) {
-    frmMainLog* w = loaded();
+    DataFilePath = u"/somewhere/logs.csv"_s;
     MethodReloadPending = true;
-    w->mnuLIM->trigger();
+    w->mnuLIM->trigger(); // the checked method again does nothing, not even reset the flag
     EXPECT_TRUE(MethodReloadPending);
-    EXPECT_EQ(live(), w);
-}
-
-TEST_F(LogMethod, NoOnALoadedAnalysisSwitchesInPlaceAndKeepsTheData) {
-    frmMainLog* w = loaded();
+    MethodReloadPending = false;
     w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
     EXPECT_EQ(answer(w->mnuSPM, kChangeMethod, MsgResult::No), w);
     EXPECT_TRUE(w->mnuSPM->isChecked());
@@ -69,13 +56,13 @@ TEST_F(LogMethod, NoOnALoadedAnalysisSwitchesInPlaceAndKeepsTheData) {
 }
 
 TEST_F(LogMethod, YesRebuildsTheWindowInTheNewMethod) {
-    frmMainLog* w = loaded();
+    frmMainLog* w = open();
+    DataFilePath = u"/somewhere/logs.csv"_s;
     w->setStatusText(u"Status: Data file read"_s);
     frmMainLog* rebuilt = answer(w->mnuSPM, kChangeMethod, MsgResult::Yes);
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_NE(rebuilt, w);
-    EXPECT_TRUE(rebuilt->mnuSPM->isChecked());
-    EXPECT_FALSE(rebuilt->mnuLIM->isChecked());
+    EXPECT_TRUE(rebuilt->mnuSPM->isChecked() && !rebuilt->mnuLIM->isChecked());
     EXPECT_EQ(rebuilt->statusText(), u"Status: No data read"_s);
     EXPECT_FALSE(MethodReloadPending);
     EXPECT_FALSE(gSwitchboard->isVisible());
@@ -86,17 +73,7 @@ TEST_F(LogMethod, YesRebuildsTheWindowInTheNewMethod) {
     EXPECT_EQ(getSetting(u"LogSettings"_s, u"LIMmethod"_s), u"False"_s);
 }
 
-TEST_F(LogMethod, AnotherMetricAnsweredNoKeepsEverything) {
-    frmMainLog* w = loaded();
-    w->mnuPercentCover->trigger(); // the first metric needs no question
-    w->mnuPercentCover->trigger(); // nor the same again: "Percent Cover" names "PercentCover"
-    EXPECT_EQ(answer(w->mnuWeight, kChangeFormula, MsgResult::No), w);
-    EXPECT_EQ(formulaPage(w), u"Percent Cover"_s);
-    EXPECT_FALSE(w->mnuWeight->isChecked());
-    EXPECT_FALSE(FormulaReloadPending);
-}
-
-TEST_F(LogMethod, AnotherMetricAnsweredYesRebuildsTheWindowAtItsSizeWithTheDefaults) {
+TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
     frmMainLog* w = open();
     DataFilePath = db_.folder() + u"/logs.csv"_s;
     QFile f(DataFilePath);
@@ -104,7 +81,13 @@ TEST_F(LogMethod, AnotherMetricAnsweredYesRebuildsTheWindowAtItsSizeWithTheDefau
     f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
             "Length\n1,1,1,1,1,DF,1,10,2,5\n1,1,1,1,2,DF,1,12,2,6\n");
     f.close();
-    w->mnuVolume->trigger();
+    w->mnuPercentCover->trigger(); // the first metric needs no question
+    w->mnuPercentCover->trigger(); // nor the same again: "Percent Cover" names "PercentCover"
+    EXPECT_EQ(answer(w->mnuWeight, kChangeFormula, MsgResult::No), w);
+    EXPECT_EQ(formulaPage(w), u"Percent Cover"_s);
+    EXPECT_FALSE(w->mnuWeight->isChecked());
+    EXPECT_FALSE(FormulaReloadPending);
+
     w->resize(w->width() + 90, w->height() + 60);
     const QSize size = w->size();
     w->txtTvalue->setText(u"2.5"_s);

@@ -83,23 +83,13 @@ LogFields log(const QString& species, std::optional<double> led, std::optional<d
 }
 
 TEST(LogSelection, EachCriterion) {
-    LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
-    LogCriteria strict;
-    strict.minLed = 12.5;
-    strict.minLength = 2;
-    strict.maxCondition = 3;
-    strict.species = u"7"_s;
-    LogCriteria single = strict;
+    const LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
+    const LogCriteria strict{.minLed = 12.5, .minLength = 2, .maxCondition = 3, .species = u"7"_s};
+    LogCriteria single = strict, weight = strict;
     single.rule = LogSpeciesRule::Only;
-    LogCriteria endpoint = all;
-    endpoint.needEndpoint = true;
-    LogCriteria weight = strict;
     weight.maxCondition.reset();
-    LogCriteria led123 = all;
-    led123.minLed = 12.3;
-    LogCriteria lowerAbc = all;
-    lowerAbc.species = u"abc"_s;
-    lowerAbc.rule = LogSpeciesRule::Only;
+    const LogCriteria endpoint{.needEndpoint = true}, led123{.minLed = 12.3};
+    const LogCriteria lowerAbc{.species = u"abc"_s, .rule = LogSpeciesRule::Only};
 
     const struct {
         const char* name;
