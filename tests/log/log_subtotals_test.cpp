@@ -205,8 +205,7 @@ TEST_F(LogSummary, CorrelationPairsAdjacentUnitsWithinEachTransect) {
     frmMainLog* w = window();
     // Asked again until the answer is a level: two pairs of segments (3, 7 and
     // 11, 15) are too few.
-    prompts_.input(ask, title, u" segment"_s)
-        .input(ask, title, u"Transect"_s)
+    prompts_.input(ask, title, u"Transect"_s)
         .input(ask, title, u"SEGMENT"_s)
         .message(u"At least three pairs of adjacent units are needed to compute a correlation."_s,
                  u"Too few pairs"_s, MsgIcon::None);
