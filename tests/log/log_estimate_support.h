@@ -1,11 +1,12 @@
-// Helpers of the log window tests: a window set to a method, unit system and
-// metric, statistics written into the Optimal grids as the statistics step
-// leaves them, and hand-made data sheets.
+// Helpers of the log window tests: a window set to a method and metric,
+// statistics written into the Optimal grids as the statistics step leaves them,
+// and hand-made data sheets.
 #pragma once
 
 #include "log/frmMainLog.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTabWidget>
@@ -15,25 +16,14 @@
 
 namespace vernalt::test {
 
-enum class Method { LIM, SPM };
-
-// Chooses the method, units and metric (its caption on the Formula page and its
-// menu item) and relabels the window as a metric procedure does.
-inline void setMode(frmMainLog& w, Method method, bool metric, const QString& formula,
-                    QAction* item) {
-    if (method == Method::SPM)
+// Chooses the method and the metric (its menu item and its caption on the
+// Formula page), as the metric procedures leave them, and the level names the
+// window reads from its lengths table.
+inline void setMode(frmMainLog& w, bool spm, const QString& formula, QAction* item) {
+    if (spm)
         w.mnuSPM_Click();
-    if (metric)
-        w.mnuMetric_Click();
-    else
-        w.mnuEnglish_Click();
-    for (QAction* a : w.formulaItems())
-        a->setChecked(a == item);
+    item->setChecked(true);
     w.ssTabMain->setTabText(frmMainLog::PageFormula, formula);
-    if (metric)
-        w.SetMetricLabels();
-    else
-        w.SetEnglishLabels();
     w.LevelNames = {QStringLiteral("Subsegment"), QStringLiteral("Segment"),
                     QStringLiteral("Section"), QStringLiteral("Transect")};
 }
@@ -57,7 +47,7 @@ inline void setStats(frmMainLog& w, int sheet, int level, const QString& stats) 
 // 2 logs per unit (deviation 1), mean 80 logs/ha, variance 6400, 4 units;
 // stratum 2 averages 3 (deviation 2), mean 50, variance 2500, 5 units; t = 2.
 inline frmMainLog* twoLineStrata(frmMainLog* w) {
-    setMode(*w, Method::LIM, true, QStringLiteral("Density"), w->mnuDensity);
+    setMode(*w, false, QStringLiteral("Density"), w->mnuDensity);
     w->mnuUseLength[0]->trigger(); // no Subsegment statistics: row 1 stays empty
     w->LevelLengths = {50, 100, 500, 1000};
     w->mnuStratum1_Click(4);
@@ -70,12 +60,20 @@ inline frmMainLog* twoLineStrata(frmMainLog* w) {
     return w;
 }
 
-// The cells of one row of a grid.
-inline QStringList rowOf(const Grid* g, int r = 1) {
+// The cells of one row of a grid (its first `n` cells, or all), joined by "|".
+inline QString rowOf(const Grid* g, int r = 1, int n = -1) {
     QStringList cells;
-    for (int c = 0; c < g->cols(); ++c)
+    for (int c = 0; c < (n < 0 ? g->cols() : n); ++c)
         cells << g->text(r, c);
-    return cells;
+    return cells.join(u'|');
+}
+
+// The texts of some labels, joined by "|".
+inline QString joinedTexts(std::initializer_list<const QLabel*> labels) {
+    QStringList texts;
+    for (const QLabel* l : labels)
+        texts << l->text();
+    return texts.join(u'|');
 }
 
 // One record of a data sheet as the sheet queries lay it out: stratum,

@@ -1,11 +1,9 @@
-// The Formula page's handlers: "Single", "Stratified" and the sample size that
-// ends it, on the window's own grids and prompts. Their figures are worked out
-// in the tests of log_single_estimate, log_stratified_estimate and
-// log_sample_size_plan.
+// The Formula page's handlers "Single" and "Stratified" and the sample size that
+// ends the latter, on the window's own boxes and prompts. Their figures are
+// worked out in the tests of log_single_estimate, log_stratified_estimate and
+// log_sample_size_plan; here one run of each, and the window's own faults.
 #include "log/log_estimate_support.h"
 #include "log/log_window_fixture.h"
-
-#include <QLabel>
 
 using namespace Qt::StringLiterals;
 
@@ -17,31 +15,17 @@ using LogEstimates = LogWindowTest;
 const QString AskSize = u"Please enter the Stratum Size"_s;
 const QString NoDesign = u"Please use a non-stratified equation"_s;
 
-QString joined(std::initializer_list<const QLabel*> labels) {
-    QStringList texts;
-    for (const QLabel* l : labels)
-        texts << l->text();
-    return texts.join(u'|');
-}
-
 QString singleFigures(const frmMainLog& w) {
-    return joined({w.lblSimpleMetricFormula, w.lblSimpleEnglishFormula, w.lblSimpleStdErr,
-                   w.lblSimpleBound, w.lblSimpleUpperLimit, w.lblSimpleLowerLimit,
-                   w.lblSimplePrecision});
+    return joinedTexts({w.lblSimpleMetricFormula, w.lblSimpleEnglishFormula, w.lblSimpleStdErr,
+                        w.lblSimpleBound, w.lblSimpleUpperLimit, w.lblSimpleLowerLimit,
+                        w.lblSimplePrecision});
 }
 
-QString stratifiedFigures(const frmMainLog& w) {
-    return joined({w.lblStratifiedMetricFormula, w.lblStratifiedEnglishFormula, w.lblStratifiedVar,
-                   w.lblStratifiedS, w.lblStratifiedBound, w.lblStratifiedUpperLimit,
-                   w.lblStratifiedLowerLimit, w.lblStratifiedPrecision});
-}
-
-TEST_F(LogEstimates, SingleFollowsTheStatisticsAsTheyAreShown) {
+TEST_F(LogEstimates, SingleReadsTheShownStatisticsAndAsksForTheArea) {
     frmMainLog* w = open();
-    setMode(*w, Method::SPM, true, u"Tally"_s, w->mnuTally);
+    setMode(*w, true, u"Tally"_s, w->mnuTally);
     w->LevelLengths = {12.5f, 25, 50, 100};
-    // Segments of 25 m: mean 9 logs and s = 5.16 per segment, 900 logs/ha,
-    // variance 516^2 = 266256, 4 segments.
+    // Segments of 25 m: s = 5.16 per segment, 900 logs/ha, variance 516^2, 4 segments.
     setStats(*w, 0, 2, u"9|5.16|266256|4|900||"_s);
     w->txtTvalue->setText(u"1.67"_s);
     w->mnuSingle_Click(2);
@@ -49,13 +33,9 @@ TEST_F(LogEstimates, SingleFollowsTheStatisticsAsTheyAreShown) {
         .input(AskSize, u"Stratum Size"_s, u"$10"_s);
     w->cmdDefaultSingle->click();
     EXPECT_EQ(w->txtLandscapeArea[0]->text(), u"10"_s);
-    // 25 m x 4 = 100 m^2 = 0.01 ha.
-    EXPECT_EQ(rowOf(w->grdFormulaSimple).join(u'|'), u"Segment|100|0.01|9|5.16|900|266256|4"_s);
-    // SE = sqrt(266256 / 4) = 258; B = 1.67 x 258 x sqrt(1 - 4 x 0.01 / 10) = 430.0;
-    // 900 x 0.405 = 364.5, half to even 364; precision 430 / 900 = 47.8 %.
+    // 25 m x 4 = 0.01 ha; SE = sqrt(266256 / 4) = 258; B = 1.67 x 258 x sqrt(1 - 4 x
+    // 0.01 / 10) = 430.0; 900 x 0.405 = 364.5, half to even 364; 430 / 900 = 47.8 %.
     EXPECT_EQ(singleFigures(*w), u"900|364|258|430|1330|470|47.8"_s);
-    EXPECT_EQ(w->lblSimpleMetricTitle->text(), u"Log Density (logs/ha)"_s);
-    EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
 
     // A cancelled area leaves the bound and limits of the run before empty.
     w->txtLandscapeArea[0]->clear();
@@ -104,22 +84,19 @@ TEST_F(LogEstimates, StratifiedChecksTheSizesThenFillsTheSheetAndTheSampleSize) 
     prompts_.message(u"Please calculate subtotals for Stratum 2"_s, QString(), MsgIcon::None);
     w->cmdDefaultStratified->click();
     EXPECT_TRUE(w->grdFormulaStratified->text(1, 0).isEmpty());
-    EXPECT_NE(w->statusText(), u"Status: Estimates Calculated"_s);
 
     setStats(*w, 2, 4, u"3|2|2500|5|50|20.3|900"_s);
     w->grdFormulaStratified->setText(3, 9, u"999"_s); // an earlier run's
-    w->grdSampleSize[0]->setText(3, 2, u"0.9"_s);
     w->cmdDefaultStratified->click();
-    EXPECT_EQ(rowOf(w->grdFormulaStratified, 2).join(u'|'),
-              u"2|Transect|1000|3|2|50|2500|0.4|5|68|656"_s);
     EXPECT_TRUE(w->grdFormulaStratified->text(3, 9).isEmpty());
-    EXPECT_EQ(stratifiedFigures(*w), u"68|27.5|656|25.6|51.2|119|16.8|75.3"_s);
-    EXPECT_EQ(w->lblStratifiedEnglishTitle->text(), u"Density st (logs/ac)"_s);
-    EXPECT_EQ(rowOf(w->grdSampleSize[1], 2).join(u'|'), u"2|47.1|31.4|986||9.36|11.7"_s);
-    EXPECT_TRUE(w->grdSampleSize[0]->text(3, 2).isEmpty());
-    EXPECT_EQ(rowOf(w->grdOptimalAllocation, 1).join(u'|'), u"9|1|4|4000"_s);
+    EXPECT_EQ(joinedTexts({w->lblStratifiedMetricFormula, w->lblStratifiedEnglishFormula,
+                           w->lblStratifiedVar, w->lblStratifiedS, w->lblStratifiedBound,
+                           w->lblStratifiedUpperLimit, w->lblStratifiedLowerLimit,
+                           w->lblStratifiedPrecision}),
+              u"68|27.5|656|25.6|51.2|119|16.8|75.3"_s);
+    EXPECT_EQ(rowOf(w->grdSampleSize[1], 2), u"2|47.1|31.4|986||9.36|11.7"_s);
+    EXPECT_EQ(rowOf(w->grdOptimalAllocation, 1), u"9|1|4|4000"_s); // with its stratum number
     EXPECT_EQ(w->lblPropTotalTransectLength->text(), u"13000"_s);
-    EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
 
     // Auto: each stratum takes the first shortest survey distance of its own sheet.
     w->mnuStratum1_Click(0);
@@ -137,9 +114,7 @@ TEST_F(LogEstimates, TheSampleSizeReportsItsOwnErrorsAndMessages) {
     prompts_.message(u"11 : Division by zero - Log Procedure 'SampleSize'"_s, u"Error"_s,
                      MsgIcon::Exclamation);
     w->cmdDefaultStratified->click();
-    EXPECT_EQ(w->grdSampleSize[1]->text(2, 3), u"986"_s);
     EXPECT_TRUE(w->grdOptimalAllocation->text(1, 0).isEmpty());
-    EXPECT_EQ(w->statusText(), u"Status: Estimates Calculated"_s);
 
     // One stratum: both the estimate and the sample size say so.
     w->txtLandscapeArea[2]->clear();
@@ -148,7 +123,6 @@ TEST_F(LogEstimates, TheSampleSizeReportsItsOwnErrorsAndMessages) {
         .message(NoDesign, QString(), MsgIcon::None);
     w->cmdDefaultStratified->click();
     EXPECT_TRUE(w->lblStratifiedMetricFormula->text().isEmpty());
-    EXPECT_EQ(w->grdSampleSize[0]->text(1, 2), u"1"_s);
 }
 
 } // namespace

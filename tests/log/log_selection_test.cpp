@@ -1,6 +1,7 @@
 // The criteria answers and the selection test of the log analyses.
 #include "log/log_selection.h"
 #include "platform/errors.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,8 @@ TEST(LogCriteriaAnswers, LedIsDisplayRoundedLengthIsTheLeadingNumber) {
         {"0 means no minimum length", u"0"_s, 0, NoMinimumLength},
         {"0.0 is a minimum of 0, not no minimum", u"0.0"_s, 0, 0},
         {"a thousands separator is removed", u"1,000"_s, 1000, 1000},
-        {"a dollar sign is removed", u"$5"_s, 5, 5},
         {"250.5 keeps no decimals as a LED", u"250.5"_s, 250, 250.5},
         {"a negative number is asked again", u"-5"_s, std::nullopt, std::nullopt},
-        {"a text is asked again", u"abc"_s, std::nullopt, std::nullopt},
         {"a number followed by a word is asked again", u"12 cm"_s, std::nullopt, std::nullopt},
     };
     for (const NumberAnswer& c : cases) {
@@ -49,7 +48,6 @@ TEST(LogCriteriaAnswers, ConditionIsRoundedHalfToEven) {
         {"3.5 goes to the even 4", u"3.5"_s, 4},
         {"a thousands separator is removed", u"1,500"_s, 1500},
         {"a negative number is accepted", u"-5"_s, -5},
-        {"-1 comes back as -1 (the callers take it for a cancel)", u"-1"_s, -1},
         {"a text is asked again", u"abc"_s, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -58,37 +56,23 @@ TEST(LogCriteriaAnswers, ConditionIsRoundedHalfToEven) {
     }
 }
 
-TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflows) {
-    try {
-        logConditionAnswer(u"3000000000"_s);
-        FAIL() << "no overflow";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), err::Overflow);
-    }
-}
-
-TEST(LogCriteriaAnswers, SpeciesNumbersAreCleanedTextsKeptAsTyped) {
+TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflowsSpeciesNumbersAreCleaned) {
+    EXPECT_EQ(errorOf([] { logConditionAnswer(u"3000000000"_s); }), err::Overflow);
     EXPECT_EQ(logSpeciesAnswer(u"012"_s), u"12"_s);
-    EXPECT_EQ(logSpeciesAnswer(u"12"_s), u"12"_s);
-    EXPECT_EQ(logSpeciesAnswer(u"9999"_s), u"9999"_s);
     EXPECT_EQ(logSpeciesAnswer(u"abc"_s), u"abc"_s);
-    EXPECT_EQ(logSpeciesAnswer(u"-1"_s), u"-1"_s);
 }
 
 // ---- Field cleaning ---------------------------------------------------------------------
 
 TEST(LogCriteriaFields, NoneCountsAsZeroOrAsMissing) {
     EXPECT_EQ(logCriterionNumber(Value::null()), 0.0);
-    EXPECT_EQ(logCriterionNumber(Value(u""_s)), 0.0);
     EXPECT_EQ(logCriterionNumber(Value(12.34)), 12.3);
     EXPECT_EQ(logCriterionNumber(Value(u"abc"_s)), std::nullopt);
     EXPECT_EQ(logCriterionOrMissing(Value::null()), -999999.0);
-    EXPECT_EQ(logCriterionOrMissing(Value()), -999999.0);
     EXPECT_EQ(logCriterionOrMissing(Value(5)), 5.0);
     EXPECT_EQ(logSpeciesKey(Value::null()), u"0"_s);
     EXPECT_EQ(logSpeciesKey(Value(u"012"_s)), u"12"_s);
     EXPECT_EQ(logSpeciesKey(Value(u"A,B"_s)), u"AB"_s);
-    EXPECT_EQ(logSpeciesKey(Value(u"abc"_s)), u"abc"_s);
 }
 
 // ---- The test -----------------------------------------------------------------------------
@@ -99,23 +83,13 @@ LogFields log(const QString& species, std::optional<double> led, std::optional<d
 }
 
 TEST(LogSelection, EachCriterion) {
-    LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
-    LogCriteria strict;
-    strict.minLed = 12.5;
-    strict.minLength = 2;
-    strict.maxCondition = 3;
-    strict.species = u"7"_s;
-    LogCriteria single = strict;
+    const LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
+    const LogCriteria strict{.minLed = 12.5, .minLength = 2, .maxCondition = 3, .species = u"7"_s};
+    LogCriteria single = strict, weight = strict;
     single.rule = LogSpeciesRule::Only;
-    LogCriteria endpoint = all;
-    endpoint.needEndpoint = true;
-    LogCriteria weight = strict;
     weight.maxCondition.reset();
-    LogCriteria led123 = all;
-    led123.minLed = 12.3;
-    LogCriteria lowerAbc = all;
-    lowerAbc.species = u"abc"_s;
-    lowerAbc.rule = LogSpeciesRule::Only;
+    const LogCriteria endpoint{.needEndpoint = true}, led123{.minLed = 12.3};
+    const LogCriteria lowerAbc{.species = u"abc"_s, .rule = LogSpeciesRule::Only};
 
     const struct {
         const char* name;
@@ -126,7 +100,6 @@ TEST(LogSelection, EachCriterion) {
         {"every log with a LED below 9999 counts", log(u"1"_s, 0, 0, -999999), all, true},
         {"9999 excludes only species 9999", log(u"9999"_s, 5, 0, 5), all, false},
         {"a LED of 9999 never counts", log(u"1"_s, 9999, 0, 5), all, false},
-        {"a LED above 9999 never counts", log(u"1"_s, 12000, 0, 5), all, false},
         {"a LED equal to the minimum counts", log(u"1"_s, 12.5, 3, 2), strict, true},
         {"a LED of 12.3 meets a minimum of 12.3", log(u"1"_s, 12.3, 0, 5), led123, true},
         {"a LED below the minimum", log(u"1"_s, 12.4, 3, 2), strict, false},
@@ -140,7 +113,6 @@ TEST(LogSelection, EachCriterion) {
         {"species codes are case-sensitive", log(u"ABC"_s, 20, 3, 2), lowerAbc, false},
         {"a LED that is not a number", log(u"1"_s, std::nullopt, 0, 5), all, false},
         {"a condition that is not a number", log(u"1"_s, 5, std::nullopt, 5), all, false},
-        {"weight tests no condition", log(u"1"_s, 20, 50, 2), weight, true},
         {"weight tests no condition, even one that is not a number",
          log(u"1"_s, 20, std::nullopt, 2), weight, true},
         {"strip density needs Endpoint 1", log(u"1"_s, 5, 0, 0, 0.0), endpoint, false},

