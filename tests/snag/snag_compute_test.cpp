@@ -223,31 +223,18 @@ TEST_F(SnagCompute, WhatCancelsTheSubtotalsLeavesNone) {
         const char16_t *message, *title;
         MsgIcon icon;
     } cases[] = {
-        {"an empty stratum sheet",
-         3,
-         {},
-         "Width30",
-         u"No data found on 'Stratum 3'",
-         u"No data",
+        // clang-format off
+        {"an empty stratum sheet", 3, {}, "Width30", u"No data found on 'Stratum 3'", u"No data",
          MsgIcon::None},
-        {"a first record without stratum",
-         0,
-         {{"", "1", "1", "1", "1", "1", "1", "1", "1"},
-          {"1", "1", "1", "1", "1", "1", "1", "1", "1"}},
-         "Width30",
-         u"No data found on 'Single'",
-         u"No data",
-         MsgIcon::None},
+        {"a first record without stratum", 0, {{"", "1", "1", "1", "1", "1", "1", "1", "1"},
+         {"1", "1", "1", "1", "1", "1", "1", "1", "1"}}, "Width30", u"No data found on 'Single'",
+         u"No data", MsgIcon::None},
         {"a missing width column", 0, TwoTransects, "Width35", u"The width30 column was not found",
          u"Column not found", MsgIcon::None},
-        {"a flag that is no number",
-         0,
-         {{"1", "1", "1", "1", "1", "1", "1", "1", "1"},
-          {"1", "1", "1", "1", "2", "1", "", "1", "1"}},
-         "Width30",
-         u"13 : Type mismatch - Snag Procedure 'CalculateSubtotals'",
-         u"Error",
-         MsgIcon::Exclamation},
+        {"a flag that is no number", 0, {{"1", "1", "1", "1", "1", "1", "1", "1", "1"},
+         {"1", "1", "1", "1", "2", "1", "", "1", "1"}}, "Width30",
+         u"13 : Type mismatch - Snag Procedure 'CalculateSubtotals'", u"Error", MsgIcon::Exclamation},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

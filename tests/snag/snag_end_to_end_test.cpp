@@ -333,6 +333,10 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     EXPECT_TRUE(script.done());
 }
 
+void PrintTo(const UnitFigures& f, std::ostream* os) {
+    *os << (f.metric ? "metric" : "English");
+}
+
 INSTANTIATE_TEST_SUITE_P(BothUnitSystems, SnagEndToEnd, ::testing::Values(Metric, English),
                          [](const ::testing::TestParamInfo<UnitFigures>& info) {
                              return std::string(info.param.metric ? "Metric" : "English");
