@@ -1,10 +1,12 @@
-// "Correlation" of the snag window on a small hand-made data sheet. The pairing
-// and the coefficient are shared with the log window and tested in tests/shell;
-// here, the units this window hands them and its prompts.
+// The snag window's correlation: its width answer and its shown answer, then
+// "Correlation" on a small hand-made data sheet. The pairing and the coefficient
+// are shared with the log window and tested in tests/shell; here, the units this
+// window hands them and its prompts.
 #include "data_sheet.h"
 #include "snag_window_fixture.h"
 
 #include "shell/correlation.h"
+#include "snag/correlation_pairs.h"
 
 #include <QPushButton>
 #include <vector>
@@ -31,6 +33,22 @@ const QString WidthTitle = u"Correlation Width"_s;
 // other widths are 0.
 const char* const Width10[2][8] = {{"10", "00", "10", "10", "11", "10", "11", "11"},
                                    {"11", "00", "00", "11", "01", "00", "00", "00"}};
+
+TEST(CorrelationAnswers, WidthIsOneOfTheTextsExactly) {
+    const WidthTextArray metric{u"10"_s, u"20"_s, u"30"_s, u"40"_s};
+    EXPECT_EQ(correlationWidth(u"40"_s, metric), 3);
+    for (const QString& refused : {u"40 "_s, u"40.0"_s, u"25"_s})
+        EXPECT_EQ(correlationWidth(refused, metric), std::nullopt) << refused.toStdString();
+    const WidthTextArray repeated{u"5"_s, u"15"_s, u"15"_s, u"30"_s};
+    EXPECT_EQ(correlationWidth(u"15"_s, repeated), 1) << "the lowest of equal widths";
+}
+
+TEST(CorrelationAnswers, RAndItsSquareEachRoundedHalfToEven) {
+    // r^2 is the square of the unrounded r: 0.015625 -> 0.02, 0.555025 -> 0.56.
+    EXPECT_EQ(correlationResultText(-0.125), u"r=-0.12\r\nr^2=0.02"_s);
+    EXPECT_EQ(correlationResultText(0.745), u"r=0.74\r\nr^2=0.56"_s);
+    EXPECT_EQ(correlationResultText(1), u"r=1\r\nr^2=1"_s);
+}
 
 class SnagCorrelation : public SnagWindowTest {
   protected:
