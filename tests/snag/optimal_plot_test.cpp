@@ -4,8 +4,6 @@
 
 #include "shown_texts.h"
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
@@ -19,31 +17,19 @@ TEST(OptimalFormulas, Edges) {
 }
 
 TEST(OptimalFormulas, CurrencyTextIsFixedWhateverTheLocale) {
-    const struct {
-        const char* name;
-        double dollars;
-        const char16_t* text;
-    } cases[] = {
-        // clang-format off
-        {"whole dollars get two decimals", 24, u"$24.00"}, {"zero", 0, u"$0.00"},
-        {"thousands get commas", 1234.56, u"$1,234.56"}, {"a hundred has no comma", 100, u"$100.00"},
-        {"millions get two commas", 1234567.891, u"$1,234,567.89"},
-        {"half a cent goes to the even cent", 0.125, u"$0.12"},
-        {"half a cent up to the even cent", 0.135, u"$0.14"},
-        {"rounding carries into the thousands", 999.995, u"$1,000.00"},
-        {"below zero the sign comes first", -3.5, u"-$3.50"},
-        // clang-format on
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(currencyText(c.dollars), QString::fromUtf16(c.text)) << c.name;
+    // Commas for thousands, half a cent to the even cent, the sign before the "$".
+    const std::pair<double, const char16_t*> cases[] = {
+        {24, u"$24.00"},   {1234567.891, u"$1,234,567.89"}, {100, u"$100.00"}, {0.125, u"$0.12"},
+        {0.135, u"$0.14"}, {999.995, u"$1,000.00"},         {-3.5, u"-$3.50"}};
+    for (const auto& [dollars, text] : cases)
+        EXPECT_EQ(currencyText(dollars), QString::fromUtf16(text)) << dollars;
     EXPECT_THROW(currencyText(1e15), RuntimeError);
 }
 
 TEST(OptimalFormulas, CostCategoryIsAWholeNumberOneToSix) {
-    for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(costCategory(QString::number(k)), k);
-    EXPECT_EQ(costCategory(u"  3 "_s), 3);
-    EXPECT_EQ(costCategory(u"\t4"_s), 4);
+    EXPECT_EQ(costCategory(u"1"_s), 1);
+    EXPECT_EQ(costCategory(u"6"_s), 6);
+    EXPECT_EQ(costCategory(u"\t 3 "_s), 3);
     for (const QString& refused : {u"2.5"_s, u"3.0"_s, u"0"_s, u"7"_s, u"abc"_s, u"+3"_s, u"03"_s,
                                    u"3 4"_s, u""_s, u"   "_s})
         EXPECT_FALSE(costCategory(refused).has_value()) << refused.toStdString();
@@ -99,9 +85,6 @@ const RatingCase RatingCases[] = {
     {"the cost per sample is display-rounded before it is added",
      [](OptimalInputs& in) { in.costsPerSample[15] = 15.64; },
      {{15, "* * * * * * * * 15.64 17.7 * * *"}}, "", ""},
-    // English category 6: 19.07, 19.1 rounded: 2.12 + 19.1 = 21.22
-    {"the same for 19.07", [](OptimalInputs& in) { in.costsPerSample[15] = 19.07; },
-     {{15, "* * * * * * * * * 21.2 * * *"}}, "", ""},
     // The same count in every plot: sd 0; 2 / 0.05
     {"every variance zero", [](OptimalInputs& in) {
          in.means[3] = u"2"_s;
@@ -172,16 +155,11 @@ TEST(AutomaticRow, TheCheapestNonZeroTotalCostWins) {
     EXPECT_EQ(automaticRow(totals), 3);
 }
 
-TEST(MenuRow, TheCheckedItemImposesItsRow) {
+TEST(MenuRow, TheLastCheckedItemImposesItsRow) {
     std::array<bool, 17> checked{};
     EXPECT_EQ(menuRow(checked), 0) << "nothing checked";
-    checked[0] = true;
-    EXPECT_EQ(menuRow(checked), 0) << "Automatic";
-    checked[0] = false;
-    checked[6] = true;
-    EXPECT_EQ(menuRow(checked), 6) << "Segment20";
-    checked[9] = true;
-    EXPECT_EQ(menuRow(checked), 9) << "the later checked item";
+    checked[6] = checked[9] = true;
+    EXPECT_EQ(menuRow(checked), 9);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// Compares the texts a result shows with a line of words, so that a worked case
+// The texts a result shows, compared with a line of words so that a worked case
 // fits on one line: "_" stands for an empty text, "*" for any text, "|" only
-// separates groups, and texts past the last word are not checked.
+// separates groups, and texts past the last word are not checked. The helpers
+// below gather the texts of labels, boxes, grid rows and grid columns.
 #pragma once
 
 #include <QStringList>
@@ -18,6 +19,29 @@ inline void expectShown(const QStringList& shown, const char* words) {
         EXPECT_EQ(shown[i].toStdString(), want[i] == u'_' ? std::string() : want[i].toStdString())
             << words << ", word " << i;
     }
+}
+
+// The texts of labels or boxes.
+template <class... W> QStringList textsOf(const W*... widgets) {
+    return {widgets->text()...};
+}
+// The texts of an array of texts.
+template <class A> QStringList listOf(const A& texts) {
+    return QStringList(texts.begin(), texts.end());
+}
+// Row r of a grid, columns `from` to `to`.
+template <class G> QStringList rowOf(const G& grid, int r, int from, int to) {
+    QStringList out;
+    for (int c = from; c <= to; ++c)
+        out << grid.text(r, c);
+    return out;
+}
+// Column c of a grid, rows `from` to `to`.
+template <class G> QStringList columnOf(const G& grid, int c, int from, int to) {
+    QStringList out;
+    for (int r = from; r <= to; ++r)
+        out << grid.text(r, c);
+    return out;
 }
 
 } // namespace vernalt::test
