@@ -1,18 +1,15 @@
 #include "settings/frmLogLengths.h"
 
 #include "platform/accessibility.h"
-#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/size_boxes.h"
 #include "settings/reference_rows.h"
+#include "settings/size_boxes.h"
 #include "shell/app_windows.h"
 
-#include <QFont>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,21 +27,9 @@ const QString English = u"English"_s;
 // Rows of the boxes and labels inside a frame, in twips.
 constexpr std::array<int, 4> RowTop{360, 720, 1080, 1440};
 
-QString tag(const QString& procedure) {
-    return u" - Log Lengths Procedure '"_s + procedure + u"'"_s;
-}
-
 } // namespace
 
-frmLogLengths::frmLogLengths() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    QFont f = font(); // the program's dialog font
-    f.setPointSizeF(8);
-    setFont(f);
-    setWindowTitle(u"Log Lengths"_s);
-    setAccessibleRole(this, QAccessible::Dialog);
-    setFixedSize(twipsSize(5895, 2745));
-
+frmLogLengths::frmLogLengths() : SizesDialog(u"Log Lengths"_s, 5895, 2745) {
     frmMetric = new QGroupBox(u"Metric"_s, this);
     frmEnglish = new QGroupBox(u"English"_s, this);
     placeTwips(frmMetric, 120, 120, 2775, 1935);
@@ -101,40 +86,19 @@ void frmLogLengths::Form_Load() {
     }
 }
 
-bool frmLogLengths::checkBoxes() {
-    const auto check = [](QLineEdit* box, int level, const QString& frame) {
-        if (isPositiveNumber(box->text()))
-            return true;
-        prompts().message(QString::fromUtf16(SamplingLevelNames[level]) + u" ("_s + frame +
-                              u") must be a positive number."_s,
-                          u"Log Lengths"_s, MsgIcon::Exclamation);
-        box->setFocus();
-        box->selectAll();
-        return false;
-    };
-    for (int level = 0; level < 4; ++level)
-        if (!check(txtMetric[level], level, Metric))
-            return false;
-    for (int level = 0; level < 4; ++level)
-        if (!check(txtEnglish[level], level, English))
-            return false;
-    return true;
-}
-
 void frmLogLengths::cmdOK_Click() {
-    if (!checkBoxes())
-        return;
-    try {
-        db::Transaction transaction;
+    std::vector<NamedBox> boxes;
+    for (const auto& [system, txt] : {std::pair(&Metric, &txtMetric), {&English, &txtEnglish}})
         for (int level = 0; level < 4; ++level)
-            writeReferenceRow(Table, Metric, level, toDouble(txtMetric[level]->text()));
-        for (int level = 0; level < 4; ++level)
-            writeReferenceRow(Table, English, level, toDouble(txtEnglish[level]->text()));
-        transaction.commit();
-    } catch (const RuntimeError& e) {
-        reportDatabaseError(e, tag(u"cmdOK_Click"_s)); // rolled back; the window stays open
+            boxes.push_back({(*txt)[level], QString::fromUtf16(SamplingLevelNames[level]) +
+                                                u" ("_s + *system + u")"_s});
+    const bool written = checkBoxes(boxes) && writeAll([&boxes] {
+                             for (std::size_t i = 0; i < boxes.size(); ++i)
+                                 writeReferenceRow(Table, i < 4 ? Metric : English, int(i % 4),
+                                                   toDouble(boxes[i].box->text()));
+                         });
+    if (!written)
         return;
-    }
     // The log window may have been closed meanwhile: then there is nobody to tell.
     if (LogWindowApi* log = logWindow())
         trapped(prompts(), tag(u"cmdOK_Click"_s), [log] { log->SetTransectLengths(); });
@@ -143,13 +107,6 @@ void frmLogLengths::cmdOK_Click() {
 
 void frmLogLengths::cmdCancel_Click() {
     close();
-}
-
-void frmLogLengths::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        cmdCancel->click();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace vernalt

@@ -1,22 +1,22 @@
 // The unit-lengths window "Log Lengths": edits the lengths of the four
 // sampling-unit levels in both unit systems (table LogLengths). OK writes them
-// and makes the open log window reload its lengths. All in frmLogLengths.cpp.
+// and makes the open log window reload its lengths. All in frmLogLengths.cpp;
+// what it shares with the plot-sizes window is in sizes_dialog.h.
 #pragma once
 
 #include "settings/single_window.h"
+#include "settings/sizes_dialog.h"
 
-#include <QWidget>
 #include <array>
 
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace vernalt {
 
-class frmLogLengths : public QWidget, public SingleWindow<frmLogLengths> {
+class frmLogLengths : public SizesDialog, public SingleWindow<frmLogLengths> {
     Q_OBJECT
   public:
     // Controls. Label1: 0 to 3 in the metric frame, 4 to 7 in the English one.
@@ -36,15 +36,10 @@ class frmLogLengths : public QWidget, public SingleWindow<frmLogLengths> {
     // Closes the window; nothing is written.
     void cmdCancel_Click();
 
-  protected:
-    // Esc closes the window as Cancel does.
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     friend class SingleWindow<frmLogLengths>;
     frmLogLengths();
     void Form_Load();
-    bool checkBoxes();
 };
 
 } // namespace vernalt

@@ -1,18 +1,15 @@
 #include "settings/frmPlotSizes.h"
 
 #include "platform/accessibility.h"
-#include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/size_boxes.h"
 #include "settings/reference_rows.h"
+#include "settings/size_boxes.h"
 #include "shell/app_windows.h"
 
-#include <QFont>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,21 +35,9 @@ constexpr std::array<std::array<const char16_t*, 4>, 2> DefaultLengths{
 constexpr std::array<std::array<const char16_t*, 4>, 2> DefaultWidths{
     {{u"10", u"20", u"30", u"40"}, {u"33", u"66", u"99", u"132"}}};
 
-QString tag(const QString& procedure) {
-    return u" - Plot Sizes Procedure '"_s + procedure + u"'"_s;
-}
-
 } // namespace
 
-frmPlotSizes::frmPlotSizes() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    QFont f = font(); // the program's dialog font
-    f.setPointSizeF(8);
-    setFont(f);
-    setWindowTitle(u"Plot Sizes"_s);
-    setAccessibleRole(this, QAccessible::Dialog);
-    setFixedSize(twipsSize(5685, 4830));
-
+frmPlotSizes::frmPlotSizes() : SizesDialog(u"Plot Sizes"_s, 5685, 4830) {
     Frame1 = new QGroupBox(u"Length - Metric"_s, this);
     Frame2 = new QGroupBox(u"Length - English"_s, this);
     Frame3 = new QGroupBox(u"Width - Metric"_s, this);
@@ -194,30 +179,6 @@ void frmPlotSizes::cmdDefaults_Click() {
         widths_[EnglishSystem][w]->setText(QString::fromUtf16(DefaultWidths[EnglishSystem][w]));
 }
 
-bool frmPlotSizes::checkBoxes() {
-    const auto check = [](QLineEdit* box, int row, const QGroupBox* frame) {
-        if (isPositiveNumber(box->text()))
-            return true;
-        prompts().message(QString::fromUtf16(SamplingLevelNames[row]) + u" ("_s + frame->title() +
-                              u") must be a positive number."_s,
-                          u"Plot Sizes"_s, MsgIcon::Exclamation);
-        box->setFocus();
-        box->selectAll();
-        return false;
-    };
-    const std::array<std::pair<const std::array<QLineEdit*, 4>*, const QGroupBox*>, 4> order{{
-        {&lengths_[MetricSystem], Frame1},
-        {&lengths_[EnglishSystem], Frame2},
-        {&widths_[MetricSystem], Frame3},
-        {&widths_[EnglishSystem], Frame4},
-    }};
-    for (const auto& [boxes, frame] : order)
-        for (int row = 0; row < 4; ++row)
-            if (!check((*boxes)[row], row, frame))
-                return false;
-    return true;
-}
-
 // Every area, width x length, must be a finite number to be written.
 bool frmPlotSizes::checkAreas() {
     for (int system : {MetricSystem, EnglishSystem})
@@ -234,21 +195,27 @@ bool frmPlotSizes::checkAreas() {
 }
 
 void frmPlotSizes::cmdOK_Click() {
-    if (!checkBoxes() || !checkAreas())
+    // Lengths, then widths; metric, then English.
+    std::vector<NamedBox> boxes;
+    for (const auto& [frame, txt] : {std::pair(Frame1, &lengths_[MetricSystem]),
+                                     {Frame2, &lengths_[EnglishSystem]},
+                                     {Frame3, &widths_[MetricSystem]},
+                                     {Frame4, &widths_[EnglishSystem]}})
+        for (int row = 0; row < 4; ++row)
+            boxes.push_back({(*txt)[row], QString::fromUtf16(SamplingLevelNames[row]) + u" ("_s +
+                                              frame->title() + u")"_s});
+    if (!checkBoxes(boxes) || !checkAreas())
         return;
     ComputePlotAreas();
-    try {
-        db::Transaction transaction;
+    const bool written = writeAll([this] {
         for (int system : {MetricSystem, EnglishSystem})
             for (int p = 0; p < 16; ++p)
                 writeReferenceRow(Table, Measurement[system], p,
                                   toDouble((*areas_[system])[p]->text()),
                                   toDouble(widths_[system][p % 4]->text()));
-        transaction.commit();
-    } catch (const RuntimeError& e) {
-        reportDatabaseError(e, tag(u"cmdOK_Click"_s)); // rolled back; the window stays open
+    });
+    if (!written)
         return;
-    }
     // The snag window may have been closed meanwhile: then there is nobody to tell.
     if (SnagWindowApi* snag = snagWindow())
         trapped(prompts(), tag(u"cmdOK_Click"_s), [snag] { snag->UpdateDimensionLabels(); });
@@ -257,13 +224,6 @@ void frmPlotSizes::cmdOK_Click() {
 
 void frmPlotSizes::cmdCancel_Click() {
     close();
-}
-
-void frmPlotSizes::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        cmdCancel->click();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace vernalt

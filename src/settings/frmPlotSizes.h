@@ -2,23 +2,23 @@
 // levels and the four strip widths in both unit systems. Table PlotSizes holds
 // the sixteen plot areas and widths per unit system; the window derives the
 // lengths from the areas, and OK recomputes and writes the areas and widths,
-// then makes the open snag window relabel. All in frmPlotSizes.cpp.
+// then makes the open snag window relabel. All in frmPlotSizes.cpp; what it
+// shares with the log-lengths window is in sizes_dialog.h.
 #pragma once
 
 #include "settings/single_window.h"
+#include "settings/sizes_dialog.h"
 
-#include <QWidget>
 #include <array>
 
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace vernalt {
 
-class frmPlotSizes : public QWidget, public SingleWindow<frmPlotSizes> {
+class frmPlotSizes : public SizesDialog, public SingleWindow<frmPlotSizes> {
     Q_OBJECT
   public:
     // Lengths and widths: Frame1 "Length - Metric", Frame2 "Length - English",
@@ -70,10 +70,6 @@ class frmPlotSizes : public QWidget, public SingleWindow<frmPlotSizes> {
     // Closes the window; nothing is written.
     void cmdCancel_Click();
 
-  protected:
-    // Esc closes the window as Cancel does.
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     friend class SingleWindow<frmPlotSizes>;
     frmPlotSizes();
@@ -82,7 +78,6 @@ class frmPlotSizes : public QWidget, public SingleWindow<frmPlotSizes> {
                         std::array<QLineEdit*, 16>& boxes, int system);
     void Form_Load();
     void ComputePlotAreas();
-    bool checkBoxes();
     bool checkAreas();
 
     // The same boxes by index: [0] metric, [1] English; index = level or width level.

@@ -3,14 +3,9 @@
 // sample standard deviation of an array.
 #pragma once
 
-#include "platform/value.h"
-
 #include <QAbstractButton>
 #include <QString>
-#include <initializer_list>
 #include <span>
-#include <utility>
-#include <vector>
 
 namespace vernalt {
 
@@ -28,10 +23,6 @@ template <class Buttons> int GetOption(const Buttons& opts) {
     }
     return -1;
 }
-int GetOption(std::initializer_list<QAbstractButton*> opts);
-// A group whose buttons carry their own indices: the index paired with the
-// first checked button, -1 if none.
-int GetOption(std::initializer_list<std::pair<int, QAbstractButton*>> opts);
 
 // Rounds x up to `digits` decimals: floor(x * 10^digits + 0.99999) / 10^digits.
 // A value less than 0.00001 of the last kept decimal above a step stays on it
@@ -40,9 +31,8 @@ int GetOption(std::initializer_list<std::pair<int, QAbstractButton*>> opts);
 // the result is not a finite number.
 double RoundUp(double x, double digits);
 
-// The sample standard deviation (divisor n - 1) of the numeric elements of an
-// array: numbers, and texts that read as numbers; other texts, nulls and empty
-// values are passed over. 0 when fewer than two elements are numeric.
+// The sample standard deviation (divisor n - 1) of an array; 0 for fewer than
+// two elements.
 //
 // `firstIndex` is the array's first index, 0 or 1: an array indexed from 1 is
 // held with an unused element 0 (values[0] is ignored), as arrays carried over
@@ -55,8 +45,6 @@ double RoundUp(double x, double digits);
 // message is ever shown; the tag is kept so that each call says whose it is.
 // An overflow inside the sums skips that step silently; an overflow in the
 // final root gives 0.
-double StdDev(std::span<const Value> values, const QString& errorTag = QString(),
-              int firstIndex = 0);
 double StdDev(std::span<const double> values, const QString& errorTag = QString(),
               int firstIndex = 0);
 

@@ -23,7 +23,6 @@ TEST(ScriptedPromptsTest, AnswersTheScriptInOrder) {
     EXPECT_EQ(prompts().openFile(QStringLiteral("Open"), QStringLiteral("All Files|*.*")),
               QStringLiteral("/tmp/snags.csv"));
     EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.seen().size(), 3);
 }
 
 TEST(ScriptedPromptsTest, PrinterSetupRunsOnAcceptAndTheProgramPrompterComesBack) {

@@ -1,8 +1,11 @@
 // The start-up and window flow offscreen: the switchboard, the analysis windows
-// it opens, the unloading of every window, and the data-set window.
+// it opens, the unloading of every window, the data-set window, and the place
+// an analysis window keeps between runs.
 #include "log/frmMainLog.h"
-#include "platform/grid.h"
+#include "platform/settings.h"
 #include "platform/twips.h"
+#include "platform/value.h"
+#include "shell/analysis_window.h"
 #include "shell/app_windows.h"
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
@@ -12,7 +15,6 @@
 #include "support/temp_database.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -67,48 +69,43 @@ TEST_F(WindowFlow, StartShowsOnlyTheCentredSwitchboardWithoutTouchingTheDatabase
 }
 
 TEST_F(WindowFlow, EachButtonShowsItsWindowInPlaceOfTheSwitchboardUntilItCloses) {
-    gSwitchboard->cmdLogs->click();
-    ASSERT_NE(logWindow(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{gLogForm.data()});
-    gLogForm->close();
-    flushDeletes();
-    EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_EQ(logWindow(), nullptr);
-
-    gSwitchboard->cmdTrees->click();
-    ASSERT_NE(snagWindow(), nullptr);
-    EXPECT_EQ(visibleWindows(), QList<QWidget*>{gSnagForm.data()});
-    gSnagForm->close();
-    flushDeletes();
-    EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_EQ(snagWindow(), nullptr);
+    for (auto [button, form] : {std::pair(gSwitchboard->cmdLogs, &gLogForm),
+                                std::pair(gSwitchboard->cmdTrees, &gSnagForm)}) {
+        button->click();
+        ASSERT_FALSE(form->isNull());
+        EXPECT_EQ(visibleWindows(), QList<QWidget*>{form->data()});
+        (*form)->close();
+        flushDeletes();
+        EXPECT_TRUE(gSwitchboard->isVisible());
+        EXPECT_TRUE(form->isNull());
+    }
 }
 
-// Records the order in which it is unloaded.
-class RecordingWindow : public QWidget {
-  public:
-    RecordingWindow(QString name, QStringList& log) : name_(std::move(name)), log_(log) {
-        setAttribute(Qt::WA_DeleteOnClose);
+// Records its unload; like an analysis window, it may unload every other window
+// but the first (the switchboard) in its own unload.
+struct RecordingWindow : QWidget {
+    RecordingWindow(QString name, QStringList& log, bool unloadsOthers = false)
+        : name(std::move(name)), log(log), unloadsOthers(unloadsOthers) {
         trackWindow(this);
     }
-
-  protected:
-    void closeEvent(QCloseEvent* e) override {
-        log_.append(name_);
-        e->accept();
+    void closeEvent(QCloseEvent*) override {
+        log << name;
+        if (unloadsOthers)
+            for (QWidget* w : loadedWindows().mid(1))
+                unloadWindow(w);
     }
-
-  private:
-    QString name_;
-    QStringList& log_;
+    QString name;
+    QStringList& log;
+    bool unloadsOthers;
 };
 
-TEST_F(WindowFlow, ExitUnloadsEveryOtherWindowMostRecentFirstHiddenOnesIncluded) {
+// The second window unloads the first while Exit is going through the list: no
+// window is unloaded twice.
+TEST_F(WindowFlow, ExitUnloadsEveryOtherWindowOnceMostRecentFirstHiddenOnesIncluded) {
     QStringList unloaded;
     new RecordingWindow(u"first"_s, unloaded);
-    auto* second = new RecordingWindow(u"second"_s, unloaded);
+    (new RecordingWindow(u"second"_s, unloaded, true))->show();
     new RecordingWindow(u"third"_s, unloaded);
-    second->show();
     EXPECT_FALSE(frmDataSet::load(db_.file())->isVisible());
     gSwitchboard->cmdExit->click();
     flushDeletes();
@@ -118,28 +115,34 @@ TEST_F(WindowFlow, ExitUnloadsEveryOtherWindowMostRecentFirstHiddenOnesIncluded)
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
-TEST(DataSetWindow, LoadsHiddenCentredOnceAndItsGridFollowsItsSize) {
+TEST(DataSetWindow, LoadsHiddenCentredOnceAndItsGridKeepsTheMargins) {
     frmDataSet* w = frmDataSet::load(u"/data/dataset.db"_s);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(frmDataSet::load(u"/other/dataset.db"_s), w); // one instance
     EXPECT_EQ(w->databaseName(), u"/other/dataset.db"_s);
     EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(loadedWindows().contains(w));
     expectCentred(w, QGuiApplication::primaryScreen()->geometry());
-    // The grid keeps 360 x 645 twips of the outer size, frame included, free;
-    // a window smaller than that leaves it empty. (Shown here only to get the
-    // resize event; the program never shows it.)
+    // The grid keeps 360 x 645 twips of the outer size free; a window smaller than
+    // that leaves it empty.
+    EXPECT_EQ(dataSetGridTwips({6000, 4050}), QSize(5640, 3405));
     EXPECT_EQ(dataSetGridTwips({200, 300}), QSize(0, 0));
-    w->show();
-    w->resize(twipsSize(6000, 4050));
-    QCoreApplication::processEvents();
-    const QSize outer = w->frameGeometry().size();
-    const int frameX = qRound(pixelsToTwipsX(outer.width() - w->width()));
-    const int frameY = qRound(pixelsToTwipsY(outer.height() - w->height()));
-    EXPECT_EQ(w->grdDataSet->size(), twipsSize(6000 + frameX - 360, 4050 + frameY - 645));
     unloadWindow(w);
     flushDeletes();
     EXPECT_EQ(frmDataSet::instance(), nullptr);
+}
+
+// A missing or unreadable setting gives the default place.
+TEST(WindowPosition, KeptInTwipsAndReadBackWithTheDefaultForAnythingElse) {
+    const QString section = u"PositionTest"_s;
+    EXPECT_EQ(savedPosition(section), defaultPosition()) << "nothing saved";
+    const QPoint at(twipsToPixelsX(1500), twipsToPixelsY(3000));
+    savePosition(section, at);
+    EXPECT_DOUBLE_EQ(toDouble(getSetting(section, u"MainLeft"_s)), pixelsToTwipsX(at.x()));
+    EXPECT_EQ(savedPosition(section), at);
+    saveSetting(section, u"MainLeft"_s, u"left"_s);
+    saveSetting(section, u"MainTop"_s, u"1e999x"_s);
+    EXPECT_EQ(savedPosition(section), defaultPosition());
+    EXPECT_EQ(defaultPosition(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 // desired variance, t' = 2 for the proportional equations).
 #include "snag/sample_size.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 

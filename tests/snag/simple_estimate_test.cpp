@@ -1,7 +1,7 @@
 // The single-stratum density estimate, worked by hand in both unit systems.
 #include "snag/simple_estimate.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 

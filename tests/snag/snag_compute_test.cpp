@@ -4,8 +4,8 @@
 // step. The figures themselves are worked out in the plain-function tests and the
 // whole-analysis test; here a few show that each step ran or did not.
 #include "data_sheet.h"
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 #include <QAction>
 #include <QLabel>

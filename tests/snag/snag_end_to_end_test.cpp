@@ -10,8 +10,8 @@
 // class at most 5, species 3 excluded, distance within half the strip), sums per
 // unit, means and sample standard deviations, costs of category 1, then the
 // estimates, each step from the rounded figures shown by the step before.
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 #include "platform/grid.h"
 #include "platform/twips.h"

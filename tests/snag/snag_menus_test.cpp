@@ -2,8 +2,8 @@
 // arrays, the widths, the unit systems (and the plot sizes they read), the boxes
 // mirrored on two pages, and the windows the items open.
 #include "data_sheet.h"
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 #include "platform/database.h"
 #include "settings/frmPlotSizes.h"

@@ -6,7 +6,6 @@
 #include "platform/grid.h"
 #include "platform/tab_control.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -77,9 +76,8 @@ inline void expectEveryPageWalkable(TabControl* tabs) {
         for (QWidget* w : stops)
             if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
                 const QString name = accessibleName(w);
-                EXPECT_FALSE(name.isEmpty()) << page << ": a box without a name";
-                EXPECT_FALSE(names.contains(name))
-                    << page << ": two boxes named " << name.toStdString();
+                EXPECT_FALSE(name.isEmpty() || names.contains(name))
+                    << page << ": a box without a name of its own: \"" << name.toStdString() << '"';
                 names << name;
             }
     }

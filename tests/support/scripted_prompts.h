@@ -6,40 +6,13 @@
 #include "platform/prompts.h"
 
 #include <QString>
-#include <QStringList>
 #include <deque>
 #include <functional>
+#include <string>
 
 namespace vernalt::test {
 
 class ScriptedPrompts : public Prompts {
-  public:
-    ScriptedPrompts();
-    ~ScriptedPrompts() override; // fails the test if expected prompts were not asked
-
-    // An input box with this prompt and title; answers `answer` ("" = Cancel).
-    ScriptedPrompts& input(const QString& prompt, const QString& title, const QString& answer);
-    // A message box with this text, title and icon; answers `answer`.
-    ScriptedPrompts& message(const QString& text, const QString& title, MsgIcon icon,
-                             MsgResult answer = MsgResult::Ok);
-    // The file-open dialog; answers `path` ("" = Cancel).
-    ScriptedPrompts& openFile(const QString& path);
-    // The printer dialog; `accept` false is Cancel. `setup` may configure the
-    // printer (for instance a PDF output file) before the program prints.
-    ScriptedPrompts& printer(bool accept, std::function<void(QPrinter&)> setup = {});
-
-    // Every prompt asked so far, as "kind: title: text" lines.
-    const QStringList& seen() const { return seen_; }
-    bool done() const { return script_.empty(); }
-
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
-    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon,
-                         MsgButtons buttons, int defaultButton) override;
-    QString openFile(const QString& title, const QString& filter) override;
-    bool printerDialog(QPrinter& printer) override;
-
-  private:
     struct Step {
         enum Kind { Input, Message, OpenFile, Printer } kind;
         QString text, title, answer;
@@ -48,10 +21,51 @@ class ScriptedPrompts : public Prompts {
         bool accept = true;
         std::function<void(QPrinter&)> setup = {};
     };
+
+  public:
+    ScriptedPrompts() { setPrompts(this); }
+    ~ScriptedPrompts() override; // fails the test if expected prompts were not asked
+
+    // An input box with this prompt and title; answers `answer` ("" = Cancel).
+    ScriptedPrompts& input(const QString& prompt, const QString& title, const QString& answer) {
+        return add({Step::Input, prompt, title, answer});
+    }
+    // A message box with this text, title and icon; answers `answer`.
+    ScriptedPrompts& message(const QString& text, const QString& title, MsgIcon icon,
+                             MsgResult answer = MsgResult::Ok) {
+        return add({Step::Message, text, title, {}, icon, answer});
+    }
+    // The file-open dialog; answers `path` ("" = Cancel).
+    ScriptedPrompts& openFile(const QString& path) { return add({Step::OpenFile, {}, {}, path}); }
+    // The printer dialog; `accept` false is Cancel. `setup` may configure the
+    // printer (for instance a PDF output file) before the program prints.
+    ScriptedPrompts& printer(bool accept, std::function<void(QPrinter&)> setup = {}) {
+        return add({Step::Printer, {}, {}, {}, MsgIcon::None, MsgResult::Ok, accept, setup});
+    }
+    bool done() const { return script_.empty(); }
+
+    QString inputBox(const QString& prompt, const QString& title, const QString&) override {
+        return next(Step::Input, prompt, title).answer;
+    }
+    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon, MsgButtons,
+                         int) override {
+        return next(Step::Message, text, title, icon).result;
+    }
+    QString openFile(const QString& title, const QString&) override {
+        return next(Step::OpenFile, {}, title).answer;
+    }
+    bool printerDialog(QPrinter& printer) override;
+
+  private:
+    ScriptedPrompts& add(Step s) {
+        script_.push_back(std::move(s));
+        return *this;
+    }
     Step next(Step::Kind kind, const QString& text, const QString& title,
               MsgIcon icon = MsgIcon::None);
+    // "Exclamation message "Title": "Text"" (no icon name for None).
+    static std::string describe(const Step& s);
     std::deque<Step> script_;
-    QStringList seen_;
 };
 
 } // namespace vernalt::test

@@ -7,15 +7,12 @@
 
 namespace vernalt::test {
 
-class TempDatabase {
-public:
-    TempDatabase() { db::setPath(dir_.filePath(QStringLiteral("dataset.db"))); }
+struct TempDatabase {
+    TempDatabase() { db::setPath(file()); }
     ~TempDatabase() { db::close(); }
-    QString folder() const { return dir_.path(); }
-    QString file() const { return dir_.filePath(QStringLiteral("dataset.db")); }
-
-private:
-    QTemporaryDir dir_;
+    QString folder() const { return dir.path(); }
+    QString file() const { return dir.filePath(QStringLiteral("dataset.db")); }
+    QTemporaryDir dir;
 };
 
 } // namespace vernalt::test

@@ -1,0 +1,66 @@
+#include "settings/sizes_dialog.h"
+
+#include "platform/accessibility.h"
+#include "platform/database.h"
+#include "platform/errors.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+#include "settings/reference_rows.h"
+#include "settings/size_boxes.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vernalt {
+
+using namespace Qt::StringLiterals;
+
+SizesDialog::SizesDialog(const QString& title, int widthTwips, int heightTwips)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    QFont f = font(); // the program's dialog font
+    f.setPointSizeF(8);
+    setFont(f);
+    setWindowTitle(title);
+    setAccessibleRole(this, QAccessible::Dialog);
+    setFixedSize(twipsSize(widthTwips, heightTwips));
+}
+
+void SizesDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+QString SizesDialog::tag(const QString& procedure) const {
+    return u" - "_s + windowTitle() + u" Procedure '"_s + procedure + u"'"_s;
+}
+
+bool SizesDialog::checkBoxes(const std::vector<NamedBox>& boxes) {
+    for (const NamedBox& b : boxes) {
+        if (isPositiveNumber(b.box->text()))
+            continue;
+        prompts().message(b.name + u" must be a positive number."_s, windowTitle(),
+                          MsgIcon::Exclamation);
+        b.box->setFocus();
+        b.box->selectAll();
+        return false;
+    }
+    return true;
+}
+
+bool SizesDialog::writeAll(const std::function<void()>& write) {
+    try {
+        db::Transaction transaction;
+        write();
+        transaction.commit();
+        return true;
+    } catch (const RuntimeError& e) {
+        reportDatabaseError(e, tag(u"cmdOK_Click"_s)); // rolled back; the window stays open
+        return false;
+    }
+}
+
+} // namespace vernalt
