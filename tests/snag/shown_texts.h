@@ -4,6 +4,8 @@
 // below gather the texts of labels, boxes, grid rows and grid columns.
 #pragma once
 
+#include "support/texts.h"
+
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -21,6 +23,10 @@ inline void expectShown(const QStringList& shown, const char* words) {
     }
 }
 
+// The inputs of a worked case, "|" between them, each kept as written.
+inline QStringList fields(const char* line) {
+    return QString::fromLatin1(line).split(u'|');
+}
 // The texts of labels or boxes.
 template <class... W> QStringList textsOf(const W*... widgets) {
     return {widgets->text()...};

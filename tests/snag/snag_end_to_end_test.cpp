@@ -16,9 +16,11 @@
 #include "platform/grid.h"
 #include "platform/twips.h"
 #include "print/frmPrintPreview.h"
+#include "shell/stat_test_graph.h"
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -112,10 +114,6 @@ const UnitFigures English{
 };
 // clang-format on
 
-const QString CostPrompt = u"Enter the numeric code for the General Cost per Sample category "
-                           u"(found "
-                           u"under the View menu) you would like to use for this stratum."_s;
-
 class SnagEndToEnd : public SnagWindowTest, public ::testing::WithParamInterface<UnitFigures> {
   protected:
     frmMainSnag* w = open();
@@ -124,49 +122,37 @@ class SnagEndToEnd : public SnagWindowTest, public ::testing::WithParamInterface
         script.openFile(QStringLiteral(VERNALT_TEST_DATA) + u"/snag/data/snag_survey.csv"_s);
         w->mnuFileOpen->trigger();
     }
-    // The criteria of "Multiple", "Cavity" and "Forage": DBH at least 10,
-    // height at least 2, class at most 5, species 3 left out.
-    void criteria(const QString& dbhPrompt) {
-        script.input(dbhPrompt, u"DBH"_s, u"10"_s)
-            .input(u"Now please enter the minimum Height you want considered."_s, u"Height"_s,
-                   u"2"_s)
-            .input(u"Enter the maximum Decay or Structural Class value you "
-                   u"want considered for "
-                   u"this analysis."_s,
-                   u"Decay Class"_s, u"5"_s)
-            .input(u"Please enter the number of the species you want EXCLUDED "
-                   u"from this "
-                   u"analysis.  Enter '9999' if you want all species included."_s,
-                   u"Species"_s, u"3"_s);
-    }
-    // "Cavity" or "Forage" on sheet k: the criteria, then the code.
-    void habitatUse(std::size_t k, bool cavity, const QString& code) {
-        criteria(u"Please enter the minimum DBH you want to consider for this analysis."_s);
-        script.input(u"Enter the numeric code for the "_s + (cavity ? u"CAVITY"_s : u"FORAGE"_s) +
-                         u" category you would like to consider for this analysis."_s,
-                     cavity ? u"Cavity Code"_s : u"Forage Code"_s, code);
-        (cavity ? w->cmdCavity : w->cmdForage)[k]->click();
-    }
-    // Compute with sheet `sheet` selected: 2 strata when asked, cost category 1,
-    // then the stratum sizes asked.
-    void compute(int sheet, std::initializer_list<std::pair<const char16_t*, int>> sizes) {
-        if (sheet != 2) // stratum 2 within 2 strata asks nothing
-            script.input(u"Please enter the number of strata"_s, u"Number of Strata"_s, u"2"_s);
-        script.input(CostPrompt, u"General Cost Per Sample"_s, u"1"_s);
+    // Compute with sheet `sheet` selected: 2 strata when asked (stratum 2 within 2
+    // strata asks nothing), cost category 1, then the sizes asked.
+    void compute(int sheet, std::initializer_list<std::pair<int, const char*>> sizes) {
+        if (sheet != 2)
+            askStrata("2");
+        askCost("1");
         for (const auto& [stratum, size] : sizes)
-            script.input(u"Please enter the "_s + QString::fromUtf16(stratum) + u" Size"_s,
-                         u"Stratum Size"_s, QString::number(size));
+            askSize(stratum, size);
         w->optStratum[std::size_t(sheet)]->setChecked(true);
         w->cmdSubtotals->click();
     }
-    void expectRun(const RunFigures& f, const char* what) {
-        SCOPED_TRACE(what);
-        expectShown(columnOf(*w->grdOptimal[0], 2, 1, 16), f.means);
-        expectShown(columnOf(*w->grdOptimal[0], 3, 1, 16), f.sds);
-        expectShown(columnOf(*w->grdOptimal[2], 6, 1, 16), f.totals);
-        expectShown(textsOf(w->lblLowestVariance, w->lblLowestTotalCost), f.lowest);
+    // Means and deviations of grdOptimal(0), totals of grdOptimal(2), the lowest figures.
+    void expectRun(const RunFigures& f) {
+        const Grid &g0 = *w->grdOptimal[0], &g2 = *w->grdOptimal[2];
+        expectShown(columnOf(g0, 2, 1, 16) + columnOf(g0, 3, 1, 16) + columnOf(g2, 6, 1, 16) +
+                        textsOf(w->lblLowestVariance, w->lblLowestTotalCost),
+                    (std::string(f.means) + ' ' + f.sds + ' ' + f.totals + ' ' + f.lowest).c_str());
     }
 };
+
+// Rows of an image in which at least `minimum` pixels are `colour`.
+int rowsOf(const QImage& image, const QColor& colour, int minimum) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int n = 0;
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+        rows += n >= minimum;
+    }
+    return rows;
+}
 
 TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     const UnitFigures& f = GetParam();
@@ -174,16 +160,14 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     if (!f.metric)
         w->mnuEnglish->trigger();
 
-    // File, Open.
     openSurvey();
     ASSERT_EQ(w->status(), u"Status: Data file read"_s);
     ASSERT_EQ(w->grdStratum[0]->rows(), 67) << "66 stems and the title row";
     expectShown(textsOf(w->lblTValue[0], w->lblPrecisionLevel[1]), "1.67 .2");
 
     // "Multiple" on the single/combined sheet marks all five sheets.
-    criteria(u"Please enter the minimum DBH of a tree or snag you want to "
-             u"consider for this "
-             u"analysis."_s);
+    const QStringList criteria = {u"10"_s, u"2"_s, u"5"_s, u"3"_s};
+    askCriteria(true, criteria);
     w->cmdFormMulti[0]->click();
     ASSERT_EQ(w->status(), u"Status: Widths Filled"_s);
     EXPECT_EQ(w->grdStratum[1]->rows() + w->grdStratum[2]->rows(), 28 + 40);
@@ -192,65 +176,49 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     // stems; every stem carries both codes.
     const char* uses[] = {"66 8 12.1 66 15 22.7", "27 4 14.8 27 7 25.9", "39 4 10.3 39 8 20.5"};
     for (std::size_t k = 0; k < 3; ++k) {
-        habitatUse(k, true, u"2"_s);
-        habitatUse(k, false, u"1"_s);
+        for (bool forage : {false, true}) {
+            askCriteria(false, criteria);
+            askCode(forage, forage ? u"1"_s : u"2"_s);
+            (forage ? w->cmdForage : w->cmdCavity)[k]->click();
+        }
         expectShown(textsOf(w->lblCavityTotal[k], w->lblCavityCavSigns[k],
                             w->lblCavityPercentUse[k], w->lblForageTotal[k], w->lblForageSigns[k],
                             w->lblForagePercentUse[k]),
                     uses[k]);
     }
 
-    // Compute on stratum 1, the first of all: the number of strata, the
-    // cost category and both sizes are asked.
-    compute(1, {{u"Stratum 1", 600}, {u"Stratum 2", 400}});
+    // Compute on stratum 1, the first of all: the number of strata, the cost
+    // category and both sizes are asked.
+    compute(1, {{1, "600"}, {2, "400"}});
     EXPECT_EQ(w->lblSubtotals->text(), u"Subtotals from Stratum 1"_s);
-    expectRun(f.stratum1, "stratum 1");
+    expectRun(f.stratum1);
 
-    // Stratum 2 with its plot dimension chosen in the menu (row 12, the
-    // largest section plot) instead of the automatic choice; the choice
-    // shows at this Compute.
-    script.message(u"The Optimal plot selection has been overridden. You "
-                   u"may need to return to "
-                   u"the Optimal page, highlight the appropriate stratum "
-                   u"circle, and click "
-                   u"Compute to view new results."_s,
-                   u"Optimal plot selection overridden"_s, MsgIcon::None);
+    // Stratum 2 with its plot dimension chosen in the menu (row 12, the largest
+    // section plot) instead of the automatic choice; it shows at this Compute.
+    overridden();
     w->mnuStratum2[12]->trigger();
     EXPECT_EQ(w->txtStratifiedPlotDimensions[1]->text(), u""_s) << "nothing recomputed";
     compute(2, {});
-    expectRun(f.stratum2, "stratum 2");
+    expectRun(f.stratum2);
     for (std::size_t h = 0; h < 2; ++h)
         expectShown(textsOf(w->txtStratifiedStratum[h], w->txtStratifiedStratumSize[h],
                             w->txtStratifiedPlotDimensions[h], w->txtStratifiedAvgDensity[h],
                             w->txtStratifiedStdDev[h], w->txtStratifiedSampleSize[h]),
                     f.rows[h]);
 
-    // Compute on the single sheet: the number of strata is asked every
-    // time.
-    compute(0, {{u"Stratum", 1000}});
-    expectRun(f.single, "single");
+    // Compute on the single sheet: the number of strata is asked every time.
+    compute(0, {{0, "1000"}});
+    expectRun(f.single);
     expectShown(textsOf(w->txtPlotDimensions, w->txtAverageDensity, w->txtStdDev, w->txtSampleSize,
-                        w->txtSimpleLandscapeArea),
-                f.simpleInputs);
-    expectShown(textsOf(w->lblPlotSize, w->lblPlotArea, w->lblAvgAcres, w->lblVarianceAcres,
-                        w->lblSimpleX, w->lblSimpleBound, w->lblSimpleUpperLimit,
-                        w->lblSimpleLowerLimit, w->lblSimplePrecision),
-                f.simple);
+                        w->txtSimpleLandscapeArea, w->lblPlotSize, w->lblPlotArea, w->lblAvgAcres,
+                        w->lblVarianceAcres, w->lblSimpleX, w->lblSimpleBound,
+                        w->lblSimpleUpperLimit, w->lblSimpleLowerLimit, w->lblSimplePrecision),
+                (std::string(f.simpleInputs) + ' ' + f.simple).c_str());
 
-    // Correlation of adjacent segments along each transect of the single
-    // sheet.
-    script
-        .input(u"For which length would you like to obtain a Pearson "
-               u"correlation coefficient?"
-               u"\r\n\r\nPlease enter Section, Segment or Subsegment"_s,
-               u"Correlation Length"_s, u"Segment"_s)
-        .input(u"For which width would you like to obtain a Pearson "
-               u"correlation coefficient?"
-               u"\r\n\r\nPlease enter "_s +
-                   w->WidthTexts[0] + u", "_s + w->WidthTexts[1] + u", "_s + w->WidthTexts[2] +
-                   u" or "_s + w->WidthTexts[3],
-               u"Correlation Width"_s, QString::fromLatin1(f.correlationWidth))
-        .message(QString::fromLatin1(f.correlation), QString(), MsgIcon::None);
+    // Correlation of adjacent segments along each transect of the single sheet.
+    askLevel("Segment");
+    askWidth(f.metric ? "10, 20, 30 or 40" : "33, 66, 99 or 132", f.correlationWidth);
+    script.message(QString::fromLatin1(f.correlation), QString(), MsgIcon::None);
     w->cmdCorrelation->click();
     EXPECT_TRUE(script.done());
 
@@ -270,8 +238,7 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                         w->lblStratifiedLowerLimit, w->lblStratifiedPrecision),
                 f.stratified);
 
-    // The sample size, computed as its page opens; no third stratum on
-    // sheet 1.
+    // The sample size, computed as its page opens; no third stratum on sheet 1.
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
     const GridModel& s1 = *w->grdSampleSize[1]->grid();
     const GridModel& opt = *w->grdOptimalAllocation->grid();
@@ -285,23 +252,25 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                  s1.text(3, 5), w->lblTValue[1]->text()},
                 (f.equations + std::string(" _ 1.67")).c_str());
 
-    // The statistical test of the stratified estimate against a target
-    // of 10.
+    // The statistical test of the stratified estimate against a target of 10.
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageStatisticalTest);
     w->txtTargetValue->setText(u"10"_s);
     w->txtEstimatedValue->setText(w->lblStratifiedX->text());
     w->txtBound->setText(w->lblStratifiedBound->text());
     expectShown(textsOf(w->txtUpperLimit, w->txtLowerLimit), f.limits);
 
-    // Print Preview of the finished window.
+    // Print Preview of the finished window, its graph drawn: the blue estimate
+    // line runs across most of the picture.
     w->mnuPrint->trigger();
     auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
-    ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(!preview->picPrintPreview->picture().isNull() && preview->isVisible());
+    ASSERT_TRUE(preview && preview->isVisible());
+    EXPECT_GE(rowsOf(preview->picPrintPreview->picture(), EstimateColour,
+                     w->picStatTest->width() * 3 / 4),
+              1);
 
-    // Nothing of the finished window is cut off: the longest plot-dimension
-    // names fit their grid columns, within the cells' margins and grid
-    // line, and the scale labels hold their values.
+    // Nothing of the finished window is cut off: the longest plot-dimension names
+    // fit their grid columns, within the cells' margins and grid line, and the
+    // scale labels hold their values.
     for (const auto& [g, col] : {std::pair{w->grdStats[0], 0},
                                  {w->grdStats[1], 0},
                                  {w->grdOptimal[0], 0},
@@ -318,19 +287,21 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
         EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
     }
 
-    // Opening the file again starts the analysis afresh: results and inputs
+    // Opening the file again starts the analysis afresh: results, data and inputs
     // are gone, the defaults are back and mirrored, the menu choices stay.
     w->txtOptimalTvalue->setText(u"2.66"_s);
+    w->txtOptimalPrecisionLevel->setText(u".1"_s);
+    w->optStratum[3]->setChecked(true);
     openSurvey();
     EXPECT_EQ(w->status(), u"Status: Data file read"_s);
     expectShown(textsOf(w->lblSimpleX, w->lblStratifiedX, w->lblLowestTotalCost,
                         w->lblStratifiedMeanEquations[1], w->lblCavityTotal[0], w->txtNumStrata,
                         w->txtStratifiedPlotDimensions[0], w->txtSimpleLandscapeArea,
-                        w->lblTValue[0], w->lblTValue[1]),
-                "_ _ _ _ _ _ _ _ 1.67 1.67");
-    EXPECT_EQ(w->grdOptimal[2]->text(4, 6), u""_s);
-    EXPECT_TRUE(w->mnuStratum2[12]->isChecked());
-    EXPECT_TRUE(script.done());
+                        w->lblTValue[0], w->lblTValue[1], w->lblPrecisionLevel[0]),
+                "_ _ _ _ _ _ _ _ 1.67 1.67 .2");
+    expectShown({w->grdOptimal[2]->text(4, 6), w->grdStratum[1]->text(1, 6)}, "_ _");
+    EXPECT_TRUE(w->optStratum[0]->isChecked() && w->mnuStratum2[12]->isChecked());
+    EXPECT_EQ(w->ssTabMain->currentIndex(), frmMainSnag::PageSingleCombined);
 }
 
 void PrintTo(const UnitFigures& f, std::ostream* os) {

@@ -1,34 +1,21 @@
 // "Cavity" and "Forage" of the data sheets, offscreen with scripted prompts.
-// Which rows qualify is decided by a rule tested on its own; here, the sheet
-// chosen, its marks and labels, and what cancels.
+// Which rows qualify is decided by a rule tested on its own, and the whole
+// analysis shows the use; here, what is rewritten, what is missing and what cancels.
 #include "shown_texts.h"
 #include "snag_window_support.h"
 
 #include <QLabel>
 
-using namespace Qt::StringLiterals;
-
 namespace vernalt::test {
 namespace {
 
-const QString Prompts[] = {
-    u"Please enter the minimum DBH you want to consider for this analysis."_s,
-    u"Now please enter the minimum Height you want considered."_s,
-    u"Enter the maximum Decay or Structural Class value you want considered for this analysis."_s,
-    u"Please enter the number of the species you want EXCLUDED from this analysis.  Enter '9999' "
-    u"if you want all species included."_s,
-    u"Enter the numeric code for the %1 category you would like to consider for this analysis."_s};
-const QString Titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s};
 // DBH 25, height 5, class 3, no species left out.
-const QString Answers[] = {u"25"_s, u"5"_s, u"3"_s, u"9999"_s};
-
-// Columns of a data sheet: species (then class, DBH, height, cavity, forage) and
-// qualifying.
+const QStringList Criteria = {u"25"_s, u"5"_s, u"3"_s, u"9999"_s};
 constexpr int ColSpecies = 11, ColQualifying = 17;
 
 class SnagHabitat : public SnagSheetTest {
   protected:
-    // Writes rows of species, class, DBH, height, cavity and forage into data sheet k.
+    // Rows of species, class, DBH, height, cavity and forage in data sheet k.
     void fill(int k, const std::vector<std::array<const char*, 6>>& rows) {
         connectSheets();
         sheet(k).setRows(int(rows.size()) + 1);
@@ -37,16 +24,7 @@ class SnagHabitat : public SnagSheetTest {
                 sheet(k).setText(r, ColSpecies + c,
                                  QString::fromLatin1(rows[std::size_t(r - 1)][std::size_t(c)]));
     }
-    // The first `answered` prompts answered, the next one given `last`.
-    void answer(bool forage, int answered, const QString& last) {
-        for (int i = 0; i <= answered; ++i)
-            prompts_.input(i < 4 ? Prompts[i] : Prompts[4].arg(forage ? u"FORAGE"_s : u"CAVITY"_s),
-                           i < 4    ? Titles[i]
-                           : forage ? u"Forage Code"_s
-                                    : u"Cavity Code"_s,
-                           i < answered ? Answers[i] : last);
-    }
-    void run(int k, bool forage) { forage ? w->cmdForage_Click(k) : w->cmdCavity_Click(k); }
+    // The qualifying marks of sheet k, then its six use labels.
     QStringList shown(std::size_t k) {
         return columnOf(sheet(int(k)), ColQualifying, 1, sheet(int(k)).rows() - 1) +
                textsOf(w->lblCavityTotal[k], w->lblCavityCavSigns[k], w->lblCavityPercentUse[k],
@@ -54,20 +32,18 @@ class SnagHabitat : public SnagSheetTest {
     }
 };
 
-TEST_F(SnagHabitat, MarksTheQualifyingRowsAndShowsTheUse) {
-    // Forage code 1 on a stratum sheet: DBH 24.96 reads as 25, species 9999 is
-    // left out, a row without code is not counted; two of three; cavity untouched.
-    fill(2, {{"12", "3", "24.96", "5", "", "1"},
-             {"9999", "1", "30", "9", "", "1"},
+TEST_F(SnagHabitat, ASecondRunRewritesEveryMark) {
+    fill(2, {{"12", "3", "25", "5", "", "1"},
              {"7", "2", "40", "5", "", "1"},
+             {"7", "2", "40", "5", "", "2"},
              {"7", "2", "40", "5", "", ""}});
-    answer(true, 4, u"1"_s);
-    run(2, true);
-    expectShown(shown(2), "1 0 1 0 | _ _ _ 3 2 66.7");
-    // A second run with another code overwrites every mark.
-    answer(true, 4, u"2"_s);
-    run(2, true);
-    expectShown(shown(2), "0 0 0 0 | _ _ _ 3 0 0");
+    for (const char* code : {"1", "2"}) {
+        askCriteria(false, Criteria);
+        askCode(true, QString::fromLatin1(code));
+        w->cmdForage_Click(2);
+    }
+    // Code 2: one of the three rows with a code; cavity untouched.
+    expectShown(shown(2), "0 0 1 0 | _ _ _ 3 1 33.3");
 }
 
 TEST_F(SnagHabitat, MissingColumnsAreReportedBeforeAnyPrompt) {
@@ -75,15 +51,14 @@ TEST_F(SnagHabitat, MissingColumnsAreReportedBeforeAnyPrompt) {
     const QString missing = u"One or more of the following columns were not found: Decay, DBH, "
                             u"Height, Species, %1."_s;
     sheet(0).setText(0, 16, u"Use"_s);
-    prompts_.message(missing.arg(u"Forage"_s), u"Column not found"_s, MsgIcon::None);
+    script.message(missing.arg(u"Forage"_s), u"Column not found"_s, MsgIcon::None);
     w->cmdForage_Click(0);
     sheet(0).setText(0, 15, u"Cav"_s);
-    prompts_.message(missing.arg(u"Cavity"_s), u"Column not found"_s, MsgIcon::None);
+    script.message(missing.arg(u"Cavity"_s), u"Column not found"_s, MsgIcon::None);
     w->cmdCavity_Click(0);
     sheet(0).setText(0, 15, u"Cavity"_s);
     sheet(0).setText(0, ColQualifying, u"Qualified"_s);
-    prompts_.message(u"The qualifying column was not found"_s, u"Column not found"_s,
-                     MsgIcon::None);
+    message(u"The qualifying column was not found", u"Column not found");
     w->cmdCavity_Click(0);
     expectShown(shown(0), "_ | _ _ _ _ _ _");
 }
@@ -94,21 +69,19 @@ TEST_F(SnagHabitat, CancelAtEachPromptOrAnOverflowChangesNothing) {
     const std::pair<int, QString> cases[] = {{0, u""_s},   {1, u""_s},   {2, u""_s},
                                              {2, u"-1"_s}, {3, u""_s},   {3, u"-1"_s},
                                              {4, u""_s},   {4, u"-1"_s}, {4, u"40000"_s}};
-    for (const auto& [answered, last] : cases) {
-        SCOPED_TRACE(answered);
-        answer(false, answered, last);
-        if (last == u"40000")
-            prompts_.message(u"6 : Overflow - Snag Procedure 'cmdCavity_Click'"_s, u"Error"_s,
-                             MsgIcon::Exclamation);
-        run(0, false);
-        EXPECT_TRUE(prompts_.done());
-        expectShown(shown(0), "_ | _ _ _ _ _ _");
-    }
-    answer(true, 4, u"40000"_s);
-    prompts_.message(u"6 : Overflow - Snag Procedure 'cmdForage'"_s, u"Error"_s,
-                     MsgIcon::Exclamation);
-    run(0, true);
-    expectShown(shown(0), "_ | _ _ _ _ _ _");
+    for (bool forage : {false, true})
+        for (const auto& [answered, last] : cases) {
+            SCOPED_TRACE(answered);
+            askCriteria(false, Criteria.mid(0, answered) << last);
+            if (answered == 4)
+                askCode(forage, last);
+            if (last == u"40000")
+                errorReport(forage ? u"6 : Overflow - Snag Procedure 'cmdForage'"
+                                   : u"6 : Overflow - Snag Procedure 'cmdCavity_Click'");
+            forage ? w->cmdForage_Click(0) : w->cmdCavity_Click(0);
+            EXPECT_TRUE(script.done());
+            expectShown(shown(0), "_ | _ _ _ _ _ _");
+        }
 }
 
 } // namespace
