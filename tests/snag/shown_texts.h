@@ -31,9 +31,16 @@ inline QStringList fields(const char* line) {
 template <class... W> QStringList textsOf(const W*... widgets) {
     return {widgets->text()...};
 }
-// The texts of an array of texts.
+// The texts of an array of texts, or of boxes or labels.
 template <class A> QStringList listOf(const A& texts) {
-    return QStringList(texts.begin(), texts.end());
+    QStringList out;
+    for (const auto& t : texts) {
+        if constexpr (std::is_pointer_v<std::decay_t<decltype(t)>>)
+            out << t->text();
+        else
+            out << t;
+    }
+    return out;
 }
 // Row r of a grid, columns `from` to `to`.
 template <class G> QStringList rowOf(const G& grid, int r, int from, int to) {

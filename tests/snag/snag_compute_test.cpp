@@ -1,7 +1,8 @@
 // The Compute chain of the snag window (number of strata, subtotals, statistics,
 // rating, the chosen plot dimensions) and the density and sample size sheets:
 // what the whole-analysis test does not reach, refusals, cancels, error reports
-// and stale results. The figures are worked out in the plain-function tests.
+// and stale results. The figures are worked out in the plain-function tests;
+// the whole analysis shows the stratified and sample size sheets' faults.
 #include "data_sheet.h"
 #include "shown_texts.h"
 #include "snag_window_fixture.h"
@@ -53,31 +54,6 @@ class SnagCompute : public SnagWindowTest {
     static void impose(std::array<QAction*, 17>& items, int k) {
         items[0]->setChecked(false);
         items[std::size_t(k)]->setChecked(true);
-    }
-    // Rows of the stratified sheet, each from its six words: stratum, size, plot
-    // dimension, mean, deviation, sample size.
-    void stratumRows(std::initializer_list<const char*> rows) {
-        std::size_t h = 0;
-        for (const char* words : rows) {
-            const QStringList t = QString::fromLatin1(words).split(u' ');
-            QLineEdit* boxes[] = {w->txtStratifiedStratum[h],        w->txtStratifiedStratumSize[h],
-                                  w->txtStratifiedPlotDimensions[h], w->txtStratifiedAvgDensity[h],
-                                  w->txtStratifiedStdDev[h],         w->txtStratifiedSampleSize[h]};
-            for (int i = 0; i < 6; ++i)
-                boxes[i]->setText(t.value(i));
-            ++h;
-        }
-        w->txtNumStrata->setText(QString::number(rows.size()));
-    }
-    // Three strata of 1500, 900 and 600 ha, worked by hand in the estimate's tests.
-    void threeStrata() {
-        stratumRows(
-            {"1 1,500 Segment10 2 1.5 40", "2 900 Section20 3 2 25", "3 600 Section10 1 0.8 20"});
-    }
-    QStringList stratifiedRow(std::size_t h) {
-        return textsOf(w->lblStratifiedPlotSize[h], w->lblStratifiedPlotArea[h],
-                       w->lblStratifiedAvgAcres[h], w->lblStratifiedVarianceHectares[h],
-                       w->lblStratifiedStratumWeight[h]);
     }
 };
 
@@ -164,18 +140,14 @@ TEST_F(SnagCompute, WhatCancelsTheSubtotalsLeavesNone) {
         const char* width30; // the title of column 8
         const char16_t *message, *title;
     } cases[] = {
+        // clang-format off
         {3, {}, "Width30", u"No data found on 'Stratum 3'", u"No data"},
-        {0,
-         {{"", "1", "1", "1", "1", "1", "1", "1", "1"}},
-         "Width30", // a first record without stratum
-         u"No data found on 'Single'",
-         u"No data"},
+        // A first record without stratum; a width column missing; a flag that is no number.
+        {0, {{"", "1", "1", "1", "1", "1", "1", "1", "1"}}, "Width30", u"No data found on 'Single'", u"No data"},
         {0, TwoTransects, "Width35", u"The width30 column was not found", u"Column not found"},
-        {0,
-         {{"1", "1", "1", "1", "2", "1", "", "1", "1"}},
-         "Width30", // a flag that is no number
-         u"13 : Type mismatch - Snag Procedure 'CalculateSubtotals'",
-         u"Error"},
+        {0, {{"1", "1", "1", "1", "2", "1", "", "1", "1"}}, "Width30",
+         u"13 : Type mismatch - Snag Procedure 'CalculateSubtotals'", u"Error"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheet);
@@ -233,59 +205,6 @@ TEST_F(SnagCompute, StratifiedFillsItsRowAndAsksEveryEmptySize) {
     stratum = 1;
     w->DefaultStratified(stratum);
     EXPECT_EQ(w->txtStratifiedPlotDimensions[0]->text(), u"Segment20"_s);
-}
-
-TEST_F(SnagCompute, TheSimpleSheetShowsNothingOldWhereAStepFails) {
-    QLineEdit* boxes[] = {w->txtPlotDimensions, w->txtAverageDensity,      w->txtStdDev,
-                          w->txtSampleSize,     w->txtSimpleLandscapeArea, w->txtSimpleTvalue};
-    const char* inputs[] = {"Segment10", "2", "1.5", "64", "1000", "1.67"};
-    for (int i = 0; i < 6; ++i)
-        boxes[i]->setText(QString::fromLatin1(inputs[i]));
-    w->CalcSimpleSheet();
-    // 64 plots of 0.025 ha cover more than a landscape of 1 ha.
-    w->txtSimpleLandscapeArea->setText(u"1"_s);
-    errorReport(u"5 : Invalid procedure call or argument - Snag Procedure 'CalcSimpleSheet'");
-    w->CalcSimpleSheet();
-    expectShown(textsOf(w->lblPlotSize, w->lblPlotArea, w->lblAvgAcres, w->lblVarianceAcres,
-                        w->lblSimpleX, w->lblSimpleBound, w->lblSimpleUpperLimit,
-                        w->lblSimpleLowerLimit, w->lblSimplePrecision),
-                "250 0.025 80 3600 80 _ _ _ _");
-}
-
-TEST_F(SnagCompute, FewerStrataEmptyTheRowsNoLongerInUse) {
-    threeStrata();
-    w->cmdCalcStratified_Click();
-    w->SampleSize();
-    ASSERT_EQ(w->grdSampleSize[0]->text(3, 3), u"Section10"_s);
-    // A new two-strata analysis: stratum 3's boxes keep their texts, box 4 has a
-    // size from earlier still.
-    stratumRows({"1 600 Segment10 2 1.5 40", "2 400 Section20 3 2 25"});
-    w->txtStratifiedStratumSize[3]->setText(u"2500"_s);
-    w->cmdCalcStratified_Click();
-    expectShown(stratifiedRow(1) + stratifiedRow(2) +
-                    textsOf(w->lblStratifiedMeanEquations[2], w->lblStratifiedVarianceEquations[2],
-                            w->lblStratifiedX, w->lblStratifiedPrecision),
-                "1000 0.1 30 400 0.4 | _ _ _ _ _ | _ _ 60 16.4");
-    // The sample size page keeps no figure of stratum 3 either; the allocation
-    // grids still number their rows.
-    w->SampleSize();
-    expectShown(rowOf(*w->grdSampleSize[0], 3, 0, 6) + rowOf(*w->grdSampleSize[1], 3, 0, 6) +
-                    rowOf(*w->grdOptimalAllocation, 3, 0, 3) +
-                    rowOf(*w->grdProportionalAllocation, 3, 0, 3),
-                "_ _ _ _ _ _ _ | _ _ _ _ _ _ _ | _ 3 _ _ | _ 3 _ _");
-}
-
-TEST_F(SnagCompute, AStratifiedErrorIsReportedAndTheLabelsBeforeItStay) {
-    threeStrata();
-    w->cmdCalcStratified_Click();
-    w->txtStratifiedSampleSize[1]->clear();
-    errorReport(u"13 : Type mismatch - Snag Procedure 'CalcStratifiedSheet'");
-    w->cmdCalcStratified_Click();
-    // Mean equation 1 (49) written, its variance failed, row 3 not reached.
-    expectShown(textsOf(w->lblStratifiedMeanEquations[1], w->lblStratifiedVarianceEquations[1],
-                        w->lblStratifiedX, w->lblStratifiedPrecision) +
-                    stratifiedRow(2),
-                "49 _ _ _ | _ _ _ _ _");
 }
 
 } // namespace

@@ -129,6 +129,12 @@ class SnagEndToEnd : public SnagWindowTest, public ::testing::WithParamInterface
         w->optStratum[std::size_t(sheet)]->setChecked(true);
         w->cmdSubtotals->click();
     }
+    // The six boxes of stratum row h: stratum, size, plot dimension, mean, deviation, n.
+    std::array<QLineEdit*, 6> stratumBoxes(std::size_t h) {
+        return {w->txtStratifiedStratum[h],        w->txtStratifiedStratumSize[h],
+                w->txtStratifiedPlotDimensions[h], w->txtStratifiedAvgDensity[h],
+                w->txtStratifiedStdDev[h],         w->txtStratifiedSampleSize[h]};
+    }
     void expectRun(const RunFigures& f) {
         const Grid &g0 = *w->grdOptimal[0], &g2 = *w->grdOptimal[2];
         expectShown(columnOf(g0, 2, 1, 16) + columnOf(g0, 3, 1, 16) + columnOf(g2, 6, 1, 16) +
@@ -215,12 +221,7 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     askCost("1");
     compute(2);
     expectRun(f.runs[1]);
-    QStringList rows;
-    for (std::size_t h = 0; h < 2; ++h)
-        rows << textsOf(w->txtStratifiedStratum[h], w->txtStratifiedStratumSize[h],
-                        w->txtStratifiedPlotDimensions[h], w->txtStratifiedAvgDensity[h],
-                        w->txtStratifiedStdDev[h], w->txtStratifiedSampleSize[h]);
-    expectShown(rows, f.rows);
+    expectShown(listOf(stratumBoxes(0)) + listOf(stratumBoxes(1)), f.rows);
 
     // Compute on the single sheet: the number of strata is asked every time.
     askStrata("2");
@@ -233,6 +234,15 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                         w->lblVarianceAcres, w->lblSimpleX, w->lblSimpleBound,
                         w->lblSimpleUpperLimit, w->lblSimpleLowerLimit, w->lblSimplePrecision),
                 f.simple);
+
+    // Plots covering more than a landscape of 1 end the estimate: no old bound,
+    // limits or precision stay.
+    w->txtSimpleLandscapeArea->setText(u"1"_s);
+    errorReport(u"5 : Invalid procedure call or argument - Snag Procedure 'CalcSimpleSheet'");
+    w->CalcSimpleSheet();
+    expectShown(textsOf(w->lblSimpleBound, w->lblSimpleUpperLimit, w->lblSimpleLowerLimit,
+                        w->lblSimplePrecision),
+                "_ _ _ _");
 
     // Category 6, asked again after a refusal; then a cancelled category keeps
     // what the run before showed.
@@ -262,7 +272,17 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     EXPECT_EQ(CorrelationPairs.rows(), pairs);
     EXPECT_TRUE(script.done());
 
-    // The stratified sheet: its page enables "Calculate Stratified Values".
+    // The stratified sheet: its page enables "Calculate Stratified Values". A third
+    // and fourth stratum left from an earlier analysis take no part and show nothing,
+    // here nor on the Sample Size page, not even what they showed before.
+    const QStringList third = fields("3|600|Section10|1|0.8|20");
+    for (int i = 0; i < 6; ++i)
+        stratumBoxes(2)[std::size_t(i)]->setText(third[i]);
+    w->txtStratifiedStratumSize[3]->setText(u"2500"_s);
+    for (QLabel* l : {w->lblStratifiedPlotSize[2], w->lblStratifiedMeanEquations[2]})
+        l->setText(u"3"_s);
+    w->grdSampleSize[0]->setText(3, 3, u"Section10"_s);
+    w->grdOptimalAllocation->setText(3, 2, u"3"_s);
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
     w->ssTabFormula->setCurrentIndex(1);
     ASSERT_TRUE(w->cmdCalcStratified->isVisible() && w->cmdCalcStratified->isEnabled());
@@ -276,8 +296,9 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                                      w->lblStratifiedVarianceEquations[1], w->lblStratifiedX,
                                      w->lblStratifiedVar, w->lblStratifiedS, w->lblStratifiedBound,
                                      w->lblStratifiedUpperLimit, w->lblStratifiedLowerLimit,
-                                     w->lblStratifiedPrecision),
-                f.stratified);
+                                     w->lblStratifiedPrecision, w->lblStratifiedPlotSize[2],
+                                     w->lblStratifiedMeanEquations[2]),
+                (f.stratified + std::string(" _ _")).c_str());
 
     // The sample size, computed as its page opens; no third stratum on sheet 1.
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
@@ -288,10 +309,12 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     for (int i = 1; i <= 2; ++i)
         sampleSize << rowOf(*w->grdSampleSize[0], i, 0, 6) + rowOf(s1, i, 0, 3) +
                           rowOf(opt, i, 1, 3) + rowOf(prop, i, 2, 3);
-    expectShown(sampleSize + QStringList{s1.text(1, 4), s1.text(2, 5), s1.text(2, 6),
-                                         opt.text(1, 0), prop.text(1, 0), s1.text(3, 5),
-                                         w->lblTValue[1]->text()},
-                f.sampleSize);
+    expectShown(sampleSize +
+                    QStringList{s1.text(1, 4), s1.text(2, 5), s1.text(2, 6), opt.text(1, 0),
+                                prop.text(1, 0), s1.text(3, 5), w->lblTValue[1]->text()} +
+                    rowOf(*w->grdSampleSize[0], 3, 0, 6) + rowOf(opt, 3, 1, 2) +
+                    rowOf(opt, 4, 1, 2),
+                (f.sampleSize + std::string(" | _ _ _ _ _ _ _ | 3 _ 4 _")).c_str());
 
     // The statistical test of the stratified estimate against a target of 10.
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageStatisticalTest);
@@ -299,6 +322,15 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     w->txtEstimatedValue->setText(w->lblStratifiedX->text());
     w->txtBound->setText(w->lblStratifiedBound->text());
     expectShown(textsOf(w->txtUpperLimit, w->txtLowerLimit), f.limits);
+
+    // A stratified sheet that fails part way is reported; what it wrote before stays.
+    const QString mean = w->lblStratifiedMeanEquations[1]->text();
+    w->txtStratifiedSampleSize[1]->clear();
+    errorReport(u"13 : Type mismatch - Snag Procedure 'CalcStratifiedSheet'");
+    w->cmdCalcStratified->click();
+    expectShown(textsOf(w->lblStratifiedMeanEquations[1], w->lblStratifiedVarianceEquations[1],
+                        w->lblStratifiedX, w->lblStratifiedPrecision),
+                (mean + u" _ _ _"_s).toLatin1().constData());
 
     // Print Preview of the finished window, its graph drawn: the blue estimate
     // line runs across most of the picture.
@@ -341,7 +373,7 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     expectShown(results(), "_ _ _ _ _ _ | _ _ _ _ _ _ _");
     expectShown({w->grdOptimal[0]->text(1, 0), w->grdStratum[0]->text(1, 5),
                  w->txtSimpleLandscapeArea->text()},
-                f.metric ? "Subsegment33 1 1000" : "Subsegment10 1 1000");
+                f.metric ? "Subsegment33 1 1" : "Subsegment10 1 1");
     EXPECT_TRUE(w->mnuMetric->isChecked() != f.metric && !w->mnuWidth30->isChecked());
 
     // Opening the file again starts the analysis afresh: results, data and inputs
