@@ -1,5 +1,5 @@
 // The snag window's life cycle: the keyboard walk, its settings, a database it
-// cannot use, Exit, and the sheets at the smallest size.
+// cannot use, Exit.
 #include "snag_window_fixture.h"
 #include "support/keyboard.h"
 
@@ -10,15 +10,11 @@
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
 
-#include <QAction>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTabWidget>
 
 namespace vernalt::test {
 namespace {
@@ -33,12 +29,19 @@ QStringList stored() {
             getSetting(s, u"EnglishMeasurement"_s), getSetting(u"Settings"_s, u"MainLeft"_s)};
 }
 
-TEST_F(SnagLifeCycle, EveryPageIsWalkedByKeyboard) {
+TEST_F(SnagLifeCycle, EveryPageIsWalkedByKeyboardAndTheSheetsScrollAtTheSmallestSize) {
     frmMainSnag* w = open();
     w->show();
     for (QPushButton* b : w->findChildren<QPushButton*>())
         b->setEnabled(true); // the ones an import enables count too
     expectEveryPageWalkable(w->ssTabMain);
+    // At the smallest size the stratified sheet no longer fits: it scrolls.
+    w->resize(w->minimumSize());
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    w->ssTabFormula->setCurrentIndex(1);
+    auto* area = qobject_cast<QScrollArea*>(w->ssTabFormula->currentWidget());
+    ASSERT_TRUE(area && area->widget()->isAncestorOf(w->lblStratifiedPrecision));
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
 }
 
 TEST_F(SnagLifeCycle, SettingsRoundTripUnlessClosedMinimised) {
@@ -149,18 +152,6 @@ TEST_F(SnagLifeCycle, ExitUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
     EXPECT_TRUE(dataSet.isNull() && other.isNull() && board->isVisible());
     EXPECT_EQ(loadedWindows(), QList<QWidget*>{board});
     delete board;
-}
-
-TEST_F(SnagLifeCycle, AtTheSmallestSizeTheStratifiedSheetScrolls) {
-    frmMainSnag* w = open();
-    w->show();
-    w->resize(w->minimumSize());
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
-    w->ssTabFormula->setCurrentIndex(1);
-    auto* area = qobject_cast<QScrollArea*>(w->ssTabFormula->currentWidget());
-    ASSERT_NE(area, nullptr);
-    EXPECT_TRUE(area->widget()->isAncestorOf(w->lblStratifiedPrecision));
-    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
 }
 
 } // namespace

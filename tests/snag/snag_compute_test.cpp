@@ -7,13 +7,6 @@
 #include "shown_texts.h"
 #include "snag_window_fixture.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-
 namespace vernalt::test {
 namespace {
 

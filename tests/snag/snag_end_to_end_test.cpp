@@ -14,7 +14,6 @@
 #include "shown_texts.h"
 #include "snag_window_fixture.h"
 
-#include "platform/grid.h"
 #include "platform/twips.h"
 #include "print/frmPrintPreview.h"
 #include "settings/frmGuidelines.h"
@@ -22,17 +21,9 @@
 #include "shell/correlation.h"
 #include "shell/stat_test_graph.h"
 
-#include <QAction>
 #include <QFontMetrics>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
-#include <QTabWidget>
-
-using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
@@ -390,10 +381,6 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     EXPECT_EQ(w->grdStratum[1]->text(1, 6), u""_s);
     EXPECT_TRUE(w->optStratum[0]->isChecked() && w->mnuStratum2[12]->isChecked());
     EXPECT_EQ(w->ssTabMain->currentIndex(), frmMainSnag::PageSingleCombined);
-}
-
-void PrintTo(const UnitFigures& f, std::ostream* os) {
-    *os << (f.metric ? "metric" : "English");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnitSystems, SnagEndToEnd, ::testing::Values(Metric, English),

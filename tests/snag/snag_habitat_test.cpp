@@ -4,8 +4,6 @@
 #include "shown_texts.h"
 #include "snag_window_support.h"
 
-#include <QLabel>
-
 namespace vernalt::test {
 namespace {
 

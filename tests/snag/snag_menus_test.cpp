@@ -7,10 +7,6 @@
 #include "platform/database.h"
 #include "settings/frmPlotSizes.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-
 namespace vernalt::test {
 namespace {
 

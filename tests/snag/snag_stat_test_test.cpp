@@ -3,9 +3,6 @@
 // out by the page that both windows share (tests/shell/stat_test_graph_test.cpp).
 #include "snag_window_fixture.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 namespace vernalt::test {
 namespace {
 

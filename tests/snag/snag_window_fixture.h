@@ -1,6 +1,7 @@
 // A snag window opened offscreen on a database of its own, with no settings
 // stored and a scripted prompter (no prompt expected unless a test scripts one),
-// and the window's prompts scripted by what they ask.
+// and the window's prompts scripted by what they ask. Includes what the tests use
+// of the window's controls.
 #pragma once
 
 #include "snag/frmMainSnag.h"
@@ -8,8 +9,14 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace vernalt::test {
