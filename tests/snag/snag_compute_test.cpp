@@ -98,21 +98,7 @@ TEST_F(SnagCompute, AFailingStepOrACancelLeavesNoResultsOfTheRunBefore) {
                 "_ Average 125");
 }
 
-TEST_F(SnagCompute, EachPlotDimensionFollowsItsOwnWidthsCheckMark) {
-    // Subsegment15 ends in "5" but takes part only when width 15 is checked.
-    w->WidthTexts = {u"5"_s, u"15"_s, u"25"_s, u"35"_s};
-    w->SetLabels();
-    fillSheet(*w, 0, TwoTransects);
-    for (QAction* a : w->widthItems())
-        a->setChecked(a == w->mnuWidth10);
-    EXPECT_EQ(subtotalsAndStats(), u""_s);
-    // Width 5 subsegments 1 0 0 1 0 0: mean 1/3, sd sqrt(4/15); transects 1 1.
-    expectShown(rowOf(*w->grdStats[0], 1, 1, 3) + rowOf(*w->grdStats[1], 5, 1, 3) +
-                    columnOf(*w->grdStats[0], 3, 1, 8) + columnOf(*w->grdStats[1], 3, 1, 8),
-                "0.333 0.516 6 1 0 2 | 6 _ _ _ 4 _ _ _ | 3 _ _ _ 2 _ _ _");
-}
-
-TEST_F(SnagCompute, MoreSegmentsThanSubsegmentsGrowTheGrid) {
+TEST_F(SnagCompute, MoreSegmentsThanSubsegmentsAndEachWidthsOwnCheckMark) {
     // No subsegment numbers: no subsegment unit at all, three segments.
     fillSheet(*w, 0,
               {{"1", "1", "1", "1", "", "1", "1", "0", "1"},
@@ -124,6 +110,17 @@ TEST_F(SnagCompute, MoreSegmentsThanSubsegmentsGrowTheGrid) {
     expectShown(columnOf(*w->grdSubtotal[0], 0, 1, 3) + columnOf(*w->grdSubtotal[0], 4, 1, 3) +
                     columnOf(*w->grdStats[0], 3, 1, 8) + rowOf(*w->grdStats[0], 5, 1, 2),
                 "_ _ _ 1 0 1 | _ _ _ _ 3 3 3 3 0.667 0.577");
+    // Subsegment15 ends in "5" but takes part only when width 15 is checked.
+    w->WidthTexts = {u"5"_s, u"15"_s, u"25"_s, u"35"_s};
+    w->SetLabels();
+    fillSheet(*w, 0, TwoTransects);
+    for (QAction* a : w->widthItems())
+        a->setChecked(a == w->mnuWidth10);
+    EXPECT_EQ(subtotalsAndStats(), u""_s);
+    // Width 5 subsegments 1 0 0 1 0 0: mean 1/3, sd sqrt(4/15); transects 1 1.
+    expectShown(rowOf(*w->grdStats[0], 1, 1, 3) + rowOf(*w->grdStats[1], 5, 1, 3) +
+                    columnOf(*w->grdStats[0], 3, 1, 8) + columnOf(*w->grdStats[1], 3, 1, 8),
+                "0.333 0.516 6 1 0 2 | 6 _ _ _ 4 _ _ _ | 3 _ _ _ 2 _ _ _");
 }
 
 TEST_F(SnagCompute, WhatCancelsTheSubtotalsLeavesNone) {
@@ -159,24 +156,16 @@ TEST_F(SnagCompute, WhatCancelsTheSubtotalsLeavesNone) {
     }
 }
 
-TEST_F(SnagCompute, SingleAsksTheLandscapeAreaUntilANumberOrCancel) {
+// The row a sheet's menu imposes, else the cheapest (Segment30), and every empty
+// area asked; the refusals are the whole analysis's.
+TEST_F(SnagCompute, TheChosenPlotDimensionFillsItsSheetAndEveryEmptyAreaIsAsked) {
     rating();
-    askSize(0, "big");
-    askSize(0, "2,500");
-    w->DefaultSingle();
-    EXPECT_EQ(w->txtSimpleLandscapeArea->text(), u"2500"_s);
-    // Segment20 imposed by the menu; the area prompt cancelled.
-    impose(w->mnuSingle, 6);
-    w->txtSimpleLandscapeArea->clear();
+    impose(w->mnuSingle, 6); // Segment20; the area prompt cancelled
     askSize(0, "");
     w->DefaultSingle();
     expectShown(textsOf(w->txtPlotDimensions, w->txtAverageDensity, w->txtStdDev, w->txtSampleSize,
                         w->txtSimpleLandscapeArea),
                 "Segment20 0.5 1 16 _");
-}
-
-TEST_F(SnagCompute, StratifiedFillsItsRowAndAsksEveryEmptySize) {
-    rating();
     impose(w->mnuStratum1, 6); // another stratum's choice does not count
     w->txtNumStrata->setText(u"3"_s);
     w->txtStratifiedStratumSize[0]->setText(u"80"_s);
@@ -184,7 +173,7 @@ TEST_F(SnagCompute, StratifiedFillsItsRowAndAsksEveryEmptySize) {
     askSize(3, "40.25");
     std::int16_t stratum = 2;
     w->DefaultStratified(stratum);
-    // Stratum 2's row is the cheapest, Segment30; stratum 3's 40.25 goes half to even.
+    // Stratum 3's 40.25 goes half to even.
     expectShown(textsOf(w->txtStratifiedStratum[1], w->txtStratifiedPlotDimensions[1],
                         w->txtStratifiedAvgDensity[1], w->txtStratifiedStdDev[1],
                         w->txtStratifiedSampleSize[1], w->txtStratifiedStratum[0],

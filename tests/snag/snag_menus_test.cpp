@@ -71,29 +71,24 @@ TEST_F(SnagMenus, EachMirroredBoxIsCopiedUnchangedToBothPages) {
     }
 }
 
-TEST_F(SnagMenus, EditedPlotSizesReachTheNamesAndGrids) {
+// Edited rows of table PlotSizes reach the names, grids and menus; a row beyond
+// the sixteen is reported. "Custom Dimensions" shows the window that edits them.
+TEST_F(SnagMenus, PlotSizesFromTheTable) {
     db::exec(u"UPDATE PlotSizes SET PlotSize = 187.5 WHERE Measurement = 'Metric' AND "
              u"\"Index\" = 2"_s);
     db::exec(u"UPDATE PlotSizes SET Width = 15 WHERE Measurement = 'Metric' AND \"Index\" = 1"_s);
+    db::exec(u"UPDATE PlotSizes SET \"Index\" = 16 WHERE Measurement = 'English' AND "
+             u"\"Index\" = 15"_s);
     static_cast<SnagWindowApi*>(w)->UpdateDimensionLabels();
     expectShown({w->grdOptimal[0]->text(3, 1), w->mnuWidth20->text(), w->mnuSingle[6]->text(),
                  w->grdOptimal[1]->text(6, 0)},
                 "188 15 Segment15 Segment15");
     EXPECT_EQ(w->grdSubtotal[0]->text(0, 5), u"Segment Width15"_s);
-}
-
-TEST_F(SnagMenus, APlotSizeIndexOutsideTheSixteenIsReported) {
-    db::exec(u"UPDATE PlotSizes SET \"Index\" = 16 WHERE Measurement = 'English' AND "
-             u"\"Index\" = 15"_s);
     errorReport(u"9 : Subscript out of range - Snag Procedure 'SetDimensions'");
     w->mnuEnglish->trigger();
     EXPECT_EQ(w->DimensionSizes[14], 39600); // read before the failing row
     EXPECT_EQ(w->DimensionSizes[15], 4000);  // kept from metric
     EXPECT_EQ(w->mnuSingle[15]->text(), u"Transect99"_s);
-}
-
-// The window this item shows is tested on its own; here, that the item reaches it.
-TEST_F(SnagMenus, CustomDimensionsShowsThePlotSizesWindow) {
     w->mnuSizeSettings->trigger();
     ASSERT_TRUE(frmPlotSizes::instance() && frmPlotSizes::instance()->isVisible());
 }
