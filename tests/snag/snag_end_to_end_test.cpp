@@ -167,7 +167,6 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     openSurvey();
     ASSERT_EQ(w->status(), u"Status: Data file read"_s);
     ASSERT_EQ(w->grdStratum[0]->rows(), 67) << "66 stems and the title row";
-    expectShown(textsOf(w->lblTValue[0], w->lblPrecisionLevel[1]), "1.67 .2");
 
     // "Multiple" on the single/combined sheet marks all five sheets.
     const QStringList criteria = {u"10"_s, u"2"_s, u"5"_s, u"3"_s};
