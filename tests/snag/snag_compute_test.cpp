@@ -51,21 +51,23 @@ class SnagCompute : public SnagWindowTest {
 };
 
 TEST_F(SnagCompute, TheStratifiedButtonIsGatedWhenTheBoxOrThePageChanges) {
-    w->ssTabFormula->setCurrentIndex(1); // no number of strata yet
+    // No number of strata: the stratified sheet warns; opening "Densities" does not.
+    w->ssTabFormula->setCurrentIndex(1);
     EXPECT_EQ(w->status(), u"WARNING: The number of strata has not been set"_s);
+    w->setStatus(u"Status: Data file read"_s);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
     w->txtStratifiedPlotDimensions[0]->setText(u"Segment20"_s);
     w->txtStratifiedPlotDimensions[1]->setText(u"Section10"_s);
     w->txtNumStrata->setText(u"2"_s);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
-    // A third row counts once "Densities" is opened again, without the warning.
+    // A third row counts once "Densities" is opened again.
     w->txtNumStrata->setText(u"3"_s);
     w->txtStratifiedPlotDimensions[2]->setText(u"Transect40"_s);
-    w->setStatus(u"Status: Data file read"_s);
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
     EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageOptimal);
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
-    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
     w->ssTabFormula->setCurrentIndex(0);
     EXPECT_TRUE(w->cmdCalcStratified->isHidden()) << "the simple page hides it";
 }
