@@ -2,7 +2,7 @@
 // numbers worked out by hand from the formulas.
 #include "snag/optimal_plot.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 

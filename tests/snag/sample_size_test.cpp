@@ -4,7 +4,7 @@
 // use are seen to take no part in the whole analysis.
 #include "snag/sample_size.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 

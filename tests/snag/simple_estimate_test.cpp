@@ -1,7 +1,7 @@
 // The single-stratum density estimate, worked by hand in both unit systems.
 #include "snag/simple_estimate.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -64,7 +64,7 @@ const Case Cases[] = {
 TEST(SimpleEstimate, WorkedByHand) {
     for (const Case& c : Cases) {
         SCOPED_TRACE(c.inputs);
-        const QStringList f = fields(c.inputs);
+        const QStringList f = QString::fromLatin1(c.inputs).split(u'|');
         SimpleInputs in{f[0], f[1], f[2], f[3], f[4], f[5], MetricWidths, MetricSizes, 10000};
         if (c.english) {
             in.widthTexts = {u"33"_s, u"66"_s, u"99"_s, u"132"_s};

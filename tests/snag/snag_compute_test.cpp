@@ -4,8 +4,8 @@
 // and stale results. The figures are worked out in the plain-function tests;
 // the whole analysis shows the stratified and sample size sheets' faults.
 #include "data_sheet.h"
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 namespace vernalt::test {
 namespace {

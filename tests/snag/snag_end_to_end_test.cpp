@@ -11,8 +11,8 @@
 // class at most 5, species 3 excluded, distance within half the strip), sums per
 // unit, means and sample standard deviations, costs of category 1, then the
 // estimates, each step from the rounded figures shown by the step before.
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 #include "platform/twips.h"
 #include "print/frmPrintPreview.h"
@@ -211,7 +211,11 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     askCost("1");
     compute(2);
     expectRun(f.runs[1]);
-    expectShown(listOf(stratumBoxes(0)) + listOf(stratumBoxes(1)), f.rows);
+    QStringList rows;
+    for (std::size_t h = 0; h < 2; ++h)
+        for (QLineEdit* box : stratumBoxes(h))
+            rows << box->text();
+    expectShown(rows, f.rows);
 
     // Compute on the single sheet: the number of strata is asked every time.
     askStrata("2");
@@ -265,7 +269,7 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
     // The stratified sheet: its page enables "Calculate Stratified Values". A third
     // and fourth stratum left from an earlier analysis take no part and show nothing,
     // here nor on the Sample Size page, not even what they showed before.
-    const QStringList third = fields("3|600|Section10|1|0.8|20");
+    const QStringList third = u"3 600 Section10 1 0.8 20"_s.split(u' ');
     for (int i = 0; i < 6; ++i)
         stratumBoxes(2)[std::size_t(i)]->setText(third[i]);
     w->txtStratifiedStratumSize[3]->setText(u"2500"_s);

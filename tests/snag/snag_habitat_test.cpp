@@ -1,8 +1,8 @@
 // "Cavity" and "Forage" of the data sheets, offscreen with scripted prompts.
 // Which rows qualify is decided by a rule tested on its own, and the whole
 // analysis shows the use; here, what is rewritten, what is missing and what cancels.
-#include "shown_texts.h"
 #include "snag_window_support.h"
+#include "support/texts.h"
 
 namespace vernalt::test {
 namespace {

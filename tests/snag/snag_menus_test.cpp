@@ -1,8 +1,8 @@
 // The snag window's menus, clicked as the user does: the optimal-selection
 // arrays, the widths, the unit systems (and the plot sizes they read), the boxes
 // mirrored on two pages, and the windows the items open.
-#include "shown_texts.h"
 #include "snag_window_fixture.h"
+#include "support/texts.h"
 
 #include "platform/database.h"
 #include "settings/frmPlotSizes.h"

@@ -2,7 +2,7 @@
 // units (Segment10 250 m^2, Section10 500 m^2, Section20 1000 m^2).
 #include "snag/stratified_estimate.h"
 
-#include "shown_texts.h"
+#include "support/texts.h"
 
 using namespace Qt::StringLiterals;
 
