@@ -189,6 +189,42 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                             w->lblForagePercentUse[k]),
                     uses[k]);
     }
+    // On the first sheet, a second run with a code no stem carries rewrites every
+    // mark (column 17, "Qualifying"); a missing column, a cancel at any prompt or an
+    // overflowing code then changes nothing.
+    GridModel& sheet = *w->grdStratum[0]->grid();
+    askCriteria(false, criteria);
+    askCode(false, u"7"_s);
+    w->cmdCavity[0]->click();
+    const QString forage = sheet.text(0, 16), qualifying = sheet.text(0, 17);
+    sheet.setText(0, 16, u"Use"_s);
+    message(u"One or more of the following columns were not found: Decay, DBH, Height, Species, "
+            u"Forage.",
+            u"Column not found");
+    w->cmdForage[0]->click();
+    sheet.setText(0, 16, forage);
+    sheet.setText(0, 17, u"Qualified"_s);
+    message(u"The qualifying column was not found", u"Column not found");
+    w->cmdCavity[0]->click();
+    sheet.setText(0, 17, qualifying);
+    // Prompts answered before the one that cancels, and its answer.
+    const std::pair<int, QString> cancels[] = {{0, u""_s},   {1, u""_s},   {2, u""_s},
+                                               {2, u"-1"_s}, {3, u""_s},   {3, u"-1"_s},
+                                               {4, u""_s},   {4, u"-1"_s}, {4, u"40000"_s}};
+    for (bool forage : {false, true})
+        for (const auto& [answered, last] : cancels) {
+            askCriteria(false, criteria.mid(0, answered) << last);
+            if (answered == 4)
+                askCode(forage, last);
+            if (last == u"40000")
+                errorReport(forage ? u"6 : Overflow - Snag Procedure 'cmdForage'"
+                                   : u"6 : Overflow - Snag Procedure 'cmdCavity_Click'");
+            (forage ? w->cmdForage : w->cmdCavity)[0]->click();
+        }
+    EXPECT_FALSE(columnOf(sheet, 17, 1, 66).contains(u"1"_s));
+    expectShown(textsOf(w->lblCavityTotal[0], w->lblCavityCavSigns[0], w->lblCavityPercentUse[0],
+                        w->lblForageTotal[0], w->lblForageSigns[0], w->lblForagePercentUse[0]),
+                "66 0 0 66 15 22.7");
 
     // Compute on stratum 1, the first of all: the number of strata (2), the cost
     // category (1) and both sizes are asked, the refused answers again.
