@@ -148,11 +148,5 @@ TEST(CombinedSampleSize, AZeroTValueOrANegativeVarianceLeavesTheFiguresEmpty) {
     EXPECT_TRUE(p.desiredVariance.isEmpty());
 }
 
-TEST(CombinedSampleSize, LevelNamesAreMatchedInAnyCase) {
-    EXPECT_EQ(levelIndex(u"SEGMENT"_s), 1);
-    EXPECT_EQ(levelIndex(u"transect"_s), 3);
-    EXPECT_EQ(levelIndex(u"Segment10"_s), -1);
-}
-
 } // namespace
 } // namespace vernalt::combined
