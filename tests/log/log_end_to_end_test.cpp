@@ -15,16 +15,10 @@
 //                units needed (t s)^2 / (E m)^2 with t = 1.67, E = 0.2, times L;
 //                missing max(distance, 1000) - N x L
 //   estimate     SE = sqrt(var / n); B = t SE (LIM), t SE sqrt(1 - n a / A) (SPM)
-#include "log/log_estimate_support.h"
 #include "log/log_window_fixture.h"
 
-#include "platform/grid.h"
 #include "print/frmPrintPreview.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -53,7 +47,7 @@ std::string column(const Grid* g, int col) {
 // grdOptimal2 (distance|minimum|count|missing|other unit system).
 void expectLevels(const frmMainLog* w, int sheet, const char* const (&levels)[4]) {
     for (std::size_t k = 0; k < 4; ++k) {
-        const QString shown = joinedTexts({w->lblNum[k], w->lblAvg[k], w->lblStdDev[k]}) + u' ' +
+        const QString shown = joinedTexts(w->lblNum[k], w->lblAvg[k], w->lblStdDev[k]) + u' ' +
                               rowOf(w->grdOptimal[std::size_t(sheet)], int(k) + 1) + u' ' +
                               rowOf(w->grdOptimal2[std::size_t(sheet)], int(k) + 1);
         EXPECT_EQ(shown.toStdString(), levels[k]) << "level " << k;
@@ -62,9 +56,9 @@ void expectLevels(const frmMainLog* w, int sheet, const char* const (&levels)[4]
 
 // The single-stratum figures: metric, English, SE, bound, limits, precision.
 std::string figures(const frmMainLog* w) {
-    return joinedTexts({w->lblSimpleMetricFormula, w->lblSimpleEnglishFormula, w->lblSimpleStdErr,
-                        w->lblSimpleBound, w->lblSimpleUpperLimit, w->lblSimpleLowerLimit,
-                        w->lblSimplePrecision})
+    return joinedTexts(w->lblSimpleMetricFormula, w->lblSimpleEnglishFormula, w->lblSimpleStdErr,
+                       w->lblSimpleBound, w->lblSimpleUpperLimit, w->lblSimpleLowerLimit,
+                       w->lblSimplePrecision)
         .toStdString();
 }
 
