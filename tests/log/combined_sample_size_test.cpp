@@ -52,100 +52,89 @@ QString allocation(const std::array<std::array<QString, 4>, 5>& g, const QString
 TEST(CombinedSampleSize, TwoStrataFromStratumRowsToTransectLengths) {
     const SamplePage p = samplePage(twoStrata());
     EXPECT_FALSE(p.error);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.25|0.75||"_s);
-    EXPECT_EQ(column(p, &SampleRow::plotLength), u"25|50||"_s);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"4|6||"_s);
+    EXPECT_EQ(column(p, &SampleRow::weight) + u' ' + column(p, &SampleRow::plotLength) + u' ' +
+                  column(p, &SampleRow::stdDev),
+              u"0.25|0.75|| 25|50|| 4|6||"_s);
     // V = (20 x 0.2 / 2)^2 = 4; optimal (0.25 x 4 + 0.75 x 6)^2 / ((0.25 x 16 +
     // 0.75 x 36) / 400 + 4) = 30.25 / 4.0775 = 7.42; proportional 2^2 x 31 /
     // (0.2 x 20)^2 = 124 / 16 = 7.75.
     EXPECT_EQ(equations(p), u"4 7.42|| 7.75||"_s);
     // Optimal: 7 samples by N x S = 400 and 1800: 1.27 -> 2 and 5.73 -> 6, of 25
-    // and 50; strata not in use get no samples. Proportional: 8 by the weights.
+    // and 50; strata not in use get 0 samples. Proportional: 8 by the weights.
     EXPECT_EQ(allocation(p.optimal, p.optimalTotalLength), u"7|1|2|50/|2|6|300/|3|0|/|4|0| 350"_s);
     EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
               u"8|1|2|50/|2|6|300/|3|0|/|4|0| 350"_s);
 }
 
-TEST(CombinedSampleSize, TheTotalsRoundHalvesToEven) {
+TEST(CombinedSampleSize, TotalsRoundHalvesToEvenAndAllocateByTheShownWeights) {
     // 2^2 x (0.25 x V + 0.75 x V) / 16: V = 50 gives 12.5, V = 54 gives 13.5.
     for (const auto& [variance, total] : {std::pair{u"50"_s, u"12"_s}, {u"54"_s, u"14"_s}}) {
         SampleInputs in = twoStrata();
         in.strata[0].variance = in.strata[1].variance = variance;
         EXPECT_EQ(samplePage(in).proportional[1][ColTotal], total);
     }
-}
-
-TEST(CombinedSampleSize, WeightsAreUsedAsShown) {
     SampleInputs in = twoStrata();
     in.strata[0].size = u"1"_s;
     in.strata[1].size = u"2"_s;
     in.totalSize = u"3"_s;
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.333|0.667||"_s);
+    SamplePage p = samplePage(in);
     // 4 x (0.333 x 16 + 0.667 x 36) / 16 = 4 x 29.34 / 16 = 7.335 -> 7;
     // 0.333 x 7 = 2.331 -> 3, 0.667 x 7 = 4.669 -> 5.
-    EXPECT_EQ(p.proportionalEquations[1], u"7.34"_s);
+    EXPECT_EQ(column(p, &SampleRow::weight) + u' ' + p.proportionalEquations[1],
+              u"0.333|0.667|| 7.34"_s);
     EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
               u"7|1|3|75/|2|5|250/|3|0|/|4|0| 325"_s);
-}
 
-TEST(CombinedSampleSize, ThreeStrataGiveTheTotalsOfBothDesigns) {
-    SampleInputs in = twoStrata();
+    // Three strata: 1 and 2: 4 x (0.2 x 16 + 0.6 x 36) / 16 = 4 x 24.8 / 16 = 6.2;
+    // 1 to 3: 4 x (24.8 + 3.2) / 16 = 7. Then 0.2 x 7 = 1.4 -> 2, 0.6 x 7 = 4.2 -> 5,
+    // 2 of 25, 5 of 50 and 2 of 100: 500.
+    in = twoStrata();
     in.strata[2] = {u"East"_s, u"100"_s, u"Transect"_s, u"16"_s};
     in.totalSize = u"500"_s;
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.2|0.6|0.2|"_s);
-    // Strata 1 and 2: 4 x (0.2 x 16 + 0.6 x 36) / 16 = 4 x 24.8 / 16 = 6.2; strata 1
-    // to 3: 4 x (24.8 + 3.2) / 16 = 7. Then 0.2 x 7 = 1.4 -> 2, 0.6 x 7 = 4.2 -> 5,
-    // 2 of 25, 5 of 50 and 2 of 100: 500.
-    EXPECT_EQ(p.proportionalEquations[1] + u'|' + p.proportionalEquations[2], u"6.2|7"_s);
+    p = samplePage(in);
+    EXPECT_EQ(column(p, &SampleRow::weight) + u' ' + p.proportionalEquations[1] + u'|' +
+                  p.proportionalEquations[2],
+              u"0.2|0.6|0.2| 6.2|7"_s);
     EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
               u"7|1|2|50/|2|5|250/|3|2|200/|4|0| 500"_s);
 }
 
-TEST(CombinedSampleSize, WithoutAMeanThereAreNoTotals) {
+TEST(CombinedSampleSize, WhatCannotBeComputedStaysEmpty) {
     SampleInputs in = twoStrata();
-    in.estimate.clear();
-    const SamplePage p = samplePage(in);
+    in.estimate.clear(); // no mean: no totals
+    SamplePage p = samplePage(in);
     EXPECT_FALSE(p.error);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"4|6||"_s);
-    EXPECT_EQ(equations(p), u" || ||"_s);
-    EXPECT_EQ(QStringList(p.optimal[1].begin(), p.optimal[1].end()).join(u'|'), u"|1||"_s);
-    EXPECT_TRUE(p.optimalTotalLength.isEmpty());
-}
+    EXPECT_EQ(column(p, &SampleRow::stdDev) + u' ' + equations(p), u"4|6||  || ||"_s);
+    EXPECT_EQ(QStringList(p.optimal[1].begin(), p.optimal[1].end()).join(u'|') +
+                  p.optimalTotalLength,
+              u"|1||"_s);
 
-TEST(CombinedSampleSize, OneStratumHasNoTotalAndNoAllocation) {
-    SampleInputs in = twoStrata();
-    in.strata[1].name.clear();
+    in = twoStrata();
+    in.strata[1].name.clear(); // one stratum: no total, no allocation
     in.totalSize = u"100"_s;
-    const SamplePage p = samplePage(in);
+    p = samplePage(in);
     EXPECT_EQ(column(p, &SampleRow::weight), u"1|||"_s);
     EXPECT_EQ(p.optimal[1][ColTotal] + p.optimal[1][ColSamples] + p.proportional[1][ColSamples],
               QString());
-}
 
-TEST(CombinedSampleSize, AnUnknownLevelLeavesItsLengthsEmpty) {
-    SampleInputs in = twoStrata();
-    in.strata[1].level.clear();
-    const SamplePage p = samplePage(in);
+    in = twoStrata();
+    in.strata[1].level.clear(); // an unknown level: no lengths
+    p = samplePage(in);
     EXPECT_EQ(column(p, &SampleRow::plotLength), u"25|||"_s);
     EXPECT_EQ(allocation(p.optimal, p.optimalTotalLength), u"7|1|2|50/|2|6|/|3|0|/|4|0| 50"_s);
-}
 
-TEST(CombinedSampleSize, AZeroTValueOrANegativeVarianceLeavesTheFiguresEmpty) {
-    SampleInputs in = twoStrata();
+    in = twoStrata();
     in.tValue = u"0"_s;
     EXPECT_EQ(equations(samplePage(in)), u" || 0||"_s);
 
     in = twoStrata();
     in.strata[0].variance = u"-16"_s; // ends the page with error 5
-    const SamplePage p = samplePage(in);
+    p = samplePage(in);
     ASSERT_TRUE(p.error);
     EXPECT_EQ(p.error->number(), err::InvalidCall);
-    EXPECT_EQ(p.rows[0].plotLength, u"25"_s);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"|||"_s);
-    EXPECT_TRUE(p.rows[1].stratum.isEmpty());
-    EXPECT_TRUE(p.desiredVariance.isEmpty());
+    EXPECT_EQ(column(p, &SampleRow::plotLength) + u' ' + column(p, &SampleRow::stdDev) + u' ' +
+                  p.rows[1].stratum + p.desiredVariance,
+              u"25||| ||| "_s);
 }
 
 } // namespace

@@ -113,7 +113,8 @@ TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
         if (!c.message.isEmpty())
             prompts_.message(c.message, c.title, MsgIcon::None);
         w->mnuDensity->trigger();
-        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s) << c.lengths.toStdString();
+        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s)
+            << c.lengths.toStdString();
         EXPECT_EQ(w->mnuDensity->isChecked(), c.message.isEmpty()) << c.lengths.toStdString();
         closeWindow(w);
     }

@@ -103,13 +103,14 @@ TEST(LogSamplePlan, WorkedExamples) {
          u"|1||/|2||/|3||/|4||"_s, u"|"_s, 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(rows(c.p.sheet0), c.sheet0) << c.name;
-        EXPECT_EQ(rows(c.p.sheet1), c.sheet1) << c.name;
-        EXPECT_EQ(rows(c.p.optimal), c.optimal) << c.name;
-        EXPECT_EQ(rows(c.p.proportional), c.proportional) << c.name;
-        EXPECT_EQ(c.p.optimalLength + u"|"_s + c.p.proportionalLength, c.lengths) << c.name;
-        EXPECT_EQ(c.p.tooFewStrata, c.sheet0.count(u'/') == 0) << c.name;
-        EXPECT_EQ(c.p.error ? c.p.error->number() : 0, c.error) << c.name;
+        const SamplePlan& p = c.p;
+        EXPECT_EQ(rows(p.sheet0) + u' ' + rows(p.sheet1) + u' ' + rows(p.optimal) + u' ' +
+                      rows(p.proportional) + u' ' + p.optimalLength + u'|' + p.proportionalLength,
+                  c.sheet0 + u' ' + c.sheet1 + u' ' + c.optimal + u' ' + c.proportional + u' ' +
+                      c.lengths)
+            << c.name;
+        EXPECT_EQ(p.tooFewStrata, c.sheet0.count(u'/') == 0) << c.name;
+        EXPECT_EQ(p.error ? p.error->number() : 0, c.error) << c.name;
     }
 }
 

@@ -92,31 +92,38 @@ TEST(LevelStats, WorkedExamplesAndEdges) {
 // ---- Per-area factors: F and the factor c of the other unit system ---------------------------
 
 TEST(PerAreaFactors, ByUnitsMethodAndMetric) {
+    constexpr bool M = true, E = false, LIM = true, SPM = false;
+    const double pi2 = 9.86965056; // 3.1416^2
     const struct {
-        const char* name;
         bool metric, lim;
         Formula f;
         double L, F, c; // c = 0: none
     } cases[] = {
-        {"metric LIM length", true, true, logcap::Length, 10, 1570.8, 1.328},
-        {"metric LIM percent cover", true, true, logcap::PercentCover, 2, 0.7854, 0},
-        {"metric LIM tally", true, true, logcap::Tally, 25, 100, 0.405},
-        {"metric LIM volume", true, true, logcap::Volume, 8, 9.86965056 / 64, 14.29},
-        {"metric SPM percent cover", true, false, logcap::PercentCover, 25, 1, 0},
-        {"metric SPM weight", true, false, logcap::Weight, 25, 100, 0.446},
-        {"English LIM density", false, true, logcap::Density, 100, 684.24048, 0.405},
-        {"English LIM tally", false, true, logcap::Tally, 50, 72.6, 0.405},
-        {"English LIM volume", false, true, logcap::Volume, 10, 37.31961618, 14.29},
-        {"English SPM length", false, false, logcap::Length, 100, 36.3, 1.328},
-        {"English SPM weight", false, false, logcap::Weight, 100, 0.01815, 0.446},
+        {M, LIM, logcap::Density, 100, 157.08, 0.405},      // 1000 x 3.1416 x 5 / L
+        {E, LIM, logcap::Density, 100, 684.24048, 0.405},   // 68424.048 / L
+        {M, LIM, logcap::Length, 10, 1570.8, 1.328},        // 31416 / 2L
+        {E, LIM, logcap::Length, 10, 6842.4048, 1.328},     // 68424.048 / L
+        {M, LIM, logcap::PercentCover, 2, 0.7854, 0},       // 3.1416 / 2L
+        {E, LIM, logcap::PercentCover, 10, 1.306999848, 0}, // 3.1416 x 4.1603 / L
+        {M, LIM, logcap::Tally, 25, 100, 0.405},            // per strip: 10000 / 4L
+        {E, LIM, logcap::Tally, 50, 72.6, 0.405},           // 43560 / 12L
+        {M, LIM, logcap::Volume, 8, pi2 / 64, 14.29},       // 3.1416^2 / 8L
+        {E, LIM, logcap::Volume, 10, 37.31961618, 14.29},   // 3.1416^2 x 37.8125 / L
+        {M, LIM, logcap::Weight, 2, 0.61685316, 0.446},     // 3.1416^2 / 8L
+        {E, LIM, logcap::Weight, 1, 11.64372024816, 0.446}, // 3.1416^2 x 1.17975 / L
+        {M, SPM, logcap::PercentCover, 25, 1, 0},           // 100 / 4L
+        {M, SPM, logcap::Weight, 25, 100, 0.446},           // 10000 / 4L
+        {E, SPM, logcap::Length, 100, 36.3, 1.328},         // 43560 / 12L
+        {E, SPM, logcap::Weight, 100, 0.01815, 0.446},      // 43560 / (12 x 2000 x L)
     };
     for (const auto& k : cases) {
         const std::optional<PerAreaFactors> f = perAreaFactors(k.metric, k.lim, k.f, k.L);
-        ASSERT_TRUE(f.has_value()) << k.name;
-        EXPECT_NEAR(f->F, k.F, 1e-9 * k.F) << k.name;
-        EXPECT_EQ(f->c.value_or(0), k.c) << k.name;
+        ASSERT_TRUE(f.has_value()) << k.f << k.metric << k.lim;
+        EXPECT_NEAR(f->F, k.F, 1e-9 * k.F) << k.f << k.metric << k.lim;
+        EXPECT_EQ(f->c.value_or(0), k.c) << k.f << k.metric << k.lim;
     }
     EXPECT_FALSE(perAreaFactors(true, true, logcap::NoFormula, 100).has_value());
+    EXPECT_FALSE(perAreaFactors(false, false, logcap::NoFormula, 100).has_value());
 }
 
 } // namespace
