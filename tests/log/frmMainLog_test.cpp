@@ -1,5 +1,6 @@
 // The log window's life cycle offscreen: its settings, the method it opens in,
-// and the sampling-unit lengths it reads from table LogLengths.
+// its pages at the minimum size, and the sampling-unit lengths it reads from
+// table LogLengths.
 #include "log/log_window_fixture.h"
 #include "platform/database.h"
 #include "platform/errors.h"
@@ -20,23 +21,40 @@ namespace {
 using LogWindow = LogWindowTest;
 
 const QString Section = u"LogSettings"_s;
-const QStringList kSavedKeys = {u"MainLeft"_s,           u"MainTop"_s,   u"MetricMeasurement"_s,
-                                u"EnglishMeasurement"_s, u"LIMmethod"_s, u"SPMmethod"_s,
-                                u"ComboMethod"_s};
 
-// The stored values of the saved settings from `first` on, or fallback for those not stored.
-QString stored(int first, const QString& fallback = QString()) {
-    QStringList values;
-    for (const QString& key : kSavedKeys.mid(first))
-        values << getSetting(Section, key, fallback);
-    return values.join(u'|');
+// The stored settings from `first` on as flags: 1 True, 0 False, - none; of
+// MetricMeasurement, EnglishMeasurement, LIMmethod, SPMmethod, ComboMethod,
+// or from MainLeft with the place first.
+QString stored(int first = 0) {
+    static const QStringList keys = {
+        u"MainLeft"_s,  u"MainTop"_s,   u"MetricMeasurement"_s, u"EnglishMeasurement"_s,
+        u"LIMmethod"_s, u"SPMmethod"_s, u"ComboMethod"_s};
+    QString flags;
+    for (const QString& key : keys.mid(first)) {
+        const QString v = getSetting(Section, key, u"-"_s);
+        flags += v == u"True"_s ? u'1' : v == u"False"_s ? u'0' : u'-';
+    }
+    return flags;
 }
 
-TEST_F(LogWindow, EveryPageIsWalkedByKeyboard) {
+TEST_F(LogWindow, EveryPageIsWalkedByKeyboardAndSeenWholeAtTheMinimumSize) {
     frmMainLog* w = open();
     for (QPushButton* b : w->findChildren<QPushButton*>())
         b->setEnabled(true); // the ones an import enables count too
     expectEveryPageWalkable(w->ssTabMain);
+    // Every caption of ssTabMain is whole and every control lies inside its page.
+    w->resize(w->minimumSize());
+    for (int p = 0; p < w->ssTabMain->count(); ++p) {
+        const QAbstractButton* tab = w->ssTabMain->tabButton(p);
+        EXPECT_GE(tab->width(), tab->fontMetrics().horizontalAdvance(tab->text())) << p;
+    }
+    for (int p = 0; p < w->ssTabMain->count(); ++p) {
+        w->ssTabMain->setCurrentIndex(p);
+        QWidget* page = w->ssTabMain->page(p);
+        for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_LE(c->geometry().bottom(), page->height())
+                << "page " << p << ": " << c->metaObject()->className();
+    }
 }
 
 // Of the saved methods the first checked wins, in caption, menus, layout and
@@ -50,40 +68,37 @@ TEST_F(LogWindow, TheFirstCheckedMethodWinsAndIsSavedAlone) {
                  {"000", "000", "LIM"}}; // none: the design caption
     for (const auto& c : cases) {
         for (int k = 0; k < 3; ++k)
-            saveSettingBool(Section, kSavedKeys[4 + k], c.saved[k] == '1');
+            saveSettingBool(Section, u"LIMmethod|SPMmethod|ComboMethod"_s.split(u'|')[k],
+                            c.saved[k] == '1');
         frmMainLog* w = open();
         const bool combo = c.after[2] == '1';
         EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with "_s + QLatin1String(c.caption));
         EXPECT_EQ(w->ssTabCombo->isHidden(), !combo) << c.saved;
         EXPECT_EQ(w->mnuTally->isEnabled(), c.after[1] == '0' && !combo) << c.saved;
         closeWindow(w);
-        QString flags;
-        for (const QString& v : stored(4).split(u'|'))
-            flags += v == u"True"_s ? u'1' : u'0';
-        EXPECT_EQ(flags, QLatin1String(c.after));
+        EXPECT_EQ(stored(4), QLatin1String(c.after));
     }
 }
 
+// Nothing is written when the window closes minimised or the settings cannot
+// be written; the switchboard comes back.
 TEST_F(LogWindow, SettingsRoundTripAndAreNotWrittenWhenMinimisedOrUnwritable) {
     frmMainLog* w = open();
-    w->mnuMetric->setChecked(false);
-    w->mnuEnglish->setChecked(true);
     w->mnuSPM->setChecked(true);
-    w->mnuLIM->setChecked(false);
     w->setWindowState(Qt::WindowMinimized);
     closeWindow(w);
     EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_EQ(stored(0, u"-"_s), u"-|-|-|-|-|-|-"_s);
+    EXPECT_EQ(stored(), u"-------"_s);
 
     w = open();
-    w->mnuMetric->setChecked(false);
     w->mnuEnglish->setChecked(true);
+    w->mnuMetric->setChecked(false);
     w->mnuLIM->setChecked(false);
     w->mnuCombo->setChecked(true);
     w->move(twipsToPixelsX(1500), twipsToPixelsY(3000));
     const QPoint at = w->pos();
     closeWindow(w);
-    EXPECT_EQ(stored(2), u"False|True|False|False|True"_s); // the place: savePosition
+    EXPECT_EQ(stored(2), u"01001"_s); // the place: savePosition
     w = open();
     EXPECT_EQ(w->pos(), at);
     EXPECT_TRUE(w->mnuEnglish->isChecked() && !w->mnuMetric->isChecked());
@@ -97,7 +112,7 @@ TEST_F(LogWindow, SettingsRoundTripAndAreNotWrittenWhenMinimisedOrUnwritable) {
     closeWindow(w);
     QDir(file).removeRecursively();
     EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_EQ(stored(0, u"-"_s), u"-|-|-|-|-|-|-"_s);
+    EXPECT_EQ(stored(), u"-------"_s);
 }
 
 TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
@@ -111,19 +126,10 @@ TEST_F(LogWindow, UnreadableSettingsTakeTheirDefaultsAndTheLoadGoesOn) {
     EXPECT_EQ(w->statusText(), u"Status: No data read"_s);
 }
 
-// The lengths window opens without an owner, relabels the log window on OK and
-// stays loaded after it; Exit unloads it.
-TEST_F(LogWindow, TheLengthsWindowRelabelsTheLogWindowAndOutlivesIt) {
+// The lengths window has no owner: it stays loaded after the log window; Exit
+// unloads it.
+TEST_F(LogWindow, TheLengthsWindowOutlivesTheLogWindow) {
     frmMainLog* w = open();
-    w->mnuLogLengths->trigger();
-    frmLogLengths* lengths = frmLogLengths::instance();
-    ASSERT_NE(lengths, nullptr);
-    EXPECT_TRUE(lengths->isVisible() && !lengths->parentWidget() && !lengths->isModal());
-    lengths->txtMetric[1]->setText(u"30"_s);
-    lengths->cmdOK->click();
-    flushDeletes();
-    EXPECT_EQ(w->LevelLengths[1], 30.0f);
-    EXPECT_EQ(joinedTexts(w->lblTransectLength[5], w->lblTransectLength2[1]), u"30|30"_s);
     w->mnuLogLengths->trigger();
     closeWindow(w);
     ASSERT_NE(frmLogLengths::instance(), nullptr);
@@ -133,25 +139,18 @@ TEST_F(LogWindow, TheLengthsWindowRelabelsTheLogWindowAndOutlivesIt) {
     EXPECT_TRUE(loadedWindows().isEmpty());
 }
 
-void setMetricLength(int index, const QVariant& plotSize, bool insert = false) {
-    const QString Index = db::quoted(u"Index"_s);
-    if (insert)
-        db::exec(u"INSERT INTO LogLengths (Measurement, "_s + Index +
-                     u", PlotSize) VALUES ('Metric', ?, ?)"_s,
-                 {index, plotSize});
-    else
-        db::exec(u"UPDATE LogLengths SET PlotSize = ? WHERE Measurement = 'Metric' AND "_s + Index +
-                     u" = ?"_s,
-                 {plotSize, index});
+void lengthRow(const QString& statement, const QVariantList& values = {}) {
+    db::exec(statement.arg(db::quoted(u"Index"_s)), values);
 }
+const QString SetLength =
+    u"UPDATE LogLengths SET PlotSize = ? WHERE Measurement = 'Metric' AND %1 = ?"_s;
 
 TEST_F(LogWindow, SetTransectLengthsReadsTheTableAndRelabelsEveryPage) {
     frmMainLog* w = open();
-    setMetricLength(0, 1.5);
-    setMetricLength(1, 3);
-    setMetricLength(2, 6.25);
-    db::exec(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND "_s +
-             db::quoted(u"Index"_s) + u" = 3"_s);
+    lengthRow(SetLength, {1.5, 0});
+    lengthRow(SetLength, {3, 1});
+    lengthRow(SetLength, {6.25, 2});
+    lengthRow(u"DELETE FROM LogLengths WHERE Measurement = 'Metric' AND %1 = 3"_s);
     w->SetTransectLengths(); // a level without a row keeps its length
     EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{1.5f, 3, 6.25f, 100}));
     QString shown;
@@ -168,24 +167,26 @@ TEST_F(LogWindow, SetTransectLengthsReadsTheTableAndRelabelsEveryPage) {
 // A bad row stops the reading with its error: the rows before it were read,
 // the labels not reached.
 TEST_F(LogWindow, BadLengthRowsStopTheReadingWithTheirErrors) {
+    const QString insert =
+        u"INSERT INTO LogLengths (Measurement, %1, PlotSize) VALUES ('Metric', ?, 9)"_s;
     const struct {
-        int index;
-        QVariant plotSize;
-        int error;
-    } cases[] = {{4, 9.0, err::SubscriptRange},
-                 {-1, 9.0, err::SubscriptRange},
-                 {2, QVariant(), err::InvalidNull}};
+        QString statement;
+        int index, error;
+    } cases[] = {
+        {insert, 4, err::SubscriptRange},
+        {insert, -1, err::SubscriptRange},
+        {u"UPDATE LogLengths SET PlotSize = NULL WHERE Measurement = 'Metric' AND %1 = ?"_s, 2,
+         err::InvalidNull}};
     for (const auto& c : cases) {
         frmMainLog* w = open();
-        setMetricLength(0, 2);
-        setMetricLength(c.index, c.plotSize, !c.plotSize.isNull());
+        lengthRow(SetLength, {2, 0});
+        lengthRow(c.statement, {c.index});
         EXPECT_EQ(errorOf([w] { w->SetTransectLengths(); }), c.error) << c.index;
         EXPECT_EQ(w->LevelLengths[0], 2.0f) << c.index;
         EXPECT_EQ(w->lblTransectLength[0]->text(), u"12.5 m"_s);
         closeWindow(w);
-        db::exec(u"DELETE FROM LogLengths WHERE "_s + db::quoted(u"Index"_s) +
-                 u" NOT BETWEEN 0 AND 3"_s);
-        setMetricLength(2, 50);
+        lengthRow(u"DELETE FROM LogLengths WHERE %1 NOT BETWEEN 0 AND 3"_s);
+        lengthRow(SetLength, {50, 2});
     }
 }
 

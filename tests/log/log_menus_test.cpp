@@ -10,23 +10,6 @@ namespace {
 
 using LogMenus = LogWindowTest;
 
-// The limits and the graph are worked out by the page both windows share
-// (tests/shell/stat_test_graph_test.cpp); here the boxes hand over.
-TEST_F(LogMenus, TheInputBoxesWriteTheirMirrorsAndTheStatisticalTestLimits) {
-    frmMainLog* w = open();
-    w->txtTvalue->setText(u"2.00"_s);
-    w->txtPrecisionLevel->setText(u".1"_s);
-    w->txtQualifyingLogs->setText(u"all"_s);
-    EXPECT_EQ(joinedTexts(w->lblTValue[1], w->lblPrecisionLevel[1], w->lblQualifyingLogs[0]),
-              u"2.00|.1|all"_s);
-    w->txtEstimatedValue->setText(u"100"_s);
-    w->txtBound->setText(u"12.5"_s);
-    w->txtTargetValue->setText(u"500"_s); // no part in the limits; it only redraws
-    EXPECT_EQ(joinedTexts(w->lblStatTestUpperLimit, w->lblStatTestLowerLimit), u"112.5|87.5"_s);
-    ASSERT_TRUE(w->picStatTest->graph().has_value());
-    EXPECT_EQ(w->picStatTest->graph()->maximum, 500);
-}
-
 // The per-area means go with the level grids: a level fixed through Optimal
 // Selection would show an old mean as the estimate.
 TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
@@ -84,20 +67,6 @@ TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     w->lblAvg[2]->setText(u"4"_s);
     w->mnuEnglish->trigger();
     EXPECT_EQ(w->lblAvg[2]->text(), u"4"_s);
-}
-
-TEST_F(LogMenus, SpeciesAndOptimalSelectionKeepOneItemChecked) {
-    frmMainLog* w = open();
-    w->mnuSingleSpecies->trigger();
-    w->mnuSingleSpecies->trigger();
-    EXPECT_TRUE(w->mnuSingleSpecies->isChecked() && !w->mnuMultipleSpecies->isChecked());
-    for (int s = 0; s < 5; ++s) {
-        std::array<QAction*, 5>& items = w->selectionItems(s);
-        items[3]->trigger();
-        items[3]->trigger(); // a second click keeps it checked
-        for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(items[std::size_t(i)]->isChecked(), i == 3) << s << i;
-    }
 }
 
 TEST_F(LogMenus, WithoutADataFileNoFormulaAndWithoutAMetricTheButtonsAskForOne) {

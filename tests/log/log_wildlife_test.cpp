@@ -4,12 +4,9 @@
 #include "log/wildlife_use.h"
 
 #include "log_metrics_fixture.h"
-#include "platform/grid.h"
 #include "support/error_of.h"
 
-#include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
@@ -56,10 +53,6 @@ class LogWildlife : public LogMetricsTest {
                      u"like to consider for this analysis."_s,
                      u"Wildlife use code"_s, answer);
     }
-    QString marks(int row) const {
-        return w->grdSubtotals->text(row, 0) + u'|' + w->grdSubtotals->text(row, 1) + u'|' +
-               w->grdSubtotals->text(row, 2);
-    }
 
   private:
     int next_ = 0;
@@ -80,15 +73,15 @@ TEST_F(LogWildlife, AvailableAndUsedLogs) {
     code(u"3"_s);
     w->cmdWildLife_Click();
 
-    ASSERT_EQ(w->grdSubtotals->rows(), 6);
-    const char* expected[] = {"1|3|1", "1|4|0", "1||0", "0|3|0", "0|3|0"};
-    for (int r = 1; r <= 5; ++r)
-        EXPECT_EQ(marks(r).toStdString(), expected[r - 1]) << "row " << r;
-    EXPECT_EQ(w->lblAvailable->text(), u"3"_s);
-    EXPECT_EQ(w->lblUsed->text(), u"1"_s);
-    EXPECT_EQ(w->lblPercentUse->text(), u"33.3"_s);
-    EXPECT_FALSE(w->frmWildlife->isHidden());
-    EXPECT_EQ(w->statusText(), u"Status: WildLife Use Calculated"_s);
+    // Per log: available, use, used.
+    QStringList marks;
+    for (int r = 1; r < w->grdSubtotals->rows(); ++r)
+        marks << w->grdSubtotals->text(r, 0) + u'|' + w->grdSubtotals->text(r, 1) + u'|' +
+                     w->grdSubtotals->text(r, 2);
+    EXPECT_EQ(marks.join(u' '), u"1|3|1 1|4|0 1||0 0|3|0 0|3|0"_s);
+    EXPECT_EQ(w->lblAvailable->text() + u'|' + w->lblUsed->text() + u'|' +
+                  w->lblPercentUse->text() + u'|' + w->statusText(),
+              u"3|1|33.3|Status: WildLife Use Calculated"_s);
 }
 
 TEST_F(LogWildlife, NoAvailableLogShowsZeroPercentAndACancelledCodeChangesNothing) {
