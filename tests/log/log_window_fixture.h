@@ -13,16 +13,12 @@
 #include "support/temp_database.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
 
 namespace vernalt::test {
 
