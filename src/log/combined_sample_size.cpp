@@ -1,6 +1,7 @@
 #include "log/combined_sample_size.h"
 
 #include "log/combined_estimate.h"
+#include "log/log_estimate_formulas.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
 #include "shell/statistics.h"
@@ -38,7 +39,7 @@ void fillRow(const SampleInputs& in, std::size_t h, SampleRow& row) {
         row.weight = size >= 0 ? w : QString();
     });
     row.plotDimensions = s.level;
-    const int level = levelIndex(s.level);
+    const int level = logest::levelOfName(s.level);
     if (level >= 0)
         row.plotLength = singleText(in.levelLengths[std::size_t(level)]);
     skipOn(Gaps, [&] { row.stdDev = displayText(standardError(toDouble(s.variance))); });
@@ -72,7 +73,7 @@ QString fillLengths(const SampleInputs& in, Grid& g) {
     bool any = false;
     for (std::size_t i = 1; i <= 4; ++i) {
         const std::size_t h = i - 1;
-        const int level = levelIndex(in.strata[h].level);
+        const int level = logest::levelOfName(in.strata[h].level);
         if (!present(in, h) || level < 0)
             continue;
         skipOn(Gaps, [&] {
@@ -90,16 +91,6 @@ QString fillLengths(const SampleInputs& in, Grid& g) {
 }
 
 } // namespace
-
-int levelIndex(const QString& name) {
-    static constexpr const char16_t* kLower[4] = {u"subsegment", u"segment", u"section",
-                                                  u"transect"};
-    const QString lower = name.toLower();
-    for (int k = 0; k < 4; ++k)
-        if (lower == QStringView(kLower[k]))
-            return k;
-    return -1;
-}
 
 SamplePage samplePage(const SampleInputs& in) {
     SamplePage p;

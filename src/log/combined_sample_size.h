@@ -64,10 +64,6 @@ struct SamplePage {
     std::optional<RuntimeError> error; // an error that ended the page, if any
 };
 
-// The sampling level a level name stands for, in any case: 0 "subsegment" to
-// 3 "transect"; -1 for any other text.
-int levelIndex(const QString& name);
-
 SamplePage samplePage(const SampleInputs& in);
 
 } // namespace vernalt::combined

@@ -1,8 +1,8 @@
 // The Parameter Estimates page of the Combination layout: its recalculation on
 // every input change, the level list of a stratum row and "Clear All Values".
 #include "log/combined_estimate.h"
-#include "log/combined_sample_size.h"
 #include "log/frmMainLog.h"
+#include "log/log_estimate_formulas.h"
 #include "platform/errors.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
@@ -54,7 +54,7 @@ void frmMainLog::cboTransectName_Click(int index) {
     QComboBox* list = cboTransectName[std::size_t(index)];
     const QString item =
         list->currentIndex() >= 0 ? list->itemText(list->currentIndex()) : QString();
-    const int level = combined::levelIndex(item);
+    const int level = logest::levelOfName(item);
     {
         // Its change event would run the calculation a second time.
         const QSignalBlocker blocker(txtTransectLength[std::size_t(index)]);

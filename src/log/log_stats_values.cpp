@@ -2,6 +2,7 @@
 // sampling level.
 #include "log/log_stats.h"
 
+#include "log/log_estimate_formulas.h"
 #include "platform/errors.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
@@ -16,59 +17,12 @@ namespace {
 
 using logcap::Formula;
 
-constexpr double Pi = 3.1416;
-
-// The factor between the unit systems of each metric (English per acre =
-// metric per hectare x c), in Formula order; Percent Cover has none.
-constexpr double UnitFactors[6] = {0.405, 1.328, 0, 0.405, 14.29, 0.446};
-
-// F for a strip L x w (square metres or feet): areaUnit / (w x L).
-double stripFactor(double areaUnit, double width, double L) {
-    return checked::div(areaUnit, checked::mul(width, L));
-}
-
-// F of the line-intersect method.
-double limFactor(bool metric, Formula f, double L) {
-    if (metric) {
-        switch (f) {
-        case logcap::Density: // 1000 x pi x 5 / L
-            return checked::div(1000 * Pi * 5.0, L);
-        case logcap::Length: // 10000 x pi / (2 L)
-            return checked::div(10000 * Pi, checked::mul(2.0, L));
-        case logcap::PercentCover: // pi / (2 L)
-            return checked::div(Pi, checked::mul(2.0, L));
-        case logcap::Tally: // 10000 / (4 L)
-            return stripFactor(10000, 4.0, L);
-        default: // Volume and Weight: pi^2 / (8 L)
-            return checked::div(std::pow(Pi, 2), checked::mul(8.0, L));
-        }
-    }
-    switch (f) {
-    case logcap::Density: // 21780 x pi / L
-    case logcap::Length:
-        return checked::div(21780 * Pi, L);
-    case logcap::PercentCover: // pi x 4.1603 / L
-        return checked::div(Pi * 4.1603, L);
-    case logcap::Tally: // 43560 / (12 L)
-        return stripFactor(43560, 12.0, L);
-    case logcap::Volume: // pi^2 x 37.8125 / L
-        return checked::div(std::pow(Pi, 2) * 37.8125, L);
-    default: // Weight: pi^2 x 1.17975 / L
-        return checked::div(std::pow(Pi, 2) * 1.17975, L);
-    }
-}
-
-// F of the strip-plot method: per strip of 4 m or 12 ft; Percent Cover in
-// percent, English weight in tons of 2000 lb.
+// F of the strip-plot method: G / (w x L) per strip of width w = 4 m or 12 ft,
+// with English weight in tons of 2000 lb: 43560 / (12 x 2000 x L).
 double spmFactor(bool metric, Formula f, double L) {
-    const double width = metric ? 4.0 : 12.0;
-    if (f == logcap::PercentCover)
-        return stripFactor(100, width, L);
-    if (metric)
-        return stripFactor(10000, width, L);
-    if (f == logcap::Weight) // 43560 / (12 x 2000 x L)
+    if (!metric && f == logcap::Weight)
         return checked::div(43560, checked::mul(12.0 * 2000.0, L));
-    return stripFactor(43560, width, L);
+    return checked::div(logest::stripPlotFactor(f, metric), checked::mul(metric ? 4.0 : 12.0, L));
 }
 
 // A shown figure read back as a number; nothing for an empty text.
@@ -93,9 +47,10 @@ std::optional<PerAreaFactors> perAreaFactors(bool metric, bool lim, logcap::Form
     if (formula < logcap::Density || formula > logcap::Weight)
         return std::nullopt;
     PerAreaFactors f;
-    f.F = lim ? limFactor(metric, formula, L) : spmFactor(metric, formula, L);
-    if (formula != logcap::PercentCover)
-        f.c = UnitFactors[formula];
+    // A line-intersect tally counts per strip of 4 m or 12 ft.
+    const double P = formula == logcap::Tally ? checked::mul(metric ? 4.0 : 12.0, L) : L;
+    f.F = lim ? *logest::lineIntersectFactor(formula, metric, P) : spmFactor(metric, formula, L);
+    f.c = logest::englishFactor(formula);
     return f;
 }
 

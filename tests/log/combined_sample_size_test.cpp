@@ -9,26 +9,38 @@ using namespace Qt::StringLiterals;
 namespace vernalt::combined {
 namespace {
 
+// The page of the stratum rows "name|size|level|variance" separated by "/",
+// the mean, the total size and t; unit lengths 12.5, 25, 50 and 100.
+SamplePage page(const char* rows, const QString& mean, const QString& total,
+                const QString& t = u"2"_s) {
+    SampleInputs in;
+    const QStringList strata = QString::fromLatin1(rows).split(u'/');
+    for (qsizetype h = 0; h < strata.size(); ++h) {
+        const QStringList s = strata[h].split(u'|');
+        in.strata[std::size_t(h)] = {s[0], s[1], s[2], s[3]};
+    }
+    in.estimate = mean;
+    in.totalSize = total;
+    in.tValue = t;
+    in.levelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
+    return samplePage(in);
+}
 // Two strata named with words: sizes 100 and 300 of 400 (weights 0.25 and
 // 0.75), levels Segment (25) and Section (50), typed variances 16 and 36
 // (S = 4 and 6), mean 20, t = 2.
-SampleInputs twoStrata() {
-    SampleInputs in;
-    in.strata[0] = {u"North"_s, u"100"_s, u"Segment"_s, u"16"_s};
-    in.strata[1] = {u"South"_s, u"300"_s, u"Section"_s, u"36"_s};
-    in.estimate = u"20"_s;
-    in.totalSize = u"400"_s;
-    in.tValue = u"2"_s;
-    in.levelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
-    return in;
-}
+const char* const TwoStrata = "North|100|Segment|16/South|300|Section|36";
 
-// One field of the four stratum rows, joined by "|".
-QString column(const SamplePage& p, QString SampleRow::*field) {
+// The weights, unit lengths and deviations of the four rows, each joined by "|".
+QString rows(const SamplePage& p) {
     QStringList out;
-    for (const SampleRow& r : p.rows)
-        out << r.*field;
-    return out.join(u'|');
+    for (QString SampleRow::*field :
+         {&SampleRow::weight, &SampleRow::plotLength, &SampleRow::stdDev}) {
+        QStringList cells;
+        for (const SampleRow& r : p.rows)
+            cells << r.*field;
+        out << cells.join(u'|');
+    }
+    return out.join(u' ');
 }
 
 // The desired variance, then the optimal and the proportional totals of the
@@ -50,108 +62,64 @@ QString allocation(const std::array<std::array<QString, 4>, 5>& g, const QString
 }
 
 TEST(CombinedSampleSize, TwoStrataFromStratumRowsToTransectLengths) {
-    const SamplePage p = samplePage(twoStrata());
+    const SamplePage p = page(TwoStrata, u"20"_s, u"400"_s);
     EXPECT_FALSE(p.error);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.25|0.75||"_s);
-    EXPECT_EQ(column(p, &SampleRow::plotLength), u"25|50||"_s);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"4|6||"_s);
+    EXPECT_EQ(rows(p), u"0.25|0.75|| 25|50|| 4|6||"_s);
     // V = (20 x 0.2 / 2)^2 = 4; optimal (0.25 x 4 + 0.75 x 6)^2 / ((0.25 x 16 +
     // 0.75 x 36) / 400 + 4) = 30.25 / 4.0775 = 7.42; proportional 2^2 x 31 /
     // (0.2 x 20)^2 = 124 / 16 = 7.75.
     EXPECT_EQ(equations(p), u"4 7.42|| 7.75||"_s);
     // Optimal: 7 samples by N x S = 400 and 1800: 1.27 -> 2 and 5.73 -> 6, of 25
-    // and 50; strata not in use get no samples. Proportional: 8 by the weights.
+    // and 50; strata not in use get 0 samples. Proportional: 8 by the weights.
     EXPECT_EQ(allocation(p.optimal, p.optimalTotalLength), u"7|1|2|50/|2|6|300/|3|0|/|4|0| 350"_s);
     EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
               u"8|1|2|50/|2|6|300/|3|0|/|4|0| 350"_s);
 }
 
-TEST(CombinedSampleSize, TheTotalsRoundHalvesToEven) {
+TEST(CombinedSampleSize, TotalsRoundHalvesToEvenAndAllocateByTheShownWeights) {
     // 2^2 x (0.25 x V + 0.75 x V) / 16: V = 50 gives 12.5, V = 54 gives 13.5.
-    for (const auto& [variance, total] : {std::pair{u"50"_s, u"12"_s}, {u"54"_s, u"14"_s}}) {
-        SampleInputs in = twoStrata();
-        in.strata[0].variance = in.strata[1].variance = variance;
-        EXPECT_EQ(samplePage(in).proportional[1][ColTotal], total);
-    }
-}
-
-TEST(CombinedSampleSize, WeightsAreUsedAsShown) {
-    SampleInputs in = twoStrata();
-    in.strata[0].size = u"1"_s;
-    in.strata[1].size = u"2"_s;
-    in.totalSize = u"3"_s;
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.333|0.667||"_s);
+    EXPECT_EQ(
+        page("N|100|Segment|50/S|300|Section|50", u"20"_s, u"400"_s).proportional[1][ColTotal] +
+            u'|' +
+            page("N|100|Segment|54/S|300|Section|54", u"20"_s, u"400"_s).proportional[1][ColTotal],
+        u"12|14"_s);
     // 4 x (0.333 x 16 + 0.667 x 36) / 16 = 4 x 29.34 / 16 = 7.335 -> 7;
     // 0.333 x 7 = 2.331 -> 3, 0.667 x 7 = 4.669 -> 5.
-    EXPECT_EQ(p.proportionalEquations[1], u"7.34"_s);
-    EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
-              u"7|1|3|75/|2|5|250/|3|0|/|4|0| 325"_s);
-}
+    SamplePage p = page("North|1|Segment|16/South|2|Section|36", u"20"_s, u"3"_s);
+    EXPECT_EQ(rows(p).section(u' ', 0, 0) + u' ' + p.proportionalEquations[1] + u' ' +
+                  allocation(p.proportional, p.proportionalTotalLength),
+              u"0.333|0.667|| 7.34 7|1|3|75/|2|5|250/|3|0|/|4|0| 325"_s);
 
-TEST(CombinedSampleSize, ThreeStrataGiveTheTotalsOfBothDesigns) {
-    SampleInputs in = twoStrata();
-    in.strata[2] = {u"East"_s, u"100"_s, u"Transect"_s, u"16"_s};
-    in.totalSize = u"500"_s;
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"0.2|0.6|0.2|"_s);
-    // Strata 1 and 2: 4 x (0.2 x 16 + 0.6 x 36) / 16 = 4 x 24.8 / 16 = 6.2; strata 1
-    // to 3: 4 x (24.8 + 3.2) / 16 = 7. Then 0.2 x 7 = 1.4 -> 2, 0.6 x 7 = 4.2 -> 5,
+    // Three strata: 1 and 2: 4 x (0.2 x 16 + 0.6 x 36) / 16 = 4 x 24.8 / 16 = 6.2;
+    // 1 to 3: 4 x (24.8 + 3.2) / 16 = 7. Then 0.2 x 7 = 1.4 -> 2, 0.6 x 7 = 4.2 -> 5,
     // 2 of 25, 5 of 50 and 2 of 100: 500.
-    EXPECT_EQ(p.proportionalEquations[1] + u'|' + p.proportionalEquations[2], u"6.2|7"_s);
-    EXPECT_EQ(allocation(p.proportional, p.proportionalTotalLength),
-              u"7|1|2|50/|2|5|250/|3|2|200/|4|0| 500"_s);
+    p = page("North|100|Segment|16/South|300|Section|36/East|100|Transect|16", u"20"_s, u"500"_s);
+    EXPECT_EQ(rows(p).section(u' ', 0, 0) + u' ' + p.proportionalEquations[1] + u'|' +
+                  p.proportionalEquations[2] + u' ' +
+                  allocation(p.proportional, p.proportionalTotalLength),
+              u"0.2|0.6|0.2| 6.2|7 7|1|2|50/|2|5|250/|3|2|200/|4|0| 500"_s);
 }
 
-TEST(CombinedSampleSize, WithoutAMeanThereAreNoTotals) {
-    SampleInputs in = twoStrata();
-    in.estimate.clear();
-    const SamplePage p = samplePage(in);
+TEST(CombinedSampleSize, WhatCannotBeComputedStaysEmpty) {
+    SamplePage p = page(TwoStrata, QString(), u"400"_s); // no mean: no totals
     EXPECT_FALSE(p.error);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"4|6||"_s);
-    EXPECT_EQ(equations(p), u" || ||"_s);
-    EXPECT_EQ(QStringList(p.optimal[1].begin(), p.optimal[1].end()).join(u'|'), u"|1||"_s);
-    EXPECT_TRUE(p.optimalTotalLength.isEmpty());
-}
+    EXPECT_EQ(rows(p).section(u' ', 2) + u' ' + equations(p) + u' ' +
+                  allocation(p.optimal, p.optimalTotalLength).section(u'/', 0, 0),
+              u"4|6||  || || |1||"_s);
+    p = page("North|100|Segment|16/|300|Section|36", u"20"_s, u"100"_s); // one stratum
+    EXPECT_EQ(rows(p).section(u' ', 0, 0) + u' ' + p.optimal[1][ColTotal] +
+                  p.optimal[1][ColSamples] + p.proportional[1][ColSamples],
+              u"1||| "_s);
+    p = page("North|100|Segment|16/South|300||36", u"20"_s, u"400"_s); // no level: no lengths
+    EXPECT_EQ(rows(p).section(u' ', 1, 1) + u' ' + allocation(p.optimal, p.optimalTotalLength),
+              u"25||| 7|1|2|50/|2|6|/|3|0|/|4|0| 50"_s);
+    EXPECT_EQ(equations(page(TwoStrata, u"20"_s, u"400"_s, u"0"_s)), u" || 0||"_s);
 
-TEST(CombinedSampleSize, OneStratumHasNoTotalAndNoAllocation) {
-    SampleInputs in = twoStrata();
-    in.strata[1].name.clear();
-    in.totalSize = u"100"_s;
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::weight), u"1|||"_s);
-    EXPECT_EQ(p.optimal[1][ColTotal] + p.optimal[1][ColSamples] + p.proportional[1][ColSamples],
-              QString());
-}
-
-TEST(CombinedSampleSize, AnUnknownLevelLeavesItsLengthsEmpty) {
-    SampleInputs in = twoStrata();
-    in.strata[1].level.clear();
-    const SamplePage p = samplePage(in);
-    EXPECT_EQ(column(p, &SampleRow::plotLength), u"25|||"_s);
-    EXPECT_EQ(allocation(p.optimal, p.optimalTotalLength), u"7|1|2|50/|2|6|/|3|0|/|4|0| 50"_s);
-}
-
-TEST(CombinedSampleSize, AZeroTValueOrANegativeVarianceLeavesTheFiguresEmpty) {
-    SampleInputs in = twoStrata();
-    in.tValue = u"0"_s;
-    EXPECT_EQ(equations(samplePage(in)), u" || 0||"_s);
-
-    in = twoStrata();
-    in.strata[0].variance = u"-16"_s; // ends the page with error 5
-    const SamplePage p = samplePage(in);
-    ASSERT_TRUE(p.error);
+    p = page("North|100|Segment|-16/South|300|Section|36", u"20"_s, u"400"_s);
+    ASSERT_TRUE(p.error); // ends the page with error 5
     EXPECT_EQ(p.error->number(), err::InvalidCall);
-    EXPECT_EQ(p.rows[0].plotLength, u"25"_s);
-    EXPECT_EQ(column(p, &SampleRow::stdDev), u"|||"_s);
-    EXPECT_TRUE(p.rows[1].stratum.isEmpty());
-    EXPECT_TRUE(p.desiredVariance.isEmpty());
-}
-
-TEST(CombinedSampleSize, LevelNamesAreMatchedInAnyCase) {
-    EXPECT_EQ(levelIndex(u"SEGMENT"_s), 1);
-    EXPECT_EQ(levelIndex(u"transect"_s), 3);
-    EXPECT_EQ(levelIndex(u"Segment10"_s), -1);
+    EXPECT_EQ(rows(p).section(u' ', 1) + u' ' + p.rows[1].stratum + p.desiredVariance,
+              u"25||| ||| "_s);
 }
 
 } // namespace

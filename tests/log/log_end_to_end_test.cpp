@@ -15,16 +15,10 @@
 //                units needed (t s)^2 / (E m)^2 with t = 1.67, E = 0.2, times L;
 //                missing max(distance, 1000) - N x L
 //   estimate     SE = sqrt(var / n); B = t SE (LIM), t SE sqrt(1 - n a / A) (SPM)
-#include "log/log_estimate_support.h"
+#include "log/log_metrics_fixture.h"
 #include "log/log_window_fixture.h"
-
-#include "platform/grid.h"
 #include "print/frmPrintPreview.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -32,188 +26,148 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-// The column headed exactly `name` (the header cells hold the bare field names).
-int columnOf(const Grid* g, const QString& name) {
-    for (int c = 0; c < g->cols(); ++c)
-        if (g->text(0, c) == name)
-            return c;
-    return -1;
-}
+// The texts of the criteria prompts.
+struct CriteriaPrompts : LogMetricsTest {
+    using LogMetricsTest::kConditionPrompt, LogMetricsTest::kEstimLengthPrompt,
+        LogMetricsTest::kExcludePrompt, LogMetricsTest::kLedPrompt, LogMetricsTest::kLengthPrompt;
+};
 
 // The texts of a column from row 1 down to the first empty cell, joined by blanks.
-std::string column(const Grid* g, int col) {
+QString column(const Grid* g, int col) {
     QStringList out;
     for (int r = 1; r < g->rows() && !g->text(r, col).isEmpty(); ++r)
         out.append(g->text(r, col));
-    return out.join(u' ').toStdString();
+    return out.join(u' ');
 }
 
-// What the statistics show for each level: "count|mean|deviation", the five
-// cells of grdOptimal (mean|sd|per area|variance|units needed) and the five of
+// What each level shows, joined by "/": "count|mean|deviation", the five cells
+// of grdOptimal (mean|sd|per area|variance|units needed) and the five of
 // grdOptimal2 (distance|minimum|count|missing|other unit system).
-void expectLevels(const frmMainLog* w, int sheet, const char* const (&levels)[4]) {
-    for (std::size_t k = 0; k < 4; ++k) {
-        const QString shown = joinedTexts({w->lblNum[k], w->lblAvg[k], w->lblStdDev[k]}) + u' ' +
-                              rowOf(w->grdOptimal[std::size_t(sheet)], int(k) + 1) + u' ' +
-                              rowOf(w->grdOptimal2[std::size_t(sheet)], int(k) + 1);
-        EXPECT_EQ(shown.toStdString(), levels[k]) << "level " << k;
-    }
+QString levels(const frmMainLog* w, std::size_t sheet) {
+    QStringList out;
+    for (std::size_t k = 0; k < 4; ++k)
+        out << joinedTexts(w->lblNum[k], w->lblAvg[k], w->lblStdDev[k]) + u' ' +
+                   rowOf(w->grdOptimal[sheet], int(k) + 1) + u' ' +
+                   rowOf(w->grdOptimal2[sheet], int(k) + 1);
+    return out.join(u'/');
 }
 
-// The single-stratum figures: metric, English, SE, bound, limits, precision.
-std::string figures(const frmMainLog* w) {
-    return joinedTexts({w->lblSimpleMetricFormula, w->lblSimpleEnglishFormula, w->lblSimpleStdErr,
-                        w->lblSimpleBound, w->lblSimpleUpperLimit, w->lblSimpleLowerLimit,
-                        w->lblSimplePrecision})
-        .toStdString();
-}
+// What one run shows at each step.
+struct Analysis {
+    const char* file;
+    int rows;          // of the Single/Combined sheet
+    const char* led;   // the minimum LED answered
+    const char* logs;  // the Qualify column after Set Criteria
+    const char* sums;  // the four subtotal columns, joined by "|"
+    const char* stats; // levels()
+    const char* area;  // the landscape area typed
+    const char* row;   // the single estimate's equation row, by segments
+    const char* shown; // metric, English, SE, bound, limits, precision
+};
 
 class LogEndToEnd : public LogWindowTest {
   protected:
-    void openSurvey(frmMainLog* w, const char* name) {
+    // File, Open; Density; Set Criteria; Calculate Statistics; Single by
+    // segments; Print Preview.
+    void run(frmMainLog* w, const Analysis& r) {
         prompts_.openFile(QStringLiteral(VERNALT_TEST_DATA) + u"/log/data/"_s +
-                          QString::fromLatin1(name));
+                          QLatin1String(r.file));
+        EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
         w->mnuFileOpen->trigger();
-        ASSERT_TRUE(prompts_.done());
+        EXPECT_EQ(w->grdStratum[0]->rows(), r.rows);
+        EXPECT_TRUE(w->mnuFormula->menuAction()->isEnabled());
+        w->mnuDensity->trigger();
+        criteria(w, QLatin1String(r.led));
+        w->cmdFormulaApply->click();
+        EXPECT_TRUE(prompts_.done());
+        int qualify = 0;
+        while (qualify < w->grdStratum[0]->cols() &&
+               w->grdStratum[0]->text(0, qualify) != u"Qualify"_s)
+            ++qualify;
+        EXPECT_EQ(column(w->grdStratum[0], qualify), QLatin1String(r.logs));
+
+        w->optDataFound[0]->setChecked(true);
+        w->cmdSummaryStatistics->click();
+        QStringList sums;
+        for (int k = 0; k < 4; ++k)
+            sums << column(w->grdSubtotals, k);
+        EXPECT_EQ(sums.join(u'|'), QLatin1String(r.sums));
+        EXPECT_EQ(levels(w, 0), QLatin1String(r.stats));
+
+        w->txtLandscapeArea[0]->setText(QLatin1String(r.area));
+        w->mnuSingle_Click(2);
+        w->cmdDefaultSingle->click();
+        EXPECT_EQ(rowOf(w->grdFormulaSimple), QLatin1String(r.row));
+        EXPECT_EQ(joinedTexts(w->lblSimpleMetricFormula, w->lblSimpleEnglishFormula,
+                              w->lblSimpleStdErr, w->lblSimpleBound, w->lblSimpleUpperLimit,
+                              w->lblSimpleLowerLimit, w->lblSimplePrecision),
+                  QLatin1String(r.shown));
+
+        w->mnuPrint->trigger();
+        auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
+        EXPECT_TRUE(preview && preview->lblFormToPrint->text() == u"Main"_s &&
+                    !preview->picPrintPreview->picture().isNull());
+        unloadWindow(preview);
+        flushDeletes();
     }
     // The four criteria prompts of a metric run, answered.
     void criteria(const frmMainLog* w, const QString& led) {
-        prompts_.input(u"Please enter the minimum LED you want to consider for this analysis."_s,
-                       u"LED"_s, led);
-        const QString length = w->mnuLIM->isChecked() ? u"Length"_s : u"EstimLength"_s;
-        prompts_.input(u"Now please enter the minimum "_s + length +
-                           u" you want considered.  Enter '0' if all log lengths will be "
-                           u"considered or log lengths were not measured."_s,
-                       length, u"0"_s);
-        prompts_.input(u"Please enter the maximum value for condition (or decay class) you want "
-                       u"to consider for this analysis.  Enter '0' if condition was not "
-                       u"recorded."_s,
-                       u"Condition"_s, u"5"_s);
-        prompts_.input(u"Please enter the code of the species you want EXCLUDED from this "
-                       u"analysis.  Enter '9999' if you want all species included. NOTE: "
-                       u"Species code is case sensitive."_s,
-                       u"Species"_s, u"9999"_s);
-    }
-    void printPreview(frmMainLog* w) {
-        w->mnuPrint->trigger();
-        auto* preview = qobject_cast<frmPrintPreview*>(loadedWindows().last());
-        ASSERT_NE(preview, nullptr);
-        EXPECT_EQ(preview->lblFormToPrint->text(), u"Main"_s);
-        EXPECT_FALSE(preview->picPrintPreview->picture().isNull());
-        unloadWindow(preview);
-        flushDeletes();
+        using P = CriteriaPrompts;
+        const bool lim = w->mnuLIM->isChecked();
+        prompts_.input(P::kLedPrompt, u"LED"_s, led)
+            .input(lim ? P::kLengthPrompt : P::kEstimLengthPrompt,
+                   lim ? u"Length"_s : u"EstimLength"_s, u"0"_s)
+            .input(P::kConditionPrompt, u"Condition"_s, u"5"_s)
+            .input(P::kExcludePrompt, u"Species"_s, u"9999"_s);
     }
 };
 
 TEST_F(LogEndToEnd, LineIntersectDensity) {
     frmMainLog* w = open();
     ASSERT_TRUE(w->mnuLIM->isChecked() && w->mnuMetric->isChecked());
-    openSurvey(w, "log_survey_lim.csv");
-    ASSERT_EQ(w->grdStratum[0]->rows(), 8);
-
-    w->mnuDensity->trigger();
-
-    // Set Criteria: LED at least 10 leaves out the log of LED 8 (row 6).
-    criteria(w, u"10"_s);
-    w->cmdFormulaApply->click();
-    ASSERT_TRUE(prompts_.done());
-    const int qualify = columnOf(w->grdStratum[0], u"Qualify"_s);
-    ASSERT_GE(qualify, 0);
-    // 1/2, 1/2, 1/5, 1/1, 1/5, excluded, 1/1.
-    EXPECT_EQ(column(w->grdStratum[0], qualify), "0.5 0.5 0.2 1 0.2 0 1");
-
-    // Calculate Statistics on the single sheet.
-    w->optDataFound[0]->setChecked(true);
-    w->cmdSummaryStatistics->click();
-    const Grid* sums = w->grdSubtotals;
-    EXPECT_EQ(column(sums, 0), "1 0.2 1 0.2 0 1"); // T1: 1, 2, 3; T2: 1, 2, 4
-    EXPECT_EQ(column(sums, 1), "1.2 1 0.2 1");     // T1: 1, 2; T2: 1, 2
-    EXPECT_EQ(column(sums, 2), "2.2 1.2");
-    EXPECT_EQ(column(sums, 3), "2.2 1.2");
-    // Subsegments: mean 3.4 / 6 = 0.567, s = sqrt(1.15333 / 5) = 0.48;
-    // F = 15708 / 12.5 = 1256.64: 0.567 F = 712.5 -> 713, (0.48 F)^2 = 363835,
-    // 712.5 x 0.405 = 289; n = (1.67 x 0.48)^2 / (0.2 x 0.567)^2 = 49.97 -> 50,
-    // 49.97 x 12.5 = 625 m; 1000 - 6 x 12.5 = 925.
-    // Segments: mean 0.85, s = sqrt(0.59 / 3) = 0.443; F = 628.32: 534.1 -> 534,
-    // (278.35)^2 = 77476, 216; n = 18.94 -> 18.9, 473 m; 1000 - 4 x 25 = 900.
-    // Sections: mean 1.7, s = 0.707; F = 314.16: 534, 49333, 216; n = 12.06 -> 12.1,
-    // 603 m; 900. Transects: F = 157.08: 267, 12333, 108; 1206 m; 1206 - 200 = 1006.
-    const char* const lim[4] = {
-        "6|0.567|0.48 0.567|0.48|713|363835|50 625|1000|6|925|289",
-        "4|0.85|0.443 0.85|0.443|534|77476|18.9 473|1000|4|900|216",
-        "2|1.7|0.707 1.7|0.707|534|49333|12.1 603|1000|2|900|216",
-        "2|1.7|0.707 1.7|0.707|267|12333|12.1 1206|1000|2|1006|108",
-    };
-    expectLevels(w, 0, lim);
-
-    // The single-stratum estimate by segments: SE = sqrt(77476 / 4) = 139.2 -> 139;
-    // B = 1.67 x 139.2 = 232; 534 +- 232; 232 / 534 = 43.4 %; 534 x 0.405 = 216.
-    w->mnuSingle_Click(2);
-    w->cmdDefaultSingle->click();
-    EXPECT_EQ(rowOf(w->grdFormulaSimple), u"Segment|25|0.85|0.443|534|77476|4"_s);
-    EXPECT_EQ(figures(w), "534|216|139|232|766|302|43.4");
-
-    printPreview(w);
-
-    // Apply and Sort relabels the window: the stratum sheet's headers stay the
-    // bare field names, so the metric and the statistics still find their columns.
-    criteria(w, u"10"_s);
-    w->cmdSort1->click();
-    ASSERT_TRUE(prompts_.done());
-    EXPECT_EQ(columnOf(w->grdStratum[1], u"Qualify"_s), qualify);
-    EXPECT_EQ(column(w->grdStratum[1], qualify), "0.5 0.5 0.2 1 0.2 0 1");
-    w->optDataFound[1]->setChecked(true);
-    w->cmdSummaryStatistics->click();
-    EXPECT_EQ(w->lblDataSheet->text(), u"Stratum 1 (Density)"_s);
-    expectLevels(w, 1, lim);
+    run(w, {"log_survey_lim.csv", 8,
+            // LED at least 10 leaves out the log of LED 8 (row 6):
+            // 1/2, 1/2, 1/5, 1/1, 1/5, excluded, 1/1.
+            "10", "0.5 0.5 0.2 1 0.2 0 1",
+            // Subsegments T1: 1, 2, 3; T2: 1, 2, 4. Segments T1: 1, 2; T2: 1, 2.
+            "1 0.2 1 0.2 0 1|1.2 1 0.2 1|2.2 1.2|2.2 1.2",
+            // Subsegments: mean 3.4 / 6 = 0.567, s = sqrt(1.15333 / 5) = 0.48;
+            // F = 15708 / 12.5 = 1256.64: 0.567 F = 712.5 -> 713, (0.48 F)^2 = 363835,
+            // 712.5 x 0.405 = 289; n = (1.67 x 0.48)^2 / (0.2 x 0.567)^2 = 49.97 -> 50,
+            // 49.97 x 12.5 = 625 m; 1000 - 6 x 12.5 = 925.
+            // Segments: mean 0.85, s = sqrt(0.59 / 3) = 0.443; F = 628.32: 534.1 -> 534,
+            // (278.35)^2 = 77476, 216; n = 18.94 -> 18.9, 473 m; 1000 - 4 x 25 = 900.
+            // Sections: mean 1.7, s = 0.707; F = 314.16: 534, 49333, 216; n = 12.06 -> 12.1,
+            // 603 m; 900. Transects: F = 157.08: 267, 12333, 108; 1206 m; 1206 - 200 = 1006.
+            "6|0.567|0.48 0.567|0.48|713|363835|50 625|1000|6|925|289/"
+            "4|0.85|0.443 0.85|0.443|534|77476|18.9 473|1000|4|900|216/"
+            "2|1.7|0.707 1.7|0.707|534|49333|12.1 603|1000|2|900|216/"
+            "2|1.7|0.707 1.7|0.707|267|12333|12.1 1206|1000|2|1006|108",
+            // By segments: SE = sqrt(77476 / 4) = 139.2 -> 139; B = 1.67 x 139.2 = 232;
+            // 534 +- 232; 232 / 534 = 43.4 %; 534 x 0.405 = 216.
+            "", "Segment|25|0.85|0.443|534|77476|4", "534|216|139|232|766|302|43.4"});
 }
 
 TEST_F(LogEndToEnd, StripPlotDensity) {
     frmMainLog* w = open();
     w->mnuSPM_Click();
-    openSurvey(w, "log_survey_spm.csv");
-    ASSERT_EQ(w->grdStratum[0]->rows(), 14);
-
-    w->mnuDensity->trigger();
-    criteria(w, u"0"_s);
-    w->cmdFormulaApply->click();
-    ASSERT_TRUE(prompts_.done());
-    const int qualify = columnOf(w->grdStratum[0], u"Qualify"_s);
-    ASSERT_GE(qualify, 0);
-    // One per log whose end point lies in the strip; row 9 has its end outside.
-    EXPECT_EQ(column(w->grdStratum[0], qualify), "1 1 1 1 1 1 1 1 0 1 1 1 1");
-
-    w->optDataFound[0]->setChecked(true);
-    w->cmdSummaryStatistics->click();
-    const Grid* sums = w->grdSubtotals;
-    EXPECT_EQ(column(sums, 0), "2 1 1 3 1 0 2 2");
-    EXPECT_EQ(column(sums, 1), "3 4 1 4");
-    EXPECT_EQ(column(sums, 2), "7 5");
-    EXPECT_EQ(column(sums, 3), "7 5");
-    // Subsegments: mean 12 / 8 = 1.5, s = sqrt(6 / 7) = 0.926; F = 10000 / 50 = 200:
-    // 300, (185.2)^2 = 34299, 300 x 0.405 = 121.5 -> 122 (half to even);
-    // n = (1.67 x 0.926)^2 / 0.3^2 = 26.57 -> 26.6, 332 m; 1000 - 100 = 900.
-    // Segments: mean 3, s = sqrt(2) = 1.41; F = 100: 300, 19881, 122; n = 15.4, 385 m.
-    // Sections: mean 6, s = 1.41; F = 50: 300, 70.5^2 = 4970.25 -> 4970; n = 3.85,
-    // 192.5 -> 193 m. Transects: F = 25: 150, 1242.56 -> 1243, 60.75 -> 60.8; 385 m, 800.
-    const char* const spm[4] = {
-        "8|1.5|0.926 1.5|0.926|300|34299|26.6 332|1000|8|900|122",
-        "4|3|1.41 3|1.41|300|19881|15.4 385|1000|4|900|122",
-        "2|6|1.41 6|1.41|300|4970|3.85 193|1000|2|900|122",
-        "2|6|1.41 6|1.41|150|1243|3.85 385|1000|2|800|60.8",
-    };
-    expectLevels(w, 0, spm);
-
-    // By segments in a landscape of 100 ha: plots of 25 x 4 m = 0.01 ha;
-    // SE = sqrt(19881 / 4) = 70.5; B = 1.67 x 70.5 x sqrt(1 - 4 x 0.01 / 100) = 117.7
-    // -> 118; 300 +- 118; 118 / 300 = 39.3 %; 300 x 0.405 = 121.5 -> 122.
-    w->txtLandscapeArea[0]->setText(u"100"_s);
-    w->mnuSingle_Click(2);
-    w->cmdDefaultSingle->click();
-    EXPECT_EQ(rowOf(w->grdFormulaSimple), u"Segment|100|0.01|3|1.41|300|19881|4"_s);
-    EXPECT_EQ(figures(w), "300|122|70.5|118|418|182|39.3");
-
-    printPreview(w);
+    run(w, {"log_survey_spm.csv", 14, "0",
+            // One per log whose end point lies in the strip; row 9 has its end outside.
+            "1 1 1 1 1 1 1 1 0 1 1 1 1", "2 1 1 3 1 0 2 2|3 4 1 4|7 5|7 5",
+            // Subsegments: mean 12 / 8 = 1.5, s = sqrt(6 / 7) = 0.926; F = 10000 / 50 = 200:
+            // 300, (185.2)^2 = 34299, 300 x 0.405 = 121.5 -> 122 (half to even);
+            // n = (1.67 x 0.926)^2 / 0.3^2 = 26.57 -> 26.6, 332 m; 1000 - 100 = 900.
+            // Segments: mean 3, s = sqrt(2) = 1.41; F = 100: 300, 19881, 122; n = 15.4, 385 m.
+            // Sections: mean 6, s = 1.41; F = 50: 300, 70.5^2 = 4970.25 -> 4970; n = 3.85,
+            // 192.5 -> 193 m. Transects: F = 25: 150, 1242.56 -> 1243, 60.75 -> 60.8; 385 m, 800.
+            "8|1.5|0.926 1.5|0.926|300|34299|26.6 332|1000|8|900|122/"
+            "4|3|1.41 3|1.41|300|19881|15.4 385|1000|4|900|122/"
+            "2|6|1.41 6|1.41|300|4970|3.85 193|1000|2|900|122/"
+            "2|6|1.41 6|1.41|150|1243|3.85 385|1000|2|800|60.8",
+            // By segments in a landscape of 100 ha: plots of 25 x 4 m = 0.01 ha;
+            // SE = sqrt(19881 / 4) = 70.5; B = 1.67 x 70.5 x sqrt(1 - 4 x 0.01 / 100) = 117.7
+            // -> 118; 300 +- 118; 118 / 300 = 39.3 %; 300 x 0.405 = 121.5 -> 122.
+            "100", "Segment|100|0.01|3|1.41|300|19881|4", "300|122|70.5|118|418|182|39.3"});
 }
 
 } // namespace

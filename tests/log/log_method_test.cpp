@@ -4,45 +4,41 @@
 
 #include "platform/settings.h"
 
-#include <QAction>
 #include <QFile>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QMenu>
-#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
 
-const QString kChangeMethod = u"Do you want to clear this analysis and change methods?"_s;
-const QString kChangeFormula =
-    u"Do you want to clear this analysis and reload the current dataset?"_s;
-
 class LogMethod : public LogWindowTest {
   protected:
     // Chooses the item, answering its question, and returns the window afterwards.
-    frmMainLog* answer(QAction* item, const QString& question, MsgResult reply) {
-        const bool method = question == kChangeMethod;
-        prompts_.message(question, method ? u"Change method"_s : u"Change formula"_s, MsgIcon::None,
-                         reply);
+    frmMainLog* answer(QAction* item, MsgResult reply, bool method = true) {
+        if (method)
+            prompts_.message(u"Do you want to clear this analysis and change methods?"_s,
+                             u"Change method"_s, MsgIcon::None, reply);
+        else
+            prompts_.message(
+                u"Do you want to clear this analysis and reload the current dataset?"_s,
+                u"Change formula"_s, MsgIcon::None, reply);
         item->trigger();
         return live();
     }
-    QString formulaPage(frmMainLog* w) { return w->ssTabMain->tabText(frmMainLog::PageFormula); }
+    static QString formulaPage(frmMainLog* w) {
+        return w->ssTabMain->tabText(frmMainLog::PageFormula);
+    }
 };
 
-TEST_F(LogMethod, WithoutADataFileOrOnNoTheMethodSwitchesInPlace) {
+TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
     frmMainLog* w = open();
     w->mnuSPM->trigger(); // no data file: no question
-    EXPECT_EQ(live(), w);
     EXPECT_FALSE(w->mnuTally->isEnabled());
     w->mnuCombo->trigger();
     EXPECT_FALSE(w->ssTabCombo->isHidden());
     w->mnuLIM->trigger();
-    EXPECT_TRUE(w->mnuTally->isEnabled());
-    EXPECT_TRUE(w->ssTabCombo->isHidden());
+    EXPECT_TRUE(w->mnuTally->isEnabled() && w->ssTabCombo->isHidden());
+    EXPECT_EQ(live(), w);
 
     DataFilePath = u"/somewhere/logs.csv"_s;
     MethodReloadPending = true;
@@ -50,27 +46,22 @@ TEST_F(LogMethod, WithoutADataFileOrOnNoTheMethodSwitchesInPlace) {
     EXPECT_TRUE(MethodReloadPending);
     MethodReloadPending = false;
     w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
-    EXPECT_EQ(answer(w->mnuSPM, kChangeMethod, MsgResult::No), w);
+    EXPECT_EQ(answer(w->mnuSPM, MsgResult::No), w);
     EXPECT_TRUE(w->mnuSPM->isChecked());
     EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"4.2"_s);
-}
 
-TEST_F(LogMethod, YesRebuildsTheWindowInTheNewMethod) {
-    frmMainLog* w = open();
-    DataFilePath = u"/somewhere/logs.csv"_s;
+    w->mnuLIM->setChecked(true);
+    w->mnuSPM->setChecked(false);
     w->setStatusText(u"Status: Data file read"_s);
-    frmMainLog* rebuilt = answer(w->mnuSPM, kChangeMethod, MsgResult::Yes);
-    ASSERT_NE(rebuilt, nullptr);
-    EXPECT_NE(rebuilt, w);
+    frmMainLog* rebuilt = answer(w->mnuSPM, MsgResult::Yes);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
     EXPECT_TRUE(rebuilt->mnuSPM->isChecked() && !rebuilt->mnuLIM->isChecked());
     EXPECT_EQ(rebuilt->statusText(), u"Status: No data read"_s);
-    EXPECT_FALSE(MethodReloadPending);
-    EXPECT_FALSE(gSwitchboard->isVisible());
-    // The old window saved LIM; the new one saves SPM when it closes.
-    rebuilt->close();
-    flushDeletes();
-    EXPECT_EQ(getSetting(u"LogSettings"_s, u"SPMmethod"_s), u"True"_s);
-    EXPECT_EQ(getSetting(u"LogSettings"_s, u"LIMmethod"_s), u"False"_s);
+    EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
+    closeWindow(rebuilt); // the old window saved LIM, the new one SPM
+    EXPECT_EQ(getSetting(u"LogSettings"_s, u"SPMmethod"_s) +
+                  getSetting(u"LogSettings"_s, u"LIMmethod"_s),
+              u"TrueFalse"_s);
 }
 
 TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
@@ -83,66 +74,49 @@ TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
     f.close();
     w->mnuPercentCover->trigger(); // the first metric needs no question
     w->mnuPercentCover->trigger(); // nor the same again: "Percent Cover" names "PercentCover"
-    EXPECT_EQ(answer(w->mnuWeight, kChangeFormula, MsgResult::No), w);
+    EXPECT_EQ(answer(w->mnuWeight, MsgResult::No, false), w);
     EXPECT_EQ(formulaPage(w), u"Percent Cover"_s);
-    EXPECT_FALSE(w->mnuWeight->isChecked());
-    EXPECT_FALSE(FormulaReloadPending);
+    EXPECT_FALSE(w->mnuWeight->isChecked() || FormulaReloadPending);
 
     w->resize(w->width() + 90, w->height() + 60);
     const QSize size = w->size();
     w->txtTvalue->setText(u"2.5"_s);
     w->txtPrecisionLevel->setText(u".1"_s);
-    frmMainLog* rebuilt = answer(w->mnuWeight, kChangeFormula, MsgResult::Yes);
-    ASSERT_NE(rebuilt, nullptr);
-    EXPECT_NE(rebuilt, w);
+    frmMainLog* rebuilt = answer(w->mnuWeight, MsgResult::Yes, false);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
     EXPECT_EQ(rebuilt->size(), size);
     EXPECT_EQ(formulaPage(rebuilt), u"Weight"_s);
     // The optimal inputs start as after File, Open.
-    EXPECT_EQ(rebuilt->txtTvalue->text(), u"1.67"_s);
-    EXPECT_EQ(rebuilt->txtPrecisionLevel->text(), u".2"_s);
+    EXPECT_EQ(joinedTexts(rebuilt->txtTvalue, rebuilt->txtPrecisionLevel), u"1.67|.2"_s);
     EXPECT_FALSE(FormulaReloadPending);
 }
 
-// The Single/Combined sheet with a header row and the given lengths.
-void fillLengthSheet(frmMainLog* w, const QStringList& lengths, const QString& name) {
-    Grid* g = w->grdStratum[0];
-    g->setFormatString(u"^Stratum|^"_s + name);
-    g->setRows(int(lengths.size()) + 1);
-    g->setFixedRows(1);
-    for (int r = 0; r < lengths.size(); ++r)
-        g->setText(r + 1, 1, lengths[r]);
-}
-
 TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
-    struct Case {
-        const char* name;
-        QString header;
-        QStringList lengths;
-        QString message, title; // empty: density is applied
+    const struct {
+        QString header, lengths, message, title; // no message: density is applied
     } cases[] = {
-        {"no length column",
-         u"Diameter"_s,
-         {u"5"_s},
-         u"The length column was not found"_s,
-         u"Column not found"_s},
-        {"only zeros and blanks",
-         u"Length"_s,
-         {u"0"_s, QString(), u"-2"_s},
-         u"Log Density using LIM is not possible without log lengths"_s,
+        {u"Diameter"_s, u"5"_s, u"The length column was not found"_s, u"Column not found"_s},
+        {u"Length"_s, u"0||-2"_s, u"Log Density using LIM is not possible without log lengths"_s,
          u"ERROR"_s},
-        {"one length above 0", u"Length"_s, {u"0"_s, u"3.5"_s}, QString(), QString()},
-        {"a text counts as a length", u"LENGTH"_s, {u"0"_s, u"n/a"_s}, QString(), QString()},
+        {u"Length"_s, u"0|3.5"_s, {}, {}},
+        {u"LENGTH"_s, u"0|n/a"_s, {}, {}}, // a text counts as a length
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         frmMainLog* w = open();
-        fillLengthSheet(w, c.lengths, c.header);
+        const QStringList lengths = c.lengths.split(u'|');
+        Grid* g = w->grdStratum[0];
+        g->setFormatString(u"^Stratum|^"_s + c.header);
+        g->setRows(int(lengths.size()) + 1);
+        g->setFixedRows(1);
+        for (int r = 0; r < lengths.size(); ++r)
+            g->setText(r + 1, 1, lengths[r]);
         if (!c.message.isEmpty())
             prompts_.message(c.message, c.title, MsgIcon::None);
         w->mnuDensity->trigger();
-        EXPECT_EQ(w->mnuDensity->isChecked(), c.message.isEmpty()) << c.name;
-        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s) << c.name;
-        w->close();
-        flushDeletes();
+        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s)
+            << c.lengths.toStdString();
+        EXPECT_EQ(w->mnuDensity->isChecked(), c.message.isEmpty()) << c.lengths.toStdString();
+        closeWindow(w);
     }
     frmMainLog* w = open(); // strip plots skip the check
     w->mnuSPM->trigger();

