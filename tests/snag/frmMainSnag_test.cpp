@@ -1,108 +1,71 @@
-// The snag window's life cycle: the keyboard walk, its settings, a database it
-// cannot use, Exit.
+// The snag window where the whole analysis does not go: a database it cannot
+// use at load, the refused files and a non-numeric value of File, Open, and the
+// correlation of a sheet whose transects differ in length. The messages of the
+// refusals and of a locked database at import are shared with the log window
+// and tested there in full.
 #include "snag_window_fixture.h"
-#include "support/keyboard.h"
+#include "support/texts.h"
 
+#include "data/csv_import.h"
 #include "platform/database.h"
-#include "platform/settings.h"
-#include "platform/twips.h"
-#include "platform/value.h"
-#include "shell/frmDataSet.h"
-#include "shell/frmSwitchboard.h"
+#include "shell/correlation.h"
 
 #include <QFile>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace vernalt::test {
 namespace {
 
-using SnagLifeCycle = SnagWindowTest;
-
-// Settings MainLeft, MetricMeasurement and EnglishMeasurement of the window, and
-// MainLeft of the place the windows share.
-QStringList stored() {
-    const QString s = u"SnagSettings"_s;
-    return {getSetting(s, u"MainLeft"_s), getSetting(s, u"MetricMeasurement"_s),
-            getSetting(s, u"EnglishMeasurement"_s), getSetting(u"Settings"_s, u"MainLeft"_s)};
-}
-
-TEST_F(SnagLifeCycle, EveryPageIsWalkedByKeyboardAndTheSheetsScrollAtTheSmallestSize) {
-    frmMainSnag* w = open();
-    w->show();
-    for (QPushButton* b : w->findChildren<QPushButton*>())
-        b->setEnabled(true); // the ones an import enables count too
-    expectEveryPageWalkable(w->ssTabMain);
-    // At the smallest size the stratified sheet no longer fits: it scrolls.
-    w->resize(w->minimumSize());
-    w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
-    w->ssTabFormula->setCurrentIndex(1);
-    auto* area = qobject_cast<QScrollArea*>(w->ssTabFormula->currentWidget());
-    ASSERT_TRUE(area && area->widget()->isAncestorOf(w->lblStratifiedPrecision));
-    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
-}
-
-TEST_F(SnagLifeCycle, SettingsRoundTripUnlessClosedMinimised) {
-    frmMainSnag* w = open();
-    w->move(twipsToPixelsX(1500), twipsToPixelsY(1200));
-    w->mnuEnglish->trigger();
-    const QString left = singleText(float(pixelsToTwipsX(w->pos().x())));
-    unload(w);
-    EXPECT_EQ(stored(), QStringList({left, u"False"_s, u"True"_s, left}));
-    w = open();
-    EXPECT_TRUE(w->mnuEnglish->isChecked() && !w->mnuMetric->isChecked());
-    EXPECT_EQ(w->AreaFactor, 43560);
-    EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(1500), twipsToPixelsY(1200)));
-    w->mnuMetric->trigger();
-    w->move(twipsToPixelsX(2000), twipsToPixelsY(2000));
-    w->setWindowState(Qt::WindowMinimized);
-    unload(w);
-    EXPECT_EQ(stored(), QStringList({left, u"False"_s, u"True"_s, left}));
-}
-
-TEST_F(SnagLifeCycle, UnreadableSettingsTakeTheirDefaults) {
-    // Left, top, metric, English: words and overflows; a place off every screen.
-    const std::array<const char16_t*, 4> cases[] = {{u"left", u"1e999x", u"Maybe", u"42"},
-                                                    {u"-300000", u"-300000", u"False", u"True"}};
-    for (const auto& c : cases) {
-        const char16_t* keys[] = {u"MainLeft", u"MainTop", u"MetricMeasurement",
-                                  u"EnglishMeasurement"};
-        for (int i = 0; i < 4; ++i)
-            saveSetting(u"SnagSettings"_s, QString::fromUtf16(keys[i]), QString::fromUtf16(c[i]));
-        frmMainSnag* w = open();
-        EXPECT_EQ(w->mnuMetric->isChecked(), c[2][0] != u'F');
-        EXPECT_EQ(w->pos(), QPoint(twipsToPixelsX(100), twipsToPixelsY(100)));
+class SnagWindow : public SnagWindowTest {
+  protected:
+    // Opens a file of data/ through File, Open, with the message box the import shows.
+    void importFile(const char* name, const char* message = "", const char* title = "",
+                    MsgIcon icon = MsgIcon::Critical) {
+        script.openFile(QStringLiteral(VERNALT_TEST_DATA "/snag/data/") + QLatin1String(name));
+        if (*message)
+            script.message(QString::fromUtf8(message), QString::fromUtf8(title), icon);
+        w->mnuFileOpen->trigger();
+        EXPECT_TRUE(script.done()) << name;
     }
-}
+    // What a refused import leaves as it was: every value of Snags, the first two
+    // sheets, the status and whether the sheets' buttons are enabled.
+    QStringList snapshot() {
+        QSqlQuery q = db::select(u"SELECT * FROM Snags ORDER BY id"_s);
+        QStringList out;
+        while (q.next())
+            for (int c = 0; c < q.record().count(); ++c)
+                out << q.value(c).toString();
+        bool enabled = true;
+        for (int k = 0; k < 5; ++k)
+            for (const QPushButton* b :
+                 {w->cmdFormMulti[k], w->cmdFormSingle[k], w->cmdCavity[k], w->cmdForage[k]})
+                enabled = enabled && b->isEnabled();
+        return out + gridTexts(w->grdStratum[0]) + gridTexts(w->grdStratum[1])
+               << w->status() << (enabled ? u"enabled"_s : u"disabled"_s);
+    }
+    frmMainSnag* w = nullptr;
+};
 
-TEST_F(SnagLifeCycle, ReadOnlyDatabaseStillOpensTheWindow) {
+TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
     db::connection(); // creates the file with its tables
     db::close();
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const auto readOnly = [&] {
-        message(u"Cannot open the database for updating.  It may be set as read-only.",
-                u"Open database error", MsgIcon::Critical);
-    };
-    readOnly();
-    frmMainSnag* w = open();
+    for (int reads = 0; reads < 2; ++reads)
+        script.message(u"Cannot open the database for updating.  It may be set as read-only."_s,
+                       u"Open database error"_s, MsgIcon::Critical);
+    w = open();
     // Labelled from what the fields held: bare level names, no areas read.
-    EXPECT_EQ(
-        QStringList({w->status(), w->grdOptimal[0]->text(5, 0), w->grdOptimal[0]->text(5, 1)}),
-        QStringList({u"Status: No data read"_s, u"Segment"_s, u"0"_s}));
-    EXPECT_EQ(w->ssTabMain->currentIndex(), frmMainSnag::PageSingleCombined);
-    // Every read of the plot sizes says so again; the window goes on in English units.
-    readOnly();
+    expectShown({w->grdOptimal[0]->text(5, 0), w->grdOptimal[0]->text(5, 1)}, "Segment 0");
+    // The window goes on in English units.
     w->mnuEnglish->trigger();
     EXPECT_TRUE(script.done());
     EXPECT_EQ(w->lblStatY->text(), u"Stems per acre"_s);
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-// A database file that cannot be used at all is named with what to do, once,
-// and the window opens all the same.
-TEST_F(SnagLifeCycle, ADamagedOrLockedDatabaseSaysWhatToDo) {
+TEST_F(SnagWindow, ADamagedOrLockedDatabaseSaysWhatToDo) {
     QFile notes(database.file());
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.write("Plot 4, ridge: two snags, one with a cavity.\n");
@@ -113,7 +76,7 @@ TEST_F(SnagLifeCycle, ADamagedOrLockedDatabaseSaysWhatToDo) {
                        u"the default plot sizes and unit lengths, will be made in its place; "
                        u"import your data file again."_s,
                    u"Damaged database"_s, MsgIcon::Critical);
-    unload(open());
+    open();
     // Moved aside, a new database is made; another program then holds it.
     ASSERT_TRUE(QFile::rename(database.file(), database.file() + u".damaged"_s));
     db::connection();
@@ -136,22 +99,78 @@ TEST_F(SnagLifeCycle, ADamagedOrLockedDatabaseSaysWhatToDo) {
     QSqlDatabase::removeDatabase(u"other"_s);
 }
 
-TEST_F(SnagLifeCycle, ExitUnloadsTheOtherWindowsAndShowsTheSwitchboard) {
-    auto* board = new frmSwitchboard; // the first window loaded
-    gSwitchboard = board;
-    frmMainSnag* w = open();
-    // A hidden window (the data-set window that a clean import loads) and a shown one.
-    QPointer<frmDataSet> dataSet = frmDataSet::load(db::path());
-    QPointer<QWidget> other = new QWidget;
-    trackWindow(other);
-    other->show();
-    w->show();
-    board->hide();
-    w->mnuFileExit->trigger();
-    flushDeletes();
-    EXPECT_TRUE(dataSet.isNull() && other.isNull() && board->isVisible());
-    EXPECT_EQ(loadedWindows(), QList<QWidget*>{board});
-    delete board;
+TEST_F(SnagWindow, ANonNumericValueIsReportedAndItsRowKept) {
+    const char* nonNumeric = "A non-numeric value was found in the data file.";
+    w = open();
+    importFile("non_numeric.csv", nonNumeric, "Error in data file");
+    // The sheet filled all the same; the buttons only a clean import enables.
+    EXPECT_EQ(QStringList({w->grdStratum[0]->text(2, 13), w->status(), snapshot().last()}),
+              QStringList({u"abc"_s, u"Status: Data file error!"_s, u"disabled"_s}));
+    // After a clean import they stay enabled, whatever comes next.
+    importFile("quotes_and_dates.csv");
+    importFile("non_numeric.csv", nonNumeric, "Error in data file");
+    EXPECT_EQ(snapshot().last(), u"enabled"_s);
+}
+
+TEST_F(SnagWindow, ACancelOrARefusedFileChangesNothing) {
+    const std::tuple<const char*, const char*, const char*, MsgIcon> cases[] = {
+        {"cover_header.csv",
+         "An invalid column header was found in the data file.\n\nThe column name \"%Cover(1)\" "
+         "in the header row was not recognised. Nothing was imported.",
+         "Error", MsgIcon::None},
+        {"missing_header.csv",
+         "A header row was not found as the first row in the data file.  This header is needed "
+         "to identify what each value represents.",
+         "Missing header row", MsgIcon::Critical},
+        {"beyond_header.csv",
+         "Line 3 of the data file has 3 values, but the header row names only 2 columns. Nothing "
+         "was imported.\n\nA decimal comma splits a number in two: write 1.5, not 1,5.",
+         "Too many values", MsgIcon::Critical},
+    };
+    w = open();
+    // The sheet in transect, subsegment and file order; texts, an apostrophe and
+    // an empty date kept as they are.
+    importFile("quotes_and_dates.csv");
+    EXPECT_EQ(rowOf(*w->grdStratum[0], 2, 0, 22).join(u'|'),
+              u"1|A7|1|1|1|2|1|1|1|1|3|THPL|2|44|25|1|1|||||O'Neil|"_s);
+    const QStringList before = snapshot();
+    const QString path = DataFilePath;
+    script.openFile(QString()); // Cancel
+    w->mnuFileOpen->trigger();
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(std::pair(w->ImportedRowCount, DataFilePath), std::pair(4, path));
+    for (const auto& [file, message, title, icon] : cases) {
+        importFile(file, message, title, icon);
+        EXPECT_EQ(snapshot(), before) << file;
+        EXPECT_EQ(w->ImportedRowCount, 0) << file;
+    }
+}
+
+TEST_F(SnagWindow, CorrelationPairsUnitsWithinTheTransectsOfTheSubtotalsJustComputed) {
+    // data/short_transect.csv: two transects of two records per subsegment, the
+    // first only seven subsegments long. Width 10 flags by subsegment:
+    //   transect 1: 10 00 | 10 10 | 11 10 | 11 --
+    //   transect 2: 11 00 | 00 11 | 01 00 | 00 00
+    // so the subsegment subtotals are 1 0 1 1 2 1 2 and 2 0 0 2 1 0 0 0. The other
+    // widths are 0.
+    w = open();
+    importFile("short_transect.csv");
+    // What an earlier Compute on another sheet left is neither read nor recomputed.
+    w->grdStats[0]->setText(1, 3, u"40"_s);
+    // 6 pairs in transect 1, 7 in transect 2, none from the last unit of transect 1
+    // (2) to the first of transect 2 (2):
+    // x 1 0 1 1 2 1 2 0 0 2 1 0 0, y 0 1 1 2 1 2 0 0 2 1 0 0 0: Sx 11, Sy 10, Sxx 17,
+    // Syy 16, Sxy 9; r = (9 - 110/13) / sqrt((17 - 121/13)(16 - 100/13))
+    // = 7 / sqrt(100 x 108) = 0.0674, r^2 = 0.0045. An answer refused is asked again.
+    askLevel("transect");
+    askLevel("Subsegment");
+    askWidth("10, 20, 30 or 40", "25");
+    askWidth("10, 20, 30 or 40", "10");
+    script.message(u"r=0.07\r\nr^2=0"_s, QString(), MsgIcon::None);
+    w->cmdCorrelation_Click();
+    EXPECT_EQ(CorrelationPairs.rows(), 13);
+    EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s);
+    EXPECT_EQ(w->grdStats[0]->text(1, 3), u"40"_s);
 }
 
 } // namespace

@@ -4,15 +4,8 @@
 #pragma once
 
 #include "platform/database.h"
-#include "platform/grid.h"
 #include "platform/value.h"
-#include "snag/frmMainSnag.h"
 #include "snag_window_fixture.h"
-
-#include <QPushButton>
-#include <QString>
-#include <QVariantList>
-#include <gtest/gtest.h>
 
 namespace vernalt::test {
 
