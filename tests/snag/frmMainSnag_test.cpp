@@ -4,6 +4,7 @@
 // refusals and of a locked database at import are shared with the log window
 // and tested there in full.
 #include "snag_window_fixture.h"
+#include "support/keyboard.h"
 #include "support/texts.h"
 
 #include "data/csv_import.h"
@@ -47,6 +48,14 @@ class SnagWindow : public SnagWindowTest {
     }
     frmMainSnag* w = nullptr;
 };
+
+TEST_F(SnagWindow, EveryPageIsWalkedByKeyboard) {
+    w = open();
+    w->show();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        b->setEnabled(true); // the ones an import enables count too
+    expectEveryPageWalkable(w->ssTabMain);
+}
 
 TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
     db::connection(); // creates the file with its tables

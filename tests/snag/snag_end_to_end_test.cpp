@@ -20,7 +20,10 @@
 #include "shell/correlation.h"
 #include "shell/stat_test_graph.h"
 
+#include "platform/twips.h"
+
 #include <QImage>
+#include <QStyle>
 #include <algorithm>
 
 namespace vernalt::test {
@@ -255,6 +258,17 @@ TEST_P(SnagEndToEnd, AWholeAnalysisFromTheMenus) {
                                 prop.text(1, 0), s1.text(3, 5), w->lblTValue[1]->text()} +
                     rowOf(s0, 3, 0, 6) + rowOf(opt, 3, 1, 2) + rowOf(opt, 4, 1, 2),
                 (f.sampleSize + std::string(" | _ _ _ _ _ _ _ | 3 _ 4 _")).c_str());
+
+    // Nothing is cut off: the longest plot-dimension names fit their columns within
+    // the cells' margins and grid line.
+    for (const auto& [g, col] : {std::pair{w->grdStats[0], 0}, {w->grdOptimal[0], 0},
+                                 {w->grdOptimal[2], 0}, {w->grdSampleSize[0], 3}}) {
+        const int margin = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1;
+        const int room = twipsToPixelsX(g->grid()->colWidth(col)) - 1 - 2 * margin;
+        for (int r = 1; r < g->rows(); ++r)
+            EXPECT_LE(g->fontMetrics().horizontalAdvance(g->text(r, col)), room)
+                << g->text(r, col).toStdString();
+    }
 
     // The statistical test of the stratified estimate against a target of 10.
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageStatisticalTest);
