@@ -1,9 +1,9 @@
-// The option menus, command buttons and text events of the log window.
+// The option menus and command buttons of the log window, and switching its
+// method and metric: in place, or by rebuilding the window after the user's Yes.
 #include "log/log_window_fixture.h"
 
+#include <QFile>
 #include <QMenu>
-
-using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
 namespace {
@@ -11,10 +11,9 @@ namespace {
 using LogMenus = LogWindowTest;
 
 // The per-area means go with the level grids: a level fixed through Optimal
-// Selection would show an old mean as the estimate.
+// Selection would show an old mean as the estimate. "All Lengths" clears nothing.
 TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
     frmMainLog* w = open();
-    w->mnuVolume->trigger();
     w->grdOptimal[2]->setText(1, 1, u"3.3"_s);
     w->grdOptimal2[4]->setText(2, 0, u"150"_s);
     w->grdSampleSize[1]->setText(1, 1, u"9"_s);
@@ -27,24 +26,16 @@ TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
                   w->grdSampleSize[1]->text(1, 1) + w->grdProportionalAllocation->text(1, 0) +
                   w->LevelMeanMetric[0][3] + w->LevelMeanEnglish[2][1],
               QString());
-    EXPECT_EQ(w->grdOptimal[2]->text(0, 2), u"Volume (m^3/ha)"_s); // the headers written again
-    w->mnuUseLength[1]->trigger();
-    EXPECT_TRUE(w->mnuUseLength[1]->isChecked());
-
-    w->mnuUseLength[0]->trigger();
-    w->mnuUseLength[3]->trigger();
     w->grdOptimal[0]->setText(1, 0, u"1"_s);
     w->mnuAllLengths->trigger();
-    for (QAction* a : w->mnuUseLength)
-        EXPECT_TRUE(a->isChecked());
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"1"_s); // All Lengths clears nothing
+    EXPECT_TRUE(w->mnuUseLength[1]->isChecked());
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"1"_s);
 }
 
 // The results are in the units of their run: a switch empties them all, the
 // data sheets and typed boxes stay.
 TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     frmMainLog* w = open();
-    w->mnuVolume->trigger();
     w->grdSubtotals->setText(0, 0, u"Subsegment_12.5"_s);
     w->grdOptimal[1]->setText(1, 2, u"39.3"_s);
     w->LevelMeanMetric[1][1] = u"39.3"_s;
@@ -61,18 +52,13 @@ TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     for (QLabel* l : labels)
         left += l->text();
     EXPECT_EQ(left, QString());
-    EXPECT_EQ(w->grdOptimal[1]->text(0, 2), u"Volume (ft^3/ac)"_s);
     EXPECT_EQ(w->grdStratum[0]->text(0, 0) + w->txtLandscapeArea[1]->text(), u"Stratum60"_s);
-    // English again: the results are in English units already and stay.
-    w->lblAvg[2]->setText(u"4"_s);
-    w->mnuEnglish->trigger();
-    EXPECT_EQ(w->lblAvg[2]->text(), u"4"_s);
 }
 
 TEST_F(LogMenus, WithoutADataFileNoFormulaAndWithoutAMetricTheButtonsAskForOne) {
     frmMainLog* w = open();
     EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
-    w->grdOptimal[0]->setText(1, 0, u"5"_s);
+    w->grdOptimal[0]->setText(1, 0, u"5"_s); // Set Criteria empties it first
     for (QPushButton* b : {w->cmdFormulaApply, w->cmdSummaryStatistics}) {
         prompts_.message(u"Please select a formula from the drop-down menu above."_s, u"Error"_s,
                          MsgIcon::None);
@@ -83,6 +69,90 @@ TEST_F(LogMenus, WithoutADataFileNoFormulaAndWithoutAMetricTheButtonsAskForOne) 
     closeWindow(w);
     DataFilePath = u"/data/snags.csv"_s; // opened by either window
     EXPECT_TRUE(open()->mnuFormula->menuAction()->isEnabled());
+}
+
+class LogMethod : public LogWindowTest {
+  protected:
+    // Chooses the item, answering its question, and returns the window afterwards.
+    frmMainLog* answer(QAction* item, MsgResult reply, bool method = true) {
+        prompts_.message(method ? u"Do you want to clear this analysis and change methods?"_s
+                                : u"Do you want to clear this analysis and reload the current "
+                                  u"dataset?"_s,
+                         method ? u"Change method"_s : u"Change formula"_s, MsgIcon::None, reply);
+        item->trigger();
+        return live();
+    }
+    static QString formulaPage(frmMainLog* w) {
+        return w->ssTabMain->tabText(frmMainLog::PageFormula);
+    }
+};
+
+TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
+    frmMainLog* w = open();
+    w->mnuSPM->trigger(); // no data file: no question
+    EXPECT_FALSE(w->mnuTally->isEnabled());
+    DataFilePath = u"/somewhere/logs.csv"_s;
+    w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
+    EXPECT_EQ(answer(w->mnuLIM, MsgResult::No), w);
+    EXPECT_TRUE(w->mnuLIM->isChecked() && w->mnuTally->isEnabled());
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"4.2"_s);
+
+    frmMainLog* rebuilt = answer(w->mnuSPM, MsgResult::Yes);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
+    EXPECT_TRUE(rebuilt->mnuSPM->isChecked() && !rebuilt->mnuLIM->isChecked());
+    EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
+}
+
+// "t and precision" start as after File, Open in the rebuilt window.
+TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
+    frmMainLog* w = open();
+    DataFilePath = db_.folder() + u"/logs.csv"_s;
+    QFile f(DataFilePath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
+            "Length\n1,1,1,1,1,DF,1,10,2,5\n");
+    f.close();
+    w->mnuPercentCover->trigger(); // the first metric needs no question
+    EXPECT_EQ(answer(w->mnuWeight, MsgResult::No, false), w);
+    EXPECT_EQ(formulaPage(w), u"Percent Cover"_s);
+    EXPECT_FALSE(w->mnuWeight->isChecked() || FormulaReloadPending);
+
+    w->resize(w->width() + 90, w->height() + 60);
+    const QSize size = w->size();
+    w->txtTvalue->setText(u"2.5"_s);
+    w->txtPrecisionLevel->setText(u".1"_s);
+    frmMainLog* rebuilt = answer(w->mnuWeight, MsgResult::Yes, false);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
+    EXPECT_EQ(rebuilt->size(), size);
+    EXPECT_EQ(joinedTexts(rebuilt->txtTvalue, rebuilt->txtPrecisionLevel) + formulaPage(rebuilt),
+              u"1.67|.2Weight"_s);
+}
+
+TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
+    const struct {
+        QString header, lengths, message, title; // no message: density is applied
+    } cases[] = {
+        {u"Diameter"_s, u"5"_s, u"The length column was not found"_s, u"Column not found"_s},
+        {u"Length"_s, u"0||-2"_s, u"Log Density using LIM is not possible without log lengths"_s,
+         u"ERROR"_s},
+        {u"LENGTH"_s, u"0|n/a"_s, {}, {}}, // a text counts as a length
+    };
+    for (const auto& c : cases) {
+        frmMainLog* w = open();
+        const QStringList lengths = c.lengths.split(u'|');
+        Grid* g = w->grdStratum[0];
+        g->setFormatString(u"^Stratum|^"_s + c.header);
+        g->setRows(int(lengths.size()) + 1);
+        g->setFixedRows(1);
+        for (int r = 0; r < lengths.size(); ++r)
+            g->setText(r + 1, 1, lengths[r]);
+        if (!c.message.isEmpty())
+            prompts_.message(c.message, c.title, MsgIcon::None);
+        w->mnuDensity->trigger();
+        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s)
+            << c.lengths.toStdString();
+        closeWindow(w);
+    }
 }
 
 } // namespace

