@@ -68,8 +68,7 @@ TEST(CombinedEstimate, WorkedPages) {
          "400.8|15|0.375|0.625|| 0|||0.464|| 0|0.464|0.681|1.14|1.14|-1.14|0 0"},
         // A size that is no number leaves the total and the weights empty.
         {"North|150.4|10|4|5/South|big|20|9|10", "|15|||| ||||| |||||| 0"},
-        // With no names the page is empty; one named stratum has no stratified estimate.
-        {"|150.4|10|4|5/|250.4|20|9|10", "||||| ||||| |||||| 0"},
+        // One named stratum has no stratified estimate.
         {"North|150.4|10|4|5/|250.4|20|9|10", "150.4|5|1||| ||||| |||||| 0"},
         // 0.140625 x -100 / 5 + 0.3515625 = -2.4609375: a negative stratified
         // variance ends the page with error 5.

@@ -5,7 +5,6 @@
 // typing into the Combination boxes recalculates both pages; the errors each
 // page reports; "Clear All Values".
 #include "log/log_window_fixture.h"
-#include "platform/errors.h"
 #include "platform/settings.h"
 
 #include <QComboBox>
@@ -57,41 +56,24 @@ TEST_F(LogEstimates, StratifiedChecksTheSizesThenFillsTheSheetAndTheSampleSize) 
               u"SectionSegment"_s);
 }
 
-class LogCombined : public LogWindowTest {
-  protected:
-    // A window of the combined method with two strata typed in: sizes 100 and
-    // 300, estimates 8 and 24, variances 16 and 36, sample sizes 4 and 9, levels
-    // Segment and Section; on the Sample Sizes page the same variances and t = 2.
-    frmMainLog* typeTwoStrata() {
-        saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
-        frmMainLog* w = open();
-        w->LevelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
-        w->txtSSTvalue->setText(u"2"_s);
-        const QStringList rows[2] = {u"North|100|8|16|4|2"_s.split(u'|'),
-                                     u"South|300|24|36|9|3"_s.split(u'|')};
-        for (std::size_t h = 0; h < 2; ++h) {
-            const QStringList& r = rows[h];
-            w->txtSSVariableVariance[h]->setText(r[3]);
-            w->txtStratum[h]->setText(r[0]);
-            w->txtStratumSize[h]->setText(r[1]);
-            w->txtEstimates[h]->setText(r[2]);
-            w->txtVariance[h]->setText(r[3]);
-            w->txtSampleSize[h]->setText(r[4]);
-            QComboBox* list = w->cboTransectName[h];
-            list->setCurrentIndex(r[5].toInt()); // Segment, Section
-            emit list->activated(list->currentIndex());
-        }
-        return w;
+// Two strata typed into the Combination pages: sizes 100 and 300, estimates 8
+// and 24, variances 16 and 36, sample sizes 4 and 9, levels Segment and
+// Section; on the Sample Sizes page the same variances and t = 2.
+TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
+    saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
+    frmMainLog* w = open();
+    w->LevelLengths = {12.5f, 25.0f, 50.0f, 100.0f};
+    w->txtSSTvalue->setText(u"2"_s);
+    for (std::size_t h = 0; h < 2; ++h) {
+        const QStringList r = (h ? u"South|300|24|36|9"_s : u"North|100|8|16|4"_s).split(u'|');
+        w->txtSSVariableVariance[h]->setText(r[3]);
+        int i = 0;
+        for (QLineEdit* box : {w->txtStratum[h], w->txtStratumSize[h], w->txtEstimates[h],
+                               w->txtVariance[h], w->txtSampleSize[h]})
+            box->setText(r[i++]);
+        w->cboTransectName[h]->setCurrentIndex(int(h) + 2); // Segment, Section
+        emit w->cboTransectName[h]->activated(int(h) + 2);
     }
-    void expectError(const char* procedure) {
-        prompts_.message(u"5 : "_s + errorDescription(5) + u" - Log Procedure '"_s +
-                             QLatin1String(procedure) + u"'"_s,
-                         u"Error"_s, MsgIcon::Exclamation);
-    }
-};
-
-TEST_F(LogCombined, TypingTheStrataFillsBothPages) {
-    frmMainLog* w = typeTwoStrata();
     // The figures themselves are worked in the page tests; here one of each step.
     // (100 x 8 + 300 x 24) / 400 = 20; 0.25^2 x 16 / 4 + 0.75^2 x 36 / 9 = 2.5;
     // B = 1.67 x 1.58 = 2.6386.
@@ -108,29 +90,27 @@ TEST_F(LogCombined, TypingTheStrataFillsBothPages) {
     QFocusEvent in(QEvent::FocusIn);
     QCoreApplication::sendEvent(w->txtComboTvalue, &in);
     EXPECT_EQ(w->txtComboBound->text(), u"3.16"_s);
-    EXPECT_EQ(w->statusText(),
-              u"Confidence Level : t-value of 1.67 = 90%, 2.00 = 95% or 2.66 = 99%"_s);
-}
 
-TEST_F(LogCombined, NegativeVariancesAreReportedAndStopTheirPage) {
-    frmMainLog* w = typeTwoStrata();
-    // 0.25^2 x -100 / 4 + 2.25 = 0.6875: still positive; -200 gives -0.875.
+    // A negative variance is reported and stops its page: 0.25^2 x -200 / 4 + 2.25
+    // = -0.875, and the Sample Sizes page is not run again.
+    const auto error = [&](const QString& procedure) {
+        prompts_.message(u"5 : Invalid procedure call or argument - Log Procedure '"_s + procedure +
+                             u'\'',
+                         u"Error"_s, MsgIcon::Exclamation);
+    };
     w->txtSSOptimalEquations[1]->setText(u"old"_s);
-    expectError("CalculateCombo");
+    error(u"CalculateCombo"_s);
     w->txtVariance[0]->setText(u"-200"_s);
     EXPECT_EQ(w->txtComboVar->text() + w->txtComboS->text(), u"-0.875"_s);
-    EXPECT_EQ(w->txtSSOptimalEquations[1]->text(), u"old"_s); // Sample Sizes not run again
-
-    expectError("ComboSampleSize");
+    EXPECT_EQ(w->txtSSOptimalEquations[1]->text(), u"old"_s);
+    error(u"ComboSampleSize"_s);
     w->txtSSVariableVariance[1]->setText(u"-36"_s);
     EXPECT_EQ(w->txtSSVariableStdDev[1]->text() + w->txtSSOptimalEquations[1]->text(), QString());
-}
 
-// "Clear All Values" empties the three frames and puts the t-value back; the
-// boxes outside the frames stay.
-TEST_F(LogCombined, ClearAllValues) {
-    frmMainLog* w = typeTwoStrata();
-    w->txtComboTvalue->setText(u"2"_s);
+    // "Clear All Values" empties the three frames and puts the t-value back; the
+    // boxes outside the frames stay.
+    w->txtSSVariableVariance[1]->setText(u"36"_s);
+    w->txtVariance[0]->setText(u"16"_s);
     prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
                      u"Clear for new analysis?"_s, MsgIcon::None, MsgResult::Yes);
     w->cmdClearCombo->click();
@@ -138,9 +118,9 @@ TEST_F(LogCombined, ClearAllValues) {
                           w->txtVariance[1], w->txtSampleSize[1], w->txtSSstratum[1],
                           w->txtTransectLength[1], w->txtStratumWeight[1], w->txtComboFormula,
                           w->txtTotalSize, w->txtComboTvalue, w->txtSSTvalue,
-                          w->txtSSVariableVariance[1], w->lblComboSSOptTotalTransectLength) +
+                          w->txtSSVariableVariance[0], w->lblComboSSOptTotalTransectLength) +
                   rowText(w->grdComboSSOptimalAllocation, 2),
-              u"||||||||||1.67|2|36||||"_s);
+              u"||||||||||1.67|2|16||||"_s);
     EXPECT_EQ(w->cboTransectName[1]->currentIndex(), -1);
 }
 

@@ -15,15 +15,12 @@ using LogMenus = LogWindowTest;
 TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
     frmMainLog* w = open();
     w->grdOptimal[2]->setText(1, 1, u"3.3"_s);
-    w->grdOptimal2[4]->setText(2, 0, u"150"_s);
     w->grdSampleSize[1]->setText(1, 1, u"9"_s);
-    w->grdProportionalAllocation->setText(1, 0, u"12"_s);
     w->LevelMeanMetric[0][3] = u"39.3"_s;
     w->LevelMeanEnglish[2][1] = u"15.9"_s;
     w->mnuUseLength[1]->trigger();
     EXPECT_FALSE(w->mnuUseLength[1]->isChecked());
-    EXPECT_EQ(w->grdOptimal[2]->text(1, 1) + w->grdOptimal2[4]->text(2, 0) +
-                  w->grdSampleSize[1]->text(1, 1) + w->grdProportionalAllocation->text(1, 0) +
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 1) + w->grdSampleSize[1]->text(1, 1) +
                   w->LevelMeanMetric[0][3] + w->LevelMeanEnglish[2][1],
               QString());
     w->grdOptimal[0]->setText(1, 0, u"1"_s);
@@ -129,29 +126,25 @@ TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
 }
 
 TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
+    frmMainLog* w = open();
     const struct {
-        QString header, lengths, message, title; // no message: density is applied
+        const char *header, *lengths, *message, *title; // no message: density is applied
     } cases[] = {
-        {u"Diameter"_s, u"5"_s, u"The length column was not found"_s, u"Column not found"_s},
-        {u"Length"_s, u"0||-2"_s, u"Log Density using LIM is not possible without log lengths"_s,
-         u"ERROR"_s},
-        {u"LENGTH"_s, u"0|n/a"_s, {}, {}}, // a text counts as a length
+        {"Diameter", "5", "The length column was not found", "Column not found"},
+        {"Length", "0||-2", "Log Density using LIM is not possible without log lengths", "ERROR"},
+        {"LENGTH", "0|n/a", "", ""}, // a text counts as a length
     };
     for (const auto& c : cases) {
-        frmMainLog* w = open();
-        const QStringList lengths = c.lengths.split(u'|');
+        const QStringList lengths = QString::fromLatin1(c.lengths).split(u'|');
         Grid* g = w->grdStratum[0];
-        g->setFormatString(u"^Stratum|^"_s + c.header);
+        g->setFormatString(u"^Stratum|^"_s + QLatin1String(c.header));
         g->setRows(int(lengths.size()) + 1);
-        g->setFixedRows(1);
         for (int r = 0; r < lengths.size(); ++r)
             g->setText(r + 1, 1, lengths[r]);
-        if (!c.message.isEmpty())
-            prompts_.message(c.message, c.title, MsgIcon::None);
+        if (*c.message)
+            prompts_.message(QLatin1String(c.message), QLatin1String(c.title), MsgIcon::None);
         w->mnuDensity->trigger();
-        EXPECT_EQ(formulaPage(w), c.message.isEmpty() ? u"Density"_s : u"Formula"_s)
-            << c.lengths.toStdString();
-        closeWindow(w);
+        EXPECT_EQ(formulaPage(w), *c.message ? u"Formula"_s : u"Density"_s) << c.lengths;
     }
 }
 

@@ -50,20 +50,15 @@ QString units(const LogSubtotals& s) {
 }
 
 // Records "stratum|transect|section|segment|subsegment|value", separated by blanks.
+// Where runs of keys end is the shared units' (tests/shell/sampling_units_test).
 TEST(LogSubtotals, SumsPerUnit) {
     const struct {
         const char *name, *records, *units;
     } cases[] = {
         {"runs of equal keys are units",
          "1|1|1|1|1|1 1|1|1|1|1|2 1|1|1|1|2|3 1|1|1|1|2|4 1|1|1|1|2|5", "3 12|15|15|15"},
-        // Subsegment 8 ends transect 1 and the records of transect 2 start again at 8;
-        // then stratum 2 repeats transect 2.
-        {"a transect or stratum change ends a unit", "1|1|4|4|8|1 1|2|4|4|8|2 2|2|4|4|8|4",
-         "1 2 4|1 2 4|1 2 4|1 2 4"},
         {"each value is rounded for display before it is added",
          "1|1|1|1|1|0.33333 1|1|1|1|1|0.33333", "0.666|0.666|0.666|0.666"},
-        {"an empty key belongs to no unit of its level",
-         "1|1|1|1|1|1 1|1|1|1||10 1|1|1|1|2|100 1|1|1|1||1000", "1 100|1111|1111|1111"},
         {"a value that is no number adds nothing; $1,000 is 1000",
          "1|1|1|1|1|2 1|1|1|1|1| 1|1|1|1|1|n/a 1|1|1|1|1|$1,000", "1002|1002|1002|1002"},
     };
