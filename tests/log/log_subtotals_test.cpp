@@ -27,15 +27,6 @@ void fillSheet(GridModel& g, const QStringList& records) {
             g.setText(r, c, (r == 0 ? headers : records[r - 1].split(u'|'))[c]);
 }
 
-LogSheetColumns columnsOf(const GridModel& g) {
-    LogSheetColumns c;
-    c.value = sheetColumn(g, logValueColumnName(), true);
-    for (int k = 0; k < LogLevelCount; ++k)
-        c.levels[std::size_t(k)] = sheetColumn(g, logLevelColumnName(k), false);
-    c.stratum = sheetColumn(g, u"stratum"_s, false);
-    return c;
-}
-
 // The units of each level (subsegment, segment, section, transect) joined by
 // blanks, the levels by "|".
 QString units(const LogSubtotals& s) {
@@ -65,7 +56,7 @@ TEST(LogSubtotals, SumsPerUnit) {
     for (const auto& c : cases) {
         GridModel g;
         fillSheet(g, QString::fromLatin1(c.records).split(u' '));
-        EXPECT_EQ(units(logSubtotals(g, columnsOf(g))), QLatin1String(c.units)) << c.name;
+        EXPECT_EQ(units(logSubtotals(g, logSheetColumns(g))), QLatin1String(c.units)) << c.name;
     }
 }
 
@@ -76,7 +67,7 @@ TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
     g.setText(0, 6, u"  QUALIFY  "_s); // widened by blanks, as the sheets show it
     g.setText(1, 6, u"7"_s);
     g.setText(0, 7, u"subsegment"_s);
-    EXPECT_EQ(logSubtotals(g, columnsOf(g)).units[0], (std::vector<double>{7}));
+    EXPECT_EQ(logSubtotals(g, logSheetColumns(g)).units[0], (std::vector<double>{7}));
 }
 
 TEST(LogSubtotals, ALevelEndsAtTheFirstCellWithoutANumber) {
