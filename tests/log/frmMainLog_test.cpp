@@ -6,7 +6,6 @@
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
-#include "settings/frmLogLengths.h"
 #include "support/error_of.h"
 #include "support/keyboard.h"
 
@@ -124,13 +123,6 @@ TEST_F(LogWindow, SetTransectLengthsReadsTheTableAndRelabelsEveryPage) {
     w->mnuEnglish->setChecked(true);
     w->SetTransectLengths();
     EXPECT_EQ(w->LevelLengths, (std::array<float, 4>{50, 100, 200, 400}));
-
-    // The lengths window has no owner: it stays loaded after the log window.
-    w->mnuLogLengths->trigger();
-    closeWindow(w);
-    ASSERT_NE(frmLogLengths::instance(), nullptr);
-    unloadWindow(frmLogLengths::instance());
-    flushDeletes();
 }
 
 } // namespace

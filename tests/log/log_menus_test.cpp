@@ -52,22 +52,6 @@ TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     EXPECT_EQ(w->grdStratum[0]->text(0, 0) + w->txtLandscapeArea[1]->text(), u"Stratum60"_s);
 }
 
-TEST_F(LogMenus, WithoutADataFileNoFormulaAndWithoutAMetricTheButtonsAskForOne) {
-    frmMainLog* w = open();
-    EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
-    w->grdOptimal[0]->setText(1, 0, u"5"_s); // Set Criteria empties it first
-    for (QPushButton* b : {w->cmdFormulaApply, w->cmdSummaryStatistics}) {
-        prompts_.message(u"Please select a formula from the drop-down menu above."_s, u"Error"_s,
-                         MsgIcon::None);
-        b->setEnabled(true);
-        b->click();
-    }
-    EXPECT_TRUE(w->grdOptimal[0]->text(1, 0).isEmpty());
-    closeWindow(w);
-    DataFilePath = u"/data/snags.csv"_s; // opened by either window
-    EXPECT_TRUE(open()->mnuFormula->menuAction()->isEnabled());
-}
-
 class LogMethod : public LogWindowTest {
   protected:
     // Chooses the item, answering its question, and returns the window afterwards.
@@ -125,26 +109,25 @@ TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
               u"1.67|.2Weight"_s);
 }
 
+// Density under line intersect needs a Length column (in any case) with a length
+// other than 0; a text counts.
 TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
-    frmMainLog* w = open();
-    const struct {
-        const char *header, *lengths, *message, *title; // no message: density is applied
-    } cases[] = {
-        {"Diameter", "5", "The length column was not found", "Column not found"},
-        {"Length", "0||-2", "Log Density using LIM is not possible without log lengths", "ERROR"},
-        {"LENGTH", "0|n/a", "", ""}, // a text counts as a length
+    const char* cases[][4] = {
+        {"Diameter", "5", "", "The length column was not found|Column not found"},
+        {"Length", "0", "-2", "Log Density using LIM is not possible without log lengths|ERROR"},
+        {"LENGTH", "0", "n/a", ""}, // no message: density is applied
     };
+    frmMainLog* w = open();
+    Grid* g = w->grdStratum[0];
+    g->setRows(3);
     for (const auto& c : cases) {
-        const QStringList lengths = QString::fromLatin1(c.lengths).split(u'|');
-        Grid* g = w->grdStratum[0];
-        g->setFormatString(u"^Stratum|^"_s + QLatin1String(c.header));
-        g->setRows(int(lengths.size()) + 1);
-        for (int r = 0; r < lengths.size(); ++r)
-            g->setText(r + 1, 1, lengths[r]);
-        if (*c.message)
-            prompts_.message(QLatin1String(c.message), QLatin1String(c.title), MsgIcon::None);
+        g->setFormatString(u"^Stratum|^"_s + QLatin1String(c[0]));
+        g->setText(1, 1, QLatin1String(c[1]));
+        g->setText(2, 1, QLatin1String(c[2]));
+        if (const QStringList m = QString::fromLatin1(c[3]).split(u'|'); m.size() == 2)
+            prompts_.message(m[0], m[1], MsgIcon::None);
         w->mnuDensity->trigger();
-        EXPECT_EQ(formulaPage(w), *c.message ? u"Formula"_s : u"Density"_s) << c.lengths;
+        EXPECT_EQ(formulaPage(w), *c[3] ? u"Formula"_s : u"Density"_s) << c[0];
     }
 }
 

@@ -26,26 +26,10 @@ QString levelTexts(const std::vector<double>& units, double L, bool metric, bool
 // ---- Worked examples (t = 1.67, E = 0.2) -----------------------------------------------------
 
 TEST(LevelStats, WorkedExamplesAndEdges) {
-    // 20 units with mean 0.25 and standard deviation 0.5: sum 5, sum of squares 6.
-    std::vector<double> twenty = {1.5, 1.5, 1, 0.5, 0.5};
-    twenty.resize(20);
-    // 12 units with mean 2 and standard deviation 1.5: sum 24, sum of squares 72.75.
-    const std::vector<double> twelve = {6.75, 1.75, 1.75, 1.75, 1.5, 1.5,
-                                        1.5,  1.5,  1.5,  1.5,  1.5, 1.5};
     const struct {
         QString actual, expected;
     } cases[] = {
-        // Metric line-intersect density.
-        // F = 1000 x 3.1416 x 5 / 100 = 157.08; 0.25F = 39.27; (0.5F)^2 = 6168.5316;
-        // English 39.27 x 0.405 = 15.90435; n = 0.697225 / 0.0025 = 278.89; distance
-        // 27889; missing 27889 - 20 x 100.
-        {levelTexts(twenty, 100, true, true, logcap::Density),
-         u"20|0.25|0.5|39.3|6169|279|27889|1000|25889|15.9|39.3|15.9"_s},
-        // Metric strip-plot density.
-        // F = 10000 / (4 x 25) = 100; n = 6.275025 / 0.16 = 39.2189; distance 980.47;
-        // the minimum 1000 is larger: missing 1000 - 12 x 25.
-        {levelTexts(twelve, 25, true, false, logcap::Density),
-         u"12|2|1.5|200|22500|39.2|980|1000|700|81|200|81"_s},
+        // The metric density of both methods: the end-to-end runs.
         // English line-intersect weight.
         // Units 0, 1, 2: m = 1, s = 1. F = 3.1416^2 x 1.17975 / 400 = 0.0291093;
         // metric 0.0291093 / 0.446 = 0.0652675; variance 0.00084735; n = 2.7889 /
@@ -58,8 +42,10 @@ TEST(LevelStats, WorkedExamplesAndEdges) {
         {levelTexts({3, 5}, 50, false, false, logcap::PercentCover),
          u"2|4|1.41|0.667|0.055|8.66|433|3281|3181||0.667|"_s},
         // No metric chosen leaves the per-area figures empty.
-        {levelTexts(twelve, 25, true, false, logcap::NoFormula),
-         u"12|2|1.5|||39.2|980|1000|700|||"_s},
+        // Units 1 and 3: m = 2, s = sqrt(2) shown 1.41; n = (1.67 x 1.41)^2 / (0.2 x 2)^2
+        // = 5.54461 / 0.16 = 34.654; distance 866.35; missing 1000 - 2 x 25.
+        {levelTexts({1, 3}, 25, true, false, logcap::NoFormula),
+         u"2|2|1.41|||34.7|866|1000|950|||"_s},
         // A negative mean needs no units but has a distance.
         // Units -1 and -3: m = -2, s = sqrt(2) shown 1.41; F = 10000 / (4 x 25) = 100.
         // Negative figures keep 4 decimals: -200, other -200 x 0.405 = -81; variance

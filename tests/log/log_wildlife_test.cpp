@@ -24,23 +24,19 @@ TEST(WildlifeUse, CodeUsedMarkAndPercent) {
     for (const auto& [available, code, n] :
          {std::tuple{false, u"3"_s, 3}, {true, u"03"_s, 3}, {true, u""_s, 0}})
         EXPECT_FALSE(wildlifeUsed(available, code, std::int16_t(n))) << code.toStdString();
-    EXPECT_EQ(wildlifePercentUse(2, 3), 66.7);
     EXPECT_EQ(wildlifePercentUse(1, 16), 6.2); // 6.25, half to the even 6.2
     EXPECT_EQ(wildlifePercentUse(0, 0), 0.0);  // no log available: none used
 }
 
-class LogWildlife : public LogWindowTest {
-  protected:
-    // Strip-plot logs "use|species|LED" on the first sheet, then WildLife Use
-    // with every log counted and use code 3; `message` the message it shows, if any.
-    frmMainLog* run(std::initializer_list<const char*> logs, const QString& message = {}) {
-        frmMainLog* w = open();
-        w->mnuLIM->setChecked(false);
-        w->mnuSPM->setChecked(true);
-        for (const char* log : logs) {
-            const QStringList f = QString::fromLatin1(log).split(u'|');
-            addLog(w, u"Use="_s + f[0] + u";Species="_s + f[1] + u";LED="_s + f[2]);
-        }
+using LogWildlife = LogWindowTest;
+
+// Strip-plot logs "use|species|LED", every log counted and use code 3: an
+// excluded species or LED is not available, so not used.
+TEST_F(LogWildlife, AvailableAndUsedLogs) {
+    frmMainLog* w = open();
+    w->mnuLIM->setChecked(false);
+    w->mnuSPM->setChecked(true);
+    const auto run = [&](const QString& message = {}) {
         w->FillSingleTab();
         criteria(w, "0|0|0|9999");
         prompts_.input(u"Please enter the numeric code for the wildlife use category you would "
@@ -49,23 +45,19 @@ class LogWildlife : public LogWindowTest {
         if (!message.isEmpty())
             prompts_.message(message, QString(), MsgIcon::None);
         w->cmdWildLife_Click();
-        return w;
+    };
+    run(u"Data not found"_s); // no records
+    for (const char* log : {"3|1|10", "4|1|10", "null|1|10", "3|9999|10", "3|1|9999"}) {
+        const QStringList f = QString::fromLatin1(log).split(u'|');
+        addLog(w, u"Use="_s + f[0] + u";Species="_s + f[1] + u";LED="_s + f[2]);
     }
-};
-
-// An excluded species or LED is not available, so not used.
-TEST_F(LogWildlife, AvailableAndUsedLogs) {
-    frmMainLog* w = run({"3|1|10", "4|1|10", "null|1|10", "3|9999|10", "3|1|9999"});
+    run();
     QStringList marks; // per log: available, use, used
     for (int r = 1; r < w->grdSubtotals->rows(); ++r)
         marks << rowText(w->grdSubtotals, r, 3);
     EXPECT_EQ(marks.join(u' '), u"1|3|1 1|4|0 1||0 0|3|0 0|3|0"_s);
     EXPECT_EQ(joinedTexts(w->lblAvailable, w->lblUsed, w->lblPercentUse, w->sbStatusBar[0]),
               u"3|1|33.3|Status: WildLife Use Calculated"_s);
-}
-
-TEST_F(LogWildlife, AnEmptySheet) {
-    run({}, u"Data not found"_s);
 }
 
 } // namespace
