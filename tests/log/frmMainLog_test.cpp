@@ -1,13 +1,11 @@
 // The log window's life cycle offscreen: its settings, the method it opens in,
-// its pages at the minimum size, and the sampling-unit lengths it reads from
-// table LogLengths.
+// and the sampling-unit lengths it reads from table LogLengths.
 #include "log/log_window_fixture.h"
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "support/error_of.h"
-#include "support/keyboard.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,24 +28,6 @@ QString stored() {
         flags += v == u"True"_s ? u'1' : v == u"False"_s ? u'0' : v == u"-"_s ? u'-' : u'#';
     }
     return flags;
-}
-
-TEST_F(LogWindow, EveryPageIsWalkedByKeyboardAndSeenWholeAtTheMinimumSize) {
-    frmMainLog* w = open();
-    for (QPushButton* b : w->findChildren<QPushButton*>())
-        b->setEnabled(true); // the ones an import enables count too
-    expectEveryPageWalkable(w->ssTabMain);
-    // Every caption of ssTabMain is whole and every control lies inside its page.
-    w->resize(w->minimumSize());
-    for (int p = 0; p < w->ssTabMain->count(); ++p) {
-        const QAbstractButton* tab = w->ssTabMain->tabButton(p);
-        EXPECT_GE(tab->width(), tab->fontMetrics().horizontalAdvance(tab->text())) << p;
-        w->ssTabMain->setCurrentIndex(p);
-        QWidget* page = w->ssTabMain->page(p);
-        for (QWidget* c : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            EXPECT_LE(c->geometry().bottom(), page->height())
-                << "page " << p << ": " << c->metaObject()->className();
-    }
 }
 
 // Unreadable settings take their defaults (MetricMeasurement True, SPMmethod

@@ -20,31 +20,25 @@ namespace {
 using test::errorOf;
 constexpr bool LIM = true, SPM = false, Metric = true, English = false;
 
-// Cases give the used levels as flags and the distances separated by "|".
+// Cases give the used levels and the distances of the four levels.
 TEST(LogAutomaticLevel, TakesTheShortestRoundedDistanceOfTheUsedLevels) {
+    using D = std::array<QString, 4>;
     const struct {
-        const char *used, *distances;
+        std::array<bool, 4> used;
+        D distances;
         int level;
     } cases[] = {
-        {"1111", "1200|950|950|1100", 2}, // the first of two equal minima
-        {"0111", "|800|650|", 3},         // an unused level is passed over
-        {"1100", "12.3|12.3||", 1},       // 12.3 ties with 12.3, compared in double
-        {"0110", "|||", 3},               // no distance: the last used level
-        {"0000", "5|4|3|2", 0},           // no level used
-        {"1111", "|500||", 2},            // a used level without distance gives way
-        {"1100", "150.4|150.2||", 2},     // the later distance is compared rounded
-        {"1100", "150|151||", 1},         // a longer later distance keeps the first
+        {{1, 1, 1, 1}, {u"120"_s, u"95"_s, u"95"_s, u"110"_s}, 2}, // the first of two equal minima
+        {{0, 1, 1, 1}, {u""_s, u"800"_s, u"650"_s, u""_s}, 3},     // an unused level is passed over
+        {{1, 1, 0, 0}, {u"12.3"_s, u"12.3"_s}, 1}, // 12.3 ties with 12.3, compared in double
+        {{0, 1, 1, 0}, {}, 3},                     // no distance: the last used level
+        {{0, 0, 0, 0}, {u"5"_s, u"4"_s, u"3"_s, u"2"_s}, 0}, // no level used
+        {{1, 1, 1, 1}, {u""_s, u"500"_s}, 2},        // a used level without distance gives way
+        {{1, 1, 0, 0}, {u"150.4"_s, u"150.2"_s}, 2}, // the later distance is compared rounded
+        {{1, 1, 0, 0}, {u"150"_s, u"151"_s}, 1},     // a longer later distance keeps the first
     };
-    for (const auto& c : cases) {
-        std::array<bool, 4> used;
-        std::array<QString, 4> distances;
-        const QStringList d = QString::fromLatin1(c.distances).split(u'|');
-        for (std::size_t k = 0; k < 4; ++k) {
-            used[k] = c.used[k] == '1';
-            distances[k] = d[qsizetype(k)];
-        }
-        EXPECT_EQ(automaticLevel(used, distances), c.level) << c.used << ' ' << c.distances;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(automaticLevel(c.used, c.distances), c.level) << c.distances[0].toStdString();
 }
 
 TEST(LogFormulas, LevelNamesBoundsAndStripPlots) {
@@ -90,9 +84,6 @@ TEST(LogSingleEstimate, WorkedExamples) {
         // 40.5 / 0.405 = 100, and back 100 x 0.405 = 40.5.
         {"LIM|English|Density|Segment|200|1|0|0|16|99|40.5|2|5000",
          "Segment|200|1|0|40.5|0|16| 100|40.5|0|0|40.5|40.5|0 0"},
-        // 10 / 0.446 = 22.42 shown 22.4; 22.4 x 0.446 = 9.9904 shown 9.99.
-        {"LIM|English|Weight|Segment|200|1|0|0|16|99|10|2|5000",
-         "Segment|200|1|0|10|0|16| 22.4|9.99|0|0|9.99|9.99|0 0"},
         // 100 ft x 12 = 1200 ft^2 = 0.0275 ac shown 0.028; B = 2 x 5 x sqrt(1 - 16 x
         // 0.028 / 100) = 9.978: the 16 plots, not one, are the sampled share.
         {"SPM|English|Density|Section|100|5|3|400|16|100|40.5|2.00|100",

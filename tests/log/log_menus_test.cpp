@@ -68,34 +68,25 @@ class LogMethod : public LogWindowTest {
     }
 };
 
+// Without a data file a method or the first metric is chosen at once; with one
+// the window asks: No switches in place and keeps the results, Yes rebuilds it
+// (at the same size, a metric's with t and precision as after File, Open).
 TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
     frmMainLog* w = open();
-    w->mnuSPM->trigger(); // no data file: no question
+    w->mnuSPM->trigger();
     EXPECT_FALSE(w->mnuTally->isEnabled());
-    DataFilePath = u"/somewhere/logs.csv"_s;
-    w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
-    EXPECT_EQ(answer(w->mnuLIM, MsgResult::No), w);
-    EXPECT_TRUE(w->mnuLIM->isChecked() && w->mnuTally->isEnabled());
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"4.2"_s);
-
-    frmMainLog* rebuilt = answer(w->mnuSPM, MsgResult::Yes);
-    ASSERT_TRUE(rebuilt && rebuilt != w);
-    EXPECT_TRUE(rebuilt->mnuSPM->isChecked() && !rebuilt->mnuLIM->isChecked());
-    EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
-}
-
-// "t and precision" start as after File, Open in the rebuilt window.
-TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
-    frmMainLog* w = open();
+    w->mnuPercentCover->trigger();
     DataFilePath = db_.folder() + u"/logs.csv"_s;
     QFile f(DataFilePath);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
             "Length\n1,1,1,1,1,DF,1,10,2,5\n");
     f.close();
-    w->mnuPercentCover->trigger(); // the first metric needs no question
+    w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
+    EXPECT_EQ(answer(w->mnuLIM, MsgResult::No), w);
+    EXPECT_TRUE(w->mnuLIM->isChecked() && w->mnuTally->isEnabled());
     EXPECT_EQ(answer(w->mnuWeight, MsgResult::No, false), w);
-    EXPECT_EQ(formulaPage(w), u"Percent Cover"_s);
+    EXPECT_EQ(formulaPage(w) + w->grdOptimal[0]->text(1, 0), u"Percent Cover4.2"_s);
     EXPECT_FALSE(w->mnuWeight->isChecked() || FormulaReloadPending);
 
     w->resize(w->width() + 90, w->height() + 60);
@@ -107,6 +98,10 @@ TEST_F(LogMethod, AnotherMetricAsksThenKeepsEverythingOrRebuildsAtTheSameSize) {
     EXPECT_EQ(rebuilt->size(), size);
     EXPECT_EQ(joinedTexts(rebuilt->txtTvalue, rebuilt->txtPrecisionLevel) + formulaPage(rebuilt),
               u"1.67|.2Weight"_s);
+    w = answer(rebuilt->mnuSPM, MsgResult::Yes);
+    ASSERT_TRUE(w && w != rebuilt);
+    EXPECT_TRUE(w->mnuSPM->isChecked() && !w->mnuLIM->isChecked());
+    EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
 }
 
 // Density under line intersect needs a Length column (in any case) with a length

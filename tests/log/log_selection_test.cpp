@@ -93,23 +93,17 @@ TEST(LogSelection, EachCriterion) {
     }
 }
 
-// ---- The prompts of the window: a refused answer is asked again, Cancel gives -1,
-// and the length is asked under the method's name.
+// ---- The prompts of the window: a refused answer is asked again (a cancel: the
+// metrics' table, log_metrics_test).
 
 using LogCriteriaPrompts = LogWindowTest;
 
-TEST_F(LogCriteriaPrompts, RefusedAnswersAreAskedAgainAndCancelGivesMinusOne) {
+TEST_F(LogCriteriaPrompts, ARefusedAnswerIsAskedAgain) {
     frmMainLog* w = open();
     criteria(w, "-5");
-    retry();
+    prompts_.message(u"Please enter a positive numeric value"_s, u"Error"_s, MsgIcon::None);
     criteria(w, "12.345");
     EXPECT_EQ(w->GetLED(), 12.3);
-    criteria(w, "");
-    EXPECT_EQ(w->GetLED(), -1);
-    w->mnuLIM->setChecked(false);
-    w->mnuSPM->setChecked(true);
-    criteria(w, "0|3");
-    EXPECT_EQ(w->GetLED() + w->GetLength(), 3);
 }
 
 } // namespace

@@ -105,9 +105,6 @@ class LogWindowTest : public ::testing::Test {
                 return;
         }
     }
-    void retry() {
-        prompts_.message(u"Please enter a positive numeric value"_s, u"Error"_s, MsgIcon::None);
-    }
 
     TempDatabase db_;
     ScriptedPrompts prompts_;
