@@ -1,8 +1,6 @@
 // The log window's life cycle offscreen: its settings, the method it opens in,
 // and the sampling-unit lengths it reads from table LogLengths.
 #include "log/log_window_fixture.h"
-#include "platform/database.h"
-#include "platform/errors.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "support/error_of.h"
@@ -93,9 +91,6 @@ TEST_F(LogWindow, SetTransectLengthsReadsTheTableAndRelabelsEveryPage) {
     metricLengths(u"UPDATE LogLengths SET PlotSize = 2 WHERE %1 = 0"_s);
     db::exec(u"INSERT INTO LogLengths VALUES ('Metric', 4, 9)"_s);
     EXPECT_EQ(errorOf([w] { w->SetTransectLengths(); }), err::SubscriptRange);
-    metricLengths(u"DELETE FROM LogLengths WHERE %1 = 4"_s);
-    metricLengths(u"UPDATE LogLengths SET PlotSize = NULL WHERE %1 = 2"_s);
-    EXPECT_EQ(errorOf([w] { w->SetTransectLengths(); }), err::InvalidNull);
     EXPECT_EQ(QString::number(w->LevelLengths[0]) + u'|' + w->lblTransectLength[0]->text(),
               u"2|1.5"_s);
 

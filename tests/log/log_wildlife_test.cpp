@@ -6,8 +6,6 @@
 #include "log_window_fixture.h"
 #include "support/error_of.h"
 
-#include <QLabel>
-
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {

@@ -6,8 +6,6 @@
 
 #include "data/csv_import.h"
 #include "log/frmMainLog.h"
-#include "platform/database.h"
-#include "shell/app_windows.h"
 #include "shell/frmSwitchboard.h"
 #include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
@@ -48,8 +46,6 @@ class LogWindowTest : public ::testing::Test {
             if (w)
                 w->close();
         flushDeletes();
-        clearLogSettings();
-        DataFilePath.clear();
     }
     frmMainLog* open() {
         gSwitchboard->cmdLogs->click();
