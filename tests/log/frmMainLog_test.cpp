@@ -28,25 +28,25 @@ QString stored() {
     return flags;
 }
 
-// Unreadable settings take their defaults (MetricMeasurement True, SPMmethod
-// False); of the methods the first checked wins and is saved alone. Nothing is
-// written when the window closes minimised or the settings cannot be written;
-// the switchboard comes back all the same.
+// An unreadable setting takes its default (MetricMeasurement True); of the
+// methods the first checked wins and is saved alone. Nothing is written when the
+// window closes minimised or the settings cannot be written; the switchboard
+// comes back all the same.
 TEST_F(LogWindow, SettingsRoundTripUnlessMinimisedOrUnwritable) {
     saveSetting(Section, u"MetricMeasurement"_s, u"maybe"_s);
-    saveSetting(Section, u"SPMmethod"_s, u"sometimes"_s);
     saveSettingBool(Section, u"EnglishMeasurement"_s, true);
     saveSettingBool(Section, u"LIMmethod"_s, false);
+    saveSettingBool(Section, u"SPMmethod"_s, true);
     saveSettingBool(Section, u"ComboMethod"_s, true);
     frmMainLog* w = open();
-    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with LIM and SPM"_s);
+    EXPECT_EQ(w->windowTitle(), u"Vernalt - Log Analysis with SPM"_s);
     EXPECT_TRUE(w->mnuMetric->isChecked() && w->mnuEnglish->isChecked());
-    EXPECT_FALSE(w->ssTabCombo->isHidden());
+    EXPECT_TRUE(w->ssTabCombo->isHidden());
     w->mnuMetric->setChecked(false);
     w->move(twipsToPixelsX(1500), twipsToPixelsY(3000));
     const QPoint at = w->pos();
     closeWindow(w);
-    EXPECT_EQ(stored(), u"#01001"_s);
+    EXPECT_EQ(stored(), u"#01010"_s);
 
     w = open();
     EXPECT_EQ(w->pos(), at);
@@ -55,7 +55,7 @@ TEST_F(LogWindow, SettingsRoundTripUnlessMinimisedOrUnwritable) {
     w->setWindowState(Qt::WindowMinimized);
     closeWindow(w);
     EXPECT_TRUE(gSwitchboard->isVisible());
-    EXPECT_EQ(stored(), u"#01001"_s);
+    EXPECT_EQ(stored(), u"#01010"_s);
 
     w = open();
     clearLogSettings();

@@ -31,7 +31,7 @@ TEST_F(LogMetrics, EachMetricReadsItsFieldsUnderEachMethod) {
         {"LIM", den, all, "Species=9999", "0|Density"},          // the excluded species
         {"LIM", den, some, "LED=12.3;Length=10", "0.1|Density"}, // 1 / 10
         {"LIM", den, some, "LED=n/a;Length=10", "0|Density"},    // no LED counts nowhere
-        {"LIM", den, some, "LED=20;Length=null", "0|Density"},   // fails a minimum of 5
+        {"LIM", den, "0|0.0|0|9999", "Length=null;Qualify=7", "0|Density"}, // fails a minimum of 0
         {"LIM", den, some, "LED=20;Length=10;Condition=3", "0|Density"},
         {"LIM", den, some, "LED=20;Length=10;Condition=null", "0.1|Density"}, // reads 0
         {"SPM", den, "0|1|0|9999", "", "1|Density"},
