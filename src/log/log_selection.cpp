@@ -16,12 +16,6 @@ std::optional<double> numericAnswer(const QString& answer) {
     return v.number();
 }
 
-std::optional<double> numberOf(const Value& cleaned) {
-    if (!cleaned.isNumber())
-        return std::nullopt;
-    return cleaned.number();
-}
-
 } // namespace
 
 std::optional<double> logLedAnswer(const QString& answer) {
@@ -51,18 +45,6 @@ std::optional<std::int32_t> logConditionAnswer(const QString& answer) {
 QString logSpeciesAnswer(const QString& answer) {
     const Value v = CleanRound(answer);
     return v.isNumber() ? v.text() : answer;
-}
-
-std::optional<double> logCriterionNumber(const Value& field) {
-    return numberOf(NzZero(field));
-}
-
-std::optional<double> logCriterionOrMissing(const Value& field) {
-    return numberOf(NzMissing(field));
-}
-
-QString logSpeciesKey(const Value& field) {
-    return NzZero(field).text();
 }
 
 bool logQualifies(const LogFields& log, const LogCriteria& c) {

@@ -55,17 +55,6 @@ struct LogCriteria {
     bool needEndpoint = false;
 };
 
-// A field's value for a numeric criterion, as NzZero reads it: null or empty
-// counts as 0, a number is display-rounded; a text that is not a number gives
-// nothing, and such a log meets no criterion on that field.
-std::optional<double> logCriterionNumber(const Value& field);
-// The same, with null or empty counting as the missing-value marker -999999
-// (NzMissing): a log without a length fails every minimum above that.
-std::optional<double> logCriterionOrMissing(const Value& field);
-// A log's species as it is compared, letters in their case: "0" for none, a
-// numeric code display-rounded ("012" gives "12"), other codes cleaned of "," and "$".
-QString logSpeciesKey(const Value& field);
-
 // The fields of one log the test reads, already cleaned.
 struct LogFields {
     QString species;

@@ -73,18 +73,14 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
         fitSubtotalHeaders(*grdSubtotals);
         UnitTransects = {};
 
-        LogSheetColumns columns;
-        columns.value = sheetColumn(sheet, logValueColumnName(), true);
+        const LogSheetColumns columns = logSheetColumns(sheet);
         if (columns.value < 0) {
             prompts().message(u"The qualify column was not found"_s, u"Column not found"_s);
             return;
         }
-        for (int k = 0; k < LogLevelCount; ++k) {
-            columns.levels[std::size_t(k)] = sheetColumn(sheet, logLevelColumnName(k), false);
-            if (columns.levels[std::size_t(k)] < 0) // the level is not on the sheet
+        for (const int level : columns.levels)
+            if (level < 0) // the level is not on the sheet
                 vernalt::raise(err::SubscriptRange);
-        }
-        columns.stratum = sheetColumn(sheet, u"stratum"_s, false);
 
         const LogSubtotals sums = logSubtotals(sheet, columns);
         UnitTransects = sums.transects;

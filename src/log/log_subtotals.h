@@ -17,10 +17,6 @@ class GridModel;
 
 inline constexpr int LogLevelCount = 4; // SamplingLevel 0 Subsegment .. 3 Transect
 
-// The column headers the sheet is read by, in lower case.
-QString logValueColumnName();          // "qualify"
-QString logLevelColumnName(int level); // "subsegment", "segment", "section", "transect"
-
 // The header of grdSubtotals column `level`: the level's word, "_" and its
 // length as the user sees it ("Subsegment_12.5").
 QString subtotalHeader(int level, float length);
@@ -39,6 +35,9 @@ struct LogSheetColumns {
     std::array<int, LogLevelCount> levels{};
     int stratum = -1;
 };
+// The columns of a sheet by their headers (sheetColumn): the last "qualify", the
+// first "subsegment", "segment", "section", "transect" and "stratum".
+LogSheetColumns logSheetColumns(const GridModel& sheet);
 
 // The subtotal of every unit of every level, in sheet order: units[k][i] is the
 // sum of the per-log values of unit i of level k, display-rounded (CleanRound)

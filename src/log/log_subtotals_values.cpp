@@ -28,14 +28,6 @@ double rounded(double x) {
 
 } // namespace
 
-QString logValueColumnName() {
-    return u"qualify"_s;
-}
-
-QString logLevelColumnName(int level) {
-    return QString::fromUtf16(LevelWords[level]).toLower();
-}
-
 QString subtotalHeader(int level, float length) {
     return QString::fromUtf16(LevelWords[level]) + u"_"_s + singleText(length);
 }
@@ -50,6 +42,16 @@ int sheetColumn(const GridModel& sheet, const QString& name, bool last) {
             break;
     }
     return found;
+}
+
+LogSheetColumns logSheetColumns(const GridModel& sheet) {
+    LogSheetColumns c;
+    c.value = sheetColumn(sheet, u"qualify"_s, true);
+    for (int k = 0; k < LogLevelCount; ++k)
+        c.levels[std::size_t(k)] =
+            sheetColumn(sheet, QString::fromUtf16(LevelWords[k]).toLower(), false);
+    c.stratum = sheetColumn(sheet, u"stratum"_s, false);
+    return c;
 }
 
 double perLogValue(const GridModel& sheet, int row, int col) {

@@ -15,22 +15,13 @@
 //                units needed (t s)^2 / (E m)^2 with t = 1.67, E = 0.2, times L;
 //                missing max(distance, 1000) - N x L
 //   estimate     SE = sqrt(var / n); B = t SE (LIM), t SE sqrt(1 - n a / A) (SPM)
-#include "log/log_metrics_fixture.h"
 #include "log/log_window_fixture.h"
 #include "print/frmPrintPreview.h"
 
 #include <QRadioButton>
 
-using namespace Qt::StringLiterals;
-
 namespace vernalt::test {
 namespace {
-
-// The texts of the criteria prompts.
-struct CriteriaPrompts : LogMetricsTest {
-    using LogMetricsTest::kConditionPrompt, LogMetricsTest::kEstimLengthPrompt,
-        LogMetricsTest::kExcludePrompt, LogMetricsTest::kLedPrompt, LogMetricsTest::kLengthPrompt;
-};
 
 // The texts of a column from row 1 down to the first empty cell, joined by blanks.
 QString column(const Grid* g, int col) {
@@ -43,26 +34,25 @@ QString column(const Grid* g, int col) {
 // What each level shows, joined by "/": "count|mean|deviation", the five cells
 // of grdOptimal (mean|sd|per area|variance|units needed) and the five of
 // grdOptimal2 (distance|minimum|count|missing|other unit system).
-QString levels(const frmMainLog* w, std::size_t sheet) {
+QString levels(const frmMainLog* w) {
     QStringList out;
     for (std::size_t k = 0; k < 4; ++k)
         out << joinedTexts(w->lblNum[k], w->lblAvg[k], w->lblStdDev[k]) + u' ' +
-                   rowOf(w->grdOptimal[sheet], int(k) + 1) + u' ' +
-                   rowOf(w->grdOptimal2[sheet], int(k) + 1);
+                   rowText(w->grdOptimal[0], int(k) + 1) + u' ' +
+                   rowText(w->grdOptimal2[0], int(k) + 1);
     return out.join(u'/');
 }
 
 // What one run shows at each step.
 struct Analysis {
     const char* file;
-    int rows;          // of the Single/Combined sheet
     const char* led;   // the minimum LED answered
     const char* logs;  // the Qualify column after Set Criteria
     const char* sums;  // the four subtotal columns, joined by "|"
     const char* stats; // levels()
-    const char* area;  // the landscape area typed
+    const char* area;  // the answer to the landscape area's prompt (strip plots only)
     const char* row;   // the single estimate's equation row, by segments
-    const char* shown; // metric, English, SE, bound, limits, precision
+    const char* shown; // area, metric, English, SE, bound, limits, precision
 };
 
 class LogEndToEnd : public LogWindowTest {
@@ -74,17 +64,12 @@ class LogEndToEnd : public LogWindowTest {
                           QLatin1String(r.file));
         EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
         w->mnuFileOpen->trigger();
-        EXPECT_EQ(w->grdStratum[0]->rows(), r.rows);
         EXPECT_TRUE(w->mnuFormula->menuAction()->isEnabled());
         w->mnuDensity->trigger();
-        criteria(w, QLatin1String(r.led));
+        criteria(w, (r.led + std::string("|0|5|9999")).c_str());
         w->cmdFormulaApply->click();
-        EXPECT_TRUE(prompts_.done());
-        int qualify = 0;
-        while (qualify < w->grdStratum[0]->cols() &&
-               w->grdStratum[0]->text(0, qualify) != u"Qualify"_s)
-            ++qualify;
-        EXPECT_EQ(column(w->grdStratum[0], qualify), QLatin1String(r.logs));
+        EXPECT_EQ(column(w->grdStratum[0], w->mnuLIM->isChecked() ? 11 : 12),
+                  QLatin1String(r.logs));
 
         w->optDataFound[0]->setChecked(true);
         w->cmdSummaryStatistics->click();
@@ -92,15 +77,19 @@ class LogEndToEnd : public LogWindowTest {
         for (int k = 0; k < 4; ++k)
             sums << column(w->grdSubtotals, k);
         EXPECT_EQ(sums.join(u'|'), QLatin1String(r.sums));
-        EXPECT_EQ(levels(w, 0), QLatin1String(r.stats));
+        EXPECT_EQ(levels(w), QLatin1String(r.stats));
 
-        w->txtLandscapeArea[0]->setText(QLatin1String(r.area));
         w->mnuSingle_Click(2);
+        if (*r.area) // asked again until the answer is a number
+            prompts_.input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, u"many"_s)
+                .input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s,
+                       QLatin1String(r.area));
         w->cmdDefaultSingle->click();
-        EXPECT_EQ(rowOf(w->grdFormulaSimple), QLatin1String(r.row));
-        EXPECT_EQ(joinedTexts(w->lblSimpleMetricFormula, w->lblSimpleEnglishFormula,
-                              w->lblSimpleStdErr, w->lblSimpleBound, w->lblSimpleUpperLimit,
-                              w->lblSimpleLowerLimit, w->lblSimplePrecision),
+        EXPECT_EQ(rowText(w->grdFormulaSimple), QLatin1String(r.row));
+        EXPECT_EQ(joinedTexts(w->txtLandscapeArea[0], w->lblSimpleMetricFormula,
+                              w->lblSimpleEnglishFormula, w->lblSimpleStdErr, w->lblSimpleBound,
+                              w->lblSimpleUpperLimit, w->lblSimpleLowerLimit,
+                              w->lblSimplePrecision),
                   QLatin1String(r.shown));
 
         w->mnuPrint->trigger();
@@ -110,22 +99,12 @@ class LogEndToEnd : public LogWindowTest {
         unloadWindow(preview);
         flushDeletes();
     }
-    // The four criteria prompts of a metric run, answered.
-    void criteria(const frmMainLog* w, const QString& led) {
-        using P = CriteriaPrompts;
-        const bool lim = w->mnuLIM->isChecked();
-        prompts_.input(P::kLedPrompt, u"LED"_s, led)
-            .input(lim ? P::kLengthPrompt : P::kEstimLengthPrompt,
-                   lim ? u"Length"_s : u"EstimLength"_s, u"0"_s)
-            .input(P::kConditionPrompt, u"Condition"_s, u"5"_s)
-            .input(P::kExcludePrompt, u"Species"_s, u"9999"_s);
-    }
 };
 
 TEST_F(LogEndToEnd, LineIntersectDensity) {
     frmMainLog* w = open();
     ASSERT_TRUE(w->mnuLIM->isChecked() && w->mnuMetric->isChecked());
-    run(w, {"log_survey_lim.csv", 8,
+    run(w, {"log_survey_lim.csv",
             // LED at least 10 leaves out the log of LED 8 (row 6):
             // 1/2, 1/2, 1/5, 1/1, 1/5, excluded, 1/1.
             "10", "0.5 0.5 0.2 1 0.2 0 1",
@@ -145,13 +124,13 @@ TEST_F(LogEndToEnd, LineIntersectDensity) {
             "2|1.7|0.707 1.7|0.707|267|12333|12.1 1206|1000|2|1006|108",
             // By segments: SE = sqrt(77476 / 4) = 139.2 -> 139; B = 1.67 x 139.2 = 232;
             // 534 +- 232; 232 / 534 = 43.4 %; 534 x 0.405 = 216.
-            "", "Segment|25|0.85|0.443|534|77476|4", "534|216|139|232|766|302|43.4"});
+            "", "Segment|25|0.85|0.443|534|77476|4", "|534|216|139|232|766|302|43.4"});
 }
 
 TEST_F(LogEndToEnd, StripPlotDensity) {
     frmMainLog* w = open();
     w->mnuSPM_Click();
-    run(w, {"log_survey_spm.csv", 14, "0",
+    run(w, {"log_survey_spm.csv", "0",
             // One per log whose end point lies in the strip; row 9 has its end outside.
             "1 1 1 1 1 1 1 1 0 1 1 1 1", "2 1 1 3 1 0 2 2|3 4 1 4|7 5|7 5",
             // Subsegments: mean 12 / 8 = 1.5, s = sqrt(6 / 7) = 0.926; F = 10000 / 50 = 200:
@@ -164,10 +143,10 @@ TEST_F(LogEndToEnd, StripPlotDensity) {
             "4|3|1.41 3|1.41|300|19881|15.4 385|1000|4|900|122/"
             "2|6|1.41 6|1.41|300|4970|3.85 193|1000|2|900|122/"
             "2|6|1.41 6|1.41|150|1243|3.85 385|1000|2|800|60.8",
-            // By segments in a landscape of 100 ha: plots of 25 x 4 m = 0.01 ha;
-            // SE = sqrt(19881 / 4) = 70.5; B = 1.67 x 70.5 x sqrt(1 - 4 x 0.01 / 100) = 117.7
+            // By segments in a landscape of 100 ha ("$100" read as 100): plots of 25 x 4 m = 0.01
+            // ha; SE = sqrt(19881 / 4) = 70.5; B = 1.67 x 70.5 x sqrt(1 - 4 x 0.01 / 100) = 117.7
             // -> 118; 300 +- 118; 118 / 300 = 39.3 %; 300 x 0.405 = 121.5 -> 122.
-            "100", "Segment|100|0.01|3|1.41|300|19881|4", "300|122|70.5|118|418|182|39.3"});
+            "$100", "Segment|100|0.01|3|1.41|300|19881|4", "100|300|122|70.5|118|418|182|39.3"});
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "log/log_mean_length.h"
 #include "log/median.h"
 
-#include "log_metrics_fixture.h"
+#include "log_window_fixture.h"
 #include "support/error_of.h"
 
 using namespace Qt::StringLiterals;
@@ -12,14 +12,11 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-TEST(EstimatedLength, ByClassOrAsMeasured) {
+// The estimates themselves: MeanLength.StripPlotsEstimateFirst.
+TEST(EstimatedLength, OnlyByAWholeClassAndAMeasuredLength) {
     EXPECT_EQ(percentLengthFactor(Value(u"9"_s)), 0.9);
     for (const Value& none : {Value(0), Value(10), Value(2.5), Value::null(), Value(u"x"_s)})
         EXPECT_FALSE(percentLengthFactor(none).has_value());
-    EXPECT_DOUBLE_EQ(estimatedLength(Value(3), Value(10)), 10 / 0.303); // about 33.0033
-    EXPECT_EQ(estimatedLength(Value(5), Value(4)), 8);
-    EXPECT_EQ(estimatedLength(Value(10), Value(12.345)), 12.3); // rounded for display
-    EXPECT_EQ(estimatedLength(Value::null(), Value(0)), 0);
     EXPECT_EQ(estimatedLength(Value(4), Value::null()), 0); // nothing measured: no estimate
 }
 
@@ -34,9 +31,7 @@ TEST(ColumnMedian, OfTheValuesOfOneStratumOrAll) {
         {"(1,4),(1,2),(1,1),(1,3)", 0, 2.5},               // even: the mean of the middle two
         {"(1,NULL),(1,10),(1,NULL),(1,20),(1,30)", 0, 20}, // nulls neither counted nor read
         {"(1,1),(3,10),(3,30),(3,20),(2,100)", 3, 20},     // one stratum
-        {"(1,1),(3,10),(3,30),(3,20),(2,100)", 0, 20},     // all: 1 10 20 30 100
         {"(1,1)", 4, std::nullopt},                        // a stratum without records
-        {"(1,NULL)", 0, std::nullopt},                     // no value
         {"(1,1),(1,'long'),(1,3),(1,4)", 0, 3.5},          // the middle two are numbers
     };
     for (const auto& c : cases) {
@@ -50,71 +45,45 @@ TEST(ColumnMedian, NamesAreQuotedAndTextsAreATypeMismatch) {
     TempDatabase database;
     db::exec(u"INSERT INTO LIM (Stratum, [Tally 1], Length) VALUES (1, 5, 'x'), (1, 7, 'y')"_s);
     EXPECT_EQ(columnMedian(u"LIM"_s, u"Tally 1"_s, 0), 6.0);
-    EXPECT_NE(errorOf([] { columnMedian(u"LIM"_s, u"Nonsense"_s, 0); }), 0);
-    EXPECT_NE(errorOf([] { columnMedian(u"LIM]; DROP TABLE LIM; --"_s, u"Length"_s, 0); }), 0);
-    EXPECT_EQ(columnMedian(u"LIM"_s, u"Tally 1"_s, 0), 6.0); // the table is still there
     EXPECT_EQ(errorOf([] { columnMedian(u"LIM"_s, u"Length"_s, 0); }), err::TypeMismatch);
 }
 
-class MeanLength : public LogMetricsTest {
-  protected:
-    void spmLog(QVariant percentLength, QVariant length, QVariant estimLength) {
-        db::exec(u"INSERT INTO SPM (Stratum, Transect, Subsegment, PercentLength, Length, "
-                 u"EstimLength) VALUES (1, 1, 1, ?, ?, ?)"_s,
-                 {percentLength, length, estimLength});
-    }
-    // Sheet 0 connected, with its field names in row 0.
-    int sheetWithHeaders() {
-        connectSheet(0);
-        const QStringList& fields = w->datDataSet[0].Fields;
-        for (int c = 0; c < int(fields.size()); ++c)
-            w->grdStratum[0]->setText(0, c, fields[c]);
-        return int(fields.indexOf(u"EstimLength"_s));
-    }
-};
+using MeanLength = LogWindowTest;
 
 TEST_F(MeanLength, LineIntersectOfOneStratumOrWithoutLengths) {
+    frmMainLog* w = open();
     db::exec(u"INSERT INTO LIM (Stratum, Length) VALUES (1, 10), (1, 20), (1, NULL), (1, 40), "
              u"(2, 1000), (3, NULL)"_s);
     // 10, 20, 40: mean 23.33 shown 23.3, median 20.
-    script.message(u"Mean = 23.3 m\r\nMedian = 20 m"_s, u"Mean Length"_s, MsgIcon::None);
+    prompts_.message(u"Mean = 23.3 m\r\nMedian = 20 m"_s, u"Mean Length"_s, MsgIcon::None);
     w->CalcMeanLength(true, 1);
-    script.message(u"No Length values were found in the current dataset"_s,
-                   u"ERROR: No length values"_s, MsgIcon::None);
+    prompts_.message(u"No Length values were found in the current dataset"_s,
+                     u"ERROR: No length values"_s, MsgIcon::None);
     w->CalcMeanLength(true, 3);
     EXPECT_EQ(errorOf([&] { w->Median(u"LIM"_s, u"Length"_s, 3); }), 3021);
 }
 
 // The estimates are worked in EstimatedLength; here they reach the table, the
-// sheet and the report.
+// sheet and the report. Strip plots without lengths show nothing and say nothing.
 TEST_F(MeanLength, StripPlotsEstimateFirst) {
-    useSpm();
-    useEnglish();
-    spmLog(3, 10, QVariant());      // 10 / 0.303 = 33.0033
-    spmLog(5, 4, QVariant());       // 8
-    spmLog(10, 12.345, QVariant()); // no class: 12.3 as shown
-    spmLog(QVariant(), 0, 8.7);     // no estimate: keeps 8.7
-    const int col = sheetWithHeaders();
-    ASSERT_GE(col, 0);
-    // Mean (33.0033 + 8 + 12.3 + 8.7) / 4 = 15.5008; median (8.7 + 12.3) / 2.
-    script.message(u"Mean = 15.5 ft\r\nMedian = 10.5 ft"_s, u"Mean Length"_s, MsgIcon::None);
-    w->CalcMeanLength(true, 0);
-    EXPECT_EQ(cell(0, 1, col) + u'|' + cell(0, 2, col) + u'|' + cell(0, 4, col), u"33|8|"_s);
-}
+    frmMainLog* w = open();
+    w->mnuLIM->setChecked(false);
+    w->mnuSPM->setChecked(true);
+    w->mnuEnglish->setChecked(true);
+    w->mnuMetric->setChecked(false);
+    addLog(w, u"PercentLength=null;Length=null;EstimLength=null"_s);
+    w->FillSingleTab();
+    w->CalcMeanLength(true, 0); // no message: the script expects none
 
-// Strip plots without lengths show nothing and say nothing.
-TEST_F(MeanLength, StripPlotsWithoutRecordsOrColumnAndTheSilentRun) {
-    useSpm();
-    sheetWithHeaders();
-    w->CalcMeanLength(true, 0); // no records: no message, the script expects none
-    spmLog(5, 4, QVariant());
-    connectSheet(0);             // no headers
-    w->CalcMeanLength(false, 0); // the metric menus' run estimates silently
-    QSqlQuery q = db::select(u"SELECT EstimLength FROM SPM"_s);
-    ASSERT_TRUE(q.next());
-    EXPECT_EQ(q.value(0).toDouble(), 8);
-    script.message(u"The EstimLength column was not found"_s, u"Column not found"_s, MsgIcon::None);
+    db::exec(u"DELETE FROM SPM"_s);
+    for (const char* log : {"3;Length=10", "5;Length=4", "10;Length=12.345", "null;Length=0"})
+        addLog(w, u"EstimLength=8.7;PercentLength="_s + QLatin1String(log));
+    // 10 / 0.303 = 33.0033, 8, no class: 12.3 as shown; no estimate keeps 8.7.
+    w->FillSingleTab();
+    // Mean (33.0033 + 8 + 12.3 + 8.7) / 4 = 15.5008; median (8.7 + 12.3) / 2.
+    prompts_.message(u"Mean = 15.5 ft\r\nMedian = 10.5 ft"_s, u"Mean Length"_s, MsgIcon::None);
     w->CalcMeanLength(true, 0);
+    EXPECT_EQ(columnOf(*w->grdStratum[0], 16, 1, 4).join(u'|'), u"33|8|12.3|8.7"_s);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
-// The option menus, command buttons and text events of the log window.
+// The option menus and command buttons of the log window, and switching its
+// method and metric: in place, or by rebuilding the window after the user's Yes.
 #include "log/log_window_fixture.h"
 
-#include <QMenu>
-
-using namespace Qt::StringLiterals;
+#include <QFile>
 
 namespace vernalt::test {
 namespace {
@@ -11,40 +10,28 @@ namespace {
 using LogMenus = LogWindowTest;
 
 // The per-area means go with the level grids: a level fixed through Optimal
-// Selection would show an old mean as the estimate.
+// Selection would show an old mean as the estimate. "All Lengths" clears nothing.
 TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
     frmMainLog* w = open();
-    w->mnuVolume->trigger();
     w->grdOptimal[2]->setText(1, 1, u"3.3"_s);
-    w->grdOptimal2[4]->setText(2, 0, u"150"_s);
     w->grdSampleSize[1]->setText(1, 1, u"9"_s);
-    w->grdProportionalAllocation->setText(1, 0, u"12"_s);
     w->LevelMeanMetric[0][3] = u"39.3"_s;
     w->LevelMeanEnglish[2][1] = u"15.9"_s;
     w->mnuUseLength[1]->trigger();
     EXPECT_FALSE(w->mnuUseLength[1]->isChecked());
-    EXPECT_EQ(w->grdOptimal[2]->text(1, 1) + w->grdOptimal2[4]->text(2, 0) +
-                  w->grdSampleSize[1]->text(1, 1) + w->grdProportionalAllocation->text(1, 0) +
+    EXPECT_EQ(w->grdOptimal[2]->text(1, 1) + w->grdSampleSize[1]->text(1, 1) +
                   w->LevelMeanMetric[0][3] + w->LevelMeanEnglish[2][1],
               QString());
-    EXPECT_EQ(w->grdOptimal[2]->text(0, 2), u"Volume (m^3/ha)"_s); // the headers written again
-    w->mnuUseLength[1]->trigger();
-    EXPECT_TRUE(w->mnuUseLength[1]->isChecked());
-
-    w->mnuUseLength[0]->trigger();
-    w->mnuUseLength[3]->trigger();
     w->grdOptimal[0]->setText(1, 0, u"1"_s);
-    w->mnuAllLengths->trigger();
-    for (QAction* a : w->mnuUseLength)
-        EXPECT_TRUE(a->isChecked());
-    EXPECT_EQ(w->grdOptimal[0]->text(1, 0), u"1"_s); // All Lengths clears nothing
+    w->mnuAllLengths->trigger(); // clears nothing
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0) + QString::number(w->mnuUseLength[1]->isChecked()),
+              u"11"_s);
 }
 
 // The results are in the units of their run: a switch empties them all, the
 // data sheets and typed boxes stay.
 TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     frmMainLog* w = open();
-    w->mnuVolume->trigger();
     w->grdSubtotals->setText(0, 0, u"Subsegment_12.5"_s);
     w->grdOptimal[1]->setText(1, 2, u"39.3"_s);
     w->LevelMeanMetric[1][1] = u"39.3"_s;
@@ -61,28 +48,81 @@ TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
     for (QLabel* l : labels)
         left += l->text();
     EXPECT_EQ(left, QString());
-    EXPECT_EQ(w->grdOptimal[1]->text(0, 2), u"Volume (ft^3/ac)"_s);
     EXPECT_EQ(w->grdStratum[0]->text(0, 0) + w->txtLandscapeArea[1]->text(), u"Stratum60"_s);
-    // English again: the results are in English units already and stay.
-    w->lblAvg[2]->setText(u"4"_s);
-    w->mnuEnglish->trigger();
-    EXPECT_EQ(w->lblAvg[2]->text(), u"4"_s);
 }
 
-TEST_F(LogMenus, WithoutADataFileNoFormulaAndWithoutAMetricTheButtonsAskForOne) {
-    frmMainLog* w = open();
-    EXPECT_FALSE(w->mnuFormula->menuAction()->isEnabled());
-    w->grdOptimal[0]->setText(1, 0, u"5"_s);
-    for (QPushButton* b : {w->cmdFormulaApply, w->cmdSummaryStatistics}) {
-        prompts_.message(u"Please select a formula from the drop-down menu above."_s, u"Error"_s,
-                         MsgIcon::None);
-        b->setEnabled(true);
-        b->click();
+class LogMethod : public LogWindowTest {
+  protected:
+    // Chooses the item, answering its question, and returns the window afterwards.
+    frmMainLog* answer(QAction* item, MsgResult reply, bool method = true) {
+        prompts_.message(method ? u"Do you want to clear this analysis and change methods?"_s
+                                : u"Do you want to clear this analysis and reload the current "
+                                  u"dataset?"_s,
+                         method ? u"Change method"_s : u"Change formula"_s, MsgIcon::None, reply);
+        item->trigger();
+        return live();
     }
-    EXPECT_TRUE(w->grdOptimal[0]->text(1, 0).isEmpty());
-    closeWindow(w);
-    DataFilePath = u"/data/snags.csv"_s; // opened by either window
-    EXPECT_TRUE(open()->mnuFormula->menuAction()->isEnabled());
+    static QString formulaPage(frmMainLog* w) {
+        return w->ssTabMain->tabText(frmMainLog::PageFormula);
+    }
+};
+
+// Without a data file a method or the first metric is chosen at once; with one
+// the window asks: No switches in place and keeps the results, Yes rebuilds it
+// (at the same size, a metric's with t and precision as after File, Open).
+TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
+    frmMainLog* w = open();
+    w->mnuSPM->trigger();
+    EXPECT_FALSE(w->mnuTally->isEnabled());
+    w->mnuPercentCover->trigger();
+    DataFilePath = db_.folder() + u"/logs.csv"_s;
+    QFile f(DataFilePath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
+            "Length\n1,1,1,1,1,DF,1,10,2,5\n");
+    f.close();
+    w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
+    EXPECT_EQ(answer(w->mnuLIM, MsgResult::No), w);
+    EXPECT_TRUE(w->mnuLIM->isChecked() && w->mnuTally->isEnabled());
+    EXPECT_EQ(answer(w->mnuWeight, MsgResult::No, false), w);
+    EXPECT_EQ(formulaPage(w) + w->grdOptimal[0]->text(1, 0), u"Percent Cover4.2"_s);
+    EXPECT_FALSE(w->mnuWeight->isChecked() || FormulaReloadPending);
+
+    w->resize(w->width() + 90, w->height() + 60);
+    const QSize size = w->size();
+    w->txtTvalue->setText(u"2.5"_s);
+    w->txtPrecisionLevel->setText(u".1"_s);
+    frmMainLog* rebuilt = answer(w->mnuWeight, MsgResult::Yes, false);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
+    EXPECT_EQ(rebuilt->size(), size);
+    EXPECT_EQ(joinedTexts(rebuilt->txtTvalue, rebuilt->txtPrecisionLevel) + formulaPage(rebuilt),
+              u"1.67|.2Weight"_s);
+    w = answer(rebuilt->mnuSPM, MsgResult::Yes);
+    ASSERT_TRUE(w && w != rebuilt);
+    EXPECT_TRUE(w->mnuSPM->isChecked() && !w->mnuLIM->isChecked());
+    EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
+}
+
+// Density under line intersect needs a Length column (in any case) with a length
+// other than 0; a text counts.
+TEST_F(LogMethod, DensityUnderLineIntersectNeedsLogLengths) {
+    const char* cases[][4] = {
+        {"Diameter", "5", "", "The length column was not found|Column not found"},
+        {"Length", "0", "-2", "Log Density using LIM is not possible without log lengths|ERROR"},
+        {"LENGTH", "0", "n/a", ""}, // no message: density is applied
+    };
+    frmMainLog* w = open();
+    Grid* g = w->grdStratum[0];
+    g->setRows(3);
+    for (const auto& c : cases) {
+        g->setFormatString(u"^Stratum|^"_s + QLatin1String(c[0]));
+        g->setText(1, 1, QLatin1String(c[1]));
+        g->setText(2, 1, QLatin1String(c[2]));
+        if (const QStringList m = QString::fromLatin1(c[3]).split(u'|'); m.size() == 2)
+            prompts_.message(m[0], m[1], MsgIcon::None);
+        w->mnuDensity->trigger();
+        EXPECT_EQ(formulaPage(w), *c[3] ? u"Formula"_s : u"Density"_s) << c[0];
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The criteria answers and the selection test of the log analyses, and the
 // window's prompts for them.
 #include "log/log_selection.h"
-#include "log_metrics_fixture.h"
+#include "log_window_fixture.h"
 #include "support/error_of.h"
 
 using namespace Qt::StringLiterals;
@@ -11,46 +11,33 @@ namespace {
 
 // ---- Answers ----------------------------------------------------------------------------
 
-struct NumberAnswer {
-    const char* name;
-    QString answer;
-    std::optional<double> led;
-    std::optional<double> length;
-};
-
-TEST(LogCriteriaAnswers, LedIsDisplayRoundedLengthIsTheLeadingNumber) {
-    const NumberAnswer cases[] = {
-        {"12.345 is display-rounded as a LED, not as a length", u"12.345"_s, 12.3, 12.345},
-        {"0 means no minimum length", u"0"_s, 0, NoMinimumLength},
-        {"0.0 is a minimum of 0, not no minimum", u"0.0"_s, 0, 0},
-        {"a thousands separator is removed", u"1,000"_s, 1000, 1000},
-        {"a dollar sign is removed", u"$5"_s, 5, 5},
-        {"a negative number is asked again", u"-5"_s, std::nullopt, std::nullopt},
-        {"a number followed by a word is asked again", u"12 cm"_s, std::nullopt, std::nullopt},
-    };
-    for (const NumberAnswer& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(logLedAnswer(c.answer), c.led);
-        EXPECT_EQ(logLengthAnswer(c.answer), c.length);
-    }
+// The answer read as a minimum LED, a minimum length and a maximum condition;
+// "-" for an answer asked again.
+QString answers(const QString& answer) {
+    const auto text = [](auto v) { return v ? QString::number(double(*v)) : u"-"_s; };
+    return text(logLedAnswer(answer)) + u' ' + text(logLengthAnswer(answer)) + u' ' +
+           text(logConditionAnswer(answer));
 }
 
-TEST(LogCriteriaAnswers, ConditionIsRoundedHalfToEven) {
+// A LED is display-rounded, a length and a condition are not (the condition is
+// rounded half to even to a whole number); "0" means no minimum length and no
+// maximum condition; "," and "$" are removed.
+TEST(LogCriteriaAnswers, LedLengthAndCondition) {
     const struct {
-        const char* name;
-        QString answer;
-        std::optional<std::int32_t> condition;
+        const char *answer, *read;
     } cases[] = {
-        {"0 means no maximum", u"0"_s, NoMaximumCondition},
-        {"2.5 goes to the even 2", u"2.5"_s, 2},
-        {"a thousands separator is removed", u"1,500"_s, 1500},
-        {"a negative number is accepted", u"-5"_s, -5},
-        {"a text is asked again", u"abc"_s, std::nullopt},
+        {"12.345", "12.3 12.345 12"},
+        {"2.5", "2.5 2.5 2"},
+        {"0", "0 -1e+06 1e+06"},
+        {"0.0", "0 0 0"},
+        {"1,000", "1000 1000 1000"},
+        {"$5", "5 5 5"},
+        {"-5", "- - -5"},
+        {"12 cm", "- - -"},
+        {"abc", "- - -"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(logConditionAnswer(c.answer), c.condition);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(answers(QLatin1String(c.answer)), QLatin1String(c.read)) << c.answer;
 }
 
 TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflowsSpeciesNumbersAreCleaned) {
@@ -59,25 +46,7 @@ TEST(LogCriteriaAnswers, ConditionBeyond32BitsOverflowsSpeciesNumbersAreCleaned)
     EXPECT_EQ(logSpeciesAnswer(u"abc"_s), u"abc"_s);
 }
 
-// ---- Field cleaning ---------------------------------------------------------------------
-
-TEST(LogCriteriaFields, NoneCountsAsZeroOrAsMissing) {
-    EXPECT_EQ(logCriterionNumber(Value::null()), 0.0);
-    EXPECT_EQ(logCriterionNumber(Value(12.34)), 12.3);
-    EXPECT_EQ(logCriterionNumber(Value(u"abc"_s)), std::nullopt);
-    EXPECT_EQ(logCriterionOrMissing(Value::null()), -999999.0);
-    EXPECT_EQ(logCriterionOrMissing(Value(5)), 5.0);
-    EXPECT_EQ(logSpeciesKey(Value::null()), u"0"_s);
-    EXPECT_EQ(logSpeciesKey(Value(u"012"_s)), u"12"_s);
-    EXPECT_EQ(logSpeciesKey(Value(u"A,B"_s)), u"AB"_s);
-}
-
 // ---- The test -----------------------------------------------------------------------------
-
-LogFields log(const QString& species, std::optional<double> led, std::optional<double> condition,
-              std::optional<double> length, std::optional<double> endpoint = 1.0) {
-    return {species, led, condition, length, endpoint};
-}
 
 TEST(LogSelection, EachCriterion) {
     const LogCriteria all; // minimum LED 0, no minimum length, no maximum condition, exclude 9999
@@ -88,74 +57,46 @@ TEST(LogSelection, EachCriterion) {
     const LogCriteria endpoint{.needEndpoint = true}, led123{.minLed = 12.3};
     const LogCriteria lowerAbc{.species = u"abc"_s, .rule = LogSpeciesRule::Only};
 
+    // The log "species, LED, condition, length, endpoint" under the criteria.
     const struct {
-        const char* name;
         LogFields log;
         const LogCriteria& criteria;
         bool qualifies;
     } cases[] = {
-        {"every log with a LED below 9999 counts", log(u"1"_s, 0, 0, -999999), all, true},
-        {"9999 excludes only species 9999", log(u"9999"_s, 5, 0, 5), all, false},
-        {"a LED of 9999 never counts", log(u"1"_s, 9999, 0, 5), all, false},
-        {"a LED equal to the minimum counts", log(u"1"_s, 12.5, 3, 2), strict, true},
-        {"a LED of 12.3 meets a minimum of 12.3", log(u"1"_s, 12.3, 0, 5), led123, true},
-        {"a LED below the minimum", log(u"1"_s, 12.4, 3, 2), strict, false},
-        {"a condition above the maximum", log(u"1"_s, 20, 4, 2), strict, false},
-        {"an empty condition reads 0 and passes", log(u"1"_s, 20, 0, 2), strict, true},
-        {"a length below the minimum", log(u"1"_s, 20, 3, 1.9), strict, false},
-        {"a missing length fails a positive minimum", log(u"1"_s, 20, 3, -999999), strict, false},
-        {"the excluded species", log(u"7"_s, 20, 3, 2), strict, false},
-        {"Single keeps its species", log(u"7"_s, 20, 3, 2), single, true},
-        {"Single drops every other species", log(u"8"_s, 20, 3, 2), single, false},
-        {"species codes are case-sensitive", log(u"ABC"_s, 20, 3, 2), lowerAbc, false},
-        {"a LED that is not a number", log(u"1"_s, std::nullopt, 0, 5), all, false},
-        {"a condition that is not a number", log(u"1"_s, 5, std::nullopt, 5), all, false},
-        {"weight tests no condition, even one that is not a number",
-         log(u"1"_s, 20, std::nullopt, 2), weight, true},
-        {"strip density needs Endpoint 1", log(u"1"_s, 5, 0, 0, 0.0), endpoint, false},
-        {"strip density with Endpoint 1", log(u"1"_s, 5, 0, 0, 1.0), endpoint, true},
-        {"other metrics ignore Endpoint", log(u"1"_s, 5, 0, 0, 0.0), all, true},
+        {{u"1"_s, 0, 0, -999999, 1}, all, true},       // every log with a LED below 9999 counts
+        {{u"9999"_s, 5, 0, 5, 1}, all, false},         // 9999 excludes only species 9999
+        {{u"1"_s, 9999, 0, 5, 1}, all, false},         // a LED of 9999 never counts
+        {{u"1"_s, 12.5, 3, 2, 1}, strict, true},       // a LED equal to the minimum counts
+        {{u"1"_s, 12.3, 0, 5, 1}, led123, true},       // a LED of 12.3 meets a minimum of 12.3
+        {{u"1"_s, 12.4, 3, 2, 1}, strict, false},      // a LED below the minimum
+        {{u"1"_s, 20, 4, 2, 1}, strict, false},        // a condition above the maximum
+        {{u"1"_s, 20, 3, 1.9, 1}, strict, false},      // a length below the minimum
+        {{u"7"_s, 20, 3, 2, 1}, strict, false},        // the excluded species
+        {{u"7"_s, 20, 3, 2, 1}, single, true},         // Single keeps its species
+        {{u"ABC"_s, 20, 3, 2, 1}, lowerAbc, false},    // species codes are case-sensitive
+        {{u"1"_s, std::nullopt, 0, 5, 1}, all, false}, // a LED that is not a number
+        {{u"1"_s, 5, std::nullopt, 5, 1}, all, false}, // a condition that is not a number
+        {{u"1"_s, 20, std::nullopt, 2, 1},
+         weight,
+         true}, // weight tests no condition, even one that is not a number
+        {{u"1"_s, 5, 0, 0, 0.0}, endpoint, false}, // strip density needs Endpoint 1
+        {{u"1"_s, 5, 0, 0, 0.0}, all, true},       // other metrics ignore Endpoint
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(logQualifies(c.log, c.criteria), c.qualifies);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(logQualifies(c.log, c.criteria), c.qualifies) << &c - cases;
 }
 
-// ---- The prompts of the window: a refused answer is asked again, Cancel gives -1,
-// and the length is asked under the method's name.
+// ---- The prompts of the window: a refused answer is asked again (a cancel: the
+// metrics' table, log_metrics_test).
 
-using LogCriteriaPrompts = LogMetricsTest;
+using LogCriteriaPrompts = LogWindowTest;
 
-TEST_F(LogCriteriaPrompts, RefusedAnswersAreAskedAgainAndCancelGivesMinusOne) {
-    script.input(kLedPrompt, u"LED"_s, u"-5"_s);
-    retry();
-    script.input(kLedPrompt, u"LED"_s, u"12.345"_s);
+TEST_F(LogCriteriaPrompts, ARefusedAnswerIsAskedAgain) {
+    frmMainLog* w = open();
+    criteria(w, "-5");
+    prompts_.message(u"Please enter a positive numeric value"_s, u"Error"_s, MsgIcon::None);
+    criteria(w, "12.345");
     EXPECT_EQ(w->GetLED(), 12.3);
-    script.input(kLedPrompt, u"LED"_s, u""_s);
-    EXPECT_EQ(w->GetLED(), -1);
-    script.input(kConditionPrompt, u"Condition"_s, u"abc"_s);
-    retry();
-    script.input(kConditionPrompt, u"Condition"_s, u"0"_s);
-    EXPECT_EQ(w->GetCondition(), 1000000);
-    useSingleSpecies();
-    script.input(kIncludePrompt, u"Species"_s, u""_s);
-    EXPECT_EQ(w->GetSpecies(), u"-1"_s);
-}
-
-TEST_F(LogCriteriaPrompts, LengthTitleFollowsTheMethod) {
-    script.input(kLengthPrompt, u"Length"_s, u"0"_s);
-    EXPECT_EQ(w->GetLength(), -1000000);
-    useSpm();
-    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"-1"_s);
-    retry();
-    script.input(kEstimLengthPrompt, u"EstimLength"_s, u"3"_s);
-    EXPECT_EQ(w->GetLength(), 3);
-    // Combination asks for the Length.
-    w->mnuSPM->setChecked(false);
-    w->mnuCombo->setChecked(true);
-    script.input(kLengthPrompt, u"Length"_s, u""_s);
-    EXPECT_EQ(w->GetLength(), -1);
 }
 
 } // namespace

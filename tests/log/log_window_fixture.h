@@ -1,20 +1,21 @@
 // A log window opened from the switchboard, offscreen, with its own database,
-// scripted prompts, no "LogSettings" and no data file opened before; and the
-// helpers of the window tests: statistics as the statistics step leaves them,
-// hand-made data sheets, rows and labels read as one text.
+// scripted prompts, no "LogSettings" and no data file opened before; records put
+// straight into table LIM or SPM, the criteria prompts answered, and statistics
+// as the statistics step leaves them.
 #pragma once
 
 #include "data/csv_import.h"
 #include "log/frmMainLog.h"
-#include "shell/app_windows.h"
 #include "shell/frmSwitchboard.h"
 #include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
+#include "support/texts.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -22,9 +23,11 @@
 
 namespace vernalt::test {
 
+using namespace Qt::StringLiterals;
+
 inline void clearLogSettings() {
-    QSettings store(QStringLiteral("Vernalt"), QStringLiteral("Vernalt"));
-    store.remove(QStringLiteral("LogSettings"));
+    QSettings store(u"Vernalt"_s, u"Vernalt"_s);
+    store.remove(u"LogSettings"_s);
     store.sync();
 }
 
@@ -33,32 +36,75 @@ class LogWindowTest : public ::testing::Test {
     void SetUp() override {
         clearLogSettings();
         DataFilePath.clear();
-        FormulaReloadPending = false;
-        MethodReloadPending = false;
+        FormulaReloadPending = MethodReloadPending = false;
         registerAnalysisWindows([] { return new frmMainLog; },
                                 [] { return static_cast<QWidget*>(nullptr); });
         Main();
     }
     void TearDown() override {
-        if (gLogForm)
-            gLogForm->close();
-        if (gSwitchboard)
-            gSwitchboard->close();
+        for (QWidget* w : QList<QWidget*>{gLogForm, gSwitchboard})
+            if (w)
+                w->close();
         flushDeletes();
-        clearLogSettings();
-        DataFilePath.clear();
     }
     frmMainLog* open() {
         gSwitchboard->cmdLogs->click();
-        return qobject_cast<frmMainLog*>(gLogForm.data());
+        return live();
     }
     static void closeWindow(QWidget* w) {
         w->close();
         flushDeletes();
     }
     static frmMainLog* live() { return qobject_cast<frmMainLog*>(gLogForm.data()); }
+
+    // A record of LIM, or of SPM when line intersect is not checked, each in the
+    // next subsegment: "Column=value" pairs separated by ";" over the defaults,
+    // "null" for an empty field.
+    void addLog(const frmMainLog* w, const QString& fields = {}) {
+        const bool lim = w->mnuLIM->isChecked();
+        QMap<QString, QVariant> v;
+        const QString defaults =
+            u"Stratum=1;Transect=1;Segment=1;Species=1;LED=10;Condition=1;Qualify=0;"_s +
+            (lim ? u"Intersect=10;Length=5"_s
+                 : u"Endpoint=1;Large=12;Small=8;Length=10;EstimLength=10"_s);
+        v[u"Subsegment"_s] = ++subsegment_;
+        for (const QString& f : QString(defaults + u';' + fields).split(u';', Qt::SkipEmptyParts)) {
+            const QString value = f.section(u'=', 1);
+            v[f.section(u'=', 0, 0)] = value == u"null"_s ? QVariant() : QVariant(value);
+        }
+        QStringList names;
+        for (const QString& name : v.keys())
+            names << db::quoted(name);
+        db::exec(u"INSERT INTO "_s + (lim ? u"LIM ("_s : u"SPM ("_s) + names.join(u',') +
+                     u") VALUES (?"_s + u",?"_s.repeated(v.size() - 1) + u')',
+                 v.values());
+    }
+    // The criteria prompts answered in order, "LED|length|condition|species"
+    // ("-" for the condition the weight does not ask); an empty answer cancels.
+    void criteria(const frmMainLog* w, const char* answers) {
+        const QString length = w->mnuSPM->isChecked() ? u"EstimLength"_s : u"Length"_s;
+        const QString asks[] = {
+            u"Please enter the minimum LED you want to consider for this analysis."_s,
+            u"Now please enter the minimum "_s + length +
+                u" you want considered.  Enter '0' if all log lengths will be considered or log "
+                u"lengths were not measured."_s,
+            u"Please enter the maximum value for condition (or decay class) you want to consider "
+            u"for this analysis.  Enter '0' if condition was not recorded."_s,
+            u"Please enter the code of the species you want EXCLUDED from this analysis.  Enter "
+            u"'9999' if you want all species included. NOTE: Species code is case sensitive."_s};
+        const QString titles[] = {u"LED"_s, length, u"Condition"_s, u"Species"_s};
+        const QStringList a = QString::fromLatin1(answers).split(u'|');
+        for (std::size_t i = 0; i < std::size_t(a.size()); ++i) {
+            if (a[qsizetype(i)] != u"-"_s)
+                prompts_.input(asks[i], titles[i], a[qsizetype(i)]);
+            if (a[qsizetype(i)].isEmpty())
+                return;
+        }
+    }
+
     TempDatabase db_;
     ScriptedPrompts prompts_;
+    int subsegment_ = 0;
 };
 
 // The statistics of one level of a sheet, "average|deviation|variance|units
@@ -82,55 +128,27 @@ inline void setStats(frmMainLog& w, int sheet, int level, const QString& stats) 
 // 5 units; t = 2.
 inline frmMainLog* twoLineStrata(frmMainLog* w) {
     w->mnuDensity->setChecked(true);
-    w->ssTabMain->setTabText(frmMainLog::PageFormula, QStringLiteral("Density"));
-    w->LevelNames = {QStringLiteral("Subsegment"), QStringLiteral("Segment"),
-                     QStringLiteral("Section"), QStringLiteral("Transect")};
+    w->ssTabMain->setTabText(frmMainLog::PageFormula, u"Density"_s);
+    w->LevelNames = {u"Subsegment"_s, u"Segment"_s, u"Section"_s, u"Transect"_s};
     w->mnuUseLength[0]->trigger(); // no Subsegment statistics: row 1 stays empty
     w->LevelLengths = {50, 100, 500, 1000};
     w->mnuStratum1_Click(4);
     w->mnuStratum2_Click(4);
-    setStats(*w, 1, 4, QStringLiteral("2|1|6400|4|80|32.4|900"));
-    setStats(*w, 2, 4, QStringLiteral("3|2|2500|5|50|20.3|900"));
-    w->txtTvalue->setText(QStringLiteral("2"));
-    w->txtLandscapeArea[1]->setText(QStringLiteral("60"));
-    w->txtLandscapeArea[2]->setText(QStringLiteral("40"));
+    setStats(*w, 1, 4, u"2|1|6400|4|80|32.4|900"_s);
+    setStats(*w, 2, 4, u"3|2|2500|5|50|20.3|900"_s);
+    w->txtTvalue->setText(u"2"_s);
+    w->txtLandscapeArea[1]->setText(u"60"_s);
+    w->txtLandscapeArea[2]->setText(u"40"_s);
     return w;
 }
 
-// The cells of one row of a grid (its first `n` cells, or all), joined by "|".
-inline QString rowOf(const Grid* g, int r = 1, int n = -1) {
-    QStringList cells;
-    for (int c = 0; c < (n < 0 ? g->cols() : n); ++c)
-        cells << g->text(r, c);
-    return cells.join(u'|');
+// The cells of row r of a grid (its first `n` cells, or all), or some labels'
+// texts, joined by "|".
+inline QString rowText(const Grid* g, int r = 1, int n = -1) {
+    return rowOf(*g, r, 0, (n < 0 ? g->cols() : n) - 1).join(u'|');
 }
-
-// The texts of some labels or boxes, joined by "|".
 template <class... W> QString joinedTexts(const W*... widgets) {
-    return QStringList{widgets->text()...}.join(u'|');
-}
-
-// A data sheet as the sheet queries lay it out, from records written
-// "stratum|transect|section|segment|subsegment|value".
-inline void fillSheet(GridModel& g, const QStringList& records) {
-    g.clear();
-    g.setFixedCols(0);
-    g.setRows(int(records.size()) + 1);
-    g.setCols(6);
-    const QStringList headers =
-        QStringLiteral("Stratum|Transect|Section|Segment|Subsegment|Qualify").split(u'|');
-    for (int r = 0; r <= records.size(); ++r)
-        for (int c = 0; c < 6; ++c)
-            g.setText(r, c, (r == 0 ? headers : records[r - 1].split(u'|'))[c]);
-}
-
-// Two transects of four subsegments in stratum 1, values 1 to 8 by subsegment
-// (two records in subsegment 1 of transect 1: 0.5 and 0.5). Segments of two
-// subsegments hold 3, 7, 11 and 15.
-inline QStringList twoTransects() {
-    return QStringLiteral("1|1|1|1|1|0.5/1|1|1|1|1|0.5/1|1|1|1|2|2/1|1|1|2|3|3/1|1|1|2|4|4/"
-                          "1|2|1|1|1|5/1|2|1|1|2|6/1|2|1|2|3|7/1|2|1|2|4|8")
-        .split(u'/');
+    return textsOf(widgets...).join(u'|');
 }
 
 } // namespace vernalt::test
