@@ -4,6 +4,7 @@
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "support/error_of.h"
+#include "support/keyboard.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,13 @@ QString stored() {
         flags += v == u"True"_s ? u'1' : v == u"False"_s ? u'0' : v == u"-"_s ? u'-' : u'#';
     }
     return flags;
+}
+
+TEST_F(LogWindow, EveryPageIsWalkedByKeyboard) {
+    frmMainLog* w = open();
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+        b->setEnabled(true); // the ones an import enables count too
+    expectEveryPageWalkable(w->ssTabMain);
 }
 
 // An unreadable setting takes its default (MetricMeasurement True); of the
