@@ -8,12 +8,18 @@
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "snag/frmMainSnag.h"
+#include "snag/strip_flags.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <bit>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
@@ -21,7 +27,9 @@ using namespace vernalt;
 namespace {
 
 // Records spread over four strata, 32 subsegments per transect, with distances,
-// classes, DBHs and heights that pass and fail the criteria in turn.
+// classes, DBHs and heights that pass and fail the criteria in turn. Distances
+// and DBHs have three decimals, so that many of them lie on a half of the
+// display rounding (5.005, 9.995, 10.05).
 void generate(int rows) {
     db::exec(u"DELETE FROM Snags"_s);
     db::Transaction t;
@@ -37,10 +45,10 @@ void generate(int rows) {
         insert.bind(2, i / 64 + 1);
         insert.bind(3, (i % 32) / 2 + 1);
         insert.bind(4, i % 32 + 1);
-        insert.bind(5, double(i % 250) / 10); // 0 to 24.9 m
+        insert.bind(5, double(i % 25000) / 1000); // 0 to 24.999 m
         insert.bind(6, species[i % 3]);
         insert.bind(7, i % 6);
-        insert.bind(8, 5.0 + i % 40);
+        insert.bind(8, 5.0 + double(i % 40000) / 1000);
         insert.bind(9, 1.0 + i % 30);
         insert.bind(10, i % 3);
         insert.bind(11, i % 2);
@@ -129,6 +137,127 @@ void BM_MultipleAgain(benchmark::State& state) {
     state.counters["peak_MiB"] = bench::peakMemoryMiB();
 }
 BENCHMARK(BM_MultipleAgain)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// ---- Multiple against one set-based UPDATE ---------------------------------------
+
+// A field as the marks read it, in plain SQL: 0 for none, else ROUNDed to the
+// decimals of its size (ROUND goes half away from zero on the binary value,
+// where the program rounds half to even on the decimal text).
+QString sqlRounded(const QString& field) {
+    const QString v = u"IFNULL("_s + field + u", 0)"_s;
+    return u"ROUND("_s + v + u", CASE WHEN "_s + v + u" >= 100 THEN 0 WHEN "_s + v +
+           u" >= 10 THEN 1 WHEN "_s + v + u" >= 1 THEN 2 WHEN "_s + v +
+           u" >= 0.01 THEN 3 ELSE 4 END)"_s;
+}
+
+// The peer of "Multiple": one UPDATE marking every record of the table with the
+// bench's criteria (DBH 10, height 2, class 4, every species but 9999).
+QString setBasedUpdate() {
+    const QString meets = sqlRounded(u"CLASS"_s) + u" <= 4 AND "_s + sqlRounded(u"DBH"_s) +
+                          u" >= 10 AND "_s + sqlRounded(u"HEIGHT"_s) +
+                          u" >= 2 AND IFNULL(SPECIES, '0') <> '9999'"_s;
+    QString sql = u"UPDATE Snags SET "_s;
+    const char16_t* widths[] = {u"WIDTH10", u"WIDTH20", u"WIDTH30", u"WIDTH40"};
+    const double halfWidth[] = {5, 10, 15, 20};
+    for (int k = 0; k < 4; ++k)
+        sql += (k ? u", "_s : u""_s) + QString::fromUtf16(widths[k]) + u" = ("_s + meets +
+               u" AND "_s + sqlRounded(u"DISTANCE"_s) + u" <= "_s + numberText(halfWidth[k]) + u')';
+    return sql;
+}
+
+// The four metric marks of every record as bits, in the table's order.
+std::vector<std::uint8_t> storedMarks() {
+    std::vector<std::uint8_t> out;
+    QSqlQuery q =
+        db::select(u"SELECT WIDTH10, WIDTH20, WIDTH30, WIDTH40 FROM Snags ORDER BY rowid"_s);
+    while (q.next()) {
+        std::uint8_t bits = 0;
+        for (int k = 0; k < 4; ++k)
+            bits |= std::uint8_t((q.value(k).toDouble() == 1 ? 1 : 0) << k);
+        out.push_back(bits);
+    }
+    return out;
+}
+
+// The marks the program's rules give each record, worked out one record at a time.
+std::vector<std::uint8_t> markedByTheRules() {
+    const auto value = [](const QVariant& v) {
+        if (v.isNull())
+            return Value::null();
+        if (v.typeId() == QMetaType::QString)
+            return Value(v.toString());
+        return Value(v.toDouble());
+    };
+    const StripCriteria criteria{10, 2, 4, u"9999"_s, SpeciesRule::Exclude};
+    std::vector<std::uint8_t> out;
+    QSqlQuery q =
+        db::select(u"SELECT DISTANCE, CLASS, DBH, HEIGHT, SPECIES FROM Snags ORDER BY rowid"_s);
+    while (q.next()) {
+        const StripRecord r = stripRecord(value(q.value(0)), value(q.value(1)), value(q.value(2)),
+                                          value(q.value(3)), value(q.value(4)));
+        const std::array<int, 4> marks = stripMarks(r, criteria, halfWidths(true));
+        std::uint8_t bits = 0;
+        for (int k = 0; k < 4; ++k)
+            bits |= std::uint8_t(marks[std::size_t(k)] << k);
+        out.push_back(bits);
+    }
+    return out;
+}
+
+// Marks that differ between two markings of the same records.
+int differingMarks(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    if (a.size() != b.size())
+        return -1;
+    int n = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        n += std::popcount(unsigned(a[i] ^ b[i]));
+    return n;
+}
+
+// "Multiple" and the set-based UPDATE on the same generated table, taking turns
+// from unmarked records, best of three each; the ratio is Multiple / UPDATE.
+// Also counts the marks of each that differ from the rules worked out record by
+// record (Multiple must have none).
+void BM_MultipleAgainstUpdate(benchmark::State& state) {
+    Setup s(int(state.range(0)));
+    const auto unmark = [] {
+        db::exec(u"UPDATE Snags SET WIDTH10 = NULL, WIDTH20 = NULL, WIDTH30 = NULL, "
+                 u"WIDTH40 = NULL"_s);
+    };
+    const QString update = setBasedUpdate();
+    double multipleMs = 1e300, updateMs = 1e300;
+    std::vector<std::uint8_t> byMultiple, byUpdate;
+    for (auto _ : state) {
+        for (int round = 0; round < 3; ++round) {
+            unmark();
+            QElapsedTimer t;
+            t.start();
+            {
+                db::Transaction transaction;
+                db::exec(update);
+                transaction.commit();
+            }
+            updateMs = std::min(updateMs, double(t.nsecsElapsed()) / 1e6);
+            byUpdate = storedMarks();
+
+            unmark();
+            connectSheets(*s.w);
+            t.restart();
+            s.w->cmdFormMulti_Click(0);
+            multipleMs = std::min(multipleMs, double(t.nsecsElapsed()) / 1e6);
+            byMultiple = storedMarks();
+        }
+    }
+    const std::vector<std::uint8_t> rules = markedByTheRules();
+    state.counters["records"] = double(state.range(0));
+    state.counters["multiple_ms"] = multipleMs;
+    state.counters["update_ms"] = updateMs;
+    state.counters["ratio"] = multipleMs / updateMs;
+    state.counters["multiple_marks_off"] = differingMarks(byMultiple, rules);
+    state.counters["update_marks_off"] = differingMarks(byUpdate, rules);
+    state.counters["messages"] = s.answers.messages;
+}
+BENCHMARK(BM_MultipleAgainstUpdate)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_CavityUse(benchmark::State& state) {
     Setup s(int(state.range(0)));
