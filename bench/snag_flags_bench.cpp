@@ -5,6 +5,7 @@
 
 #include "platform/database.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "snag/frmMainSnag.h"
@@ -150,18 +151,22 @@ QString sqlRounded(const QString& field) {
            u" >= 0.01 THEN 3 ELSE 4 END)"_s;
 }
 
-// The peer of "Multiple": one UPDATE marking every record of the table with the
-// bench's criteria (DBH 10, height 2, class 4, every species but 9999).
-QString setBasedUpdate() {
-    const QString meets = sqlRounded(u"CLASS"_s) + u" <= 4 AND "_s + sqlRounded(u"DBH"_s) +
-                          u" >= 10 AND "_s + sqlRounded(u"HEIGHT"_s) +
-                          u" >= 2 AND IFNULL(SPECIES, '0') <> '9999'"_s;
+// The peers of "Multiple": one UPDATE marking every record of the table with
+// the bench's criteria (DBH 10, height 2, class 4, every species but 9999) in
+// plain SQL, the values display-rounded with ROUND or (`rounded` false) taken as
+// stored, the least any set-based marking costs.
+QString setBasedUpdate(bool rounded) {
+    const auto value = [rounded](const char16_t* field) {
+        return rounded ? sqlRounded(QString::fromUtf16(field)) : QString::fromUtf16(field);
+    };
+    const QString meets = value(u"CLASS") + u" <= 4 AND "_s + value(u"DBH") + u" >= 10 AND "_s +
+                          value(u"HEIGHT") + u" >= 2 AND IFNULL(SPECIES, '0') <> '9999'"_s;
     QString sql = u"UPDATE Snags SET "_s;
     const char16_t* widths[] = {u"WIDTH10", u"WIDTH20", u"WIDTH30", u"WIDTH40"};
     const double halfWidth[] = {5, 10, 15, 20};
     for (int k = 0; k < 4; ++k)
         sql += (k ? u", "_s : u""_s) + QString::fromUtf16(widths[k]) + u" = ("_s + meets +
-               u" AND "_s + sqlRounded(u"DISTANCE"_s) + u" <= "_s + numberText(halfWidth[k]) + u')';
+               u" AND "_s + value(u"DISTANCE") + u" <= "_s + numberText(halfWidth[k]) + u')';
     return sql;
 }
 
@@ -214,50 +219,107 @@ int differingMarks(const std::vector<std::uint8_t>& a, const std::vector<std::ui
     return n;
 }
 
-// "Multiple" and the set-based UPDATE on the same generated table, taking turns
-// from unmarked records, best of three each; the ratio is Multiple / UPDATE.
-// Also counts the marks of each that differ from the rules worked out record by
-// record (Multiple must have none).
+// "Multiple" and its set-based peers on the same generated table, taking turns
+// from unmarked records, best of three each: the plain UPDATE (no rounding),
+// the UPDATE with ROUND, and markTable (the UPDATE that "Multiple" runs, exact).
+// The ratios are Multiple / peer. Also counts the marks of each that differ from
+// the rules worked out record by record (Multiple must have none).
 void BM_MultipleAgainstUpdate(benchmark::State& state) {
     Setup s(int(state.range(0)));
     const auto unmark = [] {
         db::exec(u"UPDATE Snags SET WIDTH10 = NULL, WIDTH20 = NULL, WIDTH30 = NULL, "
                  u"WIDTH40 = NULL"_s);
     };
-    const QString update = setBasedUpdate();
-    double multipleMs = 1e300, updateMs = 1e300;
-    std::vector<std::uint8_t> byMultiple, byUpdate;
+    // Runs `run` from unmarked records; its best time so far goes to `best`.
+    const auto timed = [&](double& best, auto&& run) {
+        unmark();
+        QElapsedTimer t;
+        t.start();
+        run();
+        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
+        return storedMarks();
+    };
+    const auto update = [](const QString& sql) {
+        return [sql] {
+            db::Transaction transaction;
+            db::exec(sql);
+            transaction.commit();
+        };
+    };
+    const StripCriteria criteria{10, 2, 4, u"9999"_s, SpeciesRule::Exclude};
+    const auto table = [&] {
+        db::Transaction transaction;
+        markTable(criteria, halfWidths(true),
+                  {u"WIDTH10"_s, u"WIDTH20"_s, u"WIDTH30"_s, u"WIDTH40"_s},
+                  {u"DISTANCE"_s, u"CLASS"_s, u"DBH"_s, u"HEIGHT"_s, u"SPECIES"_s});
+        transaction.commit();
+    };
+    double plainMs = 1e300, roundMs = 1e300, tableMs = 1e300, multipleMs = 1e300;
+    std::vector<std::uint8_t> byPlain, byRound, byTable, byMultiple;
     for (auto _ : state) {
         for (int round = 0; round < 3; ++round) {
-            unmark();
-            QElapsedTimer t;
-            t.start();
-            {
-                db::Transaction transaction;
-                db::exec(update);
-                transaction.commit();
-            }
-            updateMs = std::min(updateMs, double(t.nsecsElapsed()) / 1e6);
-            byUpdate = storedMarks();
-
-            unmark();
+            byPlain = timed(plainMs, update(setBasedUpdate(false)));
+            byRound = timed(roundMs, update(setBasedUpdate(true)));
+            byTable = timed(tableMs, table);
             connectSheets(*s.w);
-            t.restart();
-            s.w->cmdFormMulti_Click(0);
-            multipleMs = std::min(multipleMs, double(t.nsecsElapsed()) / 1e6);
-            byMultiple = storedMarks();
+            byMultiple = timed(multipleMs, [&] { s.w->cmdFormMulti_Click(0); });
         }
     }
     const std::vector<std::uint8_t> rules = markedByTheRules();
     state.counters["records"] = double(state.range(0));
     state.counters["multiple_ms"] = multipleMs;
-    state.counters["update_ms"] = updateMs;
-    state.counters["ratio"] = multipleMs / updateMs;
+    state.counters["update_plain_ms"] = plainMs;
+    state.counters["update_round_ms"] = roundMs;
+    state.counters["mark_table_ms"] = tableMs;
+    state.counters["ratio_plain"] = multipleMs / plainMs;
+    state.counters["ratio_round"] = multipleMs / roundMs;
+    state.counters["table_ratio_plain"] = tableMs / plainMs;
     state.counters["multiple_marks_off"] = differingMarks(byMultiple, rules);
-    state.counters["update_marks_off"] = differingMarks(byUpdate, rules);
+    state.counters["table_marks_off"] = differingMarks(byTable, rules);
+    state.counters["plain_marks_off"] = differingMarks(byPlain, rules);
+    state.counters["round_marks_off"] = differingMarks(byRound, rules);
     state.counters["messages"] = s.answers.messages;
 }
 BENCHMARK(BM_MultipleAgainstUpdate)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The cost of the progress figure: "Multiple" on a shown window with the
+// progress as the program shows it (every 100 ms, the window painted each
+// time) against the same run with it never shown, taking turns, best of three.
+void BM_ProgressOverhead(benchmark::State& state) {
+    Setup s(int(state.range(0)));
+    s.w->show();
+    const ProgressPace usual = progressPace();
+    double shownMs = 1e300, quietMs = 1e300;
+    for (auto _ : state) {
+        for (int round = 0; round < 3; ++round) {
+            for (const bool shown : {true, false}) {
+                progressPace().minTotal = shown ? usual.minTotal : qint64(1) << 62;
+                connectSheets(*s.w);
+                QElapsedTimer t;
+                t.start();
+                s.w->cmdFormMulti_Click(0);
+                const double ms = double(t.nsecsElapsed()) / 1e6;
+                (shown ? shownMs : quietMs) = std::min(shown ? shownMs : quietMs, ms);
+            }
+        }
+    }
+    progressPace() = usual;
+    state.counters["shown_ms"] = shownMs;
+    state.counters["quiet_ms"] = quietMs;
+    state.counters["overhead_pct"] = 100 * (shownMs - quietMs) / quietMs;
+}
+BENCHMARK(BM_ProgressOverhead)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// One step of the progress, as every record calls it.
+void BM_ProgressStep(benchmark::State& state) {
+    Progress progress(nullptr);
+    const QString doing = u"Marking"_s;
+    qint64 done = 0;
+    for (auto _ : state)
+        progress.step(doing, ++done, qint64(1) << 40);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ProgressStep);
 
 void BM_CavityUse(benchmark::State& state) {
     Setup s(int(state.range(0)));
