@@ -232,29 +232,29 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     }
     const int records = fill();
 
-    static const QString marking = u"Marking"_s, filling = u"Filling"_s;
-    std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
-    QHash<QString, QString> speciesKeys;
     const int first = g.fixedRows();
-    g.fillRows(g.rows(), [&](int row) {
-        if (row < first || row >= first + records)
-            return;
-        if (allSheets) {
-            if (const int k = stratumSheet(g, row, f.stratum))
-                strataRows[std::size_t(k)].push_back(row);
-            return;
-        }
+    if (!allSheets) {
         if (!f.anyWidth)
             return;
-        const std::array<int, 4> marks = rowMarks(g, row, f, criteria, halfWidth, speciesKeys);
-        for (std::size_t j = 0; j < f.level.size(); ++j)
-            if (f.level[j] >= 0)
-                g.setNumber(row, int(j), marks[std::size_t(f.level[j])]);
-        progress.step(marking, row - first + 1, records);
-    });
-
-    if (!allSheets)
+        static const QString marking = u"Marking"_s;
+        QHash<QString, QString> speciesKeys;
+        g.fillRows(g.rows(), [&](int row) {
+            if (row < first || row >= first + records)
+                return;
+            const std::array<int, 4> marks = rowMarks(g, row, f, criteria, halfWidth, speciesKeys);
+            for (std::size_t j = 0; j < f.level.size(); ++j)
+                if (f.level[j] >= 0)
+                    g.setNumber(row, int(j), marks[std::size_t(f.level[j])]);
+            progress.step(marking, row - first + 1, records);
+        });
         return;
+    }
+
+    std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
+    for (int row = first; row < first + records; ++row)
+        if (const int k = stratumSheet(g, row, f.stratum))
+            strataRows[std::size_t(k)].push_back(row);
+    static const QString filling = u"Filling"_s;
     qint64 copied = 0, total = 0;
     for (std::size_t k = 1; k < 5; ++k)
         if (isConnected(w.datDataSet[k]))
