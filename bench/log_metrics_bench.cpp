@@ -15,6 +15,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -147,6 +148,11 @@ BENCHMARK(BM_Metric<&frmMainLog::FormulaDen>)
     ->Args({1'000'000, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+BENCHMARK(BM_Metric<&frmMainLog::FormulaDen>)
+    ->Name("SpmDensity")
+    ->Args({1'000'000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK(BM_Metric<&frmMainLog::FormulaVol>)
     ->Name("SpmVolume")
     ->Args({1'000'000, 0})
@@ -155,6 +161,78 @@ BENCHMARK(BM_Metric<&frmMainLog::FormulaVol>)
 BENCHMARK(BM_Metric<&frmMainLog::FormulaTally>)
     ->Name("LimTally")
     ->Args({1'000'000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// ---- "Set Criteria" after File, Open -------------------------------------------------
+
+// A data file of `records` logs as a field crew writes one: four strata, eight
+// subsegments to a transect, values with one decimal, some cells left empty.
+QString logFile(bool lim, int records) {
+    static const char* const species[] = {"df", "WH", "PP", "LP", "GF"};
+    if (lim)
+        return bench::generatedFile(
+            u"lim%1.csv"_s.arg(records),
+            "Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
+            "Length,Tally 1,Tally 2\n",
+            records, [](int i, char* line, std::size_t size) {
+                const int transect = i / 24 + 1, subsegment = i / 3 % 8 + 1;
+                return std::snprintf(line, size, "%d,L%d,%d,%d,%d,%s,%.1f,%.1f,%s,%.1f,%d,%d\n",
+                                     transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2,
+                                     subsegment, species[i % 5], 4 + (i * 37 % 560) / 10.0,
+                                     5 + (i * 13 % 650) / 10.0,
+                                     i % 31 == 0 ? ""
+                                     : i % 2     ? "2"
+                                                 : "4",
+                                     0.5 + (i * 7 % 115) / 10.0, i % 4, i % 6);
+            });
+    return bench::generatedFile(
+        u"spm%1.csv"_s.arg(records),
+        "Stratum,Location,Transect,Segment,Subsegment,LED,Endpoint,Large,Small,Length,"
+        "Condition,Use,Species,%Length\n",
+        records, [](int i, char* line, std::size_t size) {
+            const int transect = i / 24 + 1, subsegment = i / 3 % 8 + 1;
+            return std::snprintf(line, size, "%d,S%d,%d,%d,%d,%.1f,%d,%.1f,%.1f,%.1f,%s,%d,%s,%d\n",
+                                 transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2,
+                                 subsegment, 5 + (i * 13 % 650) / 10.0, i % 7 ? 1 : 0,
+                                 8 + (i * 37 % 520) / 10.0, 3 + (i * 11 % 50) / 10.0,
+                                 0.5 + (i * 7 % 145) / 10.0,
+                                 i % 31 == 0 ? ""
+                                 : i % 2     ? "2"
+                                             : "4",
+                                 i % 4, species[i % 5], 10 + i % 91);
+        });
+}
+
+// Density by "Set Criteria" on sheet 0 of a window that imported the file, as
+// the user runs it. Arguments: records, 1 for LIM or 0 for SPM.
+void BM_SetCriteriaDensity(benchmark::State& state) {
+    const bool lim = state.range(1) != 0;
+    QTemporaryDir dir;
+    db::setPath(dir.filePath(u"dataset.db"_s));
+    bench::TitledAnswers answers{
+        {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
+    setPrompts(&answers);
+    auto w = std::make_unique<frmMainLog>();
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->Form_Load();
+    if (!lim)
+        w->mnuSPM_Click();
+    w->OpenFile(logFile(lim, int(state.range(0))));
+    w->mnuDensity->setChecked(true);
+    for (auto _ : state)
+        w->cmdFormulaApply_Click();
+    state.counters["records"] = double(state.range(0));
+    state.counters["messages"] = answers.messages;
+    w.reset();
+    setPrompts(nullptr);
+    db::close();
+}
+BENCHMARK(BM_SetCriteriaDensity)
+    ->Args({100'000, 1})
+    ->Args({100'000, 0})
+    ->Args({1'000'000, 1})
+    ->Args({1'000'000, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

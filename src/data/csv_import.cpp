@@ -22,8 +22,8 @@ ImportRefused::ImportRefused(int number, Refusal refusal)
 
 namespace {
 
-// Lines written between two calls of the progress function.
-constexpr int ProgressLines = 8192;
+// Data lines between two calls of the progress function.
+constexpr int ProgressLines = 1024;
 
 // A column of the target table as the statement fills it.
 struct Slot {
@@ -134,6 +134,7 @@ struct HeaderScan {
     std::vector<Slot> targets;
     bool missingHeader = false;
     qsizetype indentedHeaderLine = 0;
+    qint64 dataLines = 0; // after a header, neither empty nor a header
 };
 
 [[noreturn]] void invalidHeader(const QString& name, const QString& table, const char* why) {
@@ -205,8 +206,10 @@ HeaderScan scanHeaders(const QString& file, const CsvImportOptions& options) {
             headerSlots(splitHeader(line), options, scan.targets);
             continue;
         }
-        if (lines.headerSeen())
+        if (lines.headerSeen()) {
+            scan.dataLines += line.isEmpty() ? 0 : 1;
             continue;
+        }
         bool refused = options.headerFirst;
         if (!refused && !line.isEmpty()) {
             splitFields(line, fields);
@@ -258,12 +261,8 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
     std::vector<QByteArrayView> fields;
     ImportLines lines(file, options);
     QByteArrayView line;
-    int sinceProgress = 0;
+    qint64 dataLines = 0;
     while (lines.next(line)) {
-        if (options.progress && ++sinceProgress == ProgressLines) {
-            sinceProgress = 0;
-            options.progress();
-        }
         if (isHeaderLine(line)) {
             result.header = splitHeader(line);
             slotOf = headerSlots(result.header, options, targets);
@@ -271,6 +270,8 @@ CsvImportResult importCsv(const QString& file, const CsvImportOptions& options) 
         }
         if (!lines.headerSeen() || line.isEmpty())
             continue; // before the header no line holds a value (see scanHeaders)
+        if (++dataLines % ProgressLines == 0 && options.progress)
+            options.progress(dataLines, scan.dataLines);
 
         // Values are bound as the fields are read; the positions left unbound
         // (empty fields, columns this header does not name) are NULL.

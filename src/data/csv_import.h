@@ -33,9 +33,10 @@ struct CsvImportOptions {
     // Any line before the first header line, even an empty one, means the
     // header is missing. When false only a line that holds a value does.
     bool headerFirst = false;
-    // Called every few thousand lines while the rows are written (the window
-    // repaints itself there). May be empty.
-    std::function<void()> progress;
+    // Called every thousand data lines or so while the rows are written, with
+    // the data lines done and the data lines of the file (lines after a header
+    // that are neither empty nor a header). May be empty.
+    std::function<void(qint64 done, qint64 total)> progress;
 };
 
 struct CsvImportResult {

@@ -5,7 +5,6 @@
 #include "platform/prompts.h"
 #include "platform/value.h"
 
-#include <QApplication>
 #include <QDir>
 
 using namespace Qt::StringLiterals;
@@ -110,10 +109,6 @@ void reportMissingHeader(qsizetype indentedLine) {
 void reportNonNumeric() {
     prompts().message(u"A non-numeric value was found in the data file."_s, u"Error in data file"_s,
                       MsgIcon::Critical);
-}
-
-void keepPainted() {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace vernalt::data

@@ -34,9 +34,6 @@ void reportMissingHeader(qsizetype indentedLine = 0);
 // A value outside the text columns was not numeric.
 void reportNonNumeric();
 
-// Keeps the window painted during a long import; no input is handled.
-void keepPainted();
-
 // Runs `import` under the hourglass. On a run-time error (passed to
 // `reportError`) or a missing header the hourglass ends, the user is told and
 // nothing is given; the window keeps what it showed.

@@ -8,6 +8,7 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/hourglass.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "shell/frmDataSet.h"
 
@@ -37,15 +38,18 @@ void reportImportError(const RuntimeError& e) {
 }
 
 // Replaces the rows of `table` by the file's records, every Qualify 0, all in
-// one transaction: a failure anywhere leaves the table as it was.
-data::CsvImportResult importLogFile(const QString& file, const QString& table) {
+// one transaction: a failure anywhere leaves the table as it was. The progress
+// goes to `status`.
+data::CsvImportResult importLogFile(const QString& file, const QString& table, QLabel* status) {
+    static const QString importing = u"Importing"_s;
+    Progress progress(status); // ends before any message
     data::CsvImportOptions options;
     options.table = table;
     options.textColumns = LogTextColumns;
-    options.blankFieldIsEmpty = false;    // a field of blanks is a value, and not numeric
-    options.unquoteBeforeHeader = true;   // a quoted header row is read
-    options.headerFirst = true;           // any line before the header means it is missing
-    options.progress = data::keepPainted; // the window stays painted
+    options.blankFieldIsEmpty = false;  // a field of blanks is a value, and not numeric
+    options.unquoteBeforeHeader = true; // a quoted header row is read
+    options.headerFirst = true;         // any line before the header means it is missing
+    options.progress = [&](qint64 done, qint64 total) { progress.step(importing, done, total); };
     db::Transaction transaction;
     data::CsvImportResult imported = data::importCsv(file, options);
     if (imported.missingHeader)
@@ -79,7 +83,7 @@ void frmMainLog::OpenFile(const QString& strFile) {
         hourglass,
         [&] {
             SetTransectLengths();
-            return importLogFile(strFile, table);
+            return importLogFile(strFile, table, sbStatusBar[0]);
         },
         reportImportError);
     if (!imported)

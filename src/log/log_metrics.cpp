@@ -11,6 +11,7 @@
 #include "log/log_selection.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
@@ -184,6 +185,27 @@ template <class PerRecord> void copySheet(frmMainLog& w, int k, PerRecord&& perR
         g.setRows(last + 1);
 }
 
+// The progress of a run over sheets first..last: the records their grids were
+// given, and the records done so far.
+class SheetsProgress {
+  public:
+    SheetsProgress(frmMainLog& w, int first, int last) : progress_(w.sbStatusBar[0]) {
+        for (int k = first; k <= last; ++k)
+            if (!w.datDataSet[std::size_t(k)].RecordSource.trimmed().isEmpty())
+                total_ += std::max(0, w.grdStratum[std::size_t(k)]->rows() - 1);
+    }
+    void record() {
+        static const QString calculating = u"Calculating"_s;
+        ++done_;
+        progress_.step(calculating, done_, std::max(total_, done_));
+    }
+    void end() { progress_.end(); }
+
+  private:
+    Progress progress_;
+    qint64 total_ = 0, done_ = 0;
+};
+
 // The metric frame: criteria, the sheet query and labels, the values per log,
 // the buttons and the status.
 void runMetric(frmMainLog& w, Metric metric) {
@@ -205,11 +227,13 @@ void runMetric(frmMainLog& w, Metric metric) {
 
         const int first = w.DataSheetIndex < 1 ? 0 : 1;
         const int lastSheet = w.DataSheetIndex < 1 ? 0 : 4;
+        SheetsProgress progress(w, first, lastSheet);
         for (int k = first; k <= lastSheet; ++k) {
             GridModel& g = *w.grdStratum[std::size_t(k)]->grid();
             std::vector<int> qualifyColumns;
             std::optional<FieldPositions> p;
             copySheet(w, k, [&](int row, const LogRecords& r) {
+                progress.record();
                 if (!p) {
                     p.emplace(r);
                     for (int c = 0; c < std::min(g.cols(), r.fieldCount()); ++c)
@@ -231,6 +255,7 @@ void runMetric(frmMainLog& w, Metric metric) {
                     write();
             });
         }
+        progress.end();
 
         w.cmdSummaryStatistics->setEnabled(true);
         if (metric == Metric::Density)
@@ -281,7 +306,10 @@ void frmMainLog::FormulaTally() {
         const int first = DataSheetIndex < 1 ? 0 : 1;
         const int lastSheet = DataSheetIndex < 1 ? 0 : 4;
         for (int k = first; k <= lastSheet; ++k) {
-            copySheet(*this, k, [](int, const LogRecords&) {});
+            {
+                SheetsProgress progress(*this, k, k); // ends before any message
+                copySheet(*this, k, [&](int, const LogRecords&) { progress.record(); });
+            }
             GridModel& g = *grdStratum[std::size_t(k)]->grid();
             // The last column of each name; column 0 when there is none.
             int qualify = 0, tally = 0;

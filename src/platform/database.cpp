@@ -703,4 +703,26 @@ void Transaction::commit() {
     s.depth = level_ - 1;
 }
 
+// ---------------------------------------------------------------------------
+// SQL functions of the program.
+
+ScopedFunction::ScopedFunction(const char* name, int argCount, Body body, void* data)
+    : name_(name), argCount_(argCount) {
+    connection();
+    State& s = state();
+    if (!s.handle)
+        raise(err::DbGeneral, u"The database driver gives no access to SQLite."_s);
+    generation_ = s.generation;
+    if (sqlite3_create_function_v2(s.handle, name, argCount, SQLITE_UTF8, data, body, nullptr,
+                                   nullptr, nullptr) != SQLITE_OK)
+        raise(err::DbGeneral, lastMessage());
+}
+
+ScopedFunction::~ScopedFunction() {
+    const State& s = state();
+    if (s.handle && generation_ == s.generation)
+        sqlite3_create_function_v2(s.handle, name_.constData(), argCount_, SQLITE_UTF8, nullptr,
+                                   nullptr, nullptr, nullptr, nullptr);
+}
+
 } // namespace vernalt::db

@@ -116,3 +116,34 @@ class Transaction {
 
 } // namespace db
 } // namespace vernalt
+
+// ---- SQL functions of the program ----------------------------------------------------
+
+#include <QByteArray>
+
+struct sqlite3_context;
+struct sqlite3_value;
+
+namespace vernalt::db {
+
+// A scalar function of the program's own made callable from SQL on the open
+// connection for the life of this object, so that a set-based statement can
+// apply the program's own rules (its rounding) to every row. SQL calls
+// `body(context, argc, argv)` with SQLite's own argument values; the body gives
+// its result with the sqlite3_result_ functions and may use `data`
+// (sqlite3_user_data). The function is gone again when this object ends.
+class ScopedFunction {
+  public:
+    using Body = void (*)(sqlite3_context*, int, sqlite3_value**);
+    ScopedFunction(const char* name, int argCount, Body body, void* data);
+    ~ScopedFunction();
+    ScopedFunction(const ScopedFunction&) = delete;
+    ScopedFunction& operator=(const ScopedFunction&) = delete;
+
+  private:
+    QByteArray name_;
+    int argCount_;
+    quint64 generation_; // the connection it is defined on
+};
+
+} // namespace vernalt::db

@@ -1,5 +1,5 @@
-// The hourglass pointer while a long step runs (an import); message boxes are
-// shown with the normal pointer.
+// The hourglass pointer while a long step runs (an import, a metric run);
+// message boxes are shown with the normal pointer.
 #pragma once
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
@@ -15,8 +16,6 @@
 #include <QHash>
 #include <QPushButton>
 #include <QSqlRecord>
-#include <memory>
-#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -139,8 +138,9 @@ int stratumSheet(const GridModel& g, int row, int col) {
 }
 
 // Copies rows of one grid into the data rows of another, row rows[n - 1] of
-// `from` into row n of `to`, in one fill.
-void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to) {
+// `from` into row n of `to`, in one fill; `copied(n)` hears of each row.
+template <class Copied>
+void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to, Copied&& copied) {
     const int cols = std::min(from.cols(), to.cols());
     to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
         if (row < 1 || row > int(rows.size()))
@@ -153,104 +153,116 @@ void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to
             else if (const QString t = from.text(source, c); !t.isEmpty())
                 to.setText(row, c, t);
         }
+        copied(row);
     });
 }
 
+// The marks of a record of the first sheet, by the values its row shows.
+std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
+                            const StripCriteria& criteria, const std::array<double, 4>& halfWidth,
+                            QHash<QString, QString>& speciesKeys) {
+    StripRecord r;
+    r.distance = criterionValue(cellValue(g, row, f.distance));
+    r.decayClass = criterionValue(cellValue(g, row, f.decayClass));
+    r.dbh = criterionValue(cellValue(g, row, f.dbh));
+    r.height = criterionValue(cellValue(g, row, f.height));
+    const Value species = cellValue(g, row, f.species);
+    if (species.isText()) { // few species, many records
+        auto it = speciesKeys.constFind(species.text());
+        if (it == speciesKeys.constEnd())
+            it = speciesKeys.insert(species.text(), speciesKey(species));
+        r.species = *it;
+    } else {
+        r.species = speciesKey(species);
+    }
+    return stripMarks(r, criteria, halfWidth);
+}
+
+// Marks the records of table Snags in one statement, by the values of the
+// fields the first sheet shows.
+void markRecords(const SheetFields& f, const StripCriteria& criteria,
+                 const std::array<double, 4>& halfWidth, Progress& progress, qint64 records) {
+    std::array<QString, 4> widths;
+    for (std::size_t j = 0; j < f.level.size(); ++j)
+        if (f.level[j] >= 0)
+            widths[std::size_t(f.level[j])] = f.name[j];
+    const auto field = [&](int j) {
+        return j < 0 ? u"NULL"_s : db::quoted(f.name[std::size_t(j)]);
+    };
+    static const QString marking = u"Marking"_s;
+    markTable(
+        criteria, halfWidth, widths,
+        {field(f.distance), field(f.decayClass), field(f.dbh), field(f.height), field(f.species)},
+        [&](qint64 done) { progress.step(marking, done, records); });
+}
+
 // Fills the first data sheet with its records (every record, record n in row
-// n) and marks its width columns. With `allSheets`, each stratum sheet then gets
-// the rows of its records in the same order, which is the order of its own
-// query, and the marks are written into the records of table Snags.
+// n) and marks its width columns. With `allSheets` the marks are first written
+// into the records of table Snags, all in one statement, so that the sheet
+// shows them as stored; each stratum sheet then gets the rows of its records in
+// the same order, which is the order of its own query.
 void markSheets(frmMainSnag& w, const StripCriteria& criteria,
-                const std::array<double, 4>& halfWidth, bool allSheets) {
+                const std::array<double, 4>& halfWidth, bool allSheets, Progress& progress) {
     const QString source = w.datDataSet[0].RecordSource;
     const qsizetype order = source.lastIndexOf(u" ORDER BY "_s, -1, Qt::CaseInsensitive);
     if (!isConnected(w.datDataSet[0]) || order < 0)
         return;
     GridModel& g = *w.grdStratum[0]->grid();
-    // The records as stored, the marks they hold included; equal keys keep the
-    // table's order.
-    const int records = source == data::snagSheetQuery(w.isMetric(), 0)
-                            ? data::fillSnagSheet(g, w.isMetric(), 0)
-                            : data::fillGridFromQuery(g, source);
     const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
                                       g.cols(), w.WidthTexts);
-
-    // Each record's row key in the sheet's order, so that its marks can be
-    // written back to it: the table has no index on id, and a search by id
-    // would read the whole table for every record.
-    std::optional<QSqlQuery> keys;
-    std::unique_ptr<db::BulkStatement> write;
+    // The records as stored, the marks they hold included; equal keys keep the
+    // table's order.
+    const auto fill = [&] {
+        return source == data::snagSheetQuery(w.isMetric(), 0)
+                   ? data::fillSnagSheet(g, w.isMetric(), 0)
+                   : data::fillGridFromQuery(g, source);
+    };
     if (allSheets && f.anyWidth) {
-        QString orderBy = source.mid(order);
-        if (orderBy.endsWith(u';'))
-            orderBy.chop(1);
-        keys = db::select(u"SELECT Snags.rowid FROM Snags"_s + orderBy + u", Snags.rowid"_s);
-        QString sql = u"UPDATE Snags SET "_s;
-        bool first = true;
-        for (std::size_t j = 0; j < f.level.size(); ++j) {
-            if (f.level[j] < 0)
-                continue;
-            sql += (first ? u""_s : u", "_s) + db::quoted(f.name[j]) + u" = ?"_s;
-            first = false;
+        try {
+            markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows());
+        } catch (const RuntimeError&) {
+            // The sheet shows the records as the failure left them, unmarked;
+            // the failure is what is reported.
+            try {
+                fill();
+            } catch (const RuntimeError&) {
+            }
+            throw;
         }
-        write = std::make_unique<db::BulkStatement>(sql + u" WHERE rowid = ?"_s);
+    }
+    const int records = fill();
+
+    const int first = g.fixedRows();
+    if (!allSheets) {
+        if (!f.anyWidth)
+            return;
+        static const QString marking = u"Marking"_s;
+        QHash<QString, QString> speciesKeys;
+        g.fillRows(g.rows(), [&](int row) {
+            if (row < first || row >= first + records)
+                return;
+            const std::array<int, 4> marks = rowMarks(g, row, f, criteria, halfWidth, speciesKeys);
+            for (std::size_t j = 0; j < f.level.size(); ++j)
+                if (f.level[j] >= 0)
+                    g.setNumber(row, int(j), marks[std::size_t(f.level[j])]);
+            progress.step(marking, row - first + 1, records);
+        });
+        return;
     }
 
     std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
-    QHash<QString, QString> speciesKeys;        // few species, many records
-    const auto markRow = [&](int row) {
-        StripRecord r;
-        r.distance = criterionValue(cellValue(g, row, f.distance));
-        r.decayClass = criterionValue(cellValue(g, row, f.decayClass));
-        r.dbh = criterionValue(cellValue(g, row, f.dbh));
-        r.height = criterionValue(cellValue(g, row, f.height));
-        const Value species = cellValue(g, row, f.species);
-        if (species.isText()) {
-            auto it = speciesKeys.constFind(species.text());
-            if (it == speciesKeys.constEnd())
-                it = speciesKeys.insert(species.text(), speciesKey(species));
-            r.species = *it;
-        } else {
-            r.species = speciesKey(species);
-        }
-        const std::array<int, 4> marks = stripMarks(r, criteria, halfWidth);
-
-        int bound = 0;
-        bool changed = false; // a record that holds its marks already is not written
-        for (std::size_t j = 0; j < f.level.size(); ++j) {
-            if (f.level[j] < 0)
-                continue;
-            const int mark = marks[std::size_t(f.level[j])];
-            double stored = 0;
-            changed = changed || !g.numberAt(row, int(j), stored) || stored != mark;
-            g.setNumber(row, int(j), mark);
-            if (write)
-                write->bind(bound++, mark);
-        }
-        if (keys && !keys->next())
-            raise(err::SubscriptRange, u"The sheet has more rows than records."_s);
-        if (write && changed) { // (the next record binds every position anew)
-            write->bind(bound, keys->value(0).toLongLong());
-            write->run();
-        }
-    };
-
-    const int first = g.fixedRows();
-    g.fillRows(g.rows(), [&](int row) {
-        if (row < first || row >= first + records)
-            return;
-        if (f.anyWidth)
-            markRow(row);
-        if (allSheets)
-            if (const int k = stratumSheet(g, row, f.stratum))
-                strataRows[std::size_t(k)].push_back(row);
-    });
-
-    if (!allSheets)
-        return;
+    for (int row = first; row < first + records; ++row)
+        if (const int k = stratumSheet(g, row, f.stratum))
+            strataRows[std::size_t(k)].push_back(row);
+    static const QString filling = u"Filling"_s;
+    qint64 copied = 0, total = 0;
     for (std::size_t k = 1; k < 5; ++k)
         if (isConnected(w.datDataSet[k]))
-            copyRows(g, strataRows[k], *w.grdStratum[k]->grid());
+            total += qint64(strataRows[k].size());
+    for (std::size_t k = 1; k < 5; ++k)
+        if (isConnected(w.datDataSet[k]))
+            copyRows(g, strataRows[k], *w.grdStratum[k]->grid(),
+                     [&](int) { progress.step(filling, ++copied, total); });
 }
 
 // "Multiple" (every species but one, all five sheets and table Snags) or
@@ -277,13 +289,16 @@ void fillWidths(frmMainSnag& w, bool multiple) {
     w.ssTabMain->setTabText(frmMainSnag::PageDensities, u"Densities"_s);
     const std::array<double, 4> halfWidth = halfWidths(w.isMetric());
 
-    if (multiple) {
-        // All the marks reach the table or none does.
-        db::Transaction transaction;
-        markSheets(w, criteria, halfWidth, true);
-        transaction.commit();
-    } else {
-        markSheets(w, criteria, halfWidth, false);
+    {
+        Progress progress(w.sbStatusPanel);
+        if (multiple) {
+            // All the marks reach the table or none does.
+            db::Transaction transaction;
+            markSheets(w, criteria, halfWidth, true, progress);
+            transaction.commit();
+        } else {
+            markSheets(w, criteria, halfWidth, false, progress);
+        }
     }
 
     for (int k = 0; k < 5; ++k) {

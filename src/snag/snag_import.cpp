@@ -8,6 +8,7 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/hourglass.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 #include "shell/frmDataSet.h"
 
@@ -44,10 +45,14 @@ void frmMainSnag::mnuFileOpen_Click() {
     const std::optional<data::CsvImportResult> imported = data::importOrReport(
         hourglass,
         [&] {
+            static const QString importing = u"Importing"_s;
+            Progress progress(sbStatusPanel); // ends before any message
             data::CsvImportOptions options;
             options.table = u"Snags"_s;
             options.textColumns = SnagTextColumns;
-            options.progress = data::keepPainted; // the window stays painted
+            options.progress = [&](qint64 done, qint64 total) {
+                progress.step(importing, done, total);
+            };
             return data::importCsv(file, options);
         },
         reportImportError);

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace vernalt {
@@ -61,5 +62,16 @@ int stripMark(const StripRecord& r, const StripCriteria& c, double halfWidth);
 // The marks of the four strip widths, by WidthLevel.
 std::array<int, 4> stripMarks(const StripRecord& r, const StripCriteria& c,
                               const std::array<double, 4>& halfWidth);
+
+// Marks every record of table Snags in one UPDATE, with the same marks as
+// stripMarks gives: widthFields[k] names the field that gets the mark of
+// WidthLevel k (none when empty); recordFields name the fields read as the
+// record's distance, decay class, DBH, height and species, in that order ("NULL"
+// for a value the record lacks). A record that holds its marks already is not
+// written. `progress(done)` hears of the records done as the statement goes.
+// Returns the number of records written.
+int markTable(const StripCriteria& c, const std::array<double, 4>& halfWidth,
+              const std::array<QString, 4>& widthFields, const std::array<QString, 5>& recordFields,
+              const std::function<void(qint64)>& progress = {});
 
 } // namespace vernalt

@@ -116,15 +116,22 @@ TEST_F(CsvImport, WritesOneRowPerDataLineNumberedInFileOrder) {
 }
 
 TEST_F(CsvImport, TheProgressFunctionIsCalledWhileWriting) {
+    // 20000 data lines, an empty line and a second header among them.
     QByteArray contents = "STRATUM,DBH\n";
     for (int i = 0; i < 20000; ++i)
-        contents += "1,2\n";
+        contents += i == 5000 ? "\nSTRATUM,DBH\n1,2\n" : "1,2\n";
     data::CsvImportOptions o = snagOptions();
     int calls = 0;
-    o.progress = [&] { ++calls; };
+    qint64 done = 0, total = 0;
+    o.progress = [&](qint64 d, qint64 t) {
+        EXPECT_GT(d, done);
+        ++calls, done = d, total = t;
+    };
     const auto r = data::importCsv(write(contents), o);
     EXPECT_EQ(r.rows, 20000);
     EXPECT_GE(calls, 2);
+    EXPECT_EQ(total, 20000);
+    EXPECT_LE(done, total);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,9 +1,11 @@
 // "Multiple" and "Single" of the data sheets, offscreen with scripted prompts.
 #include "snag_window_support.h"
 
+#include "platform/progress.h"
 #include "platform/value.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -114,6 +116,22 @@ TEST_F(SnagFlags, MultipleMarksEverySheetAndTheTable) {
     EXPECT_EQ(tableCodes(6, false), u"---- ---- ---- ---- ---- ----"_s) << "English left alone";
     EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
     EXPECT_TRUE(habitatButtonsEnabled());
+}
+
+TEST_F(SnagFlags, ALongRunShowsItsProgressThenTheFinalStatus) {
+    // Progress shown from the first record on, with no wait between showings.
+    const ProgressPace usual = progressPace();
+    progressPace() = {0, 1, 0};
+    insertSample();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    QStringList seen; // the status when the window is first painted during the run
+    QMetaObject::invokeMethod(
+        w, [&] { seen << w->status(); }, Qt::QueuedConnection);
+    w->cmdFormMulti[0]->click();
+    progressPace() = usual;
+    EXPECT_EQ(seen, QStringList{u"Status: Marking 1 of 6 records"_s});
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(SnagFlags, ASecondMultipleRewritesTheMarksThatChange) {

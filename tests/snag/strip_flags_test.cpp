@@ -1,5 +1,9 @@
 #include "snag/strip_flags.h"
 
+#include "platform/database.h"
+#include "support/temp_database.h"
+
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -159,6 +163,62 @@ TEST(MeetsCriteria, SpeciesComparedAsText) {
         const StripRecord r = stripRecord(Value(0), Value(1), Value(30), Value(10), k.species);
         EXPECT_EQ(meetsCriteria(r, c), k.expected) << k.what;
     }
+}
+
+// The marks written into table Snags in one statement: the values are read as a
+// sheet shows them, display-rounded half to even on their decimal text, which
+// the database's own ROUND does not do (10.05 and 2.345 are just below their
+// halves in binary). Minimum DBH 10, minimum height 2.35, maximum class 3,
+// species 12 left out; half widths 5, 10, 15, 20 m.
+TEST(MarkTable, WritesTheMarksOfTheRules) {
+    TempDatabase database;
+    struct Case {
+        QVariant distance, decayClass, dbh, height, species;
+        const char* marks;
+        const char* what;
+    } cases[] = {
+        // clang-format off
+        {10.05, 3, 10, 5, u"df"_s, "0111", "distance 10.05 reads as 10.0"},
+        {5.005, 3, 10, 5, u"df"_s, "1111", "5.005 reads as 5.00"},
+        {0.00005, 3, 10, 5, u"df"_s, "1111", "0.00005 reads as 0.0000"},
+        {-20.00005, -0.00005, 10, 5, u"df"_s, "1111", "negatives keep 4 decimals: -20, 0"},
+        {1e15, 3, 1e20, 5, u"df"_s, "0000", "far out; a large DBH is kept"},
+        {0, 3, 9.995, 5, u"df"_s, "1111", "DBH 9.995 reads as 10.00"},
+        {0, 3, 9.9949, 5, u"df"_s, "0000", "DBH 9.9949 reads as 9.99"},
+        {0, 3, 10, 2.345, u"df"_s, "0000", "height 2.345 reads as 2.34"},
+        {0, 3, 10, 2.355, u"df"_s, "1111", "height 2.355 reads as 2.36"},
+        {u"1,234"_s, 3, 10, 5, u"df"_s, "0000", "a distance text cleaned to 1234"},
+        {0, 3, u"$12.5"_s, 5, u"df"_s, "1111", "a DBH text $12.5"},
+        {0, u"n/a"_s, 10, 5, u"df"_s, "0000", "a class that is no number meets nothing"},
+        {{}, 3, 10, 5, u"$12"_s, "0000", "species $12 is 12"},
+        {{}, 3, 10, 5, 12.0, "0000", "species 12.0 is 12"},
+        {{}, 3, 10, 5, {}, "1111", "no distance (0), no species (0)"},
+        // clang-format on
+    };
+    const int n = int(std::size(cases));
+    for (int i = 0; i < n; ++i) {
+        const Case& k = cases[i];
+        db::exec(u"INSERT INTO Snags (id, DISTANCE, CLASS, DBH, HEIGHT, SPECIES) "
+                 u"VALUES (?, ?, ?, ?, ?, ?)"_s,
+                 {i + 1, k.distance, k.decayClass, k.dbh, k.height, k.species});
+    }
+    const StripCriteria c{10, 2.35, 3, u"12"_s, SpeciesRule::Exclude};
+    const std::array<QString, 4> widths = {u"WIDTH10"_s, u"WIDTH20"_s, u"WIDTH30"_s, u"WIDTH40"_s};
+    const std::array<QString, 5> fields = {u"DISTANCE"_s, u"CLASS"_s, u"DBH"_s, u"HEIGHT"_s,
+                                           u"SPECIES"_s};
+    qint64 heard = 0;
+    EXPECT_EQ(markTable(c, halfWidths(true), widths, fields, [&](qint64 done) { heard = done; }),
+              n);
+    EXPECT_EQ(heard, n);
+    QSqlQuery q = db::select(u"SELECT WIDTH10, WIDTH20, WIDTH30, WIDTH40 FROM Snags ORDER BY id"_s);
+    for (const Case& k : cases) {
+        ASSERT_TRUE(q.next());
+        QString marks;
+        for (int level = 0; level < 4; ++level)
+            marks += q.isNull(level) ? u"-"_s : numberText(q.value(level).toDouble());
+        EXPECT_EQ(marks, QString::fromLatin1(k.marks)) << k.what;
+    }
+    EXPECT_EQ(markTable(c, halfWidths(true), widths, fields), 0) << "every record holds its marks";
 }
 
 } // namespace
