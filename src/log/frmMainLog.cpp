@@ -70,11 +70,11 @@ frmMainLog::frmMainLog(QWidget* parent) : QMainWindow(parent) {
 
 frmMainLog::~frmMainLog() = default;
 
-QString frmMainLog::statusText() const {
+QString frmMainLog::status() const {
     return sbStatusBar[0]->text();
 }
 
-void frmMainLog::setStatusText(const QString& text) {
+void frmMainLog::setStatus(const QString& text) {
     sbStatusBar[0]->setText(text);
 }
 
@@ -99,7 +99,7 @@ void frmMainLog::Form_Load() {
     readSettings();
     move(savedPosition(SettingsSection));
     resize(twipsSize(LoadWidth, LoadHeight).expandedTo(analysisMinimumSize()));
-    setStatusText(u"Status: No data read"_s);
+    setStatus(u"Status: No data read"_s);
     for (DataControl& d : datDataSet)
         d.DatabaseName = db::path();
     datQuery.DatabaseName = db::path();

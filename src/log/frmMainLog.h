@@ -102,8 +102,8 @@ class frmMainLog : public QMainWindow,
     float Median(const QString& tName, const QString& fldName, std::int16_t intStratum);
 
     // The text of the first status-bar panel ("Status: ...").
-    QString statusText() const;
-    void setStatusText(const QString& text);
+    QString status() const;
+    void setStatus(const QString& text);
 
     // ---- Form fields ---------------------------------------------------------------
     std::int16_t DataFileError = 0; // 0 after a clean import, -1 after one with a non-numeric value

@@ -94,7 +94,7 @@ void frmMainLog::cmdDefaultSingle_Click() {
             lblSimpleMetricTitle->setText(*e.metricTitle);
         if (e.error)
             throw *e.error;
-        setStatusText(u"Status: Estimates Calculated"_s);
+        setStatus(u"Status: Estimates Calculated"_s);
     });
 }
 

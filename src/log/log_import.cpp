@@ -94,10 +94,10 @@ void frmMainLog::OpenFile(const QString& strFile) {
     // The table holds the new records: the window follows them.
     if (imported->nonNumeric) {
         hourglass.without(data::reportNonNumeric);
-        setStatusText(u"Status: Data file error!"_s);
+        setStatus(u"Status: Data file error!"_s);
         DataFileError = -1;
     } else {
-        setStatusText(u"Status: Data file read"_s);
+        setStatus(u"Status: Data file read"_s);
         trapped(prompts(), logProcedure(u"OpenFile"_s),
                 [] { frmDataSet::load(db::path()); }); // loaded, not shown
         ssTabMain->setEnabled(true);

@@ -352,7 +352,7 @@ void frmMainLog::GraphStatTest() {
     vernalt::GraphStatTest(StatTestWindow::Log,
                            {txtTargetValue->text(), txtEstimatedValue->text(),
                             lblStatTestUpperLimit->text(), lblStatTestLowerLimit->text()},
-                           *this, [this](const QString& text) { setStatusText(text); });
+                           *this, [this](const QString& text) { setStatus(text); });
 }
 
 void frmMainLog::txtPrecisionLevel_Change() {
@@ -371,7 +371,7 @@ void frmMainLog::txtTvalue_Change() {
 }
 
 void frmMainLog::txtComboTvalue_GotFocus() {
-    setStatusText(u"Confidence Level : t-value of 1.67 = 90%, 2.00 = 95% or 2.66 = 99%"_s);
+    setStatus(u"Confidence Level : t-value of 1.67 = 90%, 2.00 = 95% or 2.66 = 99%"_s);
     CalculateCombo();
 }
 

@@ -260,7 +260,7 @@ void runMetric(frmMainLog& w, Metric metric) {
         w.cmdSummaryStatistics->setEnabled(true);
         if (metric == Metric::Density)
             w.cmdWildLife->setEnabled(true);
-        w.setStatusText(info.status);
+        w.setStatus(info.status);
     });
 }
 
@@ -337,7 +337,7 @@ void frmMainLog::FormulaTally() {
 
         cmdSummaryStatistics->setEnabled(true);
         frmLandscapeArea->setVisible(true);
-        setStatusText(u"Status: Tallies calculated"_s);
+        setStatus(u"Status: Tallies calculated"_s);
     });
 }
 

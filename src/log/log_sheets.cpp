@@ -150,7 +150,7 @@ void frmMainLog::SortDefault() {
             prompts().message(u"Please select a formula from the drop-down menu above."_s,
                               u"Error"_s, MsgIcon::None);
         cmdSummaryStatistics->setEnabled(true);
-        setStatusText(u"Status: Data sorted"_s);
+        setStatus(u"Status: Data sorted"_s);
     });
 }
 

@@ -93,7 +93,7 @@ void frmMainLog::CalculateStats(bool& Cancel) {
             meanMetric[i + 1] = s.meanMetric;
             meanEnglish[i + 1] = s.meanEnglish;
         }
-        setStatusText(u"Status: Stats calculated for "_s + lblDataSheet->text());
+        setStatus(u"Status: Stats calculated for "_s + lblDataSheet->text());
     });
 }
 

@@ -152,7 +152,7 @@ void frmMainLog::cmdDefaultStratified_Click() {
             prompts().message(u"Please use a non-stratified equation"_s);
         // The sample size follows from what is shown.
         SampleSize(sizes, total);
-        setStatusText(u"Status: Estimates Calculated"_s);
+        setStatus(u"Status: Estimates Calculated"_s);
     });
 }
 

@@ -94,7 +94,7 @@ void frmMainLog::CalculateSummaryStatistics(bool& Cancel) {
                 if (i < sums.units[k].size())
                     out.setNumber(r, int(k), sums.units[k][i]);
         });
-        setStatusText(u"Status: Summary Statistics calculated"_s);
+        setStatus(u"Status: Summary Statistics calculated"_s);
     });
 }
 

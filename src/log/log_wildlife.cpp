@@ -134,7 +134,7 @@ void frmMainLog::cmdWildLife_Click() {
         lblAvailable->setText(numberText(available));
         lblUsed->setText(numberText(used));
         lblPercentUse->setText(numberText(wildlifePercentUse(used, available)));
-        setStatusText(u"Status: WildLife Use Calculated"_s);
+        setStatus(u"Status: WildLife Use Calculated"_s);
     });
 }
 

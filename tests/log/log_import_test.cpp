@@ -76,7 +76,7 @@ TEST_F(LogImport, ANonNumericThenACleanImport) {
     frmMainLog* w = open();
     importFile(w, file(LimHeader + "1,A,1,1,1,DF,4,  ,2,12,1\n1,B,1,1,2,WH,3,25,1,8,1\n"),
                u"A non-numeric value was found in the data file."_s, u"Error in data file"_s);
-    EXPECT_EQ(w->statusText() + QString::number(w->DataFileError), u"Status: Data file error!-1"_s);
+    EXPECT_EQ(w->status() + QString::number(w->DataFileError), u"Status: Data file error!-1"_s);
     EXPECT_FALSE(sheetButtonsEnabled(w));
     EXPECT_TRUE(w->mnuFormula->menuAction()->isEnabled());
     EXPECT_EQ(tableRows(u"LIM"_s, u"id,LED"_s), (QStringList{u"1|''"_s, u"2|25.0"_s}));
@@ -145,7 +145,7 @@ TEST_F(LogImport, ACancelOrARefusedFileChangesNothing) {
     w->txtTvalue->setText(u"2"_s);
     const auto snapshot = [w] {
         return tableRows(u"LIM"_s, u"id,Stratum,Location"_s) + gridTexts(w->grdStratum[0]) +
-               QStringList{w->statusText(), QString::number(sheetButtonsEnabled(w)),
+               QStringList{w->status(), QString::number(sheetButtonsEnabled(w)),
                            QString::number(w->DataFileError)};
     };
     const QStringList before = snapshot();
@@ -173,7 +173,7 @@ TEST_F(LogImport, ApplyAndSortAndTheImportAfterIt) {
                      u"Error Sorting"_s, MsgIcon::None);
     w->cmdSort1->click();
     EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
-    EXPECT_EQ(w->statusText(), u"Status: Data file read"_s);
+    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
 
     importFile(w, file(strataFile("2:b2 1:a 3:c 2:b1")));
     w->mnuDensity->setChecked(true); // Apply and Sort runs it on the four stratum sheets
@@ -189,7 +189,7 @@ TEST_F(LogImport, ApplyAndSortAndTheImportAfterIt) {
     EXPECT_EQ(sheets.join(u'/'),
               u"5:a b2 b1 c:0 0 0 0/2:a:0.083/3:b2 b1:0.083 0.083/2:c:0.083/2::"_s);
     EXPECT_TRUE(w->cmdSummaryStatistics->isEnabled());
-    EXPECT_EQ(w->statusText(), u"Status: Data sorted"_s);
+    EXPECT_EQ(w->status(), u"Status: Data sorted"_s);
 
     // The method switched in place after a sort under LIM.
     prompts_.message(u"Do you want to clear this analysis and change methods?"_s,

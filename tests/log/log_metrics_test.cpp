@@ -77,7 +77,7 @@ TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {
                      MsgIcon::Exclamation);
     w->FormulaVol();
     // 10^2; the text left as stored, and the run ends.
-    EXPECT_EQ(columnOf(*w->grdStratum[0], 11, 1, 3).join(u' ') + u'|' + w->statusText(),
+    EXPECT_EQ(columnOf(*w->grdStratum[0], 11, 1, 3).join(u' ') + u'|' + w->status(),
               u"100 0 |Status: No data read"_s);
     EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
 }
@@ -94,7 +94,7 @@ TEST_F(LogMetrics, TheTallyOfANamedColumn) {
     };
     ask(u"TALLY 1"_s); // in any case, after the relabelling the run does first
     w->FormulaTally();
-    EXPECT_EQ(rowText(w->grdStratum[0], 1, 13).section(u'|', 11) + u'|' + w->statusText(),
+    EXPECT_EQ(rowText(w->grdStratum[0], 1, 13).section(u'|', 11) + u'|' + w->status(),
               u"12.3|12.3|Status: Tallies calculated"_s);
 
     // Under the stratum sheets a missing name is reported once per stratum.
