@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPalette>
 #include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 
 namespace vernalt {
@@ -42,6 +43,19 @@ int menuBarHeight(const QWidget* window) {
     return menu->geometry().bottom() + 1;
 }
 
+// The part `part` of `window`'s own pixels, menu bar included; null when empty.
+QImage grabPart(QWidget* window, const QRect& part) {
+    if (part.isEmpty())
+        return {};
+    return window->grab(part).toImage();
+}
+
+// Whether the screen shows the frames the window system reports around windows.
+// The offscreen platform reports frame margins but draws nothing in them.
+bool screenShowsFrames() {
+    return QGuiApplication::platformName() != u"offscreen";
+}
+
 } // namespace
 
 QRgb systemColor(int index) {
@@ -69,18 +83,31 @@ QImage CaptureFormClient(QWidget* window) {
     if (window == nullptr)
         return {};
     const int top = menuBarHeight(window);
-    return CaptureWindowImage(window, QRect(0, 0, window->width(), window->height() - top));
+    return CaptureWindowImage(window, true, 0, 0, window->width(), window->height() - top);
 }
 
-QImage CaptureWindowImage(QWidget* window, const QRect& area) {
+QImage CaptureWindowImage(QWidget* window, bool client, int left, int top, int width, int height) {
     if (window == nullptr)
         return {};
-    const int top = menuBarHeight(window);
-    const QRect client(0, top, window->width(), window->height() - top);
-    const QRect wanted = area.translated(0, top).intersected(client);
-    if (wanted.isEmpty())
+    const QRect area(left, top, width, height);
+    if (client) {
+        const int menu = menuBarHeight(window);
+        const QRect clientArea(0, menu, window->width(), window->height() - menu);
+        return grabPart(window, area.translated(0, menu).intersected(clientArea));
+    }
+    const QRect frame = window->frameGeometry();
+    if (frame == window->geometry() || !window->isVisible() || window->isMinimized() ||
+        !screenShowsFrames())
+        return grabPart(window, area.intersected(window->rect()));
+    // The frame belongs to the window system: read the screen's pixels over it.
+    QScreen* screen = window->screen();
+    const QRect onScreen = area.intersected(QRect(QPoint(0, 0), frame.size()))
+                               .translated(frame.topLeft())
+                               .intersected(screen->geometry());
+    if (onScreen.isEmpty())
         return {};
-    return window->grab(wanted).toImage();
+    const QPoint from = onScreen.topLeft() - screen->geometry().topLeft();
+    return screen->grabWindow(0, from.x(), from.y(), onScreen.width(), onScreen.height()).toImage();
 }
 
 void TransparentCopy(QImage& destination, const QImage& background, const QImage& source,

@@ -38,9 +38,14 @@ std::optional<ColorParts> SplitColor(std::uint32_t color);
 // window gives a null image.
 QImage CaptureFormClient(QWidget* window);
 
-// The rectangle `area` of `window`'s client area (coordinates from its top left,
-// below the menu bar), cut at the edges of the client area; null when nothing is left.
-QImage CaptureWindowImage(QWidget* window, const QRect& area);
+// The rectangle (left, top, width, height) of `window`, cut at the edges of the
+// area it is taken from; null when nothing is left or there is no window.
+// client true: the client area, from its top left below the menu bar.
+// client false: the whole window as the screen shows it, from the top left of its
+// frame, frame and title bar included where the window system draws them (cut at
+// the screen's edges too). Without a frame (a frameless window, a platform that
+// draws none) the whole window is the client area with the menu bar above it.
+QImage CaptureWindowImage(QWidget* window, bool client, int left, int top, int width, int height);
 
 // Copies the rectangle `sourceRect` of `source` (edges included, so (0, 0)-(100, 50)
 // copies 101 x 51 pixels) to (x, y) of `destination`, leaving out every source pixel
