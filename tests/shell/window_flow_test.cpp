@@ -78,6 +78,12 @@ TEST_F(WindowFlow, EachButtonShowsItsWindowInPlaceOfTheSwitchboardUntilItCloses)
         button->click();
         ASSERT_FALSE(form->isNull());
         EXPECT_EQ(visibleWindows(), QList<QWidget*>{form->data()});
+        // Never smaller than 9420 x 8070 twips, 628 x 538 pixels at 15 twips a
+        // pixel; larger as the user likes.
+        (*form)->resize(100, 100);
+        EXPECT_EQ((*form)->size(), QSize(628, 538));
+        (*form)->resize(928, 738);
+        EXPECT_EQ((*form)->size(), QSize(928, 738));
         (*form)->close();
         flushDeletes();
         EXPECT_TRUE(gSwitchboard->isVisible());
