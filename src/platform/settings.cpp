@@ -22,7 +22,9 @@ bool readText(const QString& section, const QString& key, QString& out) {
     if (s.settings.status() != QSettings::NoError)
         return false;
     const QVariant v = s.settings.value(key);
-    if (!v.isValid() || !v.canConvert<QString>())
+    // A value edited by hand into a list ("LIM, SPM") converts to a text, but to
+    // an empty one: only a text counts.
+    if (v.typeId() != QMetaType::QString)
         return false;
     out = v.toString();
     return true;

@@ -91,10 +91,7 @@ void frmAbout::showFor(QWidget* owner) {
     QPointer<frmAbout> about = new frmAbout(owner);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->setWindowModality(Qt::ApplicationModal);
-    if (owner) {
-        const QRect o = owner->frameGeometry();
-        about->move(o.center() - QPoint(about->width() / 2, about->height() / 2));
-    }
+    // A dialog that has not been moved centres itself, frame included, on its owner.
     about->exec();
 }
 

@@ -80,13 +80,5 @@ TEST(ScriptedPromptsTest, APromptNeverAskedFails) {
         "never asked");
 }
 
-TEST(QtFileFilter, NamesWithTheirPatterns) {
-    EXPECT_EQ(
-        qtFileFilter(QStringLiteral("Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*")),
-        QStringLiteral("Comma-Separated Files (*.csv);;All Files (*)"));
-    EXPECT_EQ(qtFileFilter(QStringLiteral("Text Files|*.txt;*.csv")),
-              QStringLiteral("Text Files (*.txt *.csv)"));
-}
-
 } // namespace
 } // namespace vernalt::test

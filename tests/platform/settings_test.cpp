@@ -62,6 +62,17 @@ TEST(Settings, TruthValues) {
     }
 }
 
+// A store edited by hand: "Method=LIM, SPM" reads as a list, no text.
+TEST(Settings, AValueThatIsNoTextGivesTheDefault) {
+    {
+        QSettings store(QStringLiteral("Vernalt"), QStringLiteral("Vernalt"));
+        store.setValue(section + QStringLiteral("/Method"),
+                       QStringList{QStringLiteral("LIM"), QStringLiteral("SPM")});
+    }
+    EXPECT_EQ(getSetting(section, QStringLiteral("Method"), QStringLiteral("d")),
+              QStringLiteral("d"));
+}
+
 TEST(Settings, AStoreThatCannotBeWrittenReportsFailure) {
     // Point the store below a plain file, where no folder can be made.
     const QString current =

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace vernalt::test {
 namespace {
 
@@ -42,6 +44,11 @@ const TextCase numberTexts[] = {
     {"tiny", 1e-300, "1E-300"},
     {"negative with four decimals", -1234.5679, "-1234.5679"},
     {"eight whole digits and a decimal", 12345678.9, "12345678.9"},
+    // The shortest digits of a subnormal are coarser than 15: "5E-324".
+    {"the smallest subnormal to 15 digits", 5e-324, "4.94065645841247E-324"},
+    {"not a number", nan, "NaN"},
+    {"infinity", inf, "Infinity"},
+    {"minus infinity", -inf, "-Infinity"},
 };
 
 TEST(NumberText, ShortestFormUpTo15Digits) {
@@ -92,7 +99,7 @@ const LeadingCase leading[] = {
     {"1e3x", 1000}, {"1e", 1},      {"1e+", 1},     {".", 0},
     {"-", 0},       {".5", 0.5},    {"1 2 3", 123}, {"2.5d2", 250},
     {"", 0},        {"1.2.3", 1.2}, {"1e400", 0},   {"+7", 7},
-    {"1e-400", 0},  {"-0", 0},
+    {"1e-400", 0},  {"-0", 0},      {"\r\n5", 5},   {"1\r\n2", 12},
 };
 
 TEST(LeadingNumber, ReadsAsFarAsTheNumberGoes) {
@@ -125,6 +132,13 @@ TEST(ToDouble, ReadsTheWholeTextOrRaises) {
         EXPECT_EQ(errorOf([&] { got = toDouble(QString::fromLatin1(c.text)); }), c.error) << c.text;
         EXPECT_EQ(got, c.value) << c.text;
     }
+    // The size of a number past the double range is told by its digits and its
+    // exponent together: 1 and 400 zeros (e-50 or not) is too large, 0.<400
+    // zeros>1e50 too small.
+    const QString zeros(400, u'0');
+    EXPECT_EQ(errorOf([&] { toDouble(u'1' + zeros); }), err::Overflow);
+    EXPECT_EQ(errorOf([&] { toDouble(u'1' + zeros + u"e-50"_s); }), err::Overflow);
+    EXPECT_EQ(toDouble(u"0."_s + zeros + u"1e50"_s), 0);
 }
 
 // ---- whole-number conversion ----
@@ -193,6 +207,7 @@ const RoundCase roundCases[] = {
     {"nothing to round", 123.456, 5, 123.456},
     {"carry through nines", 0.9995, 3, 1.0},
     {"binary noise is dropped", 0.1 + 0.2, 10, 0.3},
+    {"infinity stays as it is", inf, 2, inf},
 };
 
 TEST(RoundHalfEven, RoundsTheDecimalTextTheUserSees) {
@@ -205,6 +220,8 @@ TEST(RoundHalfEven, NeverGivesNegativeZeroAndRejectsNegativeDecimals) {
     EXPECT_FALSE(std::signbit(roundHalfEven(-0.0, 2)));
     EXPECT_FALSE(std::signbit(roundHalfEven(-0.5, 0)));
     EXPECT_EQ(errorOf([] { roundHalfEven(12.5, -1); }), err::InvalidCall);
+    // The largest double to 15 digits, 1.79769313486232E+308, is past it.
+    EXPECT_EQ(errorOf([] { roundHalfEven(std::numeric_limits<double>::max(), 0); }), err::Overflow);
 }
 
 // ---- the value type ----
@@ -228,6 +245,9 @@ TEST(ValueType, FromDatabaseField) {
     EXPECT_EQ(Value::fromVariant(QVariant(7.5)), Value(7.5));
     EXPECT_EQ(Value::fromVariant(QVariant(qlonglong(12))), Value(12));
     EXPECT_EQ(Value::fromVariant(QVariant(QStringLiteral("Oak"))), Value("Oak"));
+    EXPECT_EQ(Value::fromVariant(QVariant(2.5f)), Value(2.5));
+    EXPECT_EQ(Value::fromVariant(QVariant(true)), Value(-1)) << "True is -1";
+    EXPECT_EQ(Value::fromVariant(QVariant(false)), Value(0));
 }
 
 TEST(ValueType, EqualityByKindAndContent) {

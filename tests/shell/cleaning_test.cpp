@@ -33,10 +33,14 @@ TEST(CleanRound, RoundsNumbersByTheirSizeAndCleansText) {
         // down to 2.34, 0.0125 (above it) down to 0.012, 2.355 up.
         {"2.345", round, 2.345, 2.34},                 {"0.0125", round, 0.0125, 0.012},
         {"2.355", round, u"2.355"_s, 2.36},
+        // Halves at three and four decimals: 0.013|5 up to the even 0.014, 0.0012|5
+        // down to the even 0.0012, -0.0001|5 (negatives keep four) away to -0.0002.
+        {"0.0135", round, u"0.0135"_s, 0.014},         {"0.00125", round, u"0.00125"_s, 0.0012},
+        {"-0.00015", round, u"-0.00015"_s, -0.0002},
         // Texts lose every "," and then every "$".
         {"words", round, u"12 ft"_s, u"12 ft"_s},      {"cleaned", round, u"a,b$c"_s, u"abc"_s},
         {"empty value", round, Value(), u""_s},        {"or zero: words", orZero, u"n/a"_s, 0},
-        {"or zero: $ and ,", orZero, u"$1,000"_s, 1000},
+        {"or zero: $ and ,", orZero, u"$1,000"_s, 1000}, {"or zero: rounds", orZero, 12.345, 12.3},
         {"NzZero: null", nzZero, Value::null(), 0},    {"NzZero: empty text", nzZero, u""_s, 0},
         {"NzZero: rounds", nzZero, u"1,234.5"_s, 1234}, {"blanks", nzZero, u"  "_s, u"  "_s},
         {"NzMissing: empty", nzMissing, Value(), -999999},
@@ -55,6 +59,11 @@ TEST(CleanRoundText, IsTheTextTheUserSees) {
     EXPECT_EQ(displayText(2.345f), u"2.34"_s);
     EXPECT_EQ(displayText(double(2.345f)), u"2.35"_s);
     EXPECT_EQ(cleanRoundText(Value(-0.00001)), u"0"_s); // never "-0"
+    // What a missing field shows: 0, or the marker; a word shown by CleanRoundOrZero is 0.
+    EXPECT_EQ(nzZeroText(Value::null()), u"0"_s);
+    EXPECT_EQ(nzMissingText(Value::null()), u"-999999"_s);
+    EXPECT_EQ(NzMissing(u""_s), Value(-999999));
+    EXPECT_EQ(cleanRoundOrZeroText(u"n/a"_s), u"0"_s);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "shell/adjacent_pairs.h"
 #include "shell/correlation.h"
 
+#include "support/error_of.h"
 #include "support/scripted_prompts.h"
 
 #include <QStringList>
@@ -37,8 +38,9 @@ TEST(CorrelationCoefficient, WeightedPearsonCorrelation) {
     const double b = std::nextafter(a, 2 * a);
     // Column 2 is the opposite of column 1; columns 0 and 1 rise together.
     const NumberTable three = table({{1, 2, 9}, {2, 4, 8}, {3, 6, 7}});
-    // x 0, 2, 4; y 0, 1, 1.
+    // x 0, 2, 4; y 0, 1, 1; and the same with the columns swapped.
     const NumberTable w = table({{0, 0}, {2, 1}, {4, 1}});
+    const NumberTable wy = table({{0, 0}, {1, 2}, {1, 4}});
     const struct {
         const char* name;
         NumberTable data;
@@ -63,6 +65,13 @@ TEST(CorrelationCoefficient, WeightedPearsonCorrelation) {
         // 2 - 0.5625/1.3125 = 11/7 and 0.3125 - 0.09765625/1.3125 = 5/21;
         // r = (4/7) / sqrt(55/147) = 4 sqrt(3) / sqrt(55).
         {"weights 1/x^2", w, 0, 1, 2, 4 * std::sqrt(3.0) / std::sqrt(55.0)},
+        // Modes 3 and 4 weigh by y as 1 and 2 weigh by x; r is symmetric in x and y.
+        {"weights 1/y", wy, 0, 1, 3, 8 / std::sqrt(78.0)},
+        {"weights 1/y^2", wy, 0, 1, 4, 4 * std::sqrt(3.0) / std::sqrt(55.0)},
+        // x = y = 0, 1e-100, 2e-100: both spreads are 2e-200 and their product
+        // 4e-400 is 0 to a double: no coefficient, and no error box either.
+        {"spreads too small to multiply give 0",
+         table({{0, 0}, {1e-100, 1e-100}, {2e-100, 2e-100}}), -1, -1, 0, 0},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(CorrelationCoefficient(c.data, c.x, c.y, c.mode), c.expected, 1e-12) << c.name;
@@ -73,6 +82,22 @@ TEST(CorrelationCoefficient, WeightedPearsonCorrelation) {
                         MsgIcon::Exclamation);
         EXPECT_EQ(CorrelationCoefficient(bad, -1, -1, 0), 0);
     }
+}
+
+TEST(NumberTable, ACellOutsideTheTableIsASubscriptError) {
+    NumberTable t(2, 3);
+    t.set(1, 2, 7.5);
+    EXPECT_EQ(t.at(1, 2), 7.5);
+    for (const auto& [row, column] :
+         {std::pair(2, 0), std::pair(0, 3), std::pair(-1, 0), std::pair(0, -1)}) {
+        EXPECT_EQ(errorOf([&] { t.at(row, column); }), err::SubscriptRange)
+            << row << ", " << column;
+        EXPECT_EQ(errorOf([&] { t.set(row, column, 1); }), err::SubscriptRange)
+            << row << ", " << column;
+    }
+    t.redim(-2, 2); // negative counts give an empty table, dimensioned all the same
+    EXPECT_EQ(std::pair(t.rows(), t.columns()), std::pair(0, 2));
+    EXPECT_EQ(CorrelationCoefficient(t, -1, -1, 0), 99);
 }
 
 // Transect numbers of units laid out transect after transect, `lengths` units each.
@@ -119,6 +144,17 @@ TEST(CorrelationAnswers, LevelInAnyCaseButUntrimmed) {
     };
     for (const auto& [answer, level] : cases)
         EXPECT_EQ(correlationLevel(QString::fromLatin1(answer)), level) << answer;
+}
+
+// An answer that names no level asks again; no answer (or Cancel) gives none.
+TEST(CorrelationAnswers, AskedUntilTheAnswerNamesALevel) {
+    ScriptedPrompts prompts;
+    const QString title = u"Correlation Length"_s;
+    prompts.input(correlationLevelPrompt(), title, u"transect"_s)
+        .input(correlationLevelPrompt(), title, u"Segment"_s)
+        .input(correlationLevelPrompt(), title, u""_s);
+    EXPECT_EQ(askCorrelationLevel(), CorrelationSegment);
+    EXPECT_EQ(askCorrelationLevel(), std::nullopt);
 }
 
 } // namespace

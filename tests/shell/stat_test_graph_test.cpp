@@ -45,6 +45,9 @@ TEST(ComputeStatTest, ScaleLabelsAndLines) {
     EXPECT_EQ(QStringList(odd.labels.begin(), odd.labels.end()).join(u' '),
               u"9 6.75 4.5 2.25 -2.25"_s);
     EXPECT_EQ(computeStatTest({}, StatTestWindow::Log).lines.size(), 1u) << "the zero line only";
+    // A negative bound puts the lower limit on top: M = 8 from it alone,
+    // RoundUp(4) = 4, S = 8.8 = 9 (the target 5 would give 7).
+    EXPECT_EQ(computeStatTest({u"5"_s, u"4"_s, u"0"_s, u"8"_s}, StatTestWindow::Log).scale, 9);
 
     // Where the lines lie and their order on top of each other is painted below.
     const StatTestGraph g = computeStatTest({u"5"_s, u"4"_s, u"5"_s, u"3"_s}, StatTestWindow::Log);
@@ -57,6 +60,7 @@ TEST(StatTestLimits, EstimatePlusAndMinusBound) {
         {"12.345", "1.234", "13.53 11.07"}, // 12.3 +- 1.23
         {"7", "n/a", "7 7"},
         {"100", "1,000", "1100 -900"},
+        {"1e308", "1e308", " 0"}, // a limit past the largest number is left empty
     };
     for (const auto& [estimate, bound, limits] : cases) {
         const StatTestLimits l =
@@ -111,7 +115,17 @@ TEST(GraphStatTest, WritesThePageLeavingMissingControlsAlone) {
     page.lblStat25 = &scale[3];
     page.lblStatMinus25 = &scale[4];
     page.lblStat0 = &scale[5];
-    GraphStatTest(StatTestWindow::Snag, {u"50"_s, u"57.3"_s, u"67.3"_s, u"47.3"_s}, page, {});
+    // Before its first graph the picture shows its background only.
+    QPalette palette = picture.palette();
+    palette.setColor(QPalette::Button, QColor(255, 0, 255));
+    picture.setPalette(palette);
+    picture.resize(200, 200);
+    const QRect c = picture.contentsRect();
+    EXPECT_EQ(picture.grab().toImage().pixelColor(c.center()), QColor(255, 0, 255));
+    QString status;
+    GraphStatTest(StatTestWindow::Snag, {u"50"_s, u"57.3"_s, u"67.3"_s, u"47.3"_s}, page,
+                  [&](const QString& s) { status = s; });
+    EXPECT_EQ(status, u"Status: Statistics Graphed"_s);
     QStringList labels;
     for (const QLabel& l : scale)
         labels << l.text();
@@ -119,6 +133,9 @@ TEST(GraphStatTest, WritesThePageLeavingMissingControlsAlone) {
     EXPECT_EQ(swatch.palette().color(QPalette::Window), EstimateColour);
     ASSERT_TRUE(picture.graph().has_value());
     EXPECT_EQ(picture.graph()->valueY[1], 57.3);
+    // The picture paints what it keeps: the zero line lies 84 of 105 units down.
+    const int zeroRow = c.top() + int(84.0 / 105.0 * c.height());
+    EXPECT_EQ(picture.grab().toImage().pixelColor(c.center().x(), zeroRow), QColor(0, 0, 0));
 }
 
 } // namespace

@@ -50,6 +50,10 @@ TEST(StdDev, SampleStandardDeviation) {
     // Indexed from 0: 100, 2, 4, 6: mean 28, deviations 72,26,24,22 -> 5184+676+576+484=6920
     EXPECT_DOUBLE_EQ(StdDev(from1, QString(), 0), std::sqrt(6920.0 / 3.0));
     EXPECT_EQ(StdDev(from1, QString(), 3), 0) << "fewer than two elements";
+    // A step that overflows is passed over without a message, the others count:
+    // sum 3, mean 0.75; the squared deviations of -1e200 and 1e200 overflow, those
+    // of 0 and 3 are 0.5625 and 5.0625, so sd = sqrt(5.625 / 3) = sqrt(1.875).
+    EXPECT_DOUBLE_EQ(StdDev(std::vector<double>{-1e200, 1e200, 0, 3}), std::sqrt(1.875));
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 // The start-up and window flow offscreen: the switchboard, the analysis windows
-// it opens, the unloading of every window, the data-set window, and the place
-// an analysis window keeps between runs.
+// it opens, the About box over them, the unloading of every window, the
+// data-set window, and the place an analysis window keeps between runs.
 #include "log/frmMainLog.h"
+#include "platform/grid.h"
 #include "platform/settings.h"
 #include "platform/twips.h"
 #include "platform/value.h"
 #include "shell/analysis_window.h"
 #include "shell/app_windows.h"
+#include "shell/frmAbout.h"
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
 #include "snag/frmMainSnag.h"
@@ -17,8 +19,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +78,12 @@ TEST_F(WindowFlow, EachButtonShowsItsWindowInPlaceOfTheSwitchboardUntilItCloses)
         button->click();
         ASSERT_FALSE(form->isNull());
         EXPECT_EQ(visibleWindows(), QList<QWidget*>{form->data()});
+        // Never smaller than 9420 x 8070 twips, 628 x 538 pixels at 15 twips a
+        // pixel; larger as the user likes.
+        (*form)->resize(100, 100);
+        EXPECT_EQ((*form)->size(), QSize(628, 538));
+        (*form)->resize(928, 738);
+        EXPECT_EQ((*form)->size(), QSize(928, 738));
         (*form)->close();
         flushDeletes();
         EXPECT_TRUE(gSwitchboard->isVisible());
@@ -115,6 +125,88 @@ TEST_F(WindowFlow, ExitUnloadsEveryOtherWindowOnceMostRecentFirstHiddenOnesInclu
     EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
+// Opens the About box through `item` of `owner`; once it is up, checks that it
+// blocks its owner and stands centred on it, then presses `key` (0: clicks "OK").
+// Returns the result the box ended with, -1 if it never came up.
+int runAbout(QWidget* owner, QAction* item, int key) {
+    int result = -1;
+    QTimer::singleShot(0, owner, [&result, owner, key] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (!about) {
+            ADD_FAILURE() << "no modal About box";
+            for (frmAbout* left : owner->findChildren<frmAbout*>())
+                left->done(QDialog::Rejected); // never hang the test
+            return;
+        }
+        EXPECT_EQ(about->parentWidget(), owner);
+        EXPECT_NEAR(about->frameGeometry().center().x(), owner->frameGeometry().center().x(), 1);
+        EXPECT_NEAR(about->frameGeometry().center().y(), owner->frameGeometry().center().y(), 1);
+        QObject::connect(about, &QDialog::finished, owner, [&result](int r) { result = r; });
+        if (key == 0) {
+            about->cmdOK->click();
+        } else {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(about, &press);
+        }
+        if (about->isVisible()) {
+            ADD_FAILURE() << "the About box stays open after key " << key;
+            about->done(QDialog::Rejected);
+        }
+    });
+    item->trigger();
+    flushDeletes();
+    return result;
+}
+
+// Help, About of each analysis window: "OK", Enter and Esc each close the box,
+// which is then gone.
+TEST_F(WindowFlow, HelpAboutBlocksTheWindowUntilOkEnterOrEsc) {
+    gSwitchboard->cmdLogs->click();
+    auto* log = qobject_cast<frmMainLog*>(gLogForm.data());
+    ASSERT_NE(log, nullptr);
+    for (int key : {0, int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+        EXPECT_EQ(runAbout(log, log->mnuHelpAbout, key), QDialog::Accepted) << key;
+        EXPECT_EQ(log->findChild<frmAbout*>(), nullptr) << key;
+    }
+    log->close();
+    flushDeletes();
+    gSwitchboard->cmdTrees->click();
+    auto* snag = qobject_cast<frmMainSnag*>(gSnagForm.data());
+    ASSERT_NE(snag, nullptr);
+    EXPECT_EQ(runAbout(snag, snag->mnuHelpAbout, Qt::Key_Escape), QDialog::Accepted);
+    EXPECT_EQ(snag->findChild<frmAbout*>(), nullptr);
+}
+
+// Without a window to open the buttons leave the switchboard as it is.
+TEST_F(WindowFlow, AButtonWithoutItsWindowLeavesTheSwitchboardShown) {
+    registerAnalysisWindows({}, {});
+    gSwitchboard->cmdLogs->click();
+    gSwitchboard->cmdTrees->click();
+    EXPECT_TRUE(gLogForm.isNull());
+    EXPECT_TRUE(gSnagForm.isNull());
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{gSwitchboard.data()});
+}
+
+// A window is listed once however often it is tracked; unloading a window that
+// is not listed leaves it alone.
+TEST_F(WindowFlow, TheListOfLoadedWindowsHoldsEachWindowOnce) {
+    auto* window = new QWidget;
+    trackWindow(window);
+    trackWindow(window);
+    trackWindow(nullptr);
+    EXPECT_EQ(loadedWindows(), (QList<QWidget*>{gSwitchboard.data(), window}));
+    QWidget other;
+    other.show();
+    unloadWindow(&other);
+    unloadWindow(nullptr);
+    EXPECT_TRUE(other.isVisible());
+    const QPointer<QWidget> unloaded(window);
+    unloadWindow(window);
+    flushDeletes();
+    EXPECT_TRUE(unloaded.isNull());
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{gSwitchboard.data()});
+}
+
 TEST(DataSetWindow, LoadsHiddenCentredOnceAndItsGridKeepsTheMargins) {
     frmDataSet* w = frmDataSet::load(u"/data/dataset.db"_s);
     ASSERT_NE(w, nullptr);
@@ -126,6 +218,14 @@ TEST(DataSetWindow, LoadsHiddenCentredOnceAndItsGridKeepsTheMargins) {
     // that leaves it empty.
     EXPECT_EQ(dataSetGridTwips({6000, 4050}), QSize(5640, 3405));
     EXPECT_EQ(dataSetGridTwips({200, 300}), QSize(0, 0));
+    // Resized to 6000 x 4050 twips (shown only to get the resize; the program
+    // never shows it), the grid follows the outer size, frame included.
+    w->show();
+    w->resize(twipsSize(6000, 4050));
+    QCoreApplication::processEvents();
+    const QSize frame = w->frameGeometry().size() - w->size();
+    EXPECT_EQ(w->grdDataSet->size(), twipsSize(6000 + pixelsToTwipsX(frame.width()) - 360,
+                                               4050 + pixelsToTwipsY(frame.height()) - 645));
     unloadWindow(w);
     flushDeletes();
     EXPECT_EQ(frmDataSet::instance(), nullptr);
