@@ -14,7 +14,8 @@ namespace vernalt {
 // Makes a widget report `role` where Qt's own is wrong for it: a window built on
 // a plain QWidget reports a "filler" and should be a QAccessible::Window or
 // QAccessible::Dialog; a graph drawn on a QFrame reports a "frame", which
-// screen readers take for a window. Call it before the widget is shown.
+// screen readers take for a window. Call it before the widget is shown or
+// named: Qt keeps the first interface it makes for a widget.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 // Names a box after the caption beside it (Qt's buddy label): a screen reader
