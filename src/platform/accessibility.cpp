@@ -38,7 +38,8 @@ QString plain(const QString& caption) {
 // A label showing a figure, named after the captions of its row and column.
 class FigureAccessible : public QAccessibleWidget {
   public:
-    explicit FigureAccessible(QLabel* figure) : QAccessibleWidget(figure, QAccessible::StaticText) {}
+    explicit FigureAccessible(QLabel* figure)
+        : QAccessibleWidget(figure, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
@@ -55,7 +56,8 @@ class FigureAccessible : public QAccessibleWidget {
         auto related = QAccessibleWidget::relations(match);
         if (match & QAccessible::Label)
             for (QLabel* caption : captions())
-                related.append({QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
+                related.append(
+                    {QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
         return related;
     }
 

@@ -1,11 +1,9 @@
 // The log window as a screen reader reads it: the names of its grids and of the
 // figures of its Summary Statistics page, and the rows of its data sheets.
 #include "log_window_fixture.h"
-
-#include "platform/grid.h"
+#include "support/accessible_names.h"
 
 #include <QAccessible>
-#include <QMap>
 #include <QSet>
 
 namespace vernalt::test {
@@ -13,33 +11,13 @@ namespace {
 
 using LogAccessibility = LogWindowTest;
 
-QString nameOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
-}
-
 int recordsOf(Grid* g) {
     return QAccessible::queryAccessibleInterface(g)->tableInterface()->rowCount();
 }
 
-// The page of the main tab control a widget stands on; -1 for the pages of the
-// combination method, which stand apart.
-int pageOf(const frmMainLog* w, const QWidget* widget) {
-    for (int p = 0; p < w->ssTabMain->count(); ++p)
-        if (w->ssTabMain->page(p)->isAncestorOf(widget))
-            return p;
-    return -1;
-}
-
 TEST_F(LogAccessibility, EveryGridHasANameOfItsOwnOnItsPage) {
     frmMainLog* w = open();
-    QMap<int, QSet<QString>> names;
-    for (Grid* g : w->findChildren<Grid*>()) {
-        const QString name = nameOf(g);
-        const int page = pageOf(w, g);
-        EXPECT_FALSE(name.isEmpty() || names[page].contains(name))
-            << "page " << page << ": \"" << name.toStdString() << '"';
-        names[page] << name;
-    }
+    expectEveryGridNamedOnItsPage(w, w->ssTabMain); // the combination pages as one more page
     // The name is what a sighted user reads beside the grid: its page or its
     // sheet's tab, and its caption.
     const std::pair<Grid*, const char*> cases[] = {

@@ -78,7 +78,8 @@ TEST(GridAccessibility, AnEmptySheetOfRecordsHasNoRows) {
             setRecordSheet(&g);
         const QAccessibleTableInterface* table = tableOf(g)->tableInterface();
         EXPECT_EQ(table->rowCount(), c.expected) << c.name;
-        EXPECT_EQ(table->columnDescription(1), c.rows == 1 && !c.lastCell[0] ? QString() : u"Width10"_s)
+        EXPECT_EQ(table->columnDescription(1),
+                  c.rows == 1 && !c.lastCell[0] ? QString() : u"Width10"_s)
             << c.name;
     }
 }

@@ -70,33 +70,44 @@ struct TabWindow {
     QLineEdit* box = new QLineEdit(&window); // the Ctrl keys work from any control of the window
 };
 
-// The keys as a keyboard gives them: QTest sends each through the shortcut map
-// first, as the window system's keys are sent.
-TEST(TabControl, CtrlKeysChangeThePageFromAnywhereInTheWindow) {
-    TabWindow w;
-    const struct {
-        const char* name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int from, to;
-    } cases[] = {
-        {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier, 0, 1},
-        {"Ctrl+Tab past the last page", Qt::Key_Tab, Qt::ControlModifier, 3, 0},
-        {"Ctrl+PgDn", Qt::Key_PageDown, Qt::ControlModifier, 3, 0},
-        {"Ctrl+PgUp", Qt::Key_PageUp, Qt::ControlModifier, 1, 0},
-        {"Ctrl+Shift+Tab", Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 2, 1},
-        {"Ctrl+Shift+Tab from the first page", Qt::Key_Tab,
-         Qt::ControlModifier | Qt::ShiftModifier, 0, 3},
-        // What X11 delivers for Ctrl+Shift+Tab: Backtab with Ctrl and Shift.
-        {"Ctrl+Shift+Backtab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, 1},
-    };
-    for (const auto& c : cases) {
+// A key pressed on page `from`, and the page it shows.
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int from, to;
+};
+
+// Presses each key as a keyboard gives it (QTest sends it through the shortcut
+// map first, as the window system's keys are sent), in the box or on the shown
+// page's tab; the page then shown has its tab focused.
+void expectPages(TabWindow& w, std::initializer_list<KeyCase> cases, bool onTab) {
+    for (const KeyCase& c : cases) {
         w.tabs->setCurrentIndex(c.from);
-        w.box->setFocus();
-        QTest::keyClick(w.box, c.key, c.modifiers);
+        QWidget* target = onTab ? static_cast<QWidget*>(w.tabs->tabButton(c.from)) : w.box;
+        target->setFocus();
+        QTest::keyClick(target, c.key, c.modifiers);
         EXPECT_EQ(w.tabs->currentIndex(), c.to) << c.name;
         EXPECT_TRUE(w.tabs->tabButton(c.to)->hasFocus()) << c.name;
     }
+}
+
+TEST(TabControl, CtrlKeysChangeThePageFromAnywhereInTheWindow) {
+    TabWindow w;
+    const auto ctrl = Qt::ControlModifier;
+    expectPages(
+        w,
+        {
+            {"Ctrl+Tab", Qt::Key_Tab, ctrl, 0, 1},
+            {"Ctrl+Tab past the last page", Qt::Key_Tab, ctrl, 3, 0},
+            {"Ctrl+PgDn", Qt::Key_PageDown, ctrl, 3, 0},
+            {"Ctrl+PgUp", Qt::Key_PageUp, ctrl, 1, 0},
+            {"Ctrl+Shift+Tab", Qt::Key_Tab, ctrl | Qt::ShiftModifier, 2, 1},
+            {"Ctrl+Shift+Tab from the first page", Qt::Key_Tab, ctrl | Qt::ShiftModifier, 0, 3},
+            // What X11 delivers for Ctrl+Shift+Tab: Backtab with Ctrl and Shift.
+            {"Ctrl+Shift+Backtab", Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 2, 1},
+        },
+        false);
 }
 
 // On X11 the shortcut map is offered two readings of Ctrl+Shift+Tab: the Tab key
@@ -121,33 +132,23 @@ TEST(TabControl, CtrlShiftTabMatchesExactlyOneShortcutAsX11OffersIt) {
 
 TEST(TabControl, ArrowKeysOnTheShownTabMoveToItsNeighbours) {
     TabWindow w;
-    const struct {
-        const char* name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int from, to;
-    } cases[] = {
-        {"Right", Qt::Key_Right, Qt::NoModifier, 1, 2},
-        {"Down", Qt::Key_Down, Qt::NoModifier, 1, 2},
-        {"Right on the last tab", Qt::Key_Right, Qt::NoModifier, 3, 3},
-        {"Left", Qt::Key_Left, Qt::NoModifier, 2, 1},
-        {"Up", Qt::Key_Up, Qt::NoModifier, 2, 1},
-        {"Left on the first tab", Qt::Key_Left, Qt::NoModifier, 0, 0},
-        {"End", Qt::Key_End, Qt::NoModifier, 1, 3},
-        {"Home", Qt::Key_Home, Qt::NoModifier, 3, 0},
-        // Down goes to the next page, not to the tab under this one (Qt's own
-        // arrow keys in a group of buttons).
-        {"Down of the keypad", Qt::Key_Down, Qt::KeypadModifier, 1, 2},
-        {"Shift+End is no tab key", Qt::Key_End, Qt::ShiftModifier, 1, 1},
-        {"a letter", Qt::Key_A, Qt::NoModifier, 1, 1},
-    };
-    for (const auto& c : cases) {
-        w.tabs->setCurrentIndex(c.from);
-        w.tabs->tabButton(c.from)->setFocus();
-        QTest::keyClick(w.tabs->tabButton(c.from), c.key, c.modifiers);
-        EXPECT_EQ(w.tabs->currentIndex(), c.to) << c.name;
-        EXPECT_TRUE(w.tabs->tabButton(c.to)->hasFocus()) << c.name;
-    }
+    expectPages(w,
+                {
+                    {"Right", Qt::Key_Right, Qt::NoModifier, 1, 2},
+                    {"Down", Qt::Key_Down, Qt::NoModifier, 1, 2},
+                    {"Right on the last tab", Qt::Key_Right, Qt::NoModifier, 3, 3},
+                    {"Left", Qt::Key_Left, Qt::NoModifier, 2, 1},
+                    {"Up", Qt::Key_Up, Qt::NoModifier, 2, 1},
+                    {"Left on the first tab", Qt::Key_Left, Qt::NoModifier, 0, 0},
+                    {"End", Qt::Key_End, Qt::NoModifier, 1, 3},
+                    {"Home", Qt::Key_Home, Qt::NoModifier, 3, 0},
+                    // Down goes to the next page, not to the tab under this one (Qt's own
+                    // arrow keys in a group of buttons).
+                    {"Down of the keypad", Qt::Key_Down, Qt::KeypadModifier, 1, 2},
+                    {"Shift+End is no tab key", Qt::Key_End, Qt::ShiftModifier, 1, 1},
+                    {"a letter", Qt::Key_A, Qt::NoModifier, 1, 1},
+                },
+                true);
 }
 
 TEST(TabControl, OnlyTheShownTabIsAStopAndKeepsTheFocusWhenClicked) {
@@ -194,7 +195,8 @@ TEST(TabControl, ScreenReadersSeePageTabsThatTheyCanPress) {
     EXPECT_EQ(formula->text(QAccessible::Name), u"Formula page"_s);
 
     ASSERT_TRUE(formula->actionInterface());
-    EXPECT_TRUE(formula->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_TRUE(formula->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
     formula->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(w.tabs->currentIndex(), 1);
     formula->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());

@@ -105,7 +105,8 @@ TEST_F(PrintPreviewKeys, EscClosesThePreviewWhereverTheFocusIs) {
 }
 
 TEST_F(PrintPreviewKeys, ThePictureIsANamedGraphic) {
-    QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(preview_->centralWidget());
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(preview_->centralWidget());
     EXPECT_EQ(picture->role(), QAccessible::Graphic);
     EXPECT_EQ(picture->text(QAccessible::Name), u"Preview of the window to print"_s);
 }

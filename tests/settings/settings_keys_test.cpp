@@ -5,6 +5,7 @@
 #include "settings/frmGuidelines.h"
 #include "settings/frmLogLengths.h"
 #include "settings/frmPlotSizes.h"
+#include "shell/app_windows.h"
 #include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
@@ -38,10 +39,8 @@ QLineEdit* boxNamed(QWidget* w, const char* name) {
 class SettingsKeys : public ::testing::Test {
   protected:
     ~SettingsKeys() override {
-        for (QWidget* w : std::initializer_list<QWidget*>{
-                 frmPlotSizes::instance(), frmLogLengths::instance(), frmGuidelines::instance()})
-            if (w)
-                w->close();
+        for (QWidget* w : loadedWindows())
+            unloadWindow(w);
         flushDeletes();
     }
     TempDatabase database;

@@ -1,35 +1,18 @@
 // The snag window's grids as a screen reader reads them: a name of their own,
 // and the rows of an empty data sheet.
 #include "snag_window_fixture.h"
-
-#include "platform/grid.h"
+#include "support/accessible_names.h"
 
 #include <QAccessible>
-#include <QMap>
-#include <QSet>
 
 namespace vernalt::test {
 namespace {
 
 using SnagAccessibility = SnagWindowTest;
 
-QString nameOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
-}
-
 TEST_F(SnagAccessibility, EveryGridHasANameOfItsOwnOnItsPage) {
     frmMainSnag* w = open();
-    QMap<int, QSet<QString>> names;
-    for (Grid* g : w->findChildren<Grid*>()) {
-        int page = -1;
-        for (int p = 0; p < w->ssTabMain->count(); ++p)
-            if (w->ssTabMain->page(p)->isAncestorOf(g))
-                page = p;
-        const QString name = nameOf(g);
-        EXPECT_FALSE(name.isEmpty() || names[page].contains(name))
-            << "page " << page << ": \"" << name.toStdString() << '"';
-        names[page] << name;
-    }
+    expectEveryGridNamedOnItsPage(w, w->ssTabMain);
     // What a sighted user reads beside the grid: its page or tab, and its caption.
     const std::pair<Grid*, const char*> cases[] = {
         {w->grdOptimal[1], "Optimal 2"},
