@@ -3,7 +3,6 @@
 #include "snag/frmMainSnag.h"
 
 #include "platform/accessibility.h"
-#include "platform/grid_accessibility.h"
 #include "platform/twips.h"
 #include "snag/plot_dimensions.h"
 
@@ -456,7 +455,6 @@ void frmMainSnag::buildDataSheetPage(QWidget* page, int k) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
     grdStratum[k] = s.grid(120, 690, 8655, 6105, 2, 23);
     grdStratum[k]->setAccessibleName(ssTabMain->tabText(PageSingleCombined + k) + u" data sheet"_s);
-    setRecordSheet(grdStratum[k]);
 
     frmSingleCavity[k] = s.frame(u"Cavity/Forage"_s, 120, 6810, 7440, 900);
     const Sheet f{frmSingleCavity[k]};
