@@ -212,7 +212,8 @@ void TabControl::setCurrentIndex(int index) {
         return;
     const int previous = current_;
     QAbstractButton* shown = buttons_[std::size_t(index)];
-    const bool tabHadFocus = previous >= 0 && buttons_[std::size_t(previous)]->hasFocus();
+    // The first page shows from the first addTab on: there is always a previous one.
+    const bool tabHadFocus = buttons_[std::size_t(previous)]->hasFocus();
     shown->setChecked(true);
     setFocusableTab(index);
     stack_->setCurrentIndex(index);
@@ -220,8 +221,7 @@ void TabControl::setCurrentIndex(int index) {
     if (tabHadFocus)
         shown->setFocus(Qt::TabFocusReason);
     if (previous != index) {
-        if (previous >= 0)
-            reportSelection(buttons_[std::size_t(previous)]);
+        reportSelection(buttons_[std::size_t(previous)]);
         reportSelection(shown);
         emit clicked(previous);
     }

@@ -122,7 +122,16 @@ TEST(GridAccessibility, CellsAreReadByTheirTextsAndPlaces) {
     Grid other;
     EXPECT_EQ(grid->indexOfChild(tableOf(other)->child(3)), -1);
     EXPECT_EQ(grid->indexOfChild(grid), -1);
+    // A cell is one cell, holds nothing and cannot be edited.
+    EXPECT_EQ(cell->tableCellInterface()->rowExtent() * cell->tableCellInterface()->columnExtent(),
+              1);
     EXPECT_EQ(cell->childCount(), 0);
+    EXPECT_EQ(cell->child(0), nullptr);
+    EXPECT_EQ(cell->indexOfChild(grid), -1);
+    EXPECT_EQ(cell->childAt(0, 0), nullptr);
+    cell->setText(QAccessible::Name, u"0"_s);
+    EXPECT_EQ(g.text(2, 2), u"  31.5"_s);
+    EXPECT_NE(grid->actionInterface(), nullptr) << "the grid's own actions, as any widget's";
 }
 
 TEST(GridAccessibility, WholeRowsAndColumnsAreNeverSelected) {

@@ -38,6 +38,7 @@ TEST(TabControl, ChangingThePageReportsThePreviousOne) {
     tabs.setCurrentIndex(3); // no change, no event
     tabs.tabButton(1)->click();
     tabs.setCurrentIndex(7); // no such page
+    tabs.setCurrentIndex(-1);
     EXPECT_EQ(previous, (std::vector<int>{0, 3}));
     EXPECT_EQ(tabs.currentIndex(), 1);
 }
@@ -190,6 +191,7 @@ TEST(TabControl, ScreenReadersSeePageTabsThatTheyCanPress) {
     }
     QAccessibleInterface* formula = QAccessible::queryAccessibleInterface(w.tabs->tabButton(1));
     EXPECT_EQ(formula->text(QAccessible::Name), u"Formula"_s);
+    EXPECT_EQ(formula->text(QAccessible::Description), QString());
     EXPECT_EQ(w.tabs->page(1)->accessibleName(), u"Formula"_s) << "the page is renamed too";
     w.tabs->tabButton(1)->setAccessibleName(u"Formula page"_s);
     EXPECT_EQ(formula->text(QAccessible::Name), u"Formula page"_s);
