@@ -95,6 +95,7 @@ void frmMainLog::buildMenus() {
 
 void frmMainLog::buildSummaryPage(QWidget* page) {
     grdSubtotals = grid(page, 1, 1, 0, 120, 60, 4700, 6255);
+    grdSubtotals->setAccessibleName(u"Subtotals"_s);
 
     fraDataFound = frame(page, u"Analyze Data From :"_s, 4980, 60, 1900, 1800);
     for (int k = 0; k < 5; ++k)
@@ -109,14 +110,19 @@ void frmMainLog::buildSummaryPage(QWidget* page) {
     static constexpr const char16_t* kColumns[4] = {u"Level", u"N", u"Average", u"Std. Dev."};
     static constexpr double kLeft[4] = {4980, 6060, 6720, 7800};
     static constexpr double kWidth[4] = {1020, 600, 1020, 1080};
-    for (int c = 0; c < 4; ++c)
-        label(page, QString::fromUtf16(kColumns[c]), kLeft[c], 2340, kWidth[c]);
+    std::array<QLabel*, 4> columns{};
+    for (std::size_t c = 0; c < 4; ++c)
+        columns[c] = label(page, QString::fromUtf16(kColumns[c]), kLeft[c], 2340, kWidth[c]);
     for (std::size_t k = 0; k < 4; ++k) {
         const double top = 2640 + 330 * double(k);
         lblLevel[k] = label(page, QString::fromUtf16(kLevelNames[k]), kLeft[0], top, kWidth[0]);
         lblNum[k] = result(page, kLeft[1], top, kWidth[1], 285);
         lblAvg[k] = result(page, kLeft[2], top, kWidth[2], 285);
         lblStdDev[k] = result(page, kLeft[3], top, kWidth[3], 285);
+        // Read as "Subsegment, N" while empty, as the figure once it shows one.
+        const std::array<QLabel*, 3> figures = {lblNum[k], lblAvg[k], lblStdDev[k]};
+        for (std::size_t c = 0; c < figures.size(); ++c)
+            setFigureCaptions(figures[c], lblLevel[k], columns[c + 1]);
     }
 
     frmWildlife = frame(page, u"Wildlife"_s, 4980, 4080, 3900, 1740);
@@ -125,8 +131,10 @@ void frmMainLog::buildSummaryPage(QWidget* page) {
     static constexpr const char16_t* kWildlife[3] = {u"Available", u"Used", u"Percent Use"};
     std::array<QLabel**, 3> values = {&lblAvailable, &lblUsed, &lblPercentUse};
     for (int i = 0; i < 3; ++i) {
-        label(frmWildlife, QString::fromUtf16(kWildlife[i]), 2040, 300 + 420 * i, 1020);
+        QLabel* caption =
+            label(frmWildlife, QString::fromUtf16(kWildlife[i]), 2040, 300 + 420 * i, 1020);
         *values[std::size_t(i)] = result(frmWildlife, 3060, 285 + 420 * i, 720);
+        setCaption(caption, *values[std::size_t(i)]); // read as the value's name while it is empty
     }
 }
 
@@ -155,9 +163,12 @@ void frmMainLog::buildOptimalPage(QWidget* page) {
     for (std::size_t p = 0; p < 5; ++p) {
         auto* sheet = new QWidget(ssTabOptimal);
         ssTabOptimal->addTab(sheet, QString::fromUtf16(kDataSheets[p]));
+        int n = 0;
         for (const auto& [grids, top] :
              {std::pair{&grdOptimal, gridTop}, std::pair{&grdOptimal2, secondTop}}) {
             Grid* g = grid(sheet, 5, 5, 1, 2040, top, 6800, gridHeight);
+            g->setAccessibleName(u"Optimal "_s + QString::number(++n) + u", "_s +
+                                 ssTabOptimal->tabText(int(p)));
             g->setRowHeight(-1, int(rowHeight));
             g->setColWidth(-1, 1343);
             g->setRowHeight(0, int(headerHeight));

@@ -2,6 +2,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_widgets.h"
 
+#include "platform/grid_accessibility.h"
 #include "platform/twips.h"
 #include "platform/value.h"
 
@@ -88,6 +89,7 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
 
     // Simple-random sampling: the equation row, the landscape area, the results.
     grdFormulaSimple = grid(simple, 2, 7, 1, 60, 60, 8400, 1200);
+    grdFormulaSimple->setAccessibleName(ssTabFormula->tabText(0));
     frmLandscapeArea = frame(simple, u"Landscape Area (hectares)"_s, 60, 1380, 2700, 720);
     frmLandscapeArea->hide();
     txtLandscapeArea[0] = textBox(frmLandscapeArea, 120, 300, 2400);
@@ -115,6 +117,7 @@ void frmMainLog::buildFormulaPage(QWidget* page) {
 
     // Stratified-random sampling: one row per stratum, the stratum sizes, the results.
     grdFormulaStratified = grid(stratified, 5, 12, 1, 60, 60, 8400, 2160);
+    grdFormulaStratified->setAccessibleName(ssTabFormula->tabText(1));
     grdFormulaStratified->setRowHeight(0, 630);
     frmStratifiedStratumSize = frame(stratified, u"Stratum Size (hectares)"_s, 60, 2280, 7140, 720);
     for (std::size_t k = 1; k < 5; ++k) {
@@ -163,6 +166,7 @@ void frmMainLog::buildSampleSizePage(QWidget* page) {
 
     for (std::size_t k = 0; k < 2; ++k) {
         grdSampleSize[k] = grid(page, 5, 7, 1, 120, 600 + 1635 * double(k), 8700, 1620);
+        grdSampleSize[k]->setAccessibleName(u"Sample Size "_s + QString::number(k + 1));
         grdSampleSize[k]->setRowHeight(0, 630);
     }
     const auto allocation = [page](const QString& caption, double left, QGroupBox*& box, Grid*& g,
@@ -184,6 +188,8 @@ void frmMainLog::buildSampleSizePage(QWidget* page) {
 void frmMainLog::buildDataSheetPage(QWidget* page, int k) {
     const std::size_t i = std::size_t(k);
     grdStratum[i] = grid(page, 1, 1, 0, 120, 60, 8655, 5775);
+    grdStratum[i]->setAccessibleName(ssTabMain->tabText(PageSingleCombined + k) + u" data sheet"_s);
+    setRecordSheet(grdStratum[i]);
     // The buttons under the sheet: 6480 twips below the tab control's top at the
     // load size, where Form_Resize keeps them (H - 1710).
     const double buttonsTop = 6480 - ssTabMain->stripTwips();

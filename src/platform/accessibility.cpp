@@ -17,6 +17,7 @@ namespace {
 constexpr const char* RoleProperty = "vernaltAccessibleRole";
 constexpr const char* TitleProperty = "vernaltColumnTitle";
 constexpr const char* RowProperty = "vernaltColumnRow";
+constexpr const char* CaptionsProperty = "vernaltFigureCaptions";
 
 // A widget given a role reports it; asked with the name of its own class, so
 // that Qt's interface for the class is not consulted first.
@@ -32,6 +33,50 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object) {
 
 QString plain(const QString& caption) {
     return caption.simplified();
+}
+
+// A label showing a figure, named after the captions of its row and column.
+class FigureAccessible : public QAccessibleWidget {
+  public:
+    explicit FigureAccessible(QLabel* figure)
+        : QAccessibleWidget(figure, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        if (const QString shown = plain(figure()->text()); !shown.isEmpty())
+            return shown;
+        QStringList names;
+        for (const QLabel* caption : captions())
+            names << plain(caption->text());
+        return names.join(u", "_s);
+    }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Label)
+            for (QLabel* caption : captions())
+                related.append(
+                    {QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
+        return related;
+    }
+
+  private:
+    QLabel* figure() const { return static_cast<QLabel*>(widget()); }
+    QList<QLabel*> captions() const {
+        QList<QLabel*> labels;
+        for (const QVariant& v : widget()->property(CaptionsProperty).toList())
+            if (auto* caption = qobject_cast<QLabel*>(v.value<QObject*>()))
+                labels << caption;
+        return labels;
+    }
+};
+
+QAccessibleInterface* figureFactory(const QString&, QObject* object) {
+    auto* figure = qobject_cast<QLabel*>(object);
+    if (!figure || !figure->property(CaptionsProperty).isValid())
+        return nullptr;
+    return new FigureAccessible(figure);
 }
 
 // The label whose buddy the box is, among the box's siblings.
@@ -70,6 +115,16 @@ void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
 
 void setCaption(QLabel* caption, QWidget* box) {
     caption->setBuddy(box);
+}
+
+void setFigureCaptions(QLabel* figure, QLabel* row, QLabel* column) {
+    static const bool installed = [] {
+        QAccessible::installFactory(figureFactory);
+        return true;
+    }();
+    (void)installed;
+    figure->setProperty(CaptionsProperty, QVariantList{QVariant::fromValue<QObject*>(row),
+                                                       QVariant::fromValue<QObject*>(column)});
 }
 
 void setColumnTitle(QWidget* box, QLabel* title, int row) {

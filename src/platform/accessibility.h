@@ -14,12 +14,20 @@ namespace vernalt {
 // Makes a widget report `role` where Qt's own is wrong for it: a window built on
 // a plain QWidget reports a "filler" and should be a QAccessible::Window or
 // QAccessible::Dialog; a graph drawn on a QFrame reports a "frame", which
-// screen readers take for a window. Call it before the widget is shown.
+// screen readers take for a window. Call it before the widget is shown or
+// named: Qt keeps the first interface it makes for a widget.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
 // Names a box after the caption beside it (Qt's buddy label): a screen reader
-// reads the caption as the box's name and reports it as the box's label.
+// reads the caption as the box's name and reports it as the box's label. A
+// label that shows a figure is named so too: by its caption while it is empty,
+// by the figure once it shows one, and labelled by the caption throughout.
 void setCaption(QLabel* caption, QWidget* box);
+
+// Names a label that shows a figure in a table of labels after the captions of
+// its row and its column, as setCaption does with one caption: "Subsegment, N"
+// while it is empty, the figure once it shows one, labelled by both captions.
+void setFigureCaptions(QLabel* figure, QLabel* row, QLabel* column);
 
 // Names a box that stands in a column of boxes under a title, in row `row`
 // (counted from 1): "<title>, row <row>".

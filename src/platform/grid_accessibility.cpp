@@ -1,6 +1,7 @@
 // The accessible table of a Grid. Qt's own table would count the fixed rows as
 // data (a sheet of 300 records read as 301 rows) and head its columns "1", "2",
-// "3"; here the fixed rows and columns are the headers and carry their texts.
+// "3"; here the fixed rows and columns are the headers and carry their texts,
+// and so do the title rows a grid marks as headers beyond its fixed ones.
 //
 // The children are every cell of the model, fixed ones included, row by row
 // (index = row x columns + column): the numbering the view uses when it tells a
@@ -20,6 +21,30 @@
 namespace vernalt {
 
 namespace {
+
+// Dynamic properties kept on the grids.
+constexpr const char* HeaderRowsProperty = "vernaltHeaderRows";
+constexpr const char* RecordSheetProperty = "vernaltRecordSheet";
+
+// Rows read as column headers: the fixed ones, or more where the grid says so.
+int titleRows(const Grid* view) {
+    const GridModel& m = *view->grid();
+    return std::min(m.rows(), std::max(m.fixedRows(), view->property(HeaderRowsProperty).toInt()));
+}
+
+// Rows read as data, under the title rows. The blank row of an empty sheet is
+// none.
+int recordRows(const Grid* view) {
+    const GridModel& m = *view->grid();
+    const int titles = titleRows(view);
+    const int rows = m.rows() - titles;
+    if (rows != 1 || !view->property(RecordSheetProperty).toBool())
+        return rows;
+    for (int c = 0; c < m.cols(); ++c)
+        if (!m.text(titles, c).trimmed().isEmpty())
+            return 1;
+    return 0;
+}
 
 class GridTable;
 
@@ -49,7 +74,7 @@ class GridCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
     void setText(QAccessible::Text, const QString&) override {} // read-only
     QRect rect() const override;
     QAccessible::Role role() const override {
-        if (isValid() && row_ < view_->grid()->fixedRows())
+        if (isValid() && row_ < titleRows(view_))
             return QAccessible::ColumnHeader;
         if (isValid() && col_ < view_->grid()->fixedCols())
             return QAccessible::RowHeader;
@@ -64,7 +89,7 @@ class GridCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
 
     // Header cells have no index in the direction they head: -1.
     int rowIndex() const override {
-        return isValid() && row_ >= fixedRows() ? row_ - fixedRows() : -1;
+        return isValid() && row_ >= titleRows(view_) ? row_ - titleRows(view_) : -1;
     }
     int columnIndex() const override {
         return isValid() && col_ >= fixedCols() ? col_ - fixedCols() : -1;
@@ -125,26 +150,27 @@ class GridTable : public QAccessibleWidget, public QAccessibleTableInterface {
         return current.isValid() ? cell(current.row(), current.column()) : nullptr;
     }
 
-    // The data cells, without the fixed rows and columns.
-    int rowCount() const override { return std::max(0, model().rows() - model().fixedRows()); }
+    // The data cells, without the title rows and the fixed columns.
+    int rowCount() const override { return recordRows(view()); }
     int columnCount() const override { return std::max(0, model().cols() - model().fixedCols()); }
     QAccessibleInterface* cellAt(int row, int column) const override {
         if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
             return nullptr;
-        return cell(row + model().fixedRows(), column + model().fixedCols());
+        return cell(row + titleRows(view()), column + model().fixedCols());
     }
-    // The texts of the fixed cells heading a column or a row.
+    // The texts of the title cells heading a column or of the fixed cells
+    // heading a row.
     QString columnDescription(int column) const override {
         QStringList parts;
         const int col = column + model().fixedCols();
-        for (int r = 0; column >= 0 && col < model().cols() && r < model().fixedRows(); ++r)
+        for (int r = 0; column >= 0 && col < model().cols() && r < titleRows(view()); ++r)
             parts << model().text(r, col).trimmed();
         parts.removeAll(QString());
         return parts.join(u' ');
     }
     QString rowDescription(int row) const override {
         QStringList parts;
-        const int r = row + model().fixedRows();
+        const int r = row + titleRows(view());
         for (int c = 0; row >= 0 && r < model().rows() && c < model().fixedCols(); ++c)
             parts << model().text(r, c).trimmed();
         parts.removeAll(QString());
@@ -159,7 +185,7 @@ class GridTable : public QAccessibleWidget, public QAccessibleTableInterface {
         QList<QAccessibleInterface*> cells;
         if (const QItemSelectionModel* s = view()->selectionModel())
             for (const QModelIndex& i : s->selectedIndexes())
-                if (i.row() >= model().fixedRows() && i.column() >= model().fixedCols())
+                if (i.row() >= titleRows(view()) && i.column() >= model().fixedCols())
                     cells << cell(i.row(), i.column());
         return cells;
     }
@@ -225,7 +251,7 @@ QAccessible::State GridCell::state() const {
     if (!view_->isVisible() || !area.intersects(rect()))
         s.invisible = true;
     s.readOnly = true;
-    if (row_ >= fixedRows() && col_ >= fixedCols()) {
+    if (row_ >= titleRows(view_) && col_ >= fixedCols()) {
         const QModelIndex index = view_->grid()->index(row_, col_);
         s.selectable = true;
         s.selected = isSelected();
@@ -242,7 +268,7 @@ GridTable* GridCell::gridTable() const {
 QList<QAccessibleInterface*> GridCell::columnHeaderCells() const {
     QList<QAccessibleInterface*> headers;
     if (GridTable* t = isValid() ? gridTable() : nullptr)
-        for (int r = 0; r < fixedRows() && r < row_; ++r)
+        for (int r = 0; r < titleRows(view_) && r < row_; ++r)
             headers << t->cell(r, col_);
     return headers;
 }
@@ -285,6 +311,15 @@ void installGridAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void setHeaderRows(Grid* grid, int rows) {
+    grid->setProperty(HeaderRowsProperty, rows);
+}
+
+void setRecordSheet(Grid* grid) {
+    setHeaderRows(grid, 1);
+    grid->setProperty(RecordSheetProperty, true);
 }
 
 } // namespace vernalt

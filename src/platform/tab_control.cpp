@@ -104,10 +104,9 @@ QAccessibleInterface* tabFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-// Tells a screen reader that a tab became selected or stopped being so.
+// Tells a screen reader that a tab became selected or stopped being so (Qt
+// drops the event at once when no screen reader listens).
 void reportSelection(QAbstractButton* tab) {
-    if (!QAccessible::isActive())
-        return;
     QAccessible::State changed;
     changed.selected = true;
     QAccessibleStateChangeEvent event(tab, changed);
@@ -142,9 +141,12 @@ TabControl::TabControl(int tabsPerRow, QWidget* parent, int rowTwips)
     connect(group_, &QButtonGroup::idClicked, this, [this](int id) { setCurrentIndex(id); });
 
     // The keys of Qt's tab widgets, wherever the focus is in the window.
+    // Ctrl+Shift+Tab reaches the shortcut map as Backtab with Ctrl and Shift,
+    // which it matches as Ctrl+Shift+Tab (and, on X11, also as Ctrl+Backtab):
+    // one binding, Ctrl+Shift+Tab, and never both, which would make it ambiguous.
     const std::pair<QKeySequence, int> keys[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
         {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
     };
@@ -210,7 +212,8 @@ void TabControl::setCurrentIndex(int index) {
         return;
     const int previous = current_;
     QAbstractButton* shown = buttons_[std::size_t(index)];
-    const bool tabHadFocus = previous >= 0 && buttons_[std::size_t(previous)]->hasFocus();
+    // The first page shows from the first addTab on: there is always a previous one.
+    const bool tabHadFocus = buttons_[std::size_t(previous)]->hasFocus();
     shown->setChecked(true);
     setFocusableTab(index);
     stack_->setCurrentIndex(index);
@@ -218,8 +221,7 @@ void TabControl::setCurrentIndex(int index) {
     if (tabHadFocus)
         shown->setFocus(Qt::TabFocusReason);
     if (previous != index) {
-        if (previous >= 0)
-            reportSelection(buttons_[std::size_t(previous)]);
+        reportSelection(buttons_[std::size_t(previous)]);
         reportSelection(shown);
         emit clicked(previous);
     }

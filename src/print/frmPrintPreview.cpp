@@ -1,5 +1,6 @@
 #include "print/frmPrintPreview.h"
 
+#include "platform/accessibility.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "print/print_picture.h"
@@ -10,6 +11,7 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -126,8 +129,14 @@ void frmPrintPreview::buildLayout() {
     connect(mnuPrint, &QAction::triggered, this, &frmPrintPreview::mnuPrint_Click);
     connect(mnuPrintLandscape, &QAction::triggered, this,
             &frmPrintPreview::mnuPrintLandscape_Click);
+    menuBar()->installEventFilter(this); // the keys of the commands
+    // Esc closes the preview, as its title bar's close button does.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     surface_ = new PictureBox(this);
+    setAccessibleRole(surface_, QAccessible::Graphic); // a picture, not a "filler"
+    surface_->setAccessibleName(u"Preview of the window to print"_s);
     setCentralWidget(surface_);
 
     picPrintPreview = new PictureBox(surface_);
@@ -161,6 +170,9 @@ void frmPrintPreview::Form_Activate() {
         return;
     drawing_ = true;
     const QPointer<frmPrintPreview> self(this);
+    // The command that has the focus, which it keeps: the commands are off
+    // while the picture is drawn, and the menu bar forgets it meanwhile.
+    QAction* const focused = menuBar()->hasFocus() ? menuBar()->activeAction() : nullptr;
 
     setCursor(Qt::WaitCursor);
     surface_->setPicture(QImage());
@@ -185,7 +197,36 @@ void frmPrintPreview::Form_Activate() {
     mnuPrintLandscape->setEnabled(true);
     unsetCursor();
     drawing_ = false;
+    focusCommand(focused ? focused : mnuPrint);
     emit previewDrawn();
+}
+
+// ---- Keyboard ---------------------------------------------------------------
+
+void frmPrintPreview::focusCommand(QAction* command) {
+    menuBar()->setActiveAction(command);
+    menuBar()->setFocus(Qt::MenuBarFocusReason);
+}
+
+// The menu bar holds the commands and has the focus; it moves along them by
+// itself (Tab, Shift+Tab and the arrow keys). Enter and Space run the one that
+// has the focus, and Esc closes the preview rather than only leaving the menu bar.
+bool frmPrintPreview::eventFilter(QObject* menuBar, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(menuBar, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (QAction* command = this->menuBar()->activeAction())
+            command->trigger();
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return QMainWindow::eventFilter(menuBar, event);
+    }
 }
 
 void frmPrintPreview::waitForNextSecond() {

@@ -1,6 +1,8 @@
 // The print preview: a picture of an analysis window on white, with the
 // button-face grey left out, and its two print commands. One preview exists at
 // a time; the analysis windows reach it through showPrintPreview().
+// By keyboard: the first command has the focus once the picture is drawn, Tab
+// and the arrow keys go from command to command, Enter runs one, Esc closes.
 // Life cycle, drawing and printing are all in frmPrintPreview.cpp.
 #pragma once
 
@@ -82,9 +84,12 @@ class frmPrintPreview : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* menuBar, QEvent* event) override;
 
   private:
     void buildLayout();
+    // Puts the focus on a print command.
+    void focusCommand(QAction* command);
     void DrawPreview();
     void waitForNextSecond();
     // Prints what the preview shows, in the given orientation; reports failures.

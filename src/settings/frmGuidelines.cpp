@@ -2,6 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/grid.h"
+#include "platform/grid_accessibility.h"
 #include "platform/twips.h"
 #include "settings/cost_table.h"
 #include "shell/app_windows.h"
@@ -9,6 +10,7 @@
 #include <QFont>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QShortcut>
 #include <algorithm>
 
 namespace vernalt {
@@ -28,11 +30,15 @@ frmGuidelines::frmGuidelines()
     setFont(f);
     setWindowTitle(u"Vernalt - General Cost Per Sample Guidelines"_s);
     setAccessibleRole(this, QAccessible::Window);
+    // Esc closes the window, as its title bar's close button does.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     // Fixed on the screen: the client area's top left corner at (2760, 3750).
     setGeometry(twipsRect(2760, 3750, 7695, 5295));
     setFixedSize(twipsSize(7695, 5295));
 
     grdGuidelines = new Grid(this);
+    grdGuidelines->setAccessibleName(u"General Cost Per Sample Guidelines"_s);
     placeTwips(grdGuidelines, 120, 120, 7520, 4815);
     grdGuidelines->setWordWrap(true);
     // The titles break over the three lines of their row at the columns' widths:
@@ -64,6 +70,7 @@ void frmGuidelines::Form_Load() {
     g->setFormatString(format);
     g->setRows(CostPlotDimensions + 2);
     g->setFixedRows(1);
+    setHeaderRows(grdGuidelines, 2); // the density texts title the columns too
 
     g->setRowHeight(0, 630);
     g->setColWidth(0, 1400);

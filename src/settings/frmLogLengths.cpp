@@ -66,6 +66,7 @@ frmLogLengths::frmLogLengths() : SizesDialog(u"Log Lengths"_s, 5895, 2745) {
         chain(txtEnglish[level]);
     chain(cmdOK);
     chain(cmdCancel);
+    setDefaultButton(cmdOK);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmLogLengths::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogLengths::cmdCancel_Click);

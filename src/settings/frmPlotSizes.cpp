@@ -102,6 +102,7 @@ frmPlotSizes::frmPlotSizes() : SizesDialog(u"Plot Sizes"_s, 5685, 4830) {
     chain(cmdDefaults);
     chain(cmdOK);
     chain(cmdCancel);
+    setDefaultButton(cmdOK);
 
     connect(cmdDefaults, &QPushButton::clicked, this, &frmPlotSizes::cmdDefaults_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPlotSizes::cmdOK_Click);

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace vernalt {
 
@@ -28,10 +29,21 @@ SizesDialog::SizesDialog(const QString& title, int widthTwips, int heightTwips)
 }
 
 void SizesDialog::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
         close();
+    else if (enter && modifiers == Qt::NoModifier && default_ && default_->isEnabled())
+        default_->click();
     else
         QWidget::keyPressEvent(event);
+}
+
+void SizesDialog::setDefaultButton(QPushButton* ok) {
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+    ok->setDefault(true);
+    default_ = ok;
 }
 
 QString SizesDialog::tag(const QString& procedure) const {

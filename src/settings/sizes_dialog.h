@@ -1,6 +1,6 @@
 // What the plot-sizes and the log-lengths window share: a fixed-size dialog
-// window that Esc closes as Cancel does, and the OK that checks every box before
-// one transaction writes them all.
+// window that Esc closes as Cancel does and Enter confirms as OK does, and the
+// OK that checks every box before one transaction writes them all.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QPushButton;
 
 namespace vernalt {
 
@@ -19,8 +20,13 @@ class SizesDialog : public QWidget {
     // A window titled `title`, of the dialog font, deleted when closed.
     SizesDialog(const QString& title, int widthTwips, int heightTwips);
 
-    // Esc closes the window as Cancel does: nothing is written.
+    // Esc closes the window as Cancel does: nothing is written. Enter in a box
+    // presses the default button.
     void keyPressEvent(QKeyEvent* event) override;
+
+    // Makes `ok` the default button: Enter in a box presses it, and Enter on a
+    // button that has the focus presses that button, as in any dialog.
+    void setDefaultButton(QPushButton* ok);
 
     // " - <title> Procedure '<procedure>'", the tag of the common error report.
     QString tag(const QString& procedure) const;
@@ -38,6 +44,9 @@ class SizesDialog : public QWidget {
     // Runs `write` in one transaction. A failure rolls every row back, is
     // reported (tagged cmdOK_Click) and gives false.
     bool writeAll(const std::function<void()>& write);
+
+  private:
+    QPushButton* default_ = nullptr;
 };
 
 } // namespace vernalt

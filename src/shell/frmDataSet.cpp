@@ -39,6 +39,7 @@ frmDataSet::frmDataSet(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(u"Vernalt - Data Set"_s);
     resize(twipsSize(8895, 5055));
     grdDataSet = new Grid(this);
+    grdDataSet->setAccessibleName(u"Data Set"_s);
     grdDataSet->move(twipsToPixelsX(120), twipsToPixelsY(120));
     Form_Load();
     Form_Resize();

@@ -49,6 +49,7 @@ frmSwitchboard::frmSwitchboard(QWidget* parent) : QWidget(parent, Qt::Window) {
         const ButtonPlace& b = kButtons[i];
         auto* button = new QPushButton(QString::fromUtf16(b.caption), Frame1);
         placeTwips(button, b.left, b.top, b.width, b.height);
+        button->setAutoDefault(true); // Enter presses the button that has the focus, as Space does
         *buttons[i] = button;
     }
     setTabOrder(cmdLogs, cmdTrees);

@@ -47,6 +47,9 @@ constexpr const char* SheetOptions[] = {"Single", "Stratum 1", "Stratum 2", "Str
 constexpr const char* CavityCaptions[] = {"CavTotal",  "ForageTotal", "CavSigns",
                                           "Cav % Use", "ForageSigns", "For % Use"};
 
+// The sampling levels of the two subtotal grids and the two statistics grids.
+constexpr const char* SummaryLevels[] = {"Subsegment and Segment", "Section and Transect"};
+
 // Default width texts, shown until the plot sizes are read.
 constexpr const char* DefaultWidths[] = {"10", "20", "30", "40"};
 
@@ -106,12 +109,13 @@ struct Sheet {
     }
 };
 
-// A page of an inner tab control holding one grid that fills it.
+// A page of an inner tab control holding one grid that fills it, named as its tab.
 Grid* gridPage(QTabWidget* tabs, const QString& caption) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* g = new Grid(page);
+    g->setAccessibleName(caption);
     layout->addWidget(g);
     tabs->addTab(page, caption);
     return g;
@@ -379,6 +383,8 @@ void frmMainSnag::buildSampleSizePage(QWidget* page) {
 
     grdSampleSize[0] = s.grid(120, 1110, 8805, 1650, 5, 7);
     grdSampleSize[1] = s.grid(120, 2880, 8805, 1650, 5, 7);
+    grdSampleSize[0]->setAccessibleName(u"Sample Size 1"_s);
+    grdSampleSize[1]->setAccessibleName(u"Sample Size 2"_s);
 
     frmOptimalAllocation = s.frame(u"Optimal Allocation"_s, 120, 5865, 4350, 2250);
     frmProportionalAllocation = s.frame(u"Proportional Allocation"_s, 4575, 5865, 4350, 2250);
@@ -437,6 +443,10 @@ void frmMainSnag::buildSummaryPage(QWidget* page) {
     grdSubtotal[1] = s.grid(120, 2759.5, 8805, 2055.5, 17, 8);
     grdStats[0] = s.grid(120, 5040, 4350, 2370, 9, 4);
     grdStats[1] = s.grid(4575, 5040, 4350, 2370, 9, 4);
+    for (std::size_t g = 0; g < 2; ++g) {
+        grdSubtotal[g]->setAccessibleName(u"Subtotals, "_s + latin(SummaryLevels[g]));
+        grdStats[g]->setAccessibleName(u"Summary Statistics, "_s + latin(SummaryLevels[g]));
+    }
     cmdCorrelation = s.button(u"Correlation"_s, 120, 7560, 1335);
     lblSubtotals = s.caption(u"Subtotals"_s, 1560, 7620, 4000);
 }
@@ -444,6 +454,7 @@ void frmMainSnag::buildSummaryPage(QWidget* page) {
 void frmMainSnag::buildDataSheetPage(QWidget* page, int k) {
     const Sheet s{page, double(ssTabMain->stripTwips())};
     grdStratum[k] = s.grid(120, 690, 8655, 6105, 2, 23);
+    grdStratum[k]->setAccessibleName(ssTabMain->tabText(PageSingleCombined + k) + u" data sheet"_s);
 
     frmSingleCavity[k] = s.frame(u"Cavity/Forage"_s, 120, 6810, 7440, 900);
     const Sheet f{frmSingleCavity[k]};
