@@ -1,8 +1,7 @@
 // The snag window where the whole analysis does not go: a database it cannot
 // use at load, the refused files and a non-numeric value of File, Open, and the
 // correlation of a sheet whose transects differ in length. The messages of the
-// refusals and of a locked database at import are shared with the log window
-// and tested there in full.
+// refusals are shared with the log window and tested there in full.
 #include "snag_window_fixture.h"
 #include "support/keyboard.h"
 #include "support/texts.h"
@@ -153,6 +152,26 @@ TEST_F(SnagWindow, ACancelOrARefusedFileChangesNothing) {
         EXPECT_EQ(snapshot(), before) << file;
         EXPECT_EQ(w->ImportedRowCount, 0) << file;
     }
+}
+
+TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
+    w = open();
+    importFile("quotes_and_dates.csv");
+    const QStringList before = snapshot();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(database.file());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        importFile("snag_survey.csv",
+                   "The database cannot be opened.  Is some other application using it?", "Error",
+                   MsgIcon::None);
+        lock.exec(u"ROLLBACK"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(SnagWindow, CorrelationPairsUnitsWithinTheTransectsOfTheSubtotalsJustComputed) {
