@@ -10,13 +10,6 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-// A record of stratum 1 placed by transect, segment field and subsegment, with
-// its four width marks ("" for none).
-struct Placed {
-    int transect, segment, subsegment;
-    std::array<const char*, 4> marks;
-};
-
 // Two transects; subsegment 3 ends transect 1 and starts transect 2. The sheet
 // shows Segment = subsegment / 2 and Section = segment field / 2, rounded up:
 //   id  transect  section  segment  subsegment  marks
@@ -36,21 +29,6 @@ const std::vector<Placed> TwoTransects = {
 
 class SnagStats : public SnagSheetTest {
   protected:
-    void insertSheet(const std::vector<Placed>& records) {
-        db::exec(u"DELETE FROM Snags"_s);
-        int id = 0;
-        for (const Placed& p : records) {
-            insert({++id, 1, p.transect, p.segment, p.subsegment, 1, u"12"_s, 1, 30, 10, {}, {}});
-            QVariantList marks;
-            for (const char* m : p.marks)
-                marks << (*m ? QVariant(QString::fromLatin1(m)) : QVariant());
-            db::exec(u"UPDATE Snags SET WIDTH10 = ?, WIDTH20 = ?, WIDTH30 = ?, WIDTH40 = ? "
-                     u"WHERE id = ?"_s,
-                     marks << id);
-        }
-        connectSheets();
-        w->FillSingleTab();
-    }
     // CalculateSubtotals then, unless it cancelled, CalculateStats; the result text.
     QString run() {
         QString result;
@@ -76,7 +54,7 @@ class SnagStats : public SnagSheetTest {
 };
 
 TEST_F(SnagStats, SubtotalsThenMeanDeviationAndCountOfEachPlotDimension) {
-    insertSheet(TwoTransects);
+    insertPlaced(TwoTransects);
     EXPECT_EQ(run(), QString());
     EXPECT_EQ(w->status(), u"Status: Subtotals calculated"_s);
     // Grid 0: six subsegment units (subsegment 3 of each transect is a unit of
@@ -103,7 +81,7 @@ TEST_F(SnagStats, SubtotalsThenMeanDeviationAndCountOfEachPlotDimension) {
 }
 
 TEST_F(SnagStats, OnlyTheCheckedWidthsTakePart) {
-    insertSheet(TwoTransects);
+    insertPlaced(TwoTransects);
     // A click clears a checked width; "All Widths" checks the four again.
     w->mnuWidth20->trigger();
     w->mnuWidth40->trigger();
@@ -130,7 +108,7 @@ TEST_F(SnagStats, OnlyTheCheckedWidthsTakePart) {
 // The marks are read as the sheet shows them, cleaned and display-rounded:
 // "1,0" is 10 (a thousands separator), "$1" is 1, 0.33333 is 0.333.
 TEST_F(SnagStats, MarksAreReadCleanedAndRounded) {
-    insertSheet({{1, 1, 1, {"1", "0", "1", "1"}}, {1, 1, 1, {"1", "0", "1", "1"}}});
+    insertPlaced({{1, 1, 1, {"1", "0", "1", "1"}}, {1, 1, 1, {"1", "0", "1", "1"}}});
     GridModel& g = sheet(0);
     const std::array<std::array<const char*, 4>, 2> shown = {
         {{"1,0", "0.33333", " 2 ", "1"}, {"$1", "0.33333", "1", "1"}}};
@@ -185,9 +163,9 @@ TEST_F(SnagStats, WhatStopsTheSubtotalsLeavesNone) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        insertSheet(TwoTransects);
+        insertPlaced(TwoTransects);
         ASSERT_EQ(run(), QString()); // subtotals and statistics of an earlier run
-        insertSheet(c.records);
+        insertPlaced(c.records);
         if (c.edit)
             c.edit(sheet(0));
         w->setStatus(u"Status: Data file read"_s);
