@@ -8,6 +8,9 @@
 
 #include "data/csv_import.h"
 #include "platform/database.h"
+#include "platform/settings.h"
+#include "platform/twips.h"
+#include "shell/analysis_window.h"
 #include "shell/correlation.h"
 
 #include <QFile>
@@ -54,6 +57,34 @@ TEST_F(SnagWindow, EveryPageIsWalkedByKeyboard) {
     for (QPushButton* b : w->findChildren<QPushButton*>())
         b->setEnabled(true); // the ones an import enables count too
     expectEveryPageWalkable(w->ssTabMain);
+}
+
+// The place and the unit system come back at the next load, for this window and,
+// the place, for the next analysis window; a window closed minimised writes
+// nothing, and a place from which no title bar can be reached gives the default.
+TEST_F(SnagWindow, ItsPlaceAndUnitsComeBackUnlessClosedMinimised) {
+    const QString section = u"SnagSettings"_s;
+    const QPoint at(twipsToPixelsX(1500), twipsToPixelsY(1200));
+    w = open();
+    w->move(at);
+    w->mnuEnglish->trigger();
+    unloadWindow(w);
+    flushDeletes();
+    EXPECT_EQ(savedPosition(u"Settings"_s), at);
+    w = open();
+    EXPECT_EQ(std::tuple(w->pos(), w->mnuEnglish->isChecked(), w->mnuMetric->isChecked()),
+              std::tuple(at, true, false));
+
+    w->mnuMetric->trigger();
+    w->move(twipsToPixelsX(2000), twipsToPixelsY(2000));
+    w->setWindowState(Qt::WindowMinimized);
+    unloadWindow(w);
+    flushDeletes();
+    EXPECT_EQ(savedPosition(section), at);
+    EXPECT_EQ(getSetting(section, u"EnglishMeasurement"_s), u"True"_s);
+
+    saveSetting(section, u"MainLeft"_s, u"-300000"_s);
+    EXPECT_EQ(open()->pos(), defaultPosition());
 }
 
 TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
