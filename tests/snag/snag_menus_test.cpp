@@ -96,6 +96,16 @@ TEST_F(SnagMenus, EditedPlotSizesRenameAndResizeEveryPlotDimension) {
               QStringList({u"Transect15"_s, u"4"_s, u"Transect15"_s, u"Segment Width15"_s,
                            u"Transect Width15"_s}));
 
+    // In English units the English widths and areas: width 2 of 50 ft over the
+    // 50 ft subsegments is 2500 ft^2.
+    w->mnuEnglish->trigger();
+    w->mnuSizeSettings->trigger();
+    frmPlotSizes::instance()->txtSegmentEnglishWidth->setText(u"50"_s);
+    frmPlotSizes::instance()->cmdOK->click();
+    flushDeletes();
+    expectShown(textsOf(w->mnuWidth20, w->mnuSingle[2]), "50 Subsegment50");
+    expectShown(columnOf(*w->grdOptimal[0], 1, 1, 3), "1650 2500 4950");
+
     // Leaving the window takes an open plot-sizes window with it.
     w->mnuSizeSettings->trigger();
     const QPointer<frmPlotSizes> again = frmPlotSizes::instance();

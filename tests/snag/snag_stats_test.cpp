@@ -105,6 +105,21 @@ TEST_F(SnagStats, OnlyTheCheckedWidthsTakePart) {
               QStringList({u"0.333 0.516 6"_s, u"1.17 0.408 6"_s}));
 }
 
+// Records without subsegment numbers belong to no subsegment or segment (the
+// sheet's segment is half the subsegment): those plot dimensions get no
+// statistics; sections and transects still do.
+TEST_F(SnagStats, ALevelWithoutUnitsHasNoStatistics) {
+    insertPlaced(TwoTransects);
+    for (int r = 1; r <= 7; ++r) {
+        sheet(0).setText(r, 4, QString());
+        sheet(0).setText(r, 5, QString());
+    }
+    run();
+    EXPECT_EQ(QStringList({stats(0, 1), stats(0, 8), stats(1, 2), stats(1, 5)}),
+              QStringList({u"_ _ _"_s, u"_ _ _"_s, u"1.33 1.53 3"_s, u"1 0 2"_s}));
+    EXPECT_EQ(w->PlotCounts[1] + w->PlotCounts[8], 0);
+}
+
 // The marks are read as the sheet shows them, cleaned and display-rounded:
 // "1,0" is 10 (a thousands separator), "$1" is 1, 0.33333 is 0.333.
 TEST_F(SnagStats, MarksAreReadCleanedAndRounded) {
