@@ -14,6 +14,7 @@
 #include "shell/correlation.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -85,6 +86,27 @@ TEST_F(SnagWindow, ItsPlaceAndUnitsComeBackUnlessClosedMinimised) {
 
     saveSetting(section, u"MainLeft"_s, u"-300000"_s);
     EXPECT_EQ(open()->pos(), defaultPosition());
+}
+
+// Made 2000 twips wider and 1000 higher, the window's tab control and data
+// sheets grow by as much, the two subtotal grids share the height, and the
+// buttons under the sheets move down with the bottom edge.
+TEST_F(SnagWindow, TheControlsFollowTheWindowsSize) {
+    w = open();
+    w->show();
+    const auto measure = [this] {
+        return std::array<int, 7>{w->ssTabMain->width(),      w->ssTabMain->height(),
+                                  w->grdStratum[3]->width(),  w->grdStratum[0]->height(),
+                                  w->grdSubtotal[1]->height(), w->cmdCavity[2]->y(),
+                                  w->frmProportionalAllocation->y()};
+    };
+    const std::array<int, 7> before = measure();
+    w->resize(w->size() + QSize(twipsToPixelsX(2000), twipsToPixelsY(1000)));
+    const std::array<int, 7> after = measure();
+    const int dx = twipsToPixelsX(2000), dy = twipsToPixelsY(1000), half = twipsToPixelsY(500);
+    const std::array<int, 7> grown = {dx, dy, dx, dy, half, dy, dy};
+    for (std::size_t i = 0; i < grown.size(); ++i)
+        EXPECT_NEAR(after[i] - before[i], grown[i], 1) << i;
 }
 
 TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {

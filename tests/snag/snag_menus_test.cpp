@@ -8,6 +8,7 @@
 #include "settings/frmGuidelines.h"
 #include "settings/frmPlotSizes.h"
 #include "shell/frmAbout.h"
+#include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
 
 #include "platform/grid.h"
@@ -149,17 +150,21 @@ TEST_F(SnagMenus, AboutIsShownModalOverTheWindow) {
     EXPECT_TRUE(w->isVisible());
 }
 
-// Exit unloads the window, which saves its unit system and shows the switchboard.
+// Exit unloads the window, which saves its unit system, unloads the windows
+// opened after the switchboard and shows the switchboard.
 TEST_F(SnagMenus, ExitUnloadsTheWindowAndShowsTheSwitchboard) {
     auto* board = new frmSwitchboard;
     gSwitchboard = board;
     QPointer<frmMainSnag> w = open();
+    // The data-set window a clean import loads, hidden: it goes with the window.
+    const QPointer<frmDataSet> dataSet = frmDataSet::load(database.file());
     w->show();
     board->hide();
     w->mnuEnglish->trigger();
     w->mnuFileExit->trigger();
     flushDeletes();
-    EXPECT_TRUE(w.isNull());
+    EXPECT_TRUE(w.isNull() && dataSet.isNull());
+    EXPECT_EQ(loadedWindows(), QList<QWidget*>{board});
     EXPECT_TRUE(board->isVisible());
     EXPECT_EQ(getSetting(u"SnagSettings"_s, u"EnglishMeasurement"_s, u"-"_s), u"True"_s);
     EXPECT_EQ(getSetting(u"SnagSettings"_s, u"MetricMeasurement"_s, u"-"_s), u"False"_s);
