@@ -46,14 +46,15 @@ TEST_F(SnagCompute, CancelAtTheStrataOrCostPromptStopsTheRun) {
     EXPECT_EQ(w->status(), u"Status: No data read"_s);
 
     // Cancel at the cost: the statistics stay, the estimate sheet is not filled.
-    askStrata("1");
+    // The number of strata shows as it is rounded for display.
+    askStrata("2.50");
     askCost("");
     w->cmdSubtotals_Click();
     EXPECT_TRUE(script.done());
     expectShown(rowOf(*w->grdStats[0], 1, 1, 3) + results(),
-                "0.333 0.577 3 | 0.577 3 _ 125 _ 1 _");
+                "0.333 0.577 3 | 0.577 3 _ 125 _ 2.5 _");
 
-    // A stratum sheet: its own title; with one stratum it asks no number again.
+    // A stratum sheet: its own title; within the number of strata it asks none.
     w->optStratum[1]->setChecked(true);
     script.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
     w->cmdSubtotals_Click();
@@ -110,6 +111,12 @@ TEST_F(SnagCompute, TheStratifiedButtonIsDecidedAsItsPagesOpen) {
     EXPECT_FALSE(w->cmdCalcStratified->isEnabled());
     w->ssTabMain->setCurrentIndex(frmMainSnag::PageDensities);
     EXPECT_TRUE(w->cmdCalcStratified->isEnabled());
+    // A number typed decides at once: two strata want two rows, 2.0 is no number
+    // of strata.
+    for (const auto& [typed, enabled] : {std::pair{"2", false}, {"1", true}, {"1.0", false}}) {
+        w->txtNumStrata->setText(QString::fromLatin1(typed));
+        EXPECT_EQ(w->cmdCalcStratified->isEnabled(), enabled) << typed;
+    }
     {
         const QSignalBlocker quiet(w->txtNumStrata);
         w->txtNumStrata->clear();

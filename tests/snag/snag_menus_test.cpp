@@ -62,6 +62,18 @@ TEST_F(SnagMenus, AnOptimalSelectionChecksOneItemOfItsOwnSheet) {
         EXPECT_TRUE(script.done());
         EXPECT_EQ(checkedItems(*w), QString::fromLatin1(c.checked));
     }
+    // A choice survives a change of units, and its item is renamed.
+    frmMainSnag* w = open();
+    script.message(OverrideText, OverrideTitle, MsgIcon::None);
+    w->mnuStratum2[7]->trigger();
+    w->mnuEnglish->trigger();
+    EXPECT_EQ(checkedItems(*w), u"0 0 7 0 0"_s);
+    EXPECT_EQ(w->mnuStratum2[7]->text(), u"Segment99"_s);
+    // A click on the unit system in use keeps it and writes its captions again.
+    w->grdOptimal[2]->clear();
+    w->mnuEnglish->trigger();
+    EXPECT_TRUE(w->mnuEnglish->isChecked() && !w->mnuMetric->isChecked());
+    EXPECT_EQ(w->grdOptimal[2]->text(16, 0), u"Transect132"_s);
 }
 
 // Custom Dimensions shows the one plot-sizes window; its OK makes this window
