@@ -174,6 +174,24 @@ TEST_F(CsvImportRefused, FailuresLeaveTheTableAsItWas) {
     }
 }
 
+// What a refusal tells the message: the line and its values up to the last one
+// that is not empty, or the unknown name as written but for the blanks at either
+// end.
+TEST_F(CsvImportRefused, ARefusalSaysWhereAndWhat) {
+    const auto refusalOf = [&](QByteArrayView contents) {
+        try {
+            importSnags(contents);
+        } catch (const data::ImportRefused& e) {
+            return e.refusal();
+        }
+        return data::Refusal{};
+    };
+    const data::Refusal beyond = refusalOf("STRATUM,DBH\n1,2\n3,4,5, ,\n");
+    EXPECT_EQ(std::tuple(beyond.line, beyond.values, beyond.names), std::tuple(3, 3, 2));
+    EXPECT_EQ(refusalOf("STRATUM,  Colour \tx ,DBH\n1,2,3\n").text, u"Colour \tx"_s);
+    EXPECT_EQ(everything(), before);
+}
+
 TEST_F(CsvImportRefused, ADatabaseErrorRollsBackEveryRow) {
     db::exec(u"CREATE TRIGGER refuse BEFORE INSERT ON Snags WHEN NEW.DBH = 999 "
              u"BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
