@@ -126,6 +126,20 @@ TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
+// A row of PlotSizes beyond the sixteen plot dimensions is reported when the
+// sizes are read; the rows before it are read, the rest keep their sizes.
+TEST_F(SnagWindow, APlotSizeRowBeyondTheSixteenIsReported) {
+    w = open();
+    db::exec(u"UPDATE PlotSizes SET \"Index\" = 16 WHERE Measurement = 'English' AND "
+             u"\"Index\" = 15"_s);
+    script.message(u"9 : Subscript out of range - Snag Procedure 'SetDimensions'"_s, u"Error"_s,
+                   MsgIcon::Exclamation);
+    w->mnuEnglish->trigger();
+    EXPECT_TRUE(script.done());
+    // Transect99 is 39600 ft^2; Transect132 keeps the metric 4000.
+    expectShown(columnOf(*w->grdOptimal[0], 1, 15, 16), "39600 4000");
+}
+
 TEST_F(SnagWindow, ADamagedOrLockedDatabaseSaysWhatToDo) {
     QFile notes(database.file());
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
