@@ -221,6 +221,31 @@ TEST_F(SnagWindow, ACancelOrARefusedFileChangesNothing) {
     }
 }
 
+// A new data file starts the analysis afresh: every box, result, option and
+// page back to how the window loads, the unit system kept.
+TEST_F(SnagWindow, AnImportStartsTheAnalysisAfresh) {
+    w = open();
+    w->mnuEnglish->trigger();
+    w->txtSimpleTvalue->setText(u"2.66"_s);
+    w->txtOptimalPrecisionLevel->setText(u".1"_s);
+    w->txtStratifiedStdDev[2]->setText(u"4.5"_s);
+    w->optStratum[3]->setChecked(true);
+    w->ssTabFormula->setCurrentIndex(1);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
+    for (QLabel* l : {w->lblSimpleX, w->lblAvgAcres, w->lblStratifiedMeanEquations[2],
+                      w->lblForagePercentUse[4]})
+        l->setText(u"80"_s);
+    importFile("quotes_and_dates.csv");
+    expectShown(textsOf(w->txtSimpleTvalue, w->txtOptimalTvalue, w->txtOptimalPrecisionLevel,
+                        w->txtStratifiedStdDev[2], w->lblSimpleX, w->lblAvgAcres,
+                        w->lblStratifiedMeanEquations[2], w->lblForagePercentUse[4]),
+                "1.67 1.67 .2 _ _ _ _ _");
+    EXPECT_TRUE(w->optStratum[0]->isChecked());
+    EXPECT_EQ(std::pair(w->ssTabFormula->currentIndex(), w->ssTabMain->currentIndex()),
+              std::pair(0, int(frmMainSnag::PageSingleCombined)));
+    EXPECT_TRUE(w->mnuEnglish->isChecked());
+}
+
 TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
     w = open();
     importFile("quotes_and_dates.csv");
