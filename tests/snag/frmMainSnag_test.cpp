@@ -95,9 +95,12 @@ TEST_F(SnagWindow, TheControlsFollowTheWindowsSize) {
     w = open();
     w->show();
     const auto measure = [this] {
-        return std::array<int, 7>{w->ssTabMain->width(),      w->ssTabMain->height(),
-                                  w->grdStratum[3]->width(),  w->grdStratum[0]->height(),
-                                  w->grdSubtotal[1]->height(), w->cmdCavity[2]->y(),
+        return std::array<int, 7>{w->ssTabMain->width(),
+                                  w->ssTabMain->height(),
+                                  w->grdStratum[3]->width(),
+                                  w->grdStratum[0]->height(),
+                                  w->grdSubtotal[1]->height(),
+                                  w->cmdCavity[2]->y(),
                                   w->frmProportionalAllocation->y()};
     };
     const std::array<int, 7> before = measure();

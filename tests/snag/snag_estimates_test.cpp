@@ -42,8 +42,8 @@ TEST_F(SnagEstimates, TheLandscapeAreaIsAskedUntilItIsANumberOrCancelled) {
     askSize(0, "big");
     askSize(0, "2,500");
     w->DefaultSingle();
-    expectShown(textsOf(w->txtPlotDimensions, w->txtAverageDensity, w->txtStdDev,
-                        w->txtSampleSize, w->txtSimpleLandscapeArea),
+    expectShown(textsOf(w->txtPlotDimensions, w->txtAverageDensity, w->txtStdDev, w->txtSampleSize,
+                        w->txtSimpleLandscapeArea),
                 "Segment30 1.25 0.8 32 2500");
     w->DefaultSingle(); // not asked again
     w->txtSimpleLandscapeArea->clear();
@@ -95,10 +95,12 @@ TEST_F(SnagEstimates, AStratumRowThenEveryEmptySize) {
 // finite-population factor: the labels up to the estimate stay, the bound and
 // what follows from it are empty, and the failure is reported.
 TEST_F(SnagEstimates, ALandscapeSmallerThanThePlotsStopsAtTheBound) {
-    for (const auto& [box, text] :
-         {std::pair{w->txtPlotDimensions, "Segment10"}, {w->txtAverageDensity, "2"},
-          {w->txtStdDev, "1.5"}, {w->txtSampleSize, "64"}, {w->txtSimpleLandscapeArea, "1"},
-          {w->txtSimpleTvalue, "1.67"}})
+    for (const auto& [box, text] : {std::pair{w->txtPlotDimensions, "Segment10"},
+                                    {w->txtAverageDensity, "2"},
+                                    {w->txtStdDev, "1.5"},
+                                    {w->txtSampleSize, "64"},
+                                    {w->txtSimpleLandscapeArea, "1"},
+                                    {w->txtSimpleTvalue, "1.67"}})
         box->setText(QString::fromLatin1(text));
     w->lblSimpleBound->setText(u"old"_s);
     script.message(u"5 : Invalid procedure call or argument - Snag Procedure 'CalcSimpleSheet'"_s,

@@ -47,8 +47,7 @@ TEST_F(SnagHabitat, CancelAtEachPromptOrAnOverflowLeavesNoMark) {
         u"'9999' if you want all species included."_s,
         u"Enter the numeric code for the %1 category you would like to consider for this "
         u"analysis."_s};
-    const QString titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s,
-                              u"%1 Code"_s};
+    const QString titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s, u"%1 Code"_s};
     const char* answers[] = {"10", "2", "5", "3"};
     const struct {
         const char* what;

@@ -132,8 +132,8 @@ TEST_F(SnagMenus, EditedPlotSizesRenameAndResizeEveryPlotDimension) {
 TEST_F(SnagMenus, TheGuidelinesShowTheCostsInTheWindowsUnits) {
     frmMainSnag* w = open();
     gSnagForm = w;
-    for (const auto& [english, first] : {std::pair{false, u"Subsegment10"_s},
-                                         std::pair{true, u"Subsegment33"_s}}) {
+    for (const auto& [english, first] :
+         {std::pair{false, u"Subsegment10"_s}, std::pair{true, u"Subsegment33"_s}}) {
         if (english)
             w->mnuEnglish->trigger();
         w->mnuGuidelines->trigger();

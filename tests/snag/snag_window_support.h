@@ -42,8 +42,9 @@ class SnagSheetTest : public SnagWindowTest {
         db::exec(QStringLiteral("DELETE FROM Snags"));
         int id = 0;
         for (const Placed& p : records) {
+            const QVariant none;
             insert({++id, 1, p.transect, p.segment, p.subsegment, 1, QStringLiteral("12"), 1, 30,
-                    10, {}, {}});
+                    10, none, none});
             QVariantList marks;
             for (const char* m : p.marks)
                 marks << (*m ? QVariant(QString::fromLatin1(m)) : QVariant());
