@@ -1,6 +1,5 @@
 #include "settings/size_boxes.h"
 
-#include "platform/errors.h"
 #include "platform/value.h"
 
 #include <cmath>
@@ -9,16 +8,11 @@ namespace vernalt {
 
 QString derivedLengthText(const QString& areaText, const QString& firstWidthText) {
     if (!isNumeric(areaText))
-        return {};
+        return {}; // no number, or one too large to read
     const double width = leadingNumber(firstWidthText);
     if (width == 0)
         return {}; // no width to divide by: no length to show
-    double length = 0;
-    try {
-        length = toDouble(areaText) / width;
-    } catch (const RuntimeError&) {
-        return {}; // an area too large to read
-    }
+    const double length = toDouble(areaText) / width;
     if (!std::isfinite(length))
         return {};
     return numberText(length);

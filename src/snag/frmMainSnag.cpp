@@ -81,10 +81,6 @@ QString frmMainSnag::status() const {
     return sbStatusPanel->text();
 }
 
-void frmMainSnag::placeOnTab(QWidget* w, double left, double top, double width, double height) {
-    placeTwips(w, left, top - ssTabMain->stripTwips(), std::max(0.0, width), std::max(0.0, height));
-}
-
 // ---- Load ----------------------------------------------------------------------
 
 void frmMainSnag::Form_Load() {

@@ -356,10 +356,6 @@ class frmMainSnag : public QMainWindow,
     void buildDataSheetPage(QWidget* page, int k);
     void connectControls();
 
-    // Places a control of a page of ssTabMain at a position given relative to the
-    // top left corner of the tab control (twips), as the layout tables give it.
-    void placeOnTab(QWidget* w, double left, double top, double width, double height);
-
     bool unloaded_ = false;
 };
 

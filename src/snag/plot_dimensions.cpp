@@ -28,10 +28,6 @@ std::int32_t wholePlotArea(double plotSize) {
     return toInt32(plotSize);
 }
 
-QString widthText(double width) {
-    return numberText(width);
-}
-
 void readPlotSizes(bool metric, DimensionSizeArray& sizes, WidthTextArray& widths) {
     const QString sql = u"SELECT "_s + db::quoted(u"Index"_s) +
                         u", PlotSize, Width FROM PlotSizes WHERE Measurement = ? ORDER BY "_s +

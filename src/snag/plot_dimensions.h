@@ -35,9 +35,6 @@ QString plotDimensionName(int dimension, const WidthTextArray& widthTexts);
 // 188, 2.5 gives 2); an area beyond 32 bits raises error 6.
 std::int32_t wholePlotArea(double plotSize);
 
-// The text of a strip width: a number in its plain form ("10", "132", "12.5").
-QString widthText(double width);
-
 // Reads the rows of one unit system ("Metric" or "English") of table PlotSizes,
 // in index order: entry `Index` of `sizes` gets the row's plot area, and entries 0
 // to 3 of `widths` the widths of rows 0 to 3. Entries that no row supplies keep

@@ -86,6 +86,9 @@ TEST_F(CsvImport, WritesOneRowPerDataLineNumberedInFileOrder) {
          "\n",
          u"OBSERVER,DATE,SPECIES,LOCATION,FOREST"_s,
          u"'O''Neil'|'6/5/2024'|'12'|'007'|'Gifford Pinchot'"_s, false},
+        {"letters beyond ASCII, in UTF-8 or else Latin-1",
+         "STRATUM,OBSERVER\n1,Zo\xC3\xAB\n2,Zo\xC3\xAB\n3,Jos\xE9\n4,Zo\xC3\xAB\n", u"OBSERVER"_s,
+         u"'Zo\u00EB';'Zo\u00EB';'Jos\u00E9';'Zo\u00EB'"_s, false},
         {"quotes are data", "STRATUM,OBSERVER,DBH\n1,\"J. Doe\",\"3\"\n", u"OBSERVER,DBH"_s,
          u"'\"J. Doe\"'|'\"3\"'"_s, true},
         {"a non-numeric value marks the import and keeps its row",
@@ -169,6 +172,24 @@ TEST_F(CsvImportRefused, FailuresLeaveTheTableAsItWas) {
         EXPECT_EQ(errorOf([&] { importSnags(c.contents); }), c.error) << c.name;
         EXPECT_EQ(everything(), before) << c.name;
     }
+}
+
+// What a refusal tells the message: the line and its values up to the last one
+// that is not empty, or the unknown name as written but for the blanks at either
+// end.
+TEST_F(CsvImportRefused, ARefusalSaysWhereAndWhat) {
+    const auto refusalOf = [&](QByteArrayView contents) {
+        try {
+            importSnags(contents);
+        } catch (const data::ImportRefused& e) {
+            return e.refusal();
+        }
+        return data::Refusal{};
+    };
+    const data::Refusal beyond = refusalOf("STRATUM,DBH\n1,2\n3,4,5, ,\n");
+    EXPECT_EQ(std::tuple(beyond.line, beyond.values, beyond.names), std::tuple(3, 3, 2));
+    EXPECT_EQ(refusalOf("STRATUM,  Colour \tx ,DBH\n1,2,3\n").text, u"Colour \tx"_s);
+    EXPECT_EQ(everything(), before);
 }
 
 TEST_F(CsvImportRefused, ADatabaseErrorRollsBackEveryRow) {

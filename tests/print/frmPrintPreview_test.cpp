@@ -114,6 +114,22 @@ TEST_F(PrintPreview, EventsGoOnWithTheMenusOffWhileItWaitsToDraw) {
     EXPECT_NE(preview->cursor().shape(), Qt::WaitCursor);
 }
 
+// Activated again while it waits to draw, the preview draws once, when the
+// first activation's wait ends; deleted while it waits, it draws nothing.
+TEST_F(PrintPreview, AnActivationOrACloseDuringTheWaitDrawsNoMore) {
+    frmPrintPreview* preview = open(snag_, u"Main2"_s);
+    int drawn = 0;
+    QObject::connect(preview, &frmPrintPreview::previewDrawn, preview, [&] { ++drawn; });
+    QTimer::singleShot(0, preview, [&] { preview->Form_Activate(); });
+    preview->Form_Activate();
+    EXPECT_EQ(drawn, 1);
+
+    QTimer::singleShot(0, snag_, [&] { delete preview_.data(); });
+    preview->Form_Activate();
+    EXPECT_TRUE(preview_.isNull());
+    EXPECT_EQ(drawn, 1);
+}
+
 TEST_F(PrintPreview, ClosedSourceKeepsPictureAndSizeUntilALaterHandOver) {
     frmPrintPreview* preview = open(log_, u"Main"_s);
     EXPECT_EQ(preview->size(), QSize(400, 300));

@@ -18,9 +18,11 @@ TEST(CostPerSampleTable, OutOfRangeKeysRaiseSubscriptOutOfRange) {
 }
 
 TEST(TwoDecimalText, AlwaysShowsTwoDecimalsAndALeadingDigit) {
-    // 2.345 rounds half to even by its text.
+    // 2.345 and 2.355 round half to even by their texts; a number in exponent
+    // form is left as it is.
     const std::pair<double, const char*> cases[] = {
-        {0.3, "0.30"}, {12, "12.00"}, {0.05, "0.05"}, {2.345, "2.34"}, {0, "0.00"}};
+        {0.3, "0.30"},   {12, "12.00"}, {0.05, "0.05"}, {2.345, "2.34"},
+        {2.355, "2.36"}, {0, "0.00"},   {1e20, "1E+20"}};
     for (const auto& [x, text] : cases)
         EXPECT_EQ(twoDecimalText(x).toStdString(), text) << x;
 }

@@ -11,8 +11,10 @@
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -94,11 +96,12 @@ QWidget* openLogLengths() {
     return w;
 }
 
-// OK refused (a box, an area too large, a row the database refuses) or Esc:
-// nothing is written, the analysis window is not told, and only Esc closes.
+// OK refused (a box, an area too large, a row the database refuses), Esc or
+// Cancel: nothing is written, the analysis window is not told, and only Esc and
+// Cancel close.
 // Every box is checked before anything is written: the boxes before the
 // refused one hold new values.
-TEST_F(SettingsWindows, RefusedOKAndEscWriteNothing) {
+TEST_F(SettingsWindows, RefusedOKEscAndCancelWriteNothing) {
     db::exec(u"UPDATE PlotSizes SET PlotSize = 1, Width = 2"_s);
     // The last row each window writes is refused: the rows before it roll back.
     db::exec(u"CREATE TRIGGER refusePlot BEFORE UPDATE ON PlotSizes WHEN NEW.Measurement = "
@@ -108,7 +111,7 @@ TEST_F(SettingsWindows, RefusedOKAndEscWriteNothing) {
     const struct {
         QWidget* (*open)();
         std::vector<std::pair<const char*, const char*>> boxes; // box name, text typed
-        const char* message; // "title: text" of the message OK shows; nullptr: Esc instead
+        const char* message; // "title: text" of the message OK shows, or "Esc" or "Cancel"
     } cases[] = {
         // clang-format off
         {openPlotSizes, {{"Transect, Width - English", "0"}},
@@ -116,32 +119,39 @@ TEST_F(SettingsWindows, RefusedOKAndEscWriteNothing) {
         {openPlotSizes, {{"Subsegment, Width - Metric", "1e300"}, {"Subsegment, Length - Metric", "1e10"}},
          "Plot Sizes: Subsegment10 (Metric Plot Area) is too large."},
         {openPlotSizes, {}, "Error: 3146 : refused - Plot Sizes Procedure 'cmdOK_Click'"},
-        {openPlotSizes, {}, nullptr},
+        {openPlotSizes, {}, "Esc"},
+        {openPlotSizes, {{"Section, Length - Metric", "70"}}, "Cancel"},
         {openLogLengths, {{"Section, English", "two hundred"}},
          "Log Lengths: Section (English) must be a positive number."},
         {openLogLengths, {}, "Error: 3146 : refused - Log Lengths Procedure 'cmdOK_Click'"},
-        {openLogLengths, {}, nullptr},
+        {openLogLengths, {}, "Esc"},
+        {openLogLengths, {{"Segment, Metric", "30"}}, "Cancel"},
         // clang-format on
     };
     const QString before = tableText(u"PlotSizes"_s) + tableText(u"LogLengths"_s);
     for (const auto& c : cases) {
         const QPointer<QWidget> w = c.open();
-        SCOPED_TRACE(c.message ? c.message : "Esc");
+        SCOPED_TRACE(c.message);
+        const QString how = QString::fromLatin1(c.message);
+        const bool closes = how == u"Esc" || how == u"Cancel";
         for (QLineEdit* box : w->findChildren<QLineEdit*>())
             for (const auto& [name, text] : c.boxes)
                 if (box->accessibleName() == QLatin1StringView(name))
                     box->setText(QString::fromLatin1(text));
-        if (c.message) {
-            const QString message = QString::fromLatin1(c.message);
-            const qsizetype colon = message.indexOf(u": "_s);
-            script.message(message.mid(colon + 2), message.left(colon), MsgIcon::Exclamation);
-            QMetaObject::invokeMethod(w, "cmdOK_Click");
-        } else {
+        if (how == u"Esc") {
             pressEsc(w->findChild<QLineEdit*>());
+        } else if (how == u"Cancel") {
+            for (QPushButton* b : w->findChildren<QPushButton*>())
+                if (b->text() == u"Cancel")
+                    b->click();
+        } else {
+            const qsizetype colon = how.indexOf(u": "_s);
+            script.message(how.mid(colon + 2), how.left(colon), MsgIcon::Exclamation);
+            QMetaObject::invokeMethod(w, "cmdOK_Click");
         }
         EXPECT_TRUE(script.done());
         flushDeletes();
-        EXPECT_EQ(w.isNull(), !c.message) << "only Esc closes";
+        EXPECT_EQ(w.isNull(), closes) << "only Esc and Cancel close";
         EXPECT_EQ(tableText(u"PlotSizes"_s) + tableText(u"LogLengths"_s), before);
         EXPECT_EQ(snag.updates + log.reloads, 0);
         if (w)
@@ -217,6 +227,44 @@ TEST_F(SettingsWindows, LogLengthsOKWritesTheEightRowsThenTheLogWindowReloads) {
     EXPECT_EQ(tableText(u"LogLengths"_s, u"Measurement = 'Metric' AND \"Index\" = 1"_s),
               u"Metric 1 31"_s);
     EXPECT_EQ(log.reloads, 1);
+}
+
+// What the windows cannot read leaves their boxes empty: a database that cannot
+// be written is said as such, another failure by its error report. Rows whose
+// index is no whole number from 0 to 3 are not shown; an index stored as text
+// counts when it is a number.
+TEST_F(SettingsWindows, WhatCannotBeReadIsSaidAndLeavesItsBoxesEmpty) {
+    // A table made elsewhere, its Index a text column.
+    db::exec(u"DROP TABLE LogLengths"_s);
+    db::exec(u"CREATE TABLE LogLengths (Measurement TEXT, \"Index\" TEXT, PlotSize REAL)"_s);
+    db::exec(u"INSERT INTO LogLengths VALUES ('Metric', '0', 12.5), ('Metric', ' 1 ', 25), "
+             u"('Metric', 'two', 50), ('Metric', '2.5', 100), ('English', '-1', 50), "
+             u"('English', '1', 100)"_s);
+    frmLogLengths* lengths = frmLogLengths::showWindow();
+    EXPECT_EQ(boxTexts({lengths->txtMetric[0], lengths->txtMetric[1], lengths->txtMetric[2],
+                        lengths->txtMetric[3], lengths->txtEnglish[0], lengths->txtEnglish[1]}),
+              u"12.5|25||||100"_s);
+    lengths->close();
+    flushDeletes();
+
+    db::exec(u"DROP TABLE LogLengths"_s);
+    script.message(u"3146 : no such table: LogLengths - Log Lengths Procedure 'Form_Load'"_s,
+                   u"Error"_s, MsgIcon::Exclamation);
+    lengths = frmLogLengths::showWindow();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(lengths->txtMetric[0]->text(), QString());
+    lengths->close();
+    flushDeletes();
+
+    db::close();
+    QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    script.message(u"Cannot open the database for updating.  It may be set as read-only."_s,
+                   u"Open database error"_s, MsgIcon::Critical);
+    frmPlotSizes* sizes = frmPlotSizes::showWindow();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(boxTexts({sizes->txtSubsegmentMetricWidth, sizes->txtSubsegmentMetricLength}),
+              u"|"_s);
+    QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 // The guidelines show the cost table in the units the snag window had when the

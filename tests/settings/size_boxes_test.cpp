@@ -13,6 +13,8 @@ TEST(DerivedLength, IsTheFirstWidthAreaOverTheFirstWidth) {
         {"125", "0", ""},                                            // no width, no length
         {"", "10", ""},                                              // no area (no row): no length
         {"1e300", "1e-300", ""},                                     // a length too large
+        {"12 m2", "10", ""},                                         // an area that is no number
+        {"1e999", "10", ""},                                         // one too large to read
     };
     for (const auto& [area, width, length] : cases)
         EXPECT_EQ(derivedLengthText(QString::fromLatin1(area), QString::fromLatin1(width)),

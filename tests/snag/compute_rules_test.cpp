@@ -48,6 +48,7 @@ TEST(ComputeRules, NumberOfStrataAskedAndStratifiedGate) {
 TEST(PlotDimensions, NamesAreasAndTheRowsRead) {
     const WidthTextArray metric = {u"10"_s, u"20"_s, u"30"_s, u"40"_s};
     EXPECT_EQ(errorOf([&] { plotDimensionName(16, metric); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([] { levelName(4); }), err::SubscriptRange);
     // Halves go to the even neighbour; beyond 32 bits is an overflow.
     for (const auto& [size, area] : {std::pair{2.5, 2}, {3.5, 4}, {-0.5, 0}})
         EXPECT_EQ(wholePlotArea(size), area) << size;

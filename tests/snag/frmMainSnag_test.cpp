@@ -1,17 +1,20 @@
 // The snag window where the whole analysis does not go: a database it cannot
 // use at load, the refused files and a non-numeric value of File, Open, and the
 // correlation of a sheet whose transects differ in length. The messages of the
-// refusals and of a locked database at import are shared with the log window
-// and tested there in full.
+// refusals are shared with the log window and tested there in full.
 #include "snag_window_fixture.h"
 #include "support/keyboard.h"
 #include "support/texts.h"
 
 #include "data/csv_import.h"
 #include "platform/database.h"
+#include "platform/settings.h"
+#include "platform/twips.h"
+#include "shell/analysis_window.h"
 #include "shell/correlation.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -57,6 +60,58 @@ TEST_F(SnagWindow, EveryPageIsWalkedByKeyboard) {
     expectEveryPageWalkable(w->ssTabMain);
 }
 
+// The place and the unit system come back at the next load, for this window and,
+// the place, for the next analysis window; a window closed minimised writes
+// nothing, and a place from which no title bar can be reached gives the default.
+TEST_F(SnagWindow, ItsPlaceAndUnitsComeBackUnlessClosedMinimised) {
+    const QString section = u"SnagSettings"_s;
+    const QPoint at(twipsToPixelsX(1500), twipsToPixelsY(1200));
+    w = open();
+    w->move(at);
+    w->mnuEnglish->trigger();
+    unloadWindow(w);
+    flushDeletes();
+    EXPECT_EQ(savedPosition(u"Settings"_s), at);
+    w = open();
+    EXPECT_EQ(std::tuple(w->pos(), w->mnuEnglish->isChecked(), w->mnuMetric->isChecked()),
+              std::tuple(at, true, false));
+
+    w->mnuMetric->trigger();
+    w->move(twipsToPixelsX(2000), twipsToPixelsY(2000));
+    w->setWindowState(Qt::WindowMinimized);
+    unloadWindow(w);
+    flushDeletes();
+    EXPECT_EQ(savedPosition(section), at);
+    EXPECT_EQ(getSetting(section, u"EnglishMeasurement"_s), u"True"_s);
+
+    saveSetting(section, u"MainLeft"_s, u"-300000"_s);
+    EXPECT_EQ(open()->pos(), defaultPosition());
+}
+
+// Made 2000 twips wider and 1000 higher, the window's tab control and data
+// sheets grow by as much, the two subtotal grids share the height, and the
+// buttons under the sheets move down with the bottom edge.
+TEST_F(SnagWindow, TheControlsFollowTheWindowsSize) {
+    w = open();
+    w->show();
+    const auto measure = [this] {
+        return std::array<int, 7>{w->ssTabMain->width(),
+                                  w->ssTabMain->height(),
+                                  w->grdStratum[3]->width(),
+                                  w->grdStratum[0]->height(),
+                                  w->grdSubtotal[1]->height(),
+                                  w->cmdCavity[2]->y(),
+                                  w->frmProportionalAllocation->y()};
+    };
+    const std::array<int, 7> before = measure();
+    w->resize(w->size() + QSize(twipsToPixelsX(2000), twipsToPixelsY(1000)));
+    const std::array<int, 7> after = measure();
+    const int dx = twipsToPixelsX(2000), dy = twipsToPixelsY(1000), half = twipsToPixelsY(500);
+    const std::array<int, 7> grown = {dx, dy, dx, dy, half, dy, dy};
+    for (std::size_t i = 0; i < grown.size(); ++i)
+        EXPECT_NEAR(after[i] - before[i], grown[i], 1) << i;
+}
+
 TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
     db::connection(); // creates the file with its tables
     db::close();
@@ -72,6 +127,20 @@ TEST_F(SnagWindow, AReadOnlyDatabaseIsSaidAtEveryReadOfThePlotSizes) {
     EXPECT_TRUE(script.done());
     EXPECT_EQ(w->lblStatY->text(), u"Stems per acre"_s);
     QFile::setPermissions(database.file(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A row of PlotSizes beyond the sixteen plot dimensions is reported when the
+// sizes are read; the rows before it are read, the rest keep their sizes.
+TEST_F(SnagWindow, APlotSizeRowBeyondTheSixteenIsReported) {
+    w = open();
+    db::exec(u"UPDATE PlotSizes SET \"Index\" = 16 WHERE Measurement = 'English' AND "
+             u"\"Index\" = 15"_s);
+    script.message(u"9 : Subscript out of range - Snag Procedure 'SetDimensions'"_s, u"Error"_s,
+                   MsgIcon::Exclamation);
+    w->mnuEnglish->trigger();
+    EXPECT_TRUE(script.done());
+    // Transect99 is 39600 ft^2; Transect132 keeps the metric 4000.
+    expectShown(columnOf(*w->grdOptimal[0], 1, 15, 16), "39600 4000");
 }
 
 TEST_F(SnagWindow, ADamagedOrLockedDatabaseSaysWhatToDo) {
@@ -153,6 +222,51 @@ TEST_F(SnagWindow, ACancelOrARefusedFileChangesNothing) {
         EXPECT_EQ(snapshot(), before) << file;
         EXPECT_EQ(w->ImportedRowCount, 0) << file;
     }
+}
+
+// A new data file starts the analysis afresh: every box, result, option and
+// page back to how the window loads, the unit system kept.
+TEST_F(SnagWindow, AnImportStartsTheAnalysisAfresh) {
+    w = open();
+    w->mnuEnglish->trigger();
+    w->txtSimpleTvalue->setText(u"2.66"_s);
+    w->txtOptimalPrecisionLevel->setText(u".1"_s);
+    w->txtStratifiedStdDev[2]->setText(u"4.5"_s);
+    w->optStratum[3]->setChecked(true);
+    w->ssTabFormula->setCurrentIndex(1);
+    w->ssTabMain->setCurrentIndex(frmMainSnag::PageSampleSize);
+    for (QLabel* l : {w->lblSimpleX, w->lblAvgAcres, w->lblStratifiedMeanEquations[2],
+                      w->lblForagePercentUse[4]})
+        l->setText(u"80"_s);
+    importFile("quotes_and_dates.csv");
+    expectShown(textsOf(w->txtSimpleTvalue, w->txtOptimalTvalue, w->txtOptimalPrecisionLevel,
+                        w->txtStratifiedStdDev[2], w->lblSimpleX, w->lblAvgAcres,
+                        w->lblStratifiedMeanEquations[2], w->lblForagePercentUse[4]),
+                "1.67 1.67 .2 _ _ _ _ _");
+    EXPECT_TRUE(w->optStratum[0]->isChecked());
+    EXPECT_EQ(std::pair(w->ssTabFormula->currentIndex(), w->ssTabMain->currentIndex()),
+              std::pair(0, int(frmMainSnag::PageSingleCombined)));
+    EXPECT_TRUE(w->mnuEnglish->isChecked());
+}
+
+TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
+    w = open();
+    importFile("quotes_and_dates.csv");
+    const QStringList before = snapshot();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(database.file());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        importFile("snag_survey.csv",
+                   "The database cannot be opened.  Is some other application using it?", "Error",
+                   MsgIcon::None);
+        lock.exec(u"ROLLBACK"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(SnagWindow, CorrelationPairsUnitsWithinTheTransectsOfTheSubtotalsJustComputed) {

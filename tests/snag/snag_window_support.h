@@ -16,6 +16,13 @@ struct SnagRecord {
         cavity, forage;
 };
 
+// A record of stratum 1 placed by transect, segment field and subsegment, with
+// its four width marks ("" for none).
+struct Placed {
+    int transect, segment, subsegment;
+    std::array<const char*, 4> marks;
+};
+
 class SnagSheetTest : public SnagWindowTest {
   protected:
     void SetUp() override { w = open(); }
@@ -27,6 +34,26 @@ class SnagSheetTest : public SnagWindowTest {
                                 "?, ?, 'North')"),
                  {r.id, r.stratum, r.transect, r.segment, r.subsegment, r.distance, r.species,
                   r.decayClass, r.dbh, r.height, r.cavity, r.forage});
+    }
+
+    // Table Snags holding these records alone (ids from 1, species 12, class 1,
+    // DBH 30, height 10), shown on the first data sheet.
+    void insertPlaced(const std::vector<Placed>& records) {
+        db::exec(QStringLiteral("DELETE FROM Snags"));
+        int id = 0;
+        for (const Placed& p : records) {
+            const QVariant none;
+            insert({++id, 1, p.transect, p.segment, p.subsegment, 1, QStringLiteral("12"), 1, 30,
+                    10, none, none});
+            QVariantList marks;
+            for (const char* m : p.marks)
+                marks << (*m ? QVariant(QString::fromLatin1(m)) : QVariant());
+            db::exec(QStringLiteral("UPDATE Snags SET WIDTH10 = ?, WIDTH20 = ?, WIDTH30 = ?, "
+                                    "WIDTH40 = ? WHERE id = ?"),
+                     marks << id);
+        }
+        connectSheets();
+        w->FillSingleTab();
     }
 
     // The data sheets connected to the records, and the fill buttons usable, as
