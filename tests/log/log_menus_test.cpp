@@ -1,6 +1,7 @@
 // The option menus and command buttons of the log window, and switching its
 // method and metric: in place, or by rebuilding the window after the user's Yes.
 #include "log/log_window_fixture.h"
+#include "platform/value.h"
 
 #include <QFile>
 
@@ -49,6 +50,49 @@ TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
         left += l->text();
     EXPECT_EQ(left, QString());
     EXPECT_EQ(w->grdStratum[0]->text(0, 0) + w->txtLandscapeArea[1]->text(), u"Stratum60"_s);
+}
+
+// The limits are the estimate plus and minus the bound, each read as shown
+// (commas gone, rounded for display, no number 0); the graph is drawn from
+// the target, the estimate and the two limits the labels show.
+TEST_F(LogMenus, TheStatisticalTestLimitsComeFromTheRoundedEstimateAndBound) {
+    const struct {
+        const char *estimate, *bound;
+        const char* shown; // upper and lower limit, the largest value drawn, the lower line drawn
+    } cases[] = {
+        {"100", "12.5", "112.5|87.5|112|87.5"}, // drawn rounded for display, half to even
+        {"100", "wide", "100|100|100|100"},     // a bound that is no number counts 0
+        {"1,234", "4", "1238|1230|1238|1230"},  // the thousands comma goes
+        {"123.7", "0", "124|124|124|124"},      // the estimate is rounded first
+    };
+    frmMainLog* w = open();
+    for (const auto& c : cases) {
+        w->txtBound->setText(QLatin1String(c.bound)); // the second row changes only the bound
+        w->txtEstimatedValue->setText(QLatin1String(c.estimate));
+        const StatTestGraph& g = w->picStatTest->graph().value();
+        EXPECT_EQ(QString(joinedTexts(w->lblStatTestUpperLimit, w->lblStatTestLowerLimit) + u'|' +
+                          numberText(g.maximum) + u'|' + numberText(g.valueY[3].value())),
+                  QString::fromLatin1(c.shown))
+            << c.estimate << " +- " << c.bound;
+    }
+    w->setStatus(QString());
+    // The target takes no part in the limits; it only redraws.
+    w->txtTargetValue->setText(u"500"_s);
+    EXPECT_EQ(QString(joinedTexts(w->lblStatTestUpperLimit, w->sbStatusBar[0]) + u'|' +
+                      numberText(w->picStatTest->graph()->maximum)),
+              u"124|Status: Statistics Graphed|500"_s);
+}
+
+// What is typed on the Optimal page shows on the Formula and Sample Size pages.
+TEST_F(LogMenus, TheOptimalInputsShowOnTheFormulaAndSampleSizePages) {
+    frmMainLog* w = open();
+    w->txtTvalue->setText(u"2.00"_s);
+    w->txtPrecisionLevel->setText(u".1"_s);
+    w->txtQualifyingLogs->setText(u"all"_s);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(joinedTexts(w->lblTValue[i], w->lblPrecisionLevel[i], w->lblQualifyingLogs[i]),
+                  u"2.00|.1|all"_s)
+            << i;
 }
 
 class LogMethod : public LogWindowTest {
