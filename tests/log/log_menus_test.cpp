@@ -29,26 +29,47 @@ TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
               u"11"_s);
 }
 
-// The results are in the units of their run: a switch empties them all, the
-// data sheets and typed boxes stay.
-TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndKeepsTheData) {
+// The results are in the units of their run: a switch empties them all and
+// reads the unit lengths of the other system, the data sheets and typed boxes
+// stay; the unit system already checked empties nothing.
+TEST_F(LogMenus, SwitchingUnitsEmptiesTheResultsAndReadsTheOtherLengths) {
     frmMainLog* w = open();
-    w->grdSubtotals->setText(0, 0, u"Subsegment_12.5"_s);
-    w->grdOptimal[1]->setText(1, 2, u"39.3"_s);
-    w->LevelMeanMetric[1][1] = u"39.3"_s;
-    w->grdComboSSOptimalAllocation->setText(1, 3, u"250"_s);
     QLabel* labels[] = {w->lblAvg[2], w->lblSimpleMetricFormula, w->lblStratifiedUpperLimit,
                         w->lblPropTotalTransectLength, w->lblPercentUse};
-    for (QLabel* l : labels)
-        l->setText(u"4"_s);
+    const auto results = [&](const QString& text) {
+        w->grdSubtotals->setText(0, 0, text);
+        w->grdOptimal[1]->setText(1, 2, text);
+        w->LevelMeanMetric[1][1] = text;
+        w->grdComboSSOptimalAllocation->setText(1, 3, text);
+        for (QLabel* l : labels)
+            l->setText(text);
+    };
+    // The results left, the unit lengths and two of the length labels.
+    const auto shown = [&]() -> QString {
+        QString left = w->grdSubtotals->text(0, 0) + w->grdOptimal[1]->text(1, 2) +
+                       w->LevelMeanMetric[1][1] + w->grdComboSSOptimalAllocation->text(1, 3);
+        for (QLabel* l : labels)
+            left += l->text();
+        QStringList lengths;
+        for (float L : w->LevelLengths)
+            lengths << numberText(L);
+        return left + u' ' + lengths.join(u' ') + u' ' +
+               joinedTexts(w->lblTransectLength[4], w->lblTransectLength2[19]);
+    };
     w->grdStratum[0]->setText(0, 0, u"Stratum"_s);
     w->txtLandscapeArea[1]->setText(u"60"_s);
+    results(u"4"_s);
     w->mnuEnglish->trigger();
-    QString left = w->grdSubtotals->text(0, 0) + w->grdOptimal[1]->text(1, 2) +
-                   w->LevelMeanMetric[1][1] + w->grdComboSSOptimalAllocation->text(1, 3);
-    for (QLabel* l : labels)
-        left += l->text();
-    EXPECT_EQ(left, QString());
+    EXPECT_EQ(shown(), u" 50 100 200 400 50|400"_s);
+    results(u"4"_s);
+    w->mnuEnglish->trigger();
+    EXPECT_EQ(shown(), u"444444444 50 100 200 400 50|400"_s);
+    w->mnuMetric->trigger();
+    EXPECT_EQ(shown(), u" 12.5 25 50 100 12.5|100"_s);
+    EXPECT_TRUE(w->mnuMetric->isChecked() && !w->mnuEnglish->isChecked());
+    results(u"4"_s);
+    w->mnuMetric->trigger();
+    EXPECT_EQ(shown().left(9), u"444444444"_s);
     EXPECT_EQ(w->grdStratum[0]->text(0, 0) + w->txtLandscapeArea[1]->text(), u"Stratum60"_s);
 }
 
