@@ -2,8 +2,12 @@
 // method and metric: in place, or by rebuilding the window after the user's Yes.
 #include "log/log_window_fixture.h"
 #include "platform/value.h"
+#include "settings/frmLogLengths.h"
+#include "shell/frmAbout.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 
 namespace vernalt::test {
 namespace {
@@ -114,6 +118,52 @@ TEST_F(LogMenus, TheOptimalInputsShowOnTheFormulaAndSampleSizePages) {
         EXPECT_EQ(joinedTexts(w->lblTValue[i], w->lblPrecisionLevel[i], w->lblQualifyingLogs[i]),
                   u"2.00|.1|all"_s)
             << i;
+}
+
+// Without a metric neither button computes: each asks for one; Set Criteria
+// has emptied the Single/Combined statistics first.
+TEST_F(LogMenus, ButtonsWithoutAMetricAskForOne) {
+    frmMainLog* w = open();
+    w->grdOptimal[0]->setText(1, 0, u"5"_s);
+    w->grdSubtotals->setText(0, 0, u"7"_s);
+    for (QPushButton* b : {w->cmdFormulaApply, w->cmdSummaryStatistics}) {
+        b->setEnabled(true);
+        prompts_.message(u"Please select a formula from the drop-down menu above."_s, u"Error"_s,
+                         MsgIcon::None);
+        b->click();
+    }
+    EXPECT_EQ(w->grdOptimal[0]->text(1, 0) + u'|' + w->grdSubtotals->text(0, 0), u"|7"_s);
+}
+
+// About shows the About box over this window; Transect Lengths opens the
+// unit-lengths window, without an owner, whose OK relabels this window; Exit
+// closes the window and brings the switchboard back.
+TEST_F(LogMenus, AboutTransectLengthsAndExit) {
+    frmMainLog* w = open();
+    QWidget* aboutOwner = nullptr;
+    QTimer::singleShot(0, w, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* about = qobject_cast<frmAbout*>(top); about && about->isVisible()) {
+                aboutOwner = about->parentWidget();
+                about->cmdOK->click();
+            }
+    });
+    w->mnuHelpAbout->trigger();
+    EXPECT_EQ(aboutOwner, w);
+
+    w->mnuLogLengths->trigger();
+    frmLogLengths* lengths = frmLogLengths::instance();
+    ASSERT_TRUE(lengths && lengths->isVisible() && !lengths->parentWidget());
+    lengths->txtMetric[1]->setText(u"30"_s);
+    lengths->cmdOK->click();
+    EXPECT_EQ(numberText(w->LevelLengths[1]) + u'|' +
+                  joinedTexts(w->lblTransectLength[5], w->lblTransectLength2[1]),
+              u"30|30|30"_s);
+
+    w->mnuFileExit->trigger();
+    flushDeletes();
+    EXPECT_EQ(live(), nullptr);
+    EXPECT_TRUE(gSwitchboard->isVisible());
 }
 
 class LogMethod : public LogWindowTest {
