@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
+#include <algorithm>
 
 namespace vernalt::test {
 namespace {
@@ -180,6 +181,29 @@ class LogMethod : public LogWindowTest {
     static QString formulaPage(frmMainLog* w) {
         return w->ssTabMain->tabText(frmMainLog::PageFormula);
     }
+    // A line-intersect data file of one log with a length, as the data file in use.
+    void useDataFile() {
+        DataFilePath = db_.folder() + u"/logs.csv"_s;
+        QFile f(DataFilePath);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
+                "Length\n1,1,1,1,1,DF,1,10,2,5\n");
+    }
+    // Which layout shows: "combination" (its pages and its Formula menu) or
+    // "single" (the main pages and the Formula, Lengths, Species and Settings
+    // menus); anything else is a mixture.
+    static QString layout(const frmMainLog* w) {
+        const bool parts[] = {!w->ssTabCombo->isHidden(),
+                              w->ssTabMain->isHidden(),
+                              !w->lblComboTitle->isHidden(),
+                              !w->mnuFormula->menuAction()->isVisible(),
+                              w->mnuComboFormula->menuAction()->isVisible(),
+                              !w->mnuLengthAnalysis->menuAction()->isVisible(),
+                              !w->mnuSpecies->menuAction()->isVisible(),
+                              !w->mnuSettings->menuAction()->isVisible()};
+        const auto n = std::count(std::begin(parts), std::end(parts), true);
+        return n == 8 ? u"combination"_s : n == 0 ? u"single"_s : u"mixed"_s;
+    }
 };
 
 // Without a data file a method or the first metric is chosen at once; with one
@@ -190,12 +214,7 @@ TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
     w->mnuSPM->trigger();
     EXPECT_FALSE(w->mnuTally->isEnabled());
     w->mnuPercentCover->trigger();
-    DataFilePath = db_.folder() + u"/logs.csv"_s;
-    QFile f(DataFilePath);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Stratum,Location,Transect,Segment,Subsegment,Species,Intersect,LED,Condition,"
-            "Length\n1,1,1,1,1,DF,1,10,2,5\n");
-    f.close();
+    useDataFile();
     w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
     EXPECT_EQ(answer(w->mnuLIM, MsgResult::No), w);
     EXPECT_TRUE(w->mnuLIM->isChecked() && w->mnuTally->isEnabled());
@@ -216,6 +235,72 @@ TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
     ASSERT_TRUE(w && w != rebuilt);
     EXPECT_TRUE(w->mnuSPM->isChecked() && !w->mnuLIM->isChecked());
     EXPECT_FALSE(MethodReloadPending || gSwitchboard->isVisible());
+}
+
+// Combination switches the layout in place without a data file; with one, Yes
+// rebuilds the window in that method, and back again.
+TEST_F(LogMethod, CombinationInPlaceOrInANewWindow) {
+    frmMainLog* w = open();
+    w->mnuCombo->trigger();
+    EXPECT_EQ(w->windowTitle() + u'|' + layout(w),
+              u"Vernalt - Log Analysis with LIM and SPM|combination"_s);
+    EXPECT_TRUE(w->mnuCombo->isChecked() && !w->mnuLIM->isChecked() && !w->mnuTally->isEnabled());
+    w->mnuLIM->trigger();
+    EXPECT_EQ(w->windowTitle() + u'|' + layout(w), u"Vernalt - Log Analysis with LIM|single"_s);
+    EXPECT_TRUE(w->mnuTally->isEnabled());
+
+    useDataFile();
+    frmMainLog* rebuilt = answer(w->mnuCombo, MsgResult::Yes);
+    ASSERT_TRUE(rebuilt && rebuilt != w);
+    EXPECT_EQ(layout(rebuilt), u"combination"_s);
+    EXPECT_TRUE(rebuilt->mnuCombo->isChecked() && !rebuilt->mnuLIM->isChecked());
+    w = answer(rebuilt->mnuLIM, MsgResult::Yes);
+    ASSERT_TRUE(w && w != rebuilt);
+    EXPECT_EQ(w->windowTitle() + u'|' + layout(w), u"Vernalt - Log Analysis with LIM|single"_s);
+}
+
+// Each metric item checks itself alone and captions the Formula page and the
+// statistical test's axis: on a window without a metric at once (the same item
+// again asks nothing), then, chosen on another metric and answered Yes, in the
+// rebuilt window.
+TEST_F(LogMethod, EachMetricInPlaceOrInTheRebuiltWindow) {
+    const struct {
+        QAction* frmMainLog::*item;
+        const char* shown; // the page's caption, the axis title
+    } metrics[] = {
+        {&frmMainLog::mnuDensity, "Density|Logs per hectare"},
+        {&frmMainLog::mnuLength, "Length|Total Length (m/ha)"},
+        {&frmMainLog::mnuPercentCover, "Percent Cover|Percent Cover"},
+        {&frmMainLog::mnuTally, "Tally|Logs per hectare"}, // the axis as it was
+        {&frmMainLog::mnuVolume, "Volume|Log volume (m^3/ha)"},
+        {&frmMainLog::mnuWeight, "Weight|Weight (metric tons/ha)"},
+    };
+    // The caption, the axis title and the checked metric items as 0 and 1.
+    const auto shown = [](frmMainLog* w) -> QString {
+        QString checked;
+        for (const QAction* a : w->formulaItems())
+            checked += a->isChecked() ? u'1' : u'0';
+        return formulaPage(w) + u'|' + w->lblStatY->text() + u'|' + checked;
+    };
+    useDataFile();
+    for (std::size_t i = 0; i < std::size(metrics); ++i) {
+        const auto& first = metrics[i];
+        const auto& next = metrics[(i + 1) % std::size(metrics)];
+        const QString flags = u"000000"_s;
+        frmMainLog* w = open();
+        prompts_.openFile(DataFilePath); // a sheet with lengths, for density
+        w->mnuFileOpen->trigger();
+        (w->*first.item)->trigger();
+        (w->*first.item)->trigger();
+        EXPECT_EQ(shown(w), QString::fromLatin1(first.shown) + u'|' +
+                                QString(flags).replace(qsizetype(i), 1, u'1'));
+        frmMainLog* rebuilt = answer(w->*next.item, MsgResult::Yes, false);
+        ASSERT_TRUE(rebuilt && rebuilt != w);
+        EXPECT_EQ(shown(rebuilt),
+                  QString::fromLatin1(next.shown) + u'|' +
+                      QString(flags).replace(qsizetype((i + 1) % std::size(metrics)), 1, u'1'));
+        closeWindow(rebuilt);
+    }
 }
 
 // Density under line intersect needs a Length column (in any case) with a length
