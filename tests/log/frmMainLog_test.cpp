@@ -77,6 +77,33 @@ TEST_F(LogWindow, SettingsRoundTripUnlessMinimisedOrUnwritable) {
     EXPECT_EQ(stored(), u"------"_s);
 }
 
+// The first checked method of the settings opens the window; with none checked
+// it opens as designed, by line intersect, with no method checked.
+TEST_F(LogWindow, TheFirstCheckedMethodOfTheSettingsOpensTheWindow) {
+    const struct {
+        const char* saved;  // LIM, SPM, Combination
+        const char* opened; // the checked methods, the caption, the Combination pages shown
+    } cases[] = {
+        {"001", "001|Vernalt - Log Analysis with LIM and SPM|1"},
+        {"111", "100|Vernalt - Log Analysis with LIM|0"},
+        {"000", "000|Vernalt - Log Analysis with LIM|0"},
+    };
+    for (const auto& c : cases) {
+        int i = 0;
+        for (const char* key : {"LIMmethod", "SPMmethod", "ComboMethod"})
+            saveSettingBool(Section, QLatin1String(key), c.saved[i++] == '1');
+        frmMainLog* w = open();
+        QString checked;
+        for (const QAction* a : {w->mnuLIM, w->mnuSPM, w->mnuCombo})
+            checked += a->isChecked() ? u'1' : u'0';
+        EXPECT_EQ(checked + u'|' + w->windowTitle() + u'|' +
+                      QString::number(!w->ssTabCombo->isHidden()),
+                  QLatin1String(c.opened));
+        w->setWindowState(Qt::WindowMinimized); // nothing saved
+        closeWindow(w);
+    }
+}
+
 // Runs a statement on the metric rows of table LogLengths, %1 the level column.
 void metricLengths(const QString& statement) {
     db::exec(statement.arg(u"Measurement = 'Metric' AND \"Index\""_s));
@@ -96,11 +123,38 @@ TEST_F(LogWindow, SetTransectLengthsReadsTheTableAndRelabelsEveryPage) {
         shown += joinedTexts(w->lblTransectLength[i], w->lblTransectLength2[i]) + u'|';
     EXPECT_EQ(shown, u"1.5|1.5|25|25|6.25|6.25|100|100|"_s.repeated(5));
 
-    metricLengths(u"UPDATE LogLengths SET PlotSize = 2 WHERE %1 = 0"_s);
-    db::exec(u"INSERT INTO LogLengths VALUES ('Metric', 4, 9)"_s);
-    EXPECT_EQ(errorOf([w] { w->SetTransectLengths(); }), err::SubscriptRange);
-    EXPECT_EQ(QString::number(w->LevelLengths[0]) + u'|' + w->lblTransectLength[0]->text(),
-              u"2|1.5"_s);
+    // Each bad row in turn, the Subsegment length changed first (a bad Index is
+    // deleted before the next case): the lengths as left, the first label.
+    const struct {
+        const char* statement; // %1 the level column of the metric rows
+        int error;
+        const char* left;
+    } bad[] = {
+        {"INSERT INTO LogLengths VALUES ('Metric', 4, 9)", err::SubscriptRange,
+         "2 25 6.25 100|1.5"}, // after the four levels: all four read
+        {"INSERT INTO LogLengths VALUES ('Metric', -1, 9)", err::SubscriptRange,
+         "2 25 6.25 100|1.5"}, // before them: none read
+        {"UPDATE LogLengths SET PlotSize = NULL WHERE %1 = 2", err::InvalidNull,
+         "4 25 6.25 100|1.5"}, // Subsegment and Segment read
+    };
+    int subsegment = 2;
+    for (const auto& c : bad) {
+        metricLengths(u"DELETE FROM LogLengths WHERE %1 NOT BETWEEN 0 AND 3"_s);
+        metricLengths(u"UPDATE LogLengths SET PlotSize = "_s + QString::number(subsegment++) +
+                      u" WHERE %1 = 0"_s);
+        const QString statement = QString::fromLatin1(c.statement);
+        if (statement.contains(u"%1"_s))
+            metricLengths(statement);
+        else
+            db::exec(statement);
+        EXPECT_EQ(errorOf([w] { w->SetTransectLengths(); }), c.error) << c.statement;
+        QStringList left;
+        for (float L : w->LevelLengths)
+            left << QString::number(L);
+        EXPECT_EQ(left.join(u' ') + u'|' + w->lblTransectLength[0]->text(),
+                  QString::fromLatin1(c.left))
+            << c.statement;
+    }
 
     w->mnuMetric->setChecked(false);
     w->mnuEnglish->setChecked(true);
