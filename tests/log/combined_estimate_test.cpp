@@ -2,6 +2,7 @@
 // by hand.
 #include "log/combined_estimate.h"
 #include "log/combined_sample_size.h"
+#include "support/texts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

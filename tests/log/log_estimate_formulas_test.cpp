@@ -7,6 +7,7 @@
 #include "log/log_single_estimate.h"
 #include "log/log_stratified_estimate.h"
 #include "support/error_of.h"
+#include "support/texts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -80,6 +81,10 @@ TEST(LogSingleEstimate, WorkedExamples) {
         // 40.5 / 0.405 = 100, and back 100 x 0.405 = 40.5.
         {"LIM|English|Density|Segment|200|1|0|0|16|99|40.5|2|5000",
          "Segment|200|1|0|40.5|0|16| 100|40.5|0|0|40.5|40.5|0 0"},
+        // The English figure comes back from the rounded metric one: 10 / 0.446 = 22.42
+        // shown 22.4, and 22.4 x 0.446 = 9.9904 shown 9.99.
+        {"LIM|English|Weight|Segment|200|1|0|0|16|99|10|2|5000",
+         "Segment|200|1|0|10|0|16| 22.4|9.99|0|0|9.99|9.99|0 0"},
         // 100 ft x 12 = 1200 ft^2 = 0.0275 ac shown 0.028; B = 2 x 5 x sqrt(1 - 16 x
         // 0.028 / 100) = 9.978: the 16 plots, not one, are the sampled share.
         {"SPM|English|Density|Section|100|5|3|400|16|100|40.5|2.00|100",

@@ -15,15 +15,46 @@ namespace {
 
 using LogEstimates = LogWindowTest;
 
+// The sizes and statistics are checked before anything is computed: a check
+// that fails says why and leaves every figure of an earlier run, and the
+// status, as they were; no size at all opens the Stratified page.
+TEST_F(LogEstimates, StratifiedChecksTheSizesAndStatisticsFirst) {
+    const struct {
+        const char *sizes, *message, *title;
+        bool noStatistics2; // stratum 2 without statistics
+    } cases[] = {
+        {"|", "Please enter a value into the Stratum Size.", "Error - Stratum Size", false},
+        {"60|forty", "Please enter the stratum size for each stratum to calculate with", "", false},
+        {"60|40", "Please calculate subtotals for Stratum 2", "", true},
+    };
+    frmMainLog* w = twoLineStrata(open());
+    const std::array<Grid*, 4> grids = {w->grdFormulaStratified, w->grdSampleSize[1],
+                                        w->grdOptimalAllocation, w->grdProportionalAllocation};
+    for (Grid* g : grids)
+        g->setText(1, 1, u"earlier"_s);
+    w->lblStratifiedMetricFormula->setText(u"earlier"_s);
+    w->setStatus(u"Status: before"_s);
+    for (const auto& c : cases) {
+        const QStringList sizes = QString::fromLatin1(c.sizes).split(u'|');
+        w->txtLandscapeArea[1]->setText(sizes[0]);
+        w->txtLandscapeArea[2]->setText(sizes[1]);
+        if (c.noStatistics2)
+            w->grdOptimal[2]->clear(); // no level of stratum 2 has statistics
+        w->ssTabFormula->setCurrentIndex(0);
+        prompts_.message(QLatin1String(c.message), QLatin1String(c.title), MsgIcon::None);
+        w->cmdDefaultStratified->click();
+        QString left = w->lblStratifiedMetricFormula->text() + u'|' + w->status();
+        for (const Grid* g : grids)
+            left += u'|' + g->text(1, 1);
+        EXPECT_EQ(left, u"earlier|Status: before|earlier|earlier|earlier|earlier"_s) << c.sizes;
+        EXPECT_EQ(w->ssTabFormula->currentIndex(), *c.sizes == '|' ? 1 : 0) << c.sizes;
+    }
+}
+
 // The strata of twoLineStrata have no Subsegment statistics: a stratum is
 // ready when any of its levels has some.
-TEST_F(LogEstimates, StratifiedNeedsStatisticsThenFillsTheSheetAndTheSampleSize) {
+TEST_F(LogEstimates, StratifiedFillsTheSheetAndTheSampleSize) {
     frmMainLog* w = twoLineStrata(open());
-    w->grdOptimal[2]->clear(); // no level of stratum 2 has statistics
-    prompts_.message(u"Please calculate subtotals for Stratum 2"_s, QString(), MsgIcon::None);
-    w->cmdDefaultStratified->click();
-    EXPECT_TRUE(w->grdFormulaStratified->text(1, 0).isEmpty());
-    setStats(*w, 2, 4, u"3|2|2500|5|50|20.3|900"_s);
     w->grdFormulaStratified->setText(3, 9, u"999"_s); // an earlier run's
     w->cmdDefaultStratified->click();
     EXPECT_TRUE(w->grdFormulaStratified->text(3, 9).isEmpty());
@@ -32,8 +63,8 @@ TEST_F(LogEstimates, StratifiedNeedsStatisticsThenFillsTheSheetAndTheSampleSize)
     // allocation grids keeps its stratum number.
     EXPECT_EQ(rowText(w->grdOptimalAllocation, 1) + u'/' + rowText(w->grdOptimalAllocation, 4) +
                   u'/' + rowText(w->grdProportionalAllocation, 3) + u'/' +
-                  w->lblPropTotalTransectLength->text(),
-              u"9|1|4|4000/|4||/|3||/13000"_s);
+                  w->lblPropTotalTransectLength->text() + u'/' + w->status(),
+              u"9|1|4|4000/|4||/|3||/13000/Status: Estimates Calculated"_s);
 
     // Auto: each stratum takes the first shortest survey distance of its own sheet.
     w->mnuStratum1_Click(0);
@@ -43,6 +74,93 @@ TEST_F(LogEstimates, StratifiedNeedsStatisticsThenFillsTheSheetAndTheSampleSize)
     w->cmdDefaultStratified->click();
     EXPECT_EQ(w->grdFormulaStratified->text(1, 1) + w->grdFormulaStratified->text(2, 1),
               u"SectionSegment"_s);
+}
+
+// Strata 3 and 4 take the level their Optimal Selection item checks, each
+// from its own statistics: (60 x 80 + 40 x 50 + 50 x 20 + 50 x 40) / 200 = 49.
+TEST_F(LogEstimates, StrataThreeAndFourTakeTheLevelTheirMenuChecks) {
+    frmMainLog* w = twoLineStrata(open());
+    w->mnuStratum3[3]->trigger(); // Section
+    w->mnuStratum4[2]->trigger(); // Segment
+    setStats(*w, 3, 3, u"1|1|100|4|20|8.1|900"_s);
+    setStats(*w, 4, 2, u"2|1|100|4|40|16.2|900"_s);
+    w->txtLandscapeArea[3]->setText(u"50"_s);
+    w->txtLandscapeArea[4]->setText(u"50"_s);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(columnOf(*w->grdFormulaStratified, 1, 1, 4).join(u' ') + u'|' +
+                  columnOf(*w->grdFormulaStratified, 5, 1, 4).join(u' ') + u'|' +
+                  w->lblStratifiedMetricFormula->text(),
+              u"Transect Transect Section Segment|80 50 20 40|49"_s);
+}
+
+// One stratum is no stratified design: said by the estimate and by the sample
+// size, whose figures stay empty. A t-value of 0 ends the sample size with its
+// error after the rows it could write; the estimate stands.
+TEST_F(LogEstimates, StratifiedWithOneStratumOrAZeroTValue) {
+    frmMainLog* w = twoLineStrata(open());
+    w->txtLandscapeArea[2]->clear();
+    for (int k = 0; k < 2; ++k)
+        prompts_.message(u"Please use a non-stratified equation"_s, QString(), MsgIcon::None);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(QString(rowText(w->grdFormulaStratified, 1, 9) + u'|' +
+                      w->lblStratifiedMetricFormula->text() + u'|' +
+                      w->grdOptimalAllocation->text(1, 0) + u'|' + w->status()),
+              u"1|Transect|1000|2|1|80|6400|1|4|||Status: Estimates Calculated"_s);
+
+    w->txtLandscapeArea[2]->setText(u"40"_s);
+    w->txtTvalue->setText(u"0"_s);
+    prompts_.message(u"11 : Division by zero - Log Procedure 'SampleSize'"_s, u"Error"_s,
+                     MsgIcon::Exclamation);
+    w->cmdDefaultStratified->click();
+    EXPECT_EQ(QString(w->lblStratifiedMetricFormula->text() + u'|' +
+                      rowText(w->grdSampleSize[1], 2, 5) + u'|' +
+                      w->grdOptimalAllocation->text(1, 0) + u'|' + w->status()),
+              u"68|2|47.1|31.4|986|||Status: Estimates Calculated"_s);
+}
+
+// "Single" takes the automatic level, the first of the shortest survey
+// distances of the levels in use (Segment), or Subsegment when no level is in
+// use. Strip plots ask the landscape area: cancelled, the bound and limits stay
+// empty; too small for the plots, the square root of a negative is reported
+// and the status stays. The figures themselves are worked in
+// log_estimate_formulas_test: plots of 50 m x 4 = 0.02 ha, SE = sqrt(400 / 16).
+TEST_F(LogEstimates, SingleTakesTheAutomaticLevelAndAsksTheLandscapeArea) {
+    frmMainLog* w = open();
+    w->mnuSPM->trigger();
+    w->mnuDensity->trigger();
+    w->SetTransectLengths();
+    w->SetMetricLabels(); // the strip-plot columns, as the metric's run heads them
+    w->LevelLengths = {25, 50, 100, 200};
+    const char* distances[] = {"1200", "950", "950", "1100"};
+    for (int level = 1; level <= 4; ++level)
+        setStats(*w, 0, level, u"5|3|400|16|100|40.5|"_s + QLatin1String(distances[level - 1]));
+    w->txtTvalue->setText(u"2"_s);
+    w->lblSimpleBound->setText(u"77"_s); // an earlier run's
+    prompts_.input(u"Please enter the Stratum Size"_s, u"Stratum Size"_s, QString());
+    w->cmdDefaultSingle->click();
+    const auto shown = [w]() -> QString {
+        return rowText(w->grdFormulaSimple) + u' ' +
+               joinedTexts(w->txtLandscapeArea[0], w->lblSimpleMetricFormula,
+                           w->lblSimpleEnglishFormula, w->lblSimpleStdErr, w->lblSimpleBound,
+                           w->lblSimpleUpperLimit, w->lblSimpleLowerLimit, w->lblSimplePrecision,
+                           w->sbStatusBar[0]);
+    };
+    EXPECT_EQ(shown(), u"Segment|200|0.02|5|3|100|400|16 |100|40.5|5||||"
+                       u"|Status: Estimates Calculated"_s);
+
+    w->txtLandscapeArea[0]->setText(u"0.3"_s); // 16 x 0.02 ha > 0.3 ha
+    w->setStatus(u"Status: before"_s);
+    prompts_.message(u"5 : Invalid procedure call or argument - Log Procedure "
+                     u"'cmdDefaultSingle_Click'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    w->cmdDefaultSingle->click();
+    EXPECT_EQ(shown(), u"Segment|200|0.02|5|3|100|400|16 0.3|100||5|||||Status: before"_s);
+
+    for (QAction* a : w->mnuUseLength)
+        a->setChecked(false);
+    w->txtLandscapeArea[0]->setText(u"1000"_s);
+    w->cmdDefaultSingle->click();
+    EXPECT_EQ(w->grdFormulaSimple->text(1, 0), u"Subsegment"_s);
 }
 
 // Two strata typed into the Combination pages: sizes 100 and 300, estimates 8

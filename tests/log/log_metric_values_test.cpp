@@ -3,6 +3,7 @@
 #include "log/log_metric_values.h"
 #include "platform/grid.h"
 #include "support/error_of.h"
+#include "support/texts.h"
 
 #include <gtest/gtest.h>
 

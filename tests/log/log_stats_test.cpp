@@ -1,5 +1,6 @@
 // Statistics of one sampling level: the worked examples by hand from the formulas.
 #include "log/log_stats.h"
+#include "support/texts.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
