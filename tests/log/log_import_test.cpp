@@ -164,16 +164,46 @@ TEST_F(LogImport, ACancelOrARefusedFileChangesNothing) {
     }
 }
 
-// "Apply and Sort" fills the four stratum sheets once the strata are numbered
-// from 1; an import after it empties them and points them at the new method's table.
+// "Apply and Sort" of any stratum sheet requeries the four stratum sheets, then
+// refuses strata not numbered 1, 2, ... without a gap; numbered so, it goes on
+// (here without a metric, which it asks for) and enables the statistics.
+TEST_F(LogImport, ApplyAndSortRefusesStrataNotNumberedFromOne) {
+    const struct {
+        const char* strata; // "stratum:location" per record
+        int sheet;          // the sheet whose button is clicked
+        const char* shown;  // each stratum sheet's first location, the sheet, the status
+    } cases[] = {
+        {"2:b 3:c", 4, "|b|c|/4/Status: Data file read"},
+        {"1:a 2:b 4:d", 2, "a|b||d/2/Status: Data file read"},
+        {"1:a 3:c", 1, "a||c|/1/Status: Data file read"},
+        {"1:a 2:b 3:c", 2, "a|b|c|/2/Status: Data sorted"},
+    };
+    frmMainLog* w = open();
+    QPushButton* const buttons[] = {w->cmdSort1, w->cmdSort2, w->cmdSort3, w->cmdSort4};
+    for (const auto& c : cases) {
+        importFile(w, file(strataFile(c.strata)));
+        const bool refused = !QByteArray(c.shown).endsWith("sorted");
+        if (refused)
+            prompts_.message(u"Strata need to be numbered consecutively starting at 1"_s,
+                             u"Error Sorting"_s, MsgIcon::None);
+        else
+            prompts_.message(u"Please select a formula from the drop-down menu above."_s,
+                             u"Error"_s, MsgIcon::None);
+        buttons[c.sheet - 1]->click();
+        QStringList sheets;
+        for (std::size_t k = 1; k <= 4; ++k)
+            sheets << w->grdStratum[k]->text(1, 1);
+        EXPECT_EQ(sheets.join(u'|') + u'/' + QString::number(w->DataSheetIndex) + u'/' +
+                      w->status(),
+                  QLatin1String(c.shown));
+        EXPECT_EQ(w->cmdSummaryStatistics->isEnabled(), !refused) << c.strata;
+    }
+}
+
+// "Apply and Sort" fills the four stratum sheets and runs the checked metric on
+// them; an import after it empties them and points them at the new method's table.
 TEST_F(LogImport, ApplyAndSortAndTheImportAfterIt) {
     frmMainLog* w = open();
-    importFile(w, file(strataFile("1:a 3:c")));
-    prompts_.message(u"Strata need to be numbered consecutively starting at 1"_s,
-                     u"Error Sorting"_s, MsgIcon::None);
-    w->cmdSort1->click();
-    EXPECT_FALSE(w->cmdSummaryStatistics->isEnabled());
-    EXPECT_EQ(w->status(), u"Status: Data file read"_s);
 
     importFile(w, file(strataFile("2:b2 1:a 3:c 2:b1")));
     w->mnuDensity->setChecked(true); // Apply and Sort runs it on the four stratum sheets
