@@ -25,7 +25,10 @@ TEST_F(LogMetrics, EachMetricReadsItsFieldsUnderEachMethod) {
         F metric;
         const char *criteria, *log, *shown; // the Qualify cell and the Formula page's caption
     } cases[] = {
-        {"LIM", den, "2|", "", "|Formula"},                      // cancelled: nothing runs
+        {"LIM", den, "", "", "|Formula"},   // cancelled: nothing runs
+        {"LIM", den, "2|", "", "|Formula"}, // at each prompt
+        {"LIM", den, "2|0|", "", "|Formula"},
+        {"LIM", den, "2|0|0|", "", "|Formula"},
         {"LIM", den, all, "Length=12.34", "0.081|Density"},      // cleaned first: 1 / 12.3
         {"LIM", den, all, "Length=null;Qualify=7", "7|Density"}, // 1 / 0: the stored value
         {"LIM", den, all, "Species=9999", "0|Density"},          // the excluded species
@@ -66,6 +69,22 @@ TEST_F(LogMetrics, EachMetricReadsItsFieldsUnderEachMethod) {
         EXPECT_EQ(qualify(w) + u'|' + w->ssTabMain->tabText(frmMainLog::PageFormula),
                   QLatin1String(c.shown));
     }
+}
+
+// A sheet of more records than a 16-bit row number holds is computed to its
+// last record: 1 / 4 each, 1 / 8 the last.
+TEST_F(LogMetrics, ASheetOfMoreThan32767RecordsIsComputedToItsLastRow) {
+    frmMainLog* w = open();
+    db::exec(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000) "
+             u"INSERT INTO LIM (Stratum, Transect, Segment, Subsegment, Species, LED, Condition, "
+             u"Length, Qualify) SELECT 1, 1, 1, i, '1', 10, 1, CASE i WHEN 40000 THEN 8 ELSE 4 "
+             u"END, 0 FROM n"_s);
+    criteria(w, "0|0|0|9999");
+    w->FormulaDen();
+    const Grid* g = w->grdStratum[0];
+    EXPECT_EQ(QString::number(g->rows()) + u'|' + g->text(32767, 11) + u'|' + g->text(32768, 11) +
+                  u'|' + g->text(40000, 11),
+              u"40001|0.25|0.25|0.125"_s);
 }
 
 TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {

@@ -99,5 +99,29 @@ TEST_F(LogCriteriaPrompts, ARefusedAnswerIsAskedAgain) {
     EXPECT_EQ(w->GetLED(), 12.3);
 }
 
+// Single Species asks the one species to include, Multiple Species the one to
+// exclude: of two logs of 1 / 5 each, species 7 counts alone, then all but 7.
+TEST_F(LogCriteriaPrompts, TheSpeciesMenuChoosesTheSpeciesThatCount) {
+    frmMainLog* w = open();
+    addLog(w, u"Species=7"_s);
+    addLog(w, u"Species=8"_s);
+    const auto qualify = [w]() -> QString {
+        return columnOf(*w->grdStratum[0], 11, 1, 2).join(u' ');
+    };
+    w->mnuSingleSpecies->trigger();
+    criteria(w, "0|0|0|-");
+    prompts_.input(u"Please enter the code of the species you want INCLUDED from this analysis. "
+                   u"NOTE: Species code is case sensitive."_s,
+                   u"Species"_s, u"7"_s);
+    w->FormulaDen();
+    EXPECT_EQ(qualify(), u"0.2 0"_s);
+    EXPECT_FALSE(w->mnuMultipleSpecies->isChecked());
+    w->mnuMultipleSpecies->trigger();
+    criteria(w, "0|0|0|7");
+    w->FormulaDen();
+    EXPECT_EQ(qualify(), u"0 0.2"_s);
+    EXPECT_FALSE(w->mnuSingleSpecies->isChecked());
+}
+
 } // namespace
 } // namespace vernalt::test
