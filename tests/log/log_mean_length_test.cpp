@@ -50,16 +50,21 @@ TEST(ColumnMedian, NamesAreQuotedAndTextsAreATypeMismatch) {
 
 using MeanLength = LogWindowTest;
 
+// Length shows the mean-length button of each sheet; a stratum sheet's button
+// reports that stratum.
 TEST_F(MeanLength, LineIntersectOfOneStratumOrWithoutLengths) {
     frmMainLog* w = open();
     db::exec(u"INSERT INTO LIM (Stratum, Length) VALUES (1, 10), (1, 20), (1, NULL), (1, 40), "
              u"(2, 1000), (3, NULL)"_s);
+    w->mnuLength->trigger();
+    for (const QPushButton* b : w->cmdDisplayMean)
+        EXPECT_TRUE(b->isVisibleTo(b->parentWidget()) && b->isEnabled());
     // 10, 20, 40: mean 23.33 shown 23.3, median 20.
     prompts_.message(u"Mean = 23.3 m\r\nMedian = 20 m"_s, u"Mean Length"_s, MsgIcon::None);
-    w->CalcMeanLength(true, 1);
+    w->cmdDisplayMean[1]->click();
     prompts_.message(u"No Length values were found in the current dataset"_s,
                      u"ERROR: No length values"_s, MsgIcon::None);
-    w->CalcMeanLength(true, 3);
+    w->cmdDisplayMean[3]->click();
     EXPECT_EQ(errorOf([&] { w->Median(u"LIM"_s, u"Length"_s, 3); }), 3021);
 }
 
@@ -72,18 +77,23 @@ TEST_F(MeanLength, StripPlotsEstimateFirst) {
     w->mnuEnglish->setChecked(true);
     w->mnuMetric->setChecked(false);
     addLog(w, u"PercentLength=null;Length=null;EstimLength=null"_s);
+    prompts_.message(u"The EstimLength column was not found"_s, u"Column not found"_s,
+                     MsgIcon::None); // a sheet not filled yet
+    w->CalcMeanLength(true, 0);
     w->FillSingleTab();
     w->CalcMeanLength(true, 0); // no message: the script expects none
 
     db::exec(u"DELETE FROM SPM"_s);
-    for (const char* log : {"3;Length=10", "5;Length=4", "10;Length=12.345", "null;Length=0"})
+    for (const char* log :
+         {"3;Length=10", "5;Length=4", "10;Length=12.345", "null;Length=0", "x;Length=6"})
         addLog(w, u"EstimLength=8.7;PercentLength="_s + QLatin1String(log));
-    // 10 / 0.303 = 33.0033, 8, no class: 12.3 as shown; no estimate keeps 8.7.
+    // 10 / 0.303 = 33.0033, 8, no class: 12.3 as shown; no estimate keeps 8.7; a class
+    // that is a text is none: 6.
     w->FillSingleTab();
-    // Mean (33.0033 + 8 + 12.3 + 8.7) / 4 = 15.5008; median (8.7 + 12.3) / 2.
-    prompts_.message(u"Mean = 15.5 ft\r\nMedian = 10.5 ft"_s, u"Mean Length"_s, MsgIcon::None);
+    // Mean (33.0033 + 8 + 12.3 + 8.7 + 6) / 5 = 13.6007; median 8.7.
+    prompts_.message(u"Mean = 13.6 ft\r\nMedian = 8.7 ft"_s, u"Mean Length"_s, MsgIcon::None);
     w->CalcMeanLength(true, 0);
-    EXPECT_EQ(columnOf(*w->grdStratum[0], 16, 1, 4).join(u'|'), u"33|8|12.3|8.7"_s);
+    EXPECT_EQ(columnOf(*w->grdStratum[0], 16, 1, 5).join(u'|'), u"33|8|12.3|8.7|6"_s);
 }
 
 } // namespace
