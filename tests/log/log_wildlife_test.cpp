@@ -6,6 +6,8 @@
 #include "log_window_fixture.h"
 #include "support/error_of.h"
 
+#include <QRadioButton>
+
 using namespace Qt::StringLiterals;
 
 namespace vernalt::test {
@@ -56,6 +58,47 @@ TEST_F(LogWildlife, AvailableAndUsedLogs) {
     EXPECT_EQ(marks.join(u' '), u"1|3|1 1|4|0 1||0 0|3|0 0|3|0"_s);
     EXPECT_EQ(joinedTexts(w->lblAvailable, w->lblUsed, w->lblPercentUse, w->sbStatusBar[0]),
               u"3|1|33.3|Status: WildLife Use Calculated"_s);
+}
+
+// The option chosen names the sheet: an empty stratum sheet is said, another
+// is counted. A cancel at the criteria or at the code changes nothing; a code
+// that is no number of 0 or more is asked again.
+TEST_F(LogWildlife, TheChosenSheetCancelsAndRefusedCodes) {
+    frmMainLog* w = open();
+    w->mnuSPM->trigger();
+    for (const char* log : {"Stratum=1;Use=5", "Stratum=2;Use=5", "Stratum=2;Use=4"})
+        addLog(w, QLatin1String(log));
+    w->mnuDensity->setChecked(true);
+    criteria(w, "0|0|0|9999");
+    w->cmdSort2_Click(); // the stratum sheets, with their density
+    const QString ask = u"Please enter the numeric code for the wildlife use category you would "
+                        u"like to consider for this analysis."_s;
+    const auto shown = [w]() -> QString {
+        return joinedTexts(w->lblDataSheet, w->lblAvailable, w->lblUsed, w->lblPercentUse,
+                           w->sbStatusBar[0]);
+    };
+    w->optDataFound[3]->setChecked(true);
+    criteria(w, "0|0|0|9999");
+    prompts_.input(ask, u"Wildlife use code"_s, u"5"_s)
+        .message(u"No data found on 'Stratum 3'"_s, u"No data"_s, MsgIcon::None);
+    w->cmdWildLife->click();
+    EXPECT_EQ(shown(), u"Stratum 3||||Status: Data sorted"_s);
+
+    w->optDataFound[2]->setChecked(true);
+    criteria(w, "");
+    w->cmdWildLife->click();
+    criteria(w, "0|0|0|9999");
+    prompts_.input(ask, u"Wildlife use code"_s, QString());
+    w->cmdWildLife->click();
+    EXPECT_EQ(shown(), u"Stratum 3||||Status: Data sorted"_s);
+
+    criteria(w, "0|0|0|9999");
+    for (const char* code : {"abc", "-1"})
+        prompts_.input(ask, u"Wildlife use code"_s, QLatin1String(code))
+            .message(u"Please enter a positive numeric value"_s, u"Error"_s, MsgIcon::None);
+    prompts_.input(ask, u"Wildlife use code"_s, u"5"_s);
+    w->cmdWildLife->click();
+    EXPECT_EQ(shown(), u"Stratum 2|2|1|50|Status: WildLife Use Calculated"_s);
 }
 
 } // namespace
