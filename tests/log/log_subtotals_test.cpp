@@ -78,6 +78,10 @@ TEST(LogSubtotals, TheColumnsReadAndTheSubtotalsReadBack) {
 
 class LogSummary : public LogWindowTest {
   protected:
+    static QStringList records() {
+        return u"1|1|1|1|1|0.5/1|1|1|1|1|0.5/1|1|1|1|2|2/1|1|1|2|3|3/1|1|1|2|4|4/"
+               u"1|2|1|1|1|5/1|2|1|1|2|6/1|2|1|2|3|7/1|2|1|2|4|8"_s.split(u'/');
+    }
     // Two transects of four subsegments in stratum 1, values 1 to 8 by subsegment
     // (two records in subsegment 1 of transect 1: 0.5 and 0.5). Segments of two
     // subsegments hold 3, 7, 11 and 15.
@@ -86,9 +90,7 @@ class LogSummary : public LogWindowTest {
         w->LevelLengths = {12.5f, 25, 50, 100};
         w->ssTabMain->setTabText(frmMainLog::PageFormula, u"Tally"_s);
         w->mnuTally->setChecked(true);
-        fillSheet(*w->grdStratum[0]->grid(),
-                  u"1|1|1|1|1|0.5/1|1|1|1|1|0.5/1|1|1|1|2|2/1|1|1|2|3|3/1|1|1|2|4|4/"
-                  u"1|2|1|1|1|5/1|2|1|1|2|6/1|2|1|2|3|7/1|2|1|2|4|8"_s.split(u'/'));
+        fillSheet(*w->grdStratum[0]->grid(), records());
         w->txtTvalue->setText(u"1.67"_s); // as after opening a data file
         w->txtPrecisionLevel->setText(u".2"_s);
         return w;
@@ -120,6 +122,65 @@ TEST_F(LogSummary, SubtotalsPerUnitKeptForASheetWithoutData) {
     EXPECT_EQ(shown(), sums);
 }
 
+// The statistics of a sheet go to its own page of the Optimal grids. Segments
+// 3, 7, 11, 15 of 25 m: mean 9, s = sqrt(80 / 3) = 5.164 shown 5.16; F = 10000 /
+// (4 x 25) = 100: 900 per hectare, 900 x 0.405 = 364.5 per acre shown 364 (half
+// to even), variance 516^2 = 266256; units needed from the shown s, (1.67 x
+// 5.16)^2 / (0.2 x 9)^2 = 74.256 / 3.24 = 22.918, 22.918 x 25 = 573 m; 1000 -
+// 4 x 25 = 900 m still to survey.
+TEST_F(LogSummary, StatisticsOfEachSheetOnItsOptimalPage) {
+    frmMainLog* w = window();
+    w->cmdSummaryStatistics->setEnabled(true);
+    const auto segments = [w](std::size_t sheet) -> QString {
+        return rowText(w->grdOptimal[sheet], 2, 5) + u' ' + rowText(w->grdOptimal2[sheet], 2, 5) +
+               u' ' + w->LevelMeanMetric[sheet][2] + u'|' + w->LevelMeanEnglish[sheet][2] + u' ' +
+               QString::number(w->ssTabOptimal->currentIndex()) + u' ' + w->status();
+    };
+    const QString figures = u"9|5.16|900|266256|22.9 573|1000|4|900|364 900|364"_s;
+    w->cmdSummaryStatistics->click();
+    EXPECT_EQ(segments(0), figures + u" 0 Status: Stats calculated for Single/Combined (Tally)"_s);
+
+    // The same records on the sheet of stratum 2: its page, the Single/Combined
+    // page as it was.
+    w->grdOptimal[0]->setText(2, 0, u"old"_s);
+    fillSheet(*w->grdStratum[2]->grid(), records());
+    w->optDataFound[2]->setChecked(true);
+    w->cmdSummaryStatistics->click();
+    EXPECT_EQ(segments(2), figures + u" 2 Status: Stats calculated for Stratum 2 (Tally)"_s);
+    EXPECT_EQ(w->grdOptimal[0]->text(2, 0), u"old"_s);
+}
+
+// A sheet without its value column is said; one without a level's column
+// ends the step with its error; no subtotals either way. A t-value that is no
+// number ends the statistics.
+TEST_F(LogSummary, AMissingColumnOrATValueThatIsNoNumber) {
+    const struct {
+        int column;
+        const char *header, *t, *message;
+        const char* shown; // the first two subtotals, the count of subsegments
+    } cases[] = {
+        {5, "Length", "1.67", "The qualify column was not found", "||"},
+        {2, "Sect", "1.67",
+         "9 : Subscript out of range - Log Procedure 'CalculateSummaryStatistics'", "||"},
+        {5, "Qualify", "abc", "13 : Type mismatch - Log Procedure 'CalculateStats'", "1|3|"},
+    };
+    frmMainLog* w = window();
+    w->cmdSummaryStatistics->setEnabled(true);
+    for (const auto& c : cases) {
+        fillSheet(*w->grdStratum[0]->grid(), records());
+        w->grdStratum[0]->setText(0, c.column, QLatin1String(c.header));
+        w->txtTvalue->setText(QLatin1String(c.t));
+        const QString message = QLatin1String(c.message);
+        const bool error = message.contains(u" : "_s);
+        prompts_.message(message, error ? u"Error"_s : u"Column not found"_s,
+                         error ? MsgIcon::Exclamation : MsgIcon::None);
+        w->cmdSummaryStatistics->click();
+        EXPECT_EQ(QString(rowText(w->grdSubtotals, 1, 2) + u'|' + w->lblNum[0]->text()),
+                  QLatin1String(c.shown))
+            << c.header;
+    }
+}
+
 TEST_F(LogSummary, CorrelationPairsAdjacentUnitsWithinEachTransect) {
     const QString ask = correlationLevelPrompt(), title = u"Correlation Length"_s;
     frmMainLog* w = window();
@@ -136,6 +197,16 @@ TEST_F(LogSummary, CorrelationPairsAdjacentUnitsWithinEachTransect) {
         .message(u"r=1\r\nr^2=1"_s, QString(), MsgIcon::None);
     w->cmdCorrelation->click();
     EXPECT_EQ(CorrelationPairs.rows(), 6);
+
+    // A cancel keeps the statistics the button refreshed first; a sheet without
+    // data is said and no length is asked.
+    w->lblNum[0]->clear();
+    prompts_.input(ask, title, QString());
+    w->cmdCorrelation->click();
+    EXPECT_EQ(w->lblNum[0]->text(), u"8"_s);
+    fillSheet(*w->grdStratum[0]->grid(), {});
+    prompts_.message(u"No data found on 'Single/Combined'"_s, u"No data"_s, MsgIcon::None);
+    w->cmdCorrelation->click();
 }
 
 } // namespace
