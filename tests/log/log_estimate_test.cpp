@@ -198,6 +198,15 @@ TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
     QCoreApplication::sendEvent(w->txtComboTvalue, &in);
     EXPECT_EQ(w->txtComboBound->text(), u"3.16"_s);
 
+    // An average typed on the Sample Sizes page reruns that page: a level chosen
+    // without its event shows then.
+    w->cboTransectName[1]->setCurrentIndex(4);
+    EXPECT_EQ(w->txtSSPlotDimensions[1]->text(), u"Section"_s);
+    w->txtSSVariableAverage[0]->setText(u"99"_s);
+    EXPECT_EQ(w->txtSSPlotDimensions[1]->text(), u"Transect"_s);
+    w->cboTransectName[1]->setCurrentIndex(3);
+    emit w->cboTransectName[1]->activated(3);
+
     // A negative variance is reported and stops its page: 0.25^2 x -200 / 4 + 2.25
     // = -0.875, and the Sample Sizes page is not run again.
     const auto error = [&](const QString& procedure) {
@@ -225,6 +234,37 @@ TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
                           w->txtComboTvalue, w->txtSSTvalue, w->txtSSVariableVariance[0]) +
                   QString::number(w->cboTransectName[1]->currentIndex()),
               u"|||1.67|2|16-1"_s);
+}
+
+// Each combined metric item checks itself alone and titles the combined
+// result in the unit system checked, and again after a switch.
+TEST_F(LogEstimates, EachCombinedMetricTitlesTheCombinedResult) {
+    saveSettingBool(u"LogSettings"_s, u"ComboMethod"_s, true);
+    saveSettingBool(u"LogSettings"_s, u"LIMmethod"_s, false);
+    frmMainLog* w = open();
+    const struct {
+        QAction* frmMainLog::*item;
+        const char* titles; // metric, English
+    } items[] = {
+        {&frmMainLog::mnuComboLength, "Total Length (m/ha)|Total Length (ft/ac)"},
+        {&frmMainLog::mnuComboPercentCover, "Percent Cover (st)|Percent Cover (st)"},
+        {&frmMainLog::mnuComboVolume, "Volume (m^3/ha)|Volume (ft^3/ac)"},
+        {&frmMainLog::mnuComboWeight, "Weight (metric tons/ha)|Weight (tons/ac)"},
+        {&frmMainLog::mnuComboDensity, "Density (logs/ha)|Density (logs/ac)"},
+    };
+    for (const auto& c : items) {
+        (w->*c.item)->trigger();
+        QString checked;
+        for (const QAction* a : w->comboFormulaItems())
+            checked += a->isChecked() ? u'1' : u'0';
+        const QString metric = w->lblComboFormula->text();
+        w->mnuEnglish->trigger();
+        const QString english = w->lblComboFormula->text();
+        w->mnuMetric->trigger();
+        EXPECT_EQ(metric + u'|' + english, QLatin1String(c.titles));
+        EXPECT_EQ(checked.count(u'1'), 1);
+        EXPECT_TRUE((w->*c.item)->isChecked()) << c.titles;
+    }
 }
 
 } // namespace
