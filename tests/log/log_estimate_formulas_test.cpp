@@ -280,6 +280,17 @@ TEST(LogSamplePlan, WorkedExamples) {
          u"2|40|0.4|Subsegment|1200|0.0275482093663912|3"_s,
          u"1|72.6|36.3|1318|7.62||/2|109|72.6|5271||70.5|381 70|1|30|3000/|2|40|4000/|3||/|4|| "
          u"381|1|229|22900/|2|153|15300/|3||/|4|| 7000|38200 0"_s},
+        // 50 m x 4 = 200 m^2 = 0.02 ha; G = 10000: means 2 / 200 x 10000 = 100 and 150,
+        // deviations 50 and 100, variances 2500 and 10000; D = (0.2 x 480 / 2)^2 = 2304.
+        // Optimal (0.6 x 50 + 0.4 x 100)^2 / (2304 + 5500 / 100) = 4900 / 2359 = 2.08,
+        // 2 units: 2 x 3000 / 7000 = 0.86 and 2 x 4000 / 7000 = 1.14, rounded up;
+        // proportional 2^2 x 5500 / 96^2 = 2.39, 2 units: 2 x 0.6 and 2 x 0.4.
+        {"strip plots use the area of their strip",
+         plan(SPM, Metric, logcap::Density, {u"60"_s, u"40"_s}, 100,
+              u"1|Subsegment|2|1/2|Subsegment|3|2"_s, u"480"_s, {}),
+         u"1|60|0.6|Subsegment|200|0.02|2/2|40|0.4|Subsegment|200|0.02|3"_s,
+         u"1|100|50|2500|2304||/2|150|100|10000||2.08|2.39 2|1|1|50/|2|2|100/|3||/|4|| "
+         u"2|1|2|100/|2|1|50/|3||/|4|| 150|150 0"_s},
         // One stratum: its row and no design; the stratified figures are empty.
         {"one stratum", plan(LIM, Metric, logcap::Density, {u"60"_s}, 60, two, {}, {}),
          u"1|60|1|Transect|1000|2|"_s,
