@@ -56,8 +56,10 @@ TEST_F(LogWindow, SettingsRoundTripUnlessMinimisedOrUnwritable) {
     closeWindow(w);
     EXPECT_EQ(stored(), u"#01010"_s);
 
+    DataFilePath = u"snags.csv"_s; // a data file opened by either window: the metrics are on
     w = open();
     EXPECT_EQ(w->pos(), at);
+    EXPECT_TRUE(w->mnuFormula->menuAction()->isEnabled());
     EXPECT_TRUE(w->mnuEnglish->isChecked() && !w->mnuMetric->isChecked());
     w->mnuMetric->setChecked(true);
     w->setWindowState(Qt::WindowMinimized);

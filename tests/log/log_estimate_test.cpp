@@ -81,7 +81,12 @@ TEST_F(LogEstimates, StratifiedFillsTheSheetAndTheSampleSize) {
 TEST_F(LogEstimates, StrataThreeAndFourTakeTheLevelTheirMenuChecks) {
     frmMainLog* w = twoLineStrata(open());
     w->mnuStratum3[3]->trigger(); // Section
+    w->mnuStratum3[3]->trigger(); // a second click keeps it
     w->mnuStratum4[2]->trigger(); // Segment
+    QString checked;
+    for (const QAction* a : w->mnuStratum3)
+        checked += a->isChecked() ? u'1' : u'0';
+    EXPECT_EQ(checked, u"00010"_s);
     setStats(*w, 3, 3, u"1|1|100|4|20|8.1|900"_s);
     setStats(*w, 4, 2, u"2|1|100|4|40|16.2|900"_s);
     w->txtLandscapeArea[3]->setText(u"50"_s);
@@ -196,7 +201,8 @@ TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
     w->txtComboTvalue->setFocus();
     QFocusEvent in(QEvent::FocusIn);
     QCoreApplication::sendEvent(w->txtComboTvalue, &in);
-    EXPECT_EQ(w->txtComboBound->text(), u"3.16"_s);
+    EXPECT_EQ(w->txtComboBound->text() + u'|' + w->status(),
+              u"3.16|Confidence Level : t-value of 1.67 = 90%, 2.00 = 95% or 2.66 = 99%"_s);
 
     // An average typed on the Sample Sizes page reruns that page: a level chosen
     // without its event shows then.

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGroupBox>
 #include <QTimer>
 #include <algorithm>
 
@@ -19,6 +20,7 @@ using LogMenus = LogWindowTest;
 // Selection would show an old mean as the estimate. "All Lengths" clears nothing.
 TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
     frmMainLog* w = open();
+    w->mnuVolume->trigger(); // a metric, which the grid headers name
     w->grdOptimal[2]->setText(1, 1, u"3.3"_s);
     w->grdSampleSize[1]->setText(1, 1, u"9"_s);
     w->LevelMeanMetric[0][3] = u"39.3"_s;
@@ -28,6 +30,13 @@ TEST_F(LogMenus, ALevelClickTogglesItAndEmptiesTheResultGridsAndMeans) {
     EXPECT_EQ(w->grdOptimal[2]->text(1, 1) + w->grdSampleSize[1]->text(1, 1) +
                   w->LevelMeanMetric[0][3] + w->LevelMeanEnglish[2][1],
               QString());
+    // The emptied grids get their headers back, in the unit system checked.
+    EXPECT_EQ(w->grdOptimal[2]->text(0, 1) + u'|' + w->grdOptimal[2]->text(0, 2),
+              u"Standard Deviation|Volume (m^3/ha)"_s);
+    w->mnuEnglish->trigger();
+    w->mnuUseLength[1]->trigger();
+    EXPECT_EQ(w->grdOptimal[2]->text(0, 1) + QString::number(w->mnuUseLength[1]->isChecked()),
+              u"Std. Dev.1"_s);
     w->grdOptimal[0]->setText(1, 0, u"1"_s);
     w->mnuAllLengths->trigger(); // clears nothing
     EXPECT_EQ(w->grdOptimal[0]->text(1, 0) + QString::number(w->mnuUseLength[1]->isChecked()),
@@ -213,6 +222,7 @@ TEST_F(LogMethod, WithoutADataFileOrOnNoInPlaceOnYesInANewWindow) {
     frmMainLog* w = open();
     w->mnuSPM->trigger();
     EXPECT_FALSE(w->mnuTally->isEnabled());
+    EXPECT_FALSE(w->frmLandscapeArea->isHidden()) << "strip plots need the landscape area";
     w->mnuPercentCover->trigger();
     useDataFile();
     w->grdOptimal[0]->setText(1, 0, u"4.2"_s);
@@ -257,6 +267,8 @@ TEST_F(LogMethod, CombinationInPlaceOrInANewWindow) {
     w = answer(rebuilt->mnuLIM, MsgResult::Yes);
     ASSERT_TRUE(w && w != rebuilt);
     EXPECT_EQ(w->windowTitle() + u'|' + layout(w), u"Vernalt - Log Analysis with LIM|single"_s);
+    w->mnuLIM->trigger(); // the method checked: nothing asked, nothing rebuilt
+    EXPECT_EQ(live(), w);
 }
 
 // Each metric item checks itself alone and captions the Formula page and the

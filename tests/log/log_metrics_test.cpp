@@ -87,6 +87,19 @@ TEST_F(LogMetrics, ASheetOfMoreThan32767RecordsIsComputedToItsLastRow) {
               u"40001|0.25|0.25|0.125"_s);
 }
 
+// Under strip plots choosing a metric first estimates each log's whole length
+// from its class, without a word, and the minimum length reads that estimate:
+// 4 / 0.5 = 8 meets a minimum of 6.
+TEST_F(LogMetrics, StripPlotMetricsReadTheEstimatedLengths) {
+    frmMainLog* w = open();
+    w->mnuSPM->trigger();
+    addLog(w, u"PercentLength=5;Length=4;EstimLength=null"_s);
+    w->mnuDensity->trigger();
+    criteria(w, "0|6|0|9999");
+    w->FormulaDen();
+    EXPECT_EQ(qualify(w) + u'|' + w->grdStratum[0]->text(1, 16), u"1|8"_s);
+}
+
 TEST_F(LogMetrics, ATextDiameterEndsTheRunWithTheErrorReport) {
     frmMainLog* w = open();
     for (const char* d : {"10", "big", "10"})
