@@ -67,6 +67,13 @@ TEST(CombinedEstimate, WorkedPages) {
         // All estimates 0 give a precision of 0.
         {"North|150.4|0|4|5/South|250.4|0|9|10",
          "400.8|15|0.375|0.625|| 0|||0.464|| 0|0.464|0.681|1.14|1.14|-1.14|0 0"},
+        // A negative estimate gives a precision of 0; negative figures keep 4 decimals:
+        // -16.2475 +- 1.14.
+        {"North|150.4|-10|4|5/South|250.4|-20|9|10",
+         "400.8|15|0.375|0.625|| -16.2475|||0.464|| "
+         "-16.2475|0.464|0.681|1.14|-15.1075|-17.3875|0 0"},
+        // Without names the page is empty.
+        {"|150.4|10|4|5/|250.4|20|9|10", "||||| ||||| |||||| 0"},
         // A size that is no number leaves the total and the weights empty.
         {"North|150.4|10|4|5/South|big|20|9|10", "|15|||| ||||| |||||| 0"},
         // One named stratum has no stratified estimate.

@@ -210,6 +210,12 @@ TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
     EXPECT_EQ(w->txtSSPlotDimensions[1]->text(), u"Section"_s);
     w->txtSSVariableAverage[0]->setText(u"99"_s);
     EXPECT_EQ(w->txtSSPlotDimensions[1]->text(), u"Transect"_s);
+    // The empty level empties the row's length and its sample lengths: 2 x 25 left.
+    w->cboTransectName[1]->setCurrentIndex(0);
+    emit w->cboTransectName[1]->activated(0);
+    EXPECT_EQ(joinedTexts(w->txtTransectLength[1], w->txtSSPlotLength[1],
+                          w->lblComboSSOptTotalTransectLength),
+              u"||50"_s);
     w->cboTransectName[1]->setCurrentIndex(3);
     emit w->cboTransectName[1]->activated(3);
 
@@ -233,9 +239,14 @@ TEST_F(LogEstimates, TypingIntoTheCombinationPagesFillsBoth) {
     // boxes outside the frames stay.
     w->txtSSVariableVariance[1]->setText(u"36"_s);
     w->txtVariance[0]->setText(u"16"_s);
-    prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
-                     u"Clear for new analysis?"_s, MsgIcon::None, MsgResult::Yes);
-    w->cmdClearCombo->click();
+    const auto clear = [&](MsgResult answer) {
+        prompts_.message(u"Do you want to clear these pages for a new analysis?"_s,
+                         u"Clear for new analysis?"_s, MsgIcon::None, answer);
+        w->cmdClearCombo->click();
+    };
+    clear(MsgResult::No);
+    EXPECT_EQ(w->txtStratum[1]->text(), u"South"_s);
+    clear(MsgResult::Yes);
     EXPECT_EQ(joinedTexts(w->txtStratum[1], w->txtSSstratum[1], w->txtComboFormula,
                           w->txtComboTvalue, w->txtSSTvalue, w->txtSSVariableVariance[0]) +
                   QString::number(w->cboTransectName[1]->currentIndex()),

@@ -229,6 +229,15 @@ TEST_F(LogImport, ApplyAndSortAndTheImportAfterIt) {
     EXPECT_EQ(rowText(w->grdStratum[0], 1), u"1|A|1|1|1|1|||||||0||||7"_s);
     EXPECT_EQ(w->grdStratum[2]->rows(), 1) << "no records of the old file";
     EXPECT_EQ(w->datDataSet[2].RecordSource, data::logSheetQuery(false, 2));
+
+    // Combination reads strip-plot files too; the line-intersect table keeps its rows.
+    prompts_.message(u"Do you want to clear this analysis and change methods?"_s,
+                     u"Change method"_s, MsgIcon::None, MsgResult::No);
+    w->mnuCombo_Click();
+    importFile(w, file("Stratum,Location,Transect,Segment,Subsegment,EstimLength\n1,B,1,1,1,8\n"));
+    EXPECT_EQ(rowText(w->grdStratum[0], 1), u"1|B|1|1|1|1|||||||0||||8"_s);
+    EXPECT_EQ(tableRows(u"SPM"_s, u"Location"_s) + tableRows(u"LIM"_s, u"Location"_s),
+              (QStringList{u"'B'"_s, u"'b2'"_s, u"'a'"_s, u"'c'"_s, u"'b1'"_s}));
 }
 
 } // namespace

@@ -46,6 +46,8 @@ TEST(ColumnMedian, NamesAreQuotedAndTextsAreATypeMismatch) {
     db::exec(u"INSERT INTO LIM (Stratum, [Tally 1], Length) VALUES (1, 5, 'x'), (1, 7, 'y')"_s);
     EXPECT_EQ(columnMedian(u"LIM"_s, u"Tally 1"_s, 0), 6.0);
     EXPECT_EQ(errorOf([] { columnMedian(u"LIM"_s, u"Length"_s, 0); }), err::TypeMismatch);
+    // An unknown column is an error, not a column without values.
+    EXPECT_NE(errorOf([] { columnMedian(u"LIM"_s, u"Nonsense"_s, 0); }), 0);
 }
 
 using MeanLength = LogWindowTest;

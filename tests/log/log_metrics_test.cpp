@@ -4,6 +4,8 @@
 // themselves are worked in log_metric_values_test and log_selection_test.
 #include "log_window_fixture.h"
 
+#include <QGroupBox>
+
 namespace vernalt::test {
 namespace {
 
@@ -44,8 +46,9 @@ TEST_F(LogMetrics, EachMetricReadsItsFieldsUnderEachMethod) {
         {"LIM", len, all, "Length=null", "1|Length"}, // a minimum of "0" is none
         {"SPM", len, all, "Length=12.34", "12.3|Length"},
         {"LIM", pc, all, "Intersect=12.34", "12.3|Percent Cover"},
-        {"SPM", pc, all, "Large=20;Small=10;Length=4", "0.6|Percent Cover"},     // 0.15 m x 4
-        {"SPM ft", pc, all, "Large=10;Small=6;Length=10", "6.67|Percent Cover"}, // 0.667 ft x 10
+        {"SPM", pc, all, "Large=20;Small=10;Length=4", "0.6|Percent Cover"},      // 0.15 m x 4
+        {"SPM ft", pc, all, "Large=10;Small=6;Length=10", "6.67|Percent Cover"},  // 0.667 ft x 10
+        {"SPM ft", pc, all, "Large=12;Small=null;Length=3", "1.5|Percent Cover"}, // 0.5 ft x 3
         {"LIM", vol, all, "Intersect=12.34", "152|Volume"}, // the stored value squared: 152.28
         {"LIM", vol, all, "Intersect=null", "0|Volume"},
         {"SPM", vol, all, "Large=30;Small=20;Length=5", "0.245|Volume"},
@@ -124,10 +127,14 @@ TEST_F(LogMetrics, TheTallyOfANamedColumn) {
             prompts_.message(u"The column name '"_s + name + u"' was not found"_s,
                              u"Column not found"_s, MsgIcon::None);
     };
+    ask(QString()); // cancelled: nothing runs
+    w->FormulaTally();
+    EXPECT_TRUE(w->status() == u"Status: No data read"_s && w->frmLandscapeArea->isHidden());
     ask(u"TALLY 1"_s); // in any case, after the relabelling the run does first
     w->FormulaTally();
     EXPECT_EQ(rowText(w->grdStratum[0], 1, 13).section(u'|', 11) + u'|' + w->status(),
               u"12.3|12.3|Status: Tallies calculated"_s);
+    EXPECT_FALSE(w->frmLandscapeArea->isHidden()) << "a tally is per area of its strip";
 
     // Under the stratum sheets a missing name is reported once per stratum.
     w->mnuTally->setChecked(true);

@@ -63,19 +63,23 @@ TEST(LogSelection, EachCriterion) {
         const LogCriteria& criteria;
         bool qualifies;
     } cases[] = {
-        {{u"1"_s, 0, 0, -999999, 1}, all, true},       // every log with a LED below 9999 counts
-        {{u"9999"_s, 5, 0, 5, 1}, all, false},         // 9999 excludes only species 9999
-        {{u"1"_s, 9999, 0, 5, 1}, all, false},         // a LED of 9999 never counts
-        {{u"1"_s, 12.5, 3, 2, 1}, strict, true},       // a LED equal to the minimum counts
-        {{u"1"_s, 12.3, 0, 5, 1}, led123, true},       // a LED of 12.3 meets a minimum of 12.3
-        {{u"1"_s, 12.4, 3, 2, 1}, strict, false},      // a LED below the minimum
-        {{u"1"_s, 20, 4, 2, 1}, strict, false},        // a condition above the maximum
-        {{u"1"_s, 20, 3, 1.9, 1}, strict, false},      // a length below the minimum
-        {{u"7"_s, 20, 3, 2, 1}, strict, false},        // the excluded species
-        {{u"7"_s, 20, 3, 2, 1}, single, true},         // Single keeps its species
-        {{u"ABC"_s, 20, 3, 2, 1}, lowerAbc, false},    // species codes are case-sensitive
-        {{u"1"_s, std::nullopt, 0, 5, 1}, all, false}, // a LED that is not a number
-        {{u"1"_s, 5, std::nullopt, 5, 1}, all, false}, // a condition that is not a number
+        {{u"1"_s, 0, 0, -999999, 1}, all, true},           // every log with a LED below 9999 counts
+        {{u"9999"_s, 5, 0, 5, 1}, all, false},             // 9999 excludes only species 9999
+        {{u"1"_s, 9999, 0, 5, 1}, all, false},             // a LED of 9999 never counts
+        {{u"1"_s, 12000, 0, 5, 1}, all, false},            // nor one above it
+        {{u"1"_s, 12.5, 3, 2, 1}, strict, true},           // a LED equal to the minimum counts
+        {{u"1"_s, 12.3, 0, 5, 1}, led123, true},           // a LED of 12.3 meets a minimum of 12.3
+        {{u"1"_s, 12.4, 3, 2, 1}, strict, false},          // a LED below the minimum
+        {{u"1"_s, 20, 4, 2, 1}, strict, false},            // a condition above the maximum
+        {{u"1"_s, 20, 3, 1.9, 1}, strict, false},          // a length below the minimum
+        {{u"1"_s, 20, 3, -999999, 1}, strict, false},      // a missing length fails a minimum
+        {{u"1"_s, 20, 3, std::nullopt, 1}, strict, false}, // a length that is not a number
+        {{u"7"_s, 20, 3, 2, 1}, strict, false},            // the excluded species
+        {{u"7"_s, 20, 3, 2, 1}, single, true},             // Single keeps its species
+        {{u"8"_s, 20, 3, 2, 1}, single, false},            // and drops every other
+        {{u"ABC"_s, 20, 3, 2, 1}, lowerAbc, false},        // species codes are case-sensitive
+        {{u"1"_s, std::nullopt, 0, 5, 1}, all, false},     // a LED that is not a number
+        {{u"1"_s, 5, std::nullopt, 5, 1}, all, false},     // a condition that is not a number
         {{u"1"_s, 20, std::nullopt, 2, 1},
          weight,
          true}, // weight tests no condition, even one that is not a number

@@ -53,6 +53,10 @@ TEST(LevelStats, WorkedExamplesAndEdges) {
         // distance 866.35; missing 1000 - 2 x 25.
         {levelTexts({-1, -3}, 25, true, false, logcap::Tally),
          u"2|-2|1.41|-200|19881|0|866|1000|950|-81|-200|-81"_s},
+        // A single unit has no deviation: F = 15708 / 100 = 157.08, 4F = 628.32,
+        // English 628.32 x 0.405 = 254.47; no units needed; 1000 - 100 still to survey.
+        {levelTexts({4}, 100, true, true, logcap::Density),
+         u"1|4|0|628|0|0|0|1000|900|254|628|254"_s},
         // Mean 0 needs no units and has no distance.
         {levelTexts({0, 0}, 25, true, false, logcap::Tally), u"2|0|0|0|0|0||1000|950|0|0|0"_s},
         // Precision 0 leaves the units and distance empty.
@@ -96,12 +100,15 @@ TEST(PerAreaFactors, ByUnitsMethodAndMetric) {
         {M, LIM, logcap::Weight, 2, 0.61685316, 0.446},     // 3.1416^2 / 8L
         {E, SPM, logcap::Length, 100, 36.3, 1.328},         // 43560 / 12L
         {E, SPM, logcap::Weight, 100, 0.01815, 0.446},      // 43560 / (12 x 2000 x L)
+        {M, SPM, logcap::PercentCover, 25, 1, 0},           // 100 / 4L
+        {E, LIM, logcap::Tally, 50, 72.6, 0.405},           // the strip: 43560 / 12L
     };
     for (const auto& k : cases) {
         const PerAreaFactors f = perAreaFactors(k.metric, k.lim, k.f, k.L).value();
         EXPECT_NEAR(f.F, k.F, 1e-9 * k.F) << k.f << k.metric << k.lim;
         EXPECT_EQ(f.c.value_or(0), k.c) << k.f << k.metric << k.lim;
     }
+    EXPECT_FALSE(perAreaFactors(true, true, logcap::NoFormula, 100)) << "no metric, no factor";
 }
 
 } // namespace

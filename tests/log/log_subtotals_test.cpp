@@ -1,5 +1,6 @@
 // Subtotals per sampling unit: the pure sums, then "Calculate Statistics" and
 // "Correlation", which read them, on a hand-made data sheet.
+#include "log/log_correlation.h"
 #include "log/log_subtotals.h"
 #include "log_window_fixture.h"
 #include "platform/value.h"
@@ -76,6 +77,14 @@ TEST(LogSubtotals, TheColumnsReadAndTheSubtotalsReadBack) {
     EXPECT_TRUE(levelSubtotals(g, 6).empty()) << "a level the grid has no column for";
 }
 
+// A header names the level and its length as the user typed it; the
+// coefficient shows like every shown figure (a negative keeps 4 decimals).
+TEST(LogSubtotals, HeadersAndTheCorrelationText) {
+    EXPECT_EQ(subtotalHeader(1, 0.3f), u"Segment_0.3"_s);
+    EXPECT_EQ(logCorrelationText(0.85674), u"r=0.857\r\nr^2=0.734"_s);
+    EXPECT_EQ(logCorrelationText(-0.85674), u"r=-0.8567\r\nr^2=0.734"_s);
+}
+
 class LogSummary : public LogWindowTest {
   protected:
     static QStringList records() {
@@ -120,6 +129,10 @@ TEST_F(LogSummary, SubtotalsPerUnitKeptForASheetWithoutData) {
     prompts_.message(u"No data found on 'Stratum 1'"_s, u"No data"_s, MsgIcon::None);
     w->cmdSummaryStatistics->click();
     EXPECT_EQ(shown(), sums);
+    EXPECT_EQ(w->grdOptimal[0]->text(2, 0) + u'|' + w->grdOptimal[1]->text(2, 0) + u'|' +
+                  w->lblNum[1]->text(),
+              u"9||"_s)
+        << "no statistics, and none of another sheet";
 }
 
 // The statistics of a sheet go to its own page of the Optimal grids. Segments

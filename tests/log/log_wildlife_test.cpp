@@ -22,7 +22,7 @@ TEST(WildlifeUse, CodeUsedMarkAndPercent) {
     // Used only when available and the code in plain digits.
     EXPECT_TRUE(wildlifeUsed(true, u"12"_s, 12));
     for (const auto& [available, code, n] :
-         {std::tuple{false, u"3"_s, 3}, {true, u"03"_s, 3}, {true, u""_s, 0}})
+         {std::tuple{false, u"3"_s, 3}, {true, u"03"_s, 3}, {true, u"3.0"_s, 3}, {true, u""_s, 0}})
         EXPECT_FALSE(wildlifeUsed(available, code, std::int16_t(n))) << code.toStdString();
     EXPECT_EQ(wildlifePercentUse(1, 16), 6.2); // 6.25, half to the even 6.2
     EXPECT_EQ(wildlifePercentUse(0, 0), 0.0);  // no log available: none used
