@@ -99,6 +99,11 @@ TEST(LogSingleEstimate, WorkedExamples) {
         // 16 x 0.08 ha > 1 ha: the square root of a negative ends the estimate.
         {"SPM|metric|Density|Transect|200|5|3|400|16|100|40.5|2|1",
          "Transect|800|0.08|5|3|100|400|16 100||5|||| 5"},
+        // A line-intersect tally counts in a strip 4 m wide: 25 x 4 m = 0.01 ha of 0.1 ha.
+        // SE = sqrt(266256 / 4) = 258; B = 1.67 x 258 x sqrt(1 - 4 x 0.01 / 0.1) = 333.7;
+        // 900 +- 334; 334 / 900 = 37.1 %; 900 x 0.405 = 364.5, half to even 364.
+        {"LIM|metric|Tally|Segment|25|9|5.16|266256|4|900|364|1.67|0.1",
+         "Segment|25|9|5.16|900|266256|4| 900|364|258|334|1234|566|37.1 0"},
         // Percent cover has one unit: SE = sqrt(4 / 25) = 0.4; B = 0.8; 0.8 / 12.5.
         {"LIM|English|Percent Cover|Subsegment|50|0.2|0.1|4|25|12.5||2|",
          "Subsegment|50|0.2|0.1|12.5|4|25| 12.5||0.4|0.8|13.3|11.7|6.4 0"},

@@ -313,6 +313,13 @@ TEST_F(LogMethod, EachMetricInPlaceOrInTheRebuiltWindow) {
                       QString(flags).replace(qsizetype((i + 1) % std::size(metrics)), 1, u'1'));
         closeWindow(rebuilt);
     }
+    // Density in English units counts per acre.
+    DataFilePath.clear();
+    frmMainLog* w = open();
+    w->mnuSPM->trigger(); // no lengths needed
+    w->mnuEnglish->trigger();
+    w->mnuDensity->trigger();
+    EXPECT_EQ(w->lblStatY->text(), u"Logs per acre"_s);
 }
 
 // Density under line intersect needs a Length column (in any case) with a length
