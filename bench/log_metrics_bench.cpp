@@ -310,6 +310,30 @@ BENCHMARK(BM_DensityThenCriteriaSpmOverLim)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// One method alone, as a whole process times it against the other method:
+// File, Open, then Formula > Density and "Set Criteria" once.
+// Arguments: records, 1 for LIM or 0 for SPM.
+void BM_DensityThenCriteria(benchmark::State& state) {
+    QTemporaryDir dir;
+    db::setPath(dir.filePath(u"dataset.db"_s));
+    bench::TitledAnswers answers{
+        {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
+    setPrompts(&answers);
+    auto w = importedWindow(state.range(1) != 0, int(state.range(0)));
+    for (auto _ : state)
+        densityThenCriteria(*w);
+    state.counters["records"] = double(state.range(0));
+    state.counters["messages"] = answers.messages;
+    w.reset();
+    setPrompts(nullptr);
+    db::close();
+}
+BENCHMARK(BM_DensityThenCriteria)
+    ->Args({1'000'000, 1})
+    ->Args({1'000'000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 void BM_WildlifeUse(benchmark::State& state) {
     Setup s(int(state.range(0)), false);
     connectSheet(*s.w, false);
