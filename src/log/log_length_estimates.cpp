@@ -32,9 +32,8 @@ std::uint64_t mixed(std::uint64_t h) {
     return h ^ (h >> 33);
 }
 
-// estimatedLength of the records met, and the display rounding of the
-// estimates, remembered by their values when those are numbers or nothing: a
-// survey's classes and lengths recur.
+// estimatedLength of the records met, remembered by their two values when both
+// are numbers or nothing: a survey's classes and lengths recur.
 class LengthEstimates {
   public:
     double of(const Value& percentLength, const Value& length) {
@@ -45,13 +44,6 @@ class LengthEstimates {
         if (!e.known || e.a != a || e.b != b)
             e = {a, b, estimatedLength(percentLength, length), true};
         return e.length;
-    }
-    double shown(double length) {
-        const auto x = std::bit_cast<std::uint64_t>(length);
-        Rounding& r = roundings_[slot(x)];
-        if (!r.known || r.x != x)
-            r = {x, displayRound(length), true};
-        return r.shown;
     }
 
   private:
@@ -65,13 +57,7 @@ class LengthEstimates {
         double length = 0;
         bool known = false;
     };
-    struct Rounding {
-        std::uint64_t x = 0;
-        double shown = 0;
-        bool known = false;
-    };
     std::vector<Estimate> estimates_ = std::vector<Estimate>(65536); // by a hash of both values
-    std::vector<Rounding> roundings_ = std::vector<Rounding>(65536); // by a hash of the estimate
 };
 
 // The logs read, one entry each: its record, its estimate (0 for none), whether
@@ -217,8 +203,7 @@ void readInOrder(const QString& where, Logs& logs, LengthEstimates& estimates,
 // Shows each estimate in the sheet, the logs taken in the sheets' order (entry
 // order[n], or n when there is no order); raises the failure of the first log
 // that has one, after the rows before it.
-void show(GridModel& sheet, int column, const Logs& logs, const std::vector<std::uint32_t>& order,
-          LengthEstimates& estimates) {
+void show(GridModel& sheet, int column, const Logs& logs, const std::vector<std::uint32_t>& order) {
     const auto entry = [&](std::size_t n) { return order.empty() ? n : std::size_t(order[n]); };
     const auto check = [&](std::size_t e) {
         if (const auto f = logs.failures.find(e); f != logs.failures.end())
@@ -232,7 +217,7 @@ void show(GridModel& sheet, int column, const Logs& logs, const std::vector<std:
         check(e);
         const double length = logs.lengths[e];
         if (length != 0 && column >= 0)
-            sheet.setNumber(row, column, estimates.shown(length));
+            sheet.setNumber(row, column, displayRound(length));
     });
     if (logs.failures.empty())
         return;
@@ -308,7 +293,7 @@ void estimateLengths(GridModel& sheet, int column, std::int16_t stratum, QLabel*
             readInOrder(where, logs, estimates, step);
             order.emplace();
         }
-        show(sheet, column, logs, *order, estimates);
+        show(sheet, column, logs, *order);
     }
     Changes changes(logs);
     if (changes.empty())
