@@ -207,39 +207,24 @@ QString logFile(bool lim, int records) {
         });
 }
 
-// Density by "Set Criteria" on sheet 0 of a window that imported the file, as
-// the user runs it. Arguments: records, 1 for LIM or 0 for SPM.
-void BM_SetCriteriaDensity(benchmark::State& state) {
-    const bool lim = state.range(1) != 0;
+// A database of its own and the criteria answered (LED 5, condition 3,
+// species GF, every other prompt 0) for windows that import the generated files;
+// the windows go before it.
+struct ImportRun {
     QTemporaryDir dir;
-    db::setPath(dir.filePath(u"dataset.db"_s));
     bench::TitledAnswers answers{
         {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
-    setPrompts(&answers);
-    auto w = std::make_unique<frmMainLog>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    w->Form_Load();
-    if (!lim)
-        w->mnuSPM_Click();
-    w->OpenFile(logFile(lim, int(state.range(0))));
-    w->mnuDensity->setChecked(true);
-    for (auto _ : state)
-        w->cmdFormulaApply_Click();
-    state.counters["records"] = double(state.range(0));
-    state.counters["messages"] = answers.messages;
-    w.reset();
-    setPrompts(nullptr);
-    db::close();
-}
-BENCHMARK(BM_SetCriteriaDensity)
-    ->Args({100'000, 1})
-    ->Args({100'000, 0})
-    ->Args({1'000'000, 1})
-    ->Args({1'000'000, 0})
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
-
-// ---- Formula > Density then "Set Criteria", strip plots against line intersect ------------
+    ImportRun() {
+        db::setPath(dir.filePath(u"dataset.db"_s));
+        setPrompts(&answers);
+    }
+    ~ImportRun() {
+        setPrompts(nullptr);
+        db::close();
+    }
+    ImportRun(const ImportRun&) = delete;
+    ImportRun& operator=(const ImportRun&) = delete;
+};
 
 // A window of the method that imported the generated file of `records` logs.
 std::unique_ptr<frmMainLog> importedWindow(bool lim, int records) {
@@ -251,6 +236,27 @@ std::unique_ptr<frmMainLog> importedWindow(bool lim, int records) {
     w->OpenFile(logFile(lim, records));
     return w;
 }
+
+// Density by "Set Criteria" on sheet 0 of a window that imported the file, as
+// the user runs it. Arguments: records, 1 for LIM or 0 for SPM.
+void BM_SetCriteriaDensity(benchmark::State& state) {
+    ImportRun run;
+    auto w = importedWindow(state.range(1) != 0, int(state.range(0)));
+    w->mnuDensity->setChecked(true);
+    for (auto _ : state)
+        w->cmdFormulaApply_Click();
+    state.counters["records"] = double(state.range(0));
+    state.counters["messages"] = run.answers.messages;
+}
+BENCHMARK(BM_SetCriteriaDensity)
+    ->Args({100'000, 1})
+    ->Args({100'000, 0})
+    ->Args({1'000'000, 1})
+    ->Args({1'000'000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// ---- Formula > Density then "Set Criteria", strip plots against line intersect ------------
 
 // What the user does after File, Open: Formula > Density, then "Set Criteria".
 // Returns the milliseconds it took.
@@ -275,11 +281,7 @@ double median(std::vector<double> v) {
 // Arguments: records, rounds.
 void BM_DensityThenCriteriaSpmOverLim(benchmark::State& state) {
     const int records = int(state.range(0));
-    QTemporaryDir dir;
-    db::setPath(dir.filePath(u"dataset.db"_s));
-    bench::TitledAnswers answers{
-        {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
-    setPrompts(&answers);
+    ImportRun run;
     auto lim = importedWindow(true, records);
     auto spm = importedWindow(false, records);
     std::vector<double> limMs, spmMs, ratios;
@@ -292,17 +294,13 @@ void BM_DensityThenCriteriaSpmOverLim(benchmark::State& state) {
         }
     }
     state.counters["records"] = double(records);
-    state.counters["messages"] = answers.messages;
+    state.counters["messages"] = run.answers.messages;
     state.counters["LIM_ms"] = median(limMs);
     state.counters["SPM_ms"] = median(spmMs);
     state.counters["SPM/LIM"] = median(ratios);
     std::printf("Density then Set Criteria on %d records: SPM %.0f ms, LIM %.0f ms (medians of %zu "
                 "rounds), SPM/LIM %.2f (median of the round ratios)\n",
                 records, median(spmMs), median(limMs), ratios.size(), median(ratios));
-    spm.reset();
-    lim.reset();
-    setPrompts(nullptr);
-    db::close();
 }
 BENCHMARK(BM_DensityThenCriteriaSpmOverLim)
     ->Args({100'000, 5})
@@ -314,19 +312,12 @@ BENCHMARK(BM_DensityThenCriteriaSpmOverLim)
 // File, Open, then Formula > Density and "Set Criteria" once.
 // Arguments: records, 1 for LIM or 0 for SPM.
 void BM_DensityThenCriteria(benchmark::State& state) {
-    QTemporaryDir dir;
-    db::setPath(dir.filePath(u"dataset.db"_s));
-    bench::TitledAnswers answers{
-        {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
-    setPrompts(&answers);
+    ImportRun run;
     auto w = importedWindow(state.range(1) != 0, int(state.range(0)));
     for (auto _ : state)
         densityThenCriteria(*w);
     state.counters["records"] = double(state.range(0));
-    state.counters["messages"] = answers.messages;
-    w.reset();
-    setPrompts(nullptr);
-    db::close();
+    state.counters["messages"] = run.answers.messages;
 }
 BENCHMARK(BM_DensityThenCriteria)
     ->Args({1'000'000, 1})
