@@ -112,6 +112,26 @@ TEST(LengthEstimates, LogsAlikeInTheOrder) {
     EXPECT_EQ(sheet.cells(), shown.join(u'|'));
 }
 
+// A sheet without the estimate column shows nothing; the table gets the estimates.
+TEST(LengthEstimates, WithoutAColumnOnlyTheTable) {
+    TempDatabase database;
+    insert(u"(1,1,1,1,5,4,NULL)"_s);
+    Sheet sheet(1);
+    estimateLengths(sheet.g, -1, 0, nullptr);
+    EXPECT_EQ(sheet.cells(), u"old"_s);
+    EXPECT_EQ(stored(), (Stored{8.0}));
+}
+
+// A class SQL keeps as a text, 5d0, is class 5 to the program: 4 / 0.5; the
+// class 0 of the next log is none: its length as shown.
+TEST(LengthEstimates, AClassStoredAsAText) {
+    TempDatabase database;
+    insert(u"(1,1,1,1,'5d0',4,NULL),(1,1,2,2,0,4,NULL)"_s);
+    Sheet sheet(2);
+    EXPECT_EQ(sheet.estimate(), 0);
+    EXPECT_EQ(sheet.cells(), u"8|4"_s);
+}
+
 TEST(LengthEstimates, OfOneStratumOnly) {
     TempDatabase database;
     insert(u"(1,1,1,1,5,4,NULL),(3,1,2,2,5,6,NULL),(3,1,1,3,NULL,2,NULL)"_s);
@@ -121,11 +141,11 @@ TEST(LengthEstimates, OfOneStratumOnly) {
     EXPECT_EQ(stored(), (Stored{null, 12.0, 2.0}));
 }
 
-// A record is written only when its estimate is not 0 and is not what it holds
-// already (a text is not a number).
+// A record is written only when its estimate is not 0 (a text length has none)
+// and is not what it holds already (a text is not a number).
 TEST(LengthEstimates, OnlyChangedRecordsAreWritten) {
     TempDatabase database;
-    insert(u"(1,1,1,1,5,4,8),(1,1,2,2,5,4,'x'),(1,1,3,3,5,4,NULL),(1,1,4,4,NULL,NULL,7)"_s);
+    insert(u"(1,1,1,1,5,4,8),(1,1,2,2,5,4,'x'),(1,1,3,3,5,4,NULL),(1,1,4,4,NULL,'n/a',7)"_s);
     const int before = changes();
     Sheet sheet(4);
     EXPECT_EQ(sheet.estimate(), 0);
