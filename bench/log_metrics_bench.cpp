@@ -11,12 +11,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace vernalt;
@@ -204,33 +207,119 @@ QString logFile(bool lim, int records) {
         });
 }
 
-// Density by "Set Criteria" on sheet 0 of a window that imported the file, as
-// the user runs it. Arguments: records, 1 for LIM or 0 for SPM.
-void BM_SetCriteriaDensity(benchmark::State& state) {
-    const bool lim = state.range(1) != 0;
+// A database of its own and the criteria answered (LED 5, condition 3,
+// species GF, every other prompt 0) for windows that import the generated files;
+// the windows go before it.
+struct ImportRun {
     QTemporaryDir dir;
-    db::setPath(dir.filePath(u"dataset.db"_s));
     bench::TitledAnswers answers{
         {{u"LED"_s, u"5"_s}, {u"Condition"_s, u"3"_s}, {u"Species"_s, u"GF"_s}}, u"0"_s};
-    setPrompts(&answers);
+    ImportRun() {
+        db::setPath(dir.filePath(u"dataset.db"_s));
+        setPrompts(&answers);
+    }
+    ~ImportRun() {
+        setPrompts(nullptr);
+        db::close();
+    }
+    ImportRun(const ImportRun&) = delete;
+    ImportRun& operator=(const ImportRun&) = delete;
+};
+
+// A window of the method that imported the generated file of `records` logs.
+std::unique_ptr<frmMainLog> importedWindow(bool lim, int records) {
     auto w = std::make_unique<frmMainLog>();
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     w->Form_Load();
     if (!lim)
         w->mnuSPM_Click();
-    w->OpenFile(logFile(lim, int(state.range(0))));
+    w->OpenFile(logFile(lim, records));
+    return w;
+}
+
+// Density by "Set Criteria" on sheet 0 of a window that imported the file, as
+// the user runs it. Arguments: records, 1 for LIM or 0 for SPM.
+void BM_SetCriteriaDensity(benchmark::State& state) {
+    ImportRun run;
+    auto w = importedWindow(state.range(1) != 0, int(state.range(0)));
     w->mnuDensity->setChecked(true);
     for (auto _ : state)
         w->cmdFormulaApply_Click();
     state.counters["records"] = double(state.range(0));
-    state.counters["messages"] = answers.messages;
-    w.reset();
-    setPrompts(nullptr);
-    db::close();
+    state.counters["messages"] = run.answers.messages;
 }
 BENCHMARK(BM_SetCriteriaDensity)
     ->Args({100'000, 1})
     ->Args({100'000, 0})
+    ->Args({1'000'000, 1})
+    ->Args({1'000'000, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// ---- Formula > Density then "Set Criteria", strip plots against line intersect ------------
+
+// What the user does after File, Open: Formula > Density, then "Set Criteria".
+// Returns the milliseconds it took.
+double densityThenCriteria(frmMainLog& w) {
+    QElapsedTimer clock;
+    clock.start();
+    w.mnuDensity_Click();
+    w.cmdFormulaApply_Click();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Both methods on the same number of records in one run, in turn (LIM, SPM,
+// LIM, SPM...), so that a machine whose speed drifts slows both alike. Each
+// strip-plot round starts, as after an import, with no estimated length.
+// Reports the medians and the median of the round ratios SPM / LIM.
+// Arguments: records, rounds.
+void BM_DensityThenCriteriaSpmOverLim(benchmark::State& state) {
+    const int records = int(state.range(0));
+    ImportRun run;
+    auto lim = importedWindow(true, records);
+    auto spm = importedWindow(false, records);
+    std::vector<double> limMs, spmMs, ratios;
+    for (auto _ : state) {
+        for (int round = 0; round < state.range(1); ++round) {
+            limMs.push_back(densityThenCriteria(*lim));
+            db::exec(u"UPDATE SPM SET EstimLength = NULL"_s);
+            spmMs.push_back(densityThenCriteria(*spm));
+            ratios.push_back(spmMs.back() / limMs.back());
+        }
+    }
+    state.counters["records"] = double(records);
+    state.counters["messages"] = run.answers.messages;
+    state.counters["LIM_ms"] = median(limMs);
+    state.counters["SPM_ms"] = median(spmMs);
+    state.counters["SPM/LIM"] = median(ratios);
+    std::printf("Density then Set Criteria on %d records: SPM %.0f ms, LIM %.0f ms (medians of %zu "
+                "rounds), SPM/LIM %.2f (median of the round ratios)\n",
+                records, median(spmMs), median(limMs), ratios.size(), median(ratios));
+}
+BENCHMARK(BM_DensityThenCriteriaSpmOverLim)
+    ->Args({100'000, 5})
+    ->Args({1'000'000, 5})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// One method alone, as a whole process times it against the other method:
+// File, Open, then Formula > Density and "Set Criteria" once.
+// Arguments: records, 1 for LIM or 0 for SPM.
+void BM_DensityThenCriteria(benchmark::State& state) {
+    ImportRun run;
+    auto w = importedWindow(state.range(1) != 0, int(state.range(0)));
+    for (auto _ : state)
+        densityThenCriteria(*w);
+    state.counters["records"] = double(state.range(0));
+    state.counters["messages"] = run.answers.messages;
+}
+BENCHMARK(BM_DensityThenCriteria)
     ->Args({1'000'000, 1})
     ->Args({1'000'000, 0})
     ->Unit(benchmark::kMillisecond)

@@ -6,6 +6,7 @@
 #include "log/frmMainLog.h"
 #include "log/log_subtotals.h"
 #include "platform/errors.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/adjacent_pairs.h"
@@ -24,6 +25,7 @@ QString logCorrelationText(double r) {
 }
 
 void frmMainLog::cmdCorrelation_Click() {
+    const Hourglass busy;
     trapped(prompts(), logProcedure(u"cmdCorrelation_Click"_s), [&] {
         bool cancel = false;
         CalculateSummaryStatistics(cancel);

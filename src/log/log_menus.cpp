@@ -3,6 +3,7 @@
 #include "log/frmMainLog.h"
 
 #include "platform/errors.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "print/frmPrintPreview.h"
 #include "settings/frmLogLengths.h"
@@ -291,6 +292,7 @@ void frmMainLog::mnuFileExit_Click() {
 
 // Empties the Single/Combined statistics and runs the checked metric.
 void frmMainLog::cmdFormulaApply_Click() {
+    const Hourglass busy;
     trapped(prompts(), logProcedure(u"cmdFormulaApply_Click"_s), [this] {
         grdOptimal[0]->clear();
         using Procedure = void (frmMainLog::*)();
@@ -309,6 +311,7 @@ void frmMainLog::cmdFormulaApply_Click() {
 }
 
 void frmMainLog::cmdSummaryStatistics_Click() {
+    const Hourglass busy;
     trapped(prompts(), logProcedure(u"cmdSummaryStatistics_Click"_s), [this] {
         bool any = false;
         for (QAction* a : formulaItems())
@@ -324,6 +327,7 @@ void frmMainLog::cmdSummaryStatistics_Click() {
 }
 
 void frmMainLog::cmdDisplayMean_Click(int index) {
+    const Hourglass busy;
     CalcMeanLength(true, std::int16_t(index));
 }
 

@@ -4,6 +4,7 @@
 #include "log/frmMainLog.h"
 
 #include "data/csv_import.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
 #include "shell/cleaning.h"
@@ -219,6 +220,7 @@ void frmMainLog::mnuWeight_Click() {
 }
 
 void frmMainLog::applyFormula(int formula) {
+    const Hourglass busy; // under strip plots the lengths are estimated
     const MetricRow& m = kMetrics[formula];
     if (!FormulaReloadPending) {
         const QString r = ChangeFormula(QString::fromUtf16(m.key));

@@ -6,6 +6,7 @@
 #include "data/log_sheet_queries.h"
 #include "data/sheet_queries.h"
 #include "platform/errors.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 
 #include <QAction>
@@ -106,6 +107,7 @@ void frmMainLog::headDataSheets(const QStringList& fields) {
 // Requeries the four stratum sheets, checks that the strata present are
 // numbered 1 to m, relabels the window and runs the checked metric on them.
 void frmMainLog::SortDefault() {
+    const Hourglass busy;
     trapped(prompts(), logProcedure(u"SortDefault"_s), [this] {
         const bool lim = mnuLIM->isChecked();
         const std::array<int, 5> counts = data::logSheetCounts(lim);

@@ -11,6 +11,7 @@
 #include "log/wildlife_use.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/hourglass.h"
 #include "platform/prompts.h"
 #include "platform/value.h"
 #include "shell/cleaning.h"
@@ -51,6 +52,7 @@ std::optional<double> numberOf(const Value& v) {
 } // namespace
 
 void frmMainLog::cmdWildLife_Click() {
+    const Hourglass busy;
     trapped(prompts(), logProcedure(u"cmdWildLife_Click"_s), [this] {
         const std::optional<LogCriteria> criteria = askLogCriteria(*this, true);
         if (!criteria)

@@ -4,8 +4,30 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <vector>
 
 namespace vernalt {
+
+// The normal pointer for the life of this object, whatever hourglasses are on
+// (prompts() shows every prompt under one); they are shown again after.
+class NormalPointer {
+  public:
+    NormalPointer() {
+        while (const QCursor* c = QApplication::overrideCursor()) {
+            lifted_.push_back(*c);
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ~NormalPointer() {
+        for (auto c = lifted_.rbegin(); c != lifted_.rend(); ++c)
+            QApplication::setOverrideCursor(*c);
+    }
+    NormalPointer(const NormalPointer&) = delete;
+    NormalPointer& operator=(const NormalPointer&) = delete;
+
+  private:
+    std::vector<QCursor> lifted_; // from the top one down
+};
 
 class Hourglass {
   public:

@@ -1,5 +1,7 @@
 #include "platform/prompts.h"
 
+#include "platform/hourglass.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -77,6 +79,35 @@ MsgResult fromQt(int button) {
 
 Prompts* installed = nullptr;
 
+Prompts& installedOrQt() {
+    static QtPrompts qt;
+    return installed ? *installed : qt;
+}
+
+// The prompter of a long step: each prompt is shown with the normal pointer by
+// the installed prompter, and the hourglass comes back after it.
+class NormalPointerPrompts : public Prompts {
+  public:
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override {
+        const NormalPointer normal;
+        return installedOrQt().inputBox(prompt, title, defaultText);
+    }
+    MsgResult messageBox(const QString& text, const QString& title, MsgIcon icon,
+                         MsgButtons buttons, int defaultButton) override {
+        const NormalPointer normal;
+        return installedOrQt().messageBox(text, title, icon, buttons, defaultButton);
+    }
+    QString openFile(const QString& title, const QString& filter) override {
+        const NormalPointer normal;
+        return installedOrQt().openFile(title, filter);
+    }
+    bool printerDialog(QPrinter& printer) override {
+        const NormalPointer normal;
+        return installedOrQt().printerDialog(printer);
+    }
+};
+
 } // namespace
 
 QString QtPrompts::inputBox(const QString& prompt, const QString& title,
@@ -116,8 +147,8 @@ bool QtPrompts::printerDialog(QPrinter& printer) {
 }
 
 Prompts& prompts() {
-    static QtPrompts qt;
-    return installed ? *installed : qt;
+    static NormalPointerPrompts underHourglass;
+    return QApplication::overrideCursor() ? underHourglass : installedOrQt();
 }
 
 void setPrompts(Prompts* p) {

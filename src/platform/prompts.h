@@ -55,6 +55,8 @@ public:
 };
 
 // The program-wide prompter. It is a QtPrompts until a test installs its own.
+// While the hourglass is on, the prompter given shows each prompt with the
+// normal pointer, then the hourglass again.
 Prompts& prompts();
 // Installs `p` (not owned) as the prompter; nullptr restores the Qt one.
 void setPrompts(Prompts* p);

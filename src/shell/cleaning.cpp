@@ -2,6 +2,10 @@
 
 #include "platform/errors.h"
 
+#include <bit>
+#include <cstdint>
+#include <vector>
+
 namespace vernalt {
 
 int displayDecimals(double n) {
@@ -17,7 +21,19 @@ int displayDecimals(double n) {
 }
 
 double displayRound(double n) {
-    return roundHalfEven(n, displayDecimals(n));
+    // The rounding reads the decimal digits of n, which is slow; the values of a
+    // survey recur, so the last rounding of each is remembered, by its bits.
+    struct Entry {
+        std::uint64_t bits = 0;
+        double rounded = 0;
+        bool known = false;
+    };
+    thread_local std::vector<Entry> remembered(std::size_t(1) << 16);
+    const auto bits = std::bit_cast<std::uint64_t>(n);
+    Entry& e = remembered[std::size_t((bits * 0x9E3779B97F4A7C15ull) >> 48)];
+    if (!e.known || e.bits != bits)
+        e = {bits, roundHalfEven(n, displayDecimals(n)), true};
+    return e.rounded;
 }
 
 QString cleanText(const QString& text) {

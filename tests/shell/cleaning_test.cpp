@@ -53,6 +53,27 @@ TEST(CleanRound, RoundsNumbersByTheirSizeAndCleansText) {
     EXPECT_EQ(errorOf([] { CleanRoundOrZero(Value::null()); }), err::InvalidNull);
 }
 
+// k / 1000 for k up to 200,000, each rounded twice (the second time is
+// remembered): k to 10^(3 - d) half to even with whole numbers, d the decimals
+// of its size (0 from 100, 1 from 10, 2 from 1, the 3 it has below 1).
+TEST(DisplayRound, ThreeDecimalValuesAgainstWholeNumbers) {
+    int wrong = 0;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (long k = 0; k < 200'000; ++k) {
+            const int d = k >= 100'000 ? 0 : k >= 10'000 ? 1 : k >= 1'000 ? 2 : 3;
+            const long m = d == 0 ? 1000 : d == 1 ? 100 : d == 2 ? 10 : 1;
+            const long q = k / m, rest = k % m;
+            const bool up = 2 * rest > m || (2 * rest == m && q % 2 == 1);
+            const double expected = double(q + (up ? 1 : 0)) / (d == 0   ? 1.0
+                                                                : d == 1 ? 10.0
+                                                                : d == 2 ? 100.0
+                                                                         : 1000.0);
+            wrong += displayRound(double(k) / 1000) != expected;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
 TEST(CleanRoundText, IsTheTextTheUserSees) {
     // 2.345f is 2.34500002861 as a double, above the half; its text "2.345" is
     // the half and goes to the even 2.34.

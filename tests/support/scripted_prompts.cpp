@@ -1,5 +1,7 @@
 #include "support/scripted_prompts.h"
 
+#include "support/pointer.h"
+
 #include <gtest/gtest.h>
 
 namespace vernalt::test {
@@ -24,6 +26,7 @@ ScriptedPrompts::~ScriptedPrompts() {
 // the step and answers Cancel.
 ScriptedPrompts::Step ScriptedPrompts::next(Step::Kind kind, const QString& text,
                                             const QString& title, MsgIcon icon) {
+    pointers.push_back(pointer());
     const Step cancel{kind, text, title, {}, icon, MsgResult::Cancel, false};
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected " << describe(cancel) << " (no scripted prompt left)";

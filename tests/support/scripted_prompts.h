@@ -5,10 +5,12 @@
 
 #include "platform/prompts.h"
 
+#include <QCursor>
 #include <QString>
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vernalt::test {
 
@@ -43,6 +45,8 @@ class ScriptedPrompts : public Prompts {
         return add({Step::Printer, {}, {}, {}, MsgIcon::None, MsgResult::Ok, accept, setup});
     }
     bool done() const { return script_.empty(); }
+    // The pointer shown at each prompt asked, in order.
+    std::vector<Qt::CursorShape> pointers;
 
     QString inputBox(const QString& prompt, const QString& title, const QString&) override {
         return next(Step::Input, prompt, title).answer;
