@@ -4,13 +4,11 @@
 #include "platform/errors.h"
 #include "platform/grid.h"
 
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
 #include <cstdint>
-#include <sqlite3.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -57,56 +55,8 @@ std::array<int, 5> snagSheetCounts() {
     return counts;
 }
 
-namespace {
-
-// A SELECT run straight on SQLite, for reading many records without a QVariant
-// per field: the connection's own SQLite handle, from the Qt driver.
-class Rows {
-  public:
-    explicit Rows(const QString& sql) {
-        const QVariant h = db::connection().driver()->handle();
-        if (qstrcmp(h.typeName(), "sqlite3*") == 0)
-            handle_ = *static_cast<sqlite3* const*>(h.constData());
-        if (!handle_)
-            raise(err::DbGeneral, u"The database driver gives no access to SQLite."_s);
-        const QByteArray text = sql.toUtf8();
-        check(
-            sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &statement_, nullptr));
-    }
-    ~Rows() { sqlite3_finalize(statement_); }
-    Rows(const Rows&) = delete;
-    Rows& operator=(const Rows&) = delete;
-
-    int columns() const { return sqlite3_column_count(statement_); }
-    bool next() {
-        const int rc = sqlite3_step(statement_);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            check(rc);
-        return false;
-    }
-    int type(int c) const { return sqlite3_column_type(statement_, c); }
-    double number(int c) const { return sqlite3_column_double(statement_, c); }
-    QByteArrayView utf8(int c) const {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, c));
-        return QByteArrayView(text, sqlite3_column_bytes(statement_, c));
-    }
-
-  private:
-    void check(int rc) {
-        if (rc == SQLITE_OK)
-            return;
-        const QString message = QString::fromUtf8(sqlite3_errmsg(handle_));
-        const int primary = rc & 0xff;
-        raise(primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? err::DbLocked : err::DbGeneral,
-              message);
-    }
-    sqlite3* handle_ = nullptr;
-    sqlite3_stmt* statement_ = nullptr;
-};
-
-} // namespace
+using Rows = db::ReadCursor;
+using Kind = db::ReadCursor::Kind;
 
 namespace {
 
@@ -116,18 +66,17 @@ namespace {
 class RecordWriter {
   public:
     RecordWriter(Rows& rows, GridModel& grid)
-        : rows_(rows), grid_(grid), fields_(std::max(0, std::min(rows.columns(), grid.cols()))),
+        : rows_(rows), grid_(grid), fields_(std::max(0, std::min(rows.columnCount(), grid.cols()))),
           lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
     void write(int r) {
         for (int c = 0; c < fields_; ++c) {
-            switch (rows_.type(c)) {
-            case SQLITE_NULL:
+            switch (rows_.kind(c)) {
+            case Kind::Null:
                 break;
-            case SQLITE_INTEGER:
-            case SQLITE_FLOAT:
+            case Kind::Number:
                 grid_.setNumber(r, c, rows_.number(c));
                 break;
-            default: {
+            case Kind::Text: {
                 const QByteArrayView text = rows_.utf8(c);
                 const auto i = std::size_t(c);
                 if (lastText_[i].isNull() || lastBytes_[i] != text) {
@@ -191,15 +140,14 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
             std::array<KeyValue, 3> key;
             for (int c = 0; c < 3; ++c) {
                 KeyValue& v = key[std::size_t(c)];
-                switch (k.type(c)) {
-                case SQLITE_NULL:
+                switch (k.kind(c)) {
+                case Kind::Null:
                     break;
-                case SQLITE_INTEGER:
-                case SQLITE_FLOAT:
+                case Kind::Number:
                     v.rank = 1;
                     v.number = k.number(c);
                     break;
-                default:
+                case Kind::Text:
                     v.rank = 2;
                     v.text = int(texts.size());
                     texts.push_back(k.utf8(c).toByteArray());
