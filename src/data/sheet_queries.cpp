@@ -3,6 +3,7 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -28,10 +29,15 @@ const QString EnglishColumns =
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
     u"OBSERVER,DATE FROM Snags "_s;
 
+// The records of snag sheet k: every one, or those of stratum k.
+QString sheetCondition(int sheet) {
+    return sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+}
+
 } // namespace
 
 QString snagSheetQuery(bool metric, int sheet) {
-    const QString condition = sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+    const QString condition = sheetCondition(sheet);
     return (metric ? MetricColumns : EnglishColumns) + condition +
            u" ORDER BY transect, subsegment, id;"_s;
 }
@@ -72,6 +78,7 @@ class RecordWriter {
         for (int c = 0; c < fields_; ++c) {
             switch (rows_.kind(c)) {
             case Kind::Null:
+                grid_.setText(r, c, QString());
                 break;
             case Kind::Number:
                 grid_.setNumber(r, c, rows_.number(c));
@@ -98,23 +105,25 @@ class RecordWriter {
     std::vector<QString> lastText_;
 };
 
+const QString& filling() {
+    static const QString word = u"Filling"_s;
+    return word;
+}
+
 [[noreturn]] void moreRecordsThanRows() {
     raise(err::SubscriptRange, u"The sheet has more records than rows."_s);
 }
 
-// One value of a sort key, ordered as SQLite orders values: nulls first, then
-// numbers by value, then texts byte by byte.
-struct KeyValue {
-    int rank = 0; // 0 null, 1 number, 2 text (a blob counts as a text)
-    double number = 0;
-    int text = -1; // index into the key texts
-};
-
 } // namespace
 
-int fillGridFromQuery(GridModel& grid, const QString& sql) {
+bool SheetRecords::hold(const QString& sheetQuery) const {
+    return !query.isEmpty() && query == sheetQuery && dataVersion == db::dataVersion();
+}
+
+int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress) {
     Rows rows(sql);
     RecordWriter writer(rows, grid);
+    const qint64 total = grid.rows() - grid.fixedRows();
     int written = 0;
     bool more = true;
     grid.fillRows(grid.rows(), [&](int r) {
@@ -122,60 +131,71 @@ int fillGridFromQuery(GridModel& grid, const QString& sql) {
             return;
         writer.write(r);
         ++written;
+        if (progress)
+            progress->step(filling(), written, total);
     });
     if (more && rows.next())
         moreRecordsThanRows();
     return written;
 }
 
-int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
-    const QString condition = sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+namespace {
 
-    // The sort keys of the records in the table's own order.
-    std::vector<std::array<KeyValue, 3>> keys;
+// The grid row offset (from the first data row) of each record of snag sheet
+// `condition`, in the table's order: their places in the order transect,
+// subsegment, id, where equal keys keep the table's order.
+std::vector<std::uint32_t> snagPositions(const QString& condition, Progress* progress,
+                                         qint64 total) {
+    // The sort keys, three per record in the table's own order: a number is
+    // itself, a text its index into `texts`; the rank says which.
+    std::vector<double> keys;
+    std::vector<std::uint8_t> ranks; // 0 null, 1 number, 2 text (a blob counts as a text)
     std::vector<QByteArray> texts;
     {
+        static const QString sorting = u"Sorting"_s;
         Rows k(u"SELECT transect, subsegment, id FROM Snags "_s + condition + u" ORDER BY rowid"_s);
+        qint64 read = 0;
         while (k.next()) {
-            std::array<KeyValue, 3> key;
             for (int c = 0; c < 3; ++c) {
-                KeyValue& v = key[std::size_t(c)];
                 switch (k.kind(c)) {
                 case Kind::Null:
+                    keys.push_back(0);
+                    ranks.push_back(0);
                     break;
                 case Kind::Number:
-                    v.rank = 1;
-                    v.number = k.number(c);
+                    keys.push_back(k.number(c));
+                    ranks.push_back(1);
                     break;
                 case Kind::Text:
-                    v.rank = 2;
-                    v.text = int(texts.size());
+                    keys.push_back(double(texts.size()));
+                    ranks.push_back(2);
                     texts.push_back(k.utf8(c).toByteArray());
                     break;
                 }
             }
-            keys.push_back(key);
+            if (progress)
+                progress->step(sorting, ++read, total);
         }
     }
-    const auto less = [&](const KeyValue& a, const KeyValue& b) {
-        if (a.rank != b.rank)
-            return a.rank < b.rank;
-        if (a.rank == 1)
-            return a.number < b.number;
-        if (a.rank == 2)
-            return texts[std::size_t(a.text)] < texts[std::size_t(b.text)];
+    // Ordered as SQLite orders values: nulls first, then numbers by value, then
+    // texts byte by byte.
+    const auto less = [&](std::size_t a, std::size_t b) {
+        if (ranks[a] != ranks[b])
+            return ranks[a] < ranks[b];
+        if (ranks[a] == 1)
+            return keys[a] < keys[b];
+        if (ranks[a] == 2)
+            return texts[std::size_t(keys[a])] < texts[std::size_t(keys[b])];
         return false;
     };
-    // The position of each record in the order transect, subsegment, id (equal
-    // keys keep the table's order).
-    std::vector<std::uint32_t> order(keys.size());
+    std::vector<std::uint32_t> order(ranks.size() / 3);
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = std::uint32_t(i);
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         for (std::size_t c = 0; c < 3; ++c) {
-            if (less(keys[a][c], keys[b][c]))
+            if (less(3 * a + c, 3 * b + c))
                 return true;
-            if (less(keys[b][c], keys[a][c]))
+            if (less(3 * b + c, 3 * a + c))
                 return false;
         }
         return false;
@@ -183,11 +203,22 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
     std::vector<std::uint32_t> position(order.size());
     for (std::size_t p = 0; p < order.size(); ++p)
         position[order[p]] = std::uint32_t(p);
-    std::vector<std::array<KeyValue, 3>>().swap(keys);
+    return position;
+}
+
+} // namespace
+
+int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
+                  SheetRecords* placed) {
+    if (placed)
+        placed->forget();
+    const QString condition = sheetCondition(sheet);
+    const int first = grid.fixedRows();
+    const qint64 total = grid.rows() - first;
+    std::vector<std::uint32_t> position = snagPositions(condition, progress, total);
 
     // The records, again in the table's order, each into the row of its position.
-    const int first = grid.fixedRows();
-    if (int(position.size()) > grid.rows() - first)
+    if (qint64(position.size()) > total)
         moreRecordsThanRows();
     Rows rows((metric ? MetricColumns : EnglishColumns) + condition + u" ORDER BY rowid"_s);
     RecordWriter writer(rows, grid);
@@ -195,10 +226,61 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
     grid.fillRows(grid.rows(), [&](int r) {
         if (r != first) // every record is written at the first call
             return;
-        while (written < position.size() && rows.next())
+        while (written < position.size() && rows.next()) {
             writer.write(first + int(position[written++]));
+            if (progress)
+                progress->step(filling(), qint64(written), total);
+        }
     });
+    if (placed && written == position.size()) {
+        for (std::uint32_t& p : position)
+            p += std::uint32_t(first);
+        placed->rows = std::move(position);
+        placed->query = snagSheetQuery(metric, sheet);
+        placed->sheet = sheet;
+        placed->dataVersion = db::dataVersion();
+    }
     return int(written);
+}
+
+bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStringList& fields,
+                        const std::vector<int>& columns, Progress* progress) {
+    QStringList quoted;
+    for (const QString& f : fields)
+        quoted << db::quoted(f);
+    Rows rows(u"SELECT "_s + quoted.join(u',') + u" FROM Snags "_s + sheetCondition(placed.sheet) +
+              u" ORDER BY rowid"_s);
+    const std::size_t n = std::min<std::size_t>(columns.size(), std::size_t(rows.columnCount()));
+    std::size_t record = 0;
+    bool fits = true;
+    grid.fillRows(grid.rows(), [&](int r) {
+        if (r != grid.fixedRows()) // every record is written at the first call
+            return;
+        while (rows.next()) {
+            if (record == placed.rows.size()) {
+                fits = false;
+                return;
+            }
+            const int row = int(placed.rows[record++]);
+            for (std::size_t i = 0; i < n; ++i) {
+                const int c = columns[i];
+                switch (rows.kind(int(i))) {
+                case Kind::Null:
+                    grid.setText(row, c, QString());
+                    break;
+                case Kind::Number:
+                    grid.setNumber(row, c, rows.number(int(i)));
+                    break;
+                case Kind::Text:
+                    grid.setText(row, c, QString::fromUtf8(rows.utf8(int(i))));
+                    break;
+                }
+            }
+            if (progress)
+                progress->step(filling(), qint64(record), qint64(placed.rows.size()));
+        }
+    });
+    return fits && record == placed.rows.size();
 }
 
 } // namespace vernalt::data

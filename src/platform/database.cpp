@@ -447,6 +447,13 @@ void run(QSqlQuery& prepared) {
         raiseError(prepared.lastError());
 }
 
+qint64 dataVersion() {
+    QSqlQuery q = select(u"PRAGMA data_version"_s);
+    const qint64 version = q.next() ? q.value(0).toLongLong() : 0;
+    // A connection opened again (perhaps on another file) never gives an earlier number.
+    return qint64(state().generation << 32) + version;
+}
+
 QString quoted(const QString& identifier) {
     QString inner = identifier;
     inner.replace(u'"', u"\"\""_s);

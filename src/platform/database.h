@@ -111,6 +111,12 @@ class BulkStatement : public Statement {
     int run();
 };
 
+// A number that changes whenever another connection (another program) has
+// committed changes to the database file since it was last read here; this
+// connection's own changes leave it as it is (SQLite's data_version), and
+// whenever the connection was closed and opened again.
+qint64 dataVersion();
+
 // "Index" -> "\"Index\"": an identifier quoted for SQL.
 QString quoted(const QString& identifier);
 // The columns of a table as declared (original case).

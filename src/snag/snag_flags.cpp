@@ -137,26 +137,6 @@ int stratumSheet(const GridModel& g, int row, int col) {
     return 0;
 }
 
-// Copies rows of one grid into the data rows of another, row rows[n - 1] of
-// `from` into row n of `to`, in one fill; `copied(n)` hears of each row.
-template <class Copied>
-void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to, Copied&& copied) {
-    const int cols = std::min(from.cols(), to.cols());
-    to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
-        if (row < 1 || row > int(rows.size()))
-            return;
-        const int source = rows[std::size_t(row - 1)];
-        for (int c = 0; c < cols; ++c) {
-            double x = 0;
-            if (from.numberAt(source, c, x))
-                to.setNumber(row, c, x);
-            else if (const QString t = from.text(source, c); !t.isEmpty())
-                to.setText(row, c, t);
-        }
-        copied(row);
-    });
-}
-
 // The marks of a record of the first sheet, by the values its row shows.
 std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
                             const StripCriteria& criteria, const std::array<double, 4>& halfWidth,
@@ -196,6 +176,30 @@ void markRecords(const SheetFields& f, const StripCriteria& criteria,
         [&](qint64 done) { progress.step(marking, done, records); });
 }
 
+// The first data sheet with the records as stored, the marks they hold
+// included (equal keys keep the table's order). A sheet that still shows the
+// records of its query gets only its width columns again from the table.
+// Returns the number of records.
+int fillSheet0(frmMainSnag& w, const SheetFields& f, Progress& progress) {
+    GridModel& g = *w.grdStratum[0]->grid();
+    const QString source = w.datDataSet[0].RecordSource;
+    if (w.Sheet0Records.hold(source)) {
+        QStringList fields;
+        std::vector<int> columns;
+        for (std::size_t j = 0; j < f.level.size(); ++j)
+            if (f.level[j] >= 0) {
+                fields << f.name[j];
+                columns.push_back(int(j));
+            }
+        if (data::refreshSnagColumns(g, w.Sheet0Records, fields, columns, &progress))
+            return int(w.Sheet0Records.rows.size());
+        w.ConnectDataSet(); // the table changed under the sheet: all of it again
+    }
+    if (source == data::snagSheetQuery(w.isMetric(), 0))
+        return data::fillSnagSheet(g, w.isMetric(), 0, &progress, &w.Sheet0Records);
+    return data::fillGridFromQuery(g, source, &progress);
+}
+
 // Fills the first data sheet with its records (every record, record n in row
 // n) and marks its width columns. With `allSheets` the marks are first written
 // into the records of table Snags, all in one statement, so that the sheet
@@ -210,13 +214,6 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     GridModel& g = *w.grdStratum[0]->grid();
     const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
                                       g.cols(), w.WidthTexts);
-    // The records as stored, the marks they hold included; equal keys keep the
-    // table's order.
-    const auto fill = [&] {
-        return source == data::snagSheetQuery(w.isMetric(), 0)
-                   ? data::fillSnagSheet(g, w.isMetric(), 0)
-                   : data::fillGridFromQuery(g, source);
-    };
     if (allSheets && f.anyWidth) {
         try {
             markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows());
@@ -224,13 +221,17 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
             // The sheet shows the records as the failure left them, unmarked;
             // the failure is what is reported.
             try {
-                fill();
+                fillSheet0(w, f, progress);
             } catch (const RuntimeError&) {
             }
             throw;
         }
     }
-    const int records = fill();
+    // Single marks every record of the sheet itself: a sheet that shows the
+    // records of its query needs nothing from the table.
+    const int records = !allSheets && w.Sheet0Records.hold(source)
+                            ? int(w.Sheet0Records.rows.size())
+                            : fillSheet0(w, f, progress);
 
     const int first = g.fixedRows();
     if (!allSheets) {
@@ -259,10 +260,19 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     for (std::size_t k = 1; k < 5; ++k)
         if (isConnected(w.datDataSet[k]))
             total += qint64(strataRows[k].size());
-    for (std::size_t k = 1; k < 5; ++k)
-        if (isConnected(w.datDataSet[k]))
-            copyRows(g, strataRows[k], *w.grdStratum[k]->grid(),
-                     [&](int) { progress.step(filling, ++copied, total); });
+    for (std::size_t k = 1; k < 5; ++k) {
+        if (!isConnected(w.datDataSet[k]))
+            continue;
+        // Row n of the stratum sheet shows row rows[n - 1] of sheet 0.
+        GridModel& to = *w.grdStratum[k]->grid();
+        const std::vector<int>& rows = strataRows[k];
+        to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
+            if (row == 1)
+                to.copyRows(g, rows, 1);
+        });
+        copied += qint64(rows.size());
+        progress.step(filling, copied, total);
+    }
 }
 
 // "Multiple" (every species but one, all five sheets and table Snags) or
@@ -285,7 +295,12 @@ void fillWidths(frmMainSnag& w, bool multiple) {
         return;
     criteria.rule = multiple ? SpeciesRule::Exclude : SpeciesRule::Only;
 
-    w.ConnectDataSet();
+    // A first sheet that still shows the records of its query keeps them.
+    const QString sheet0 = data::snagSheetQuery(w.isMetric(), 0);
+    if (w.datDataSet[0].RecordSource == sheet0 && w.Sheet0Records.hold(sheet0))
+        w.ConnectStratumSheets();
+    else
+        w.ConnectDataSet();
     w.ssTabMain->setTabText(frmMainSnag::PageDensities, u"Densities"_s);
     const std::array<double, 4> halfWidth = halfWidths(w.isMetric());
 
