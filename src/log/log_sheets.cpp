@@ -6,6 +6,7 @@
 #include "data/log_sheet_queries.h"
 #include "data/sheet_queries.h"
 #include "platform/errors.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 
 #include <QAction>
@@ -72,7 +73,8 @@ void frmMainLog::FillSingleTab() {
         if (records > 0)
             skipOn({err::Overflow, err::DivisionByZero}, [this] { SetGridHeaders(); });
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
-            data::fillGridFromQuery(*grdStratum[0]->grid(), datDataSet[0].RecordSource);
+            Progress progress(sbStatusBar[0]);
+            data::fillGridFromQuery(*grdStratum[0]->grid(), datDataSet[0].RecordSource, &progress);
         });
     });
 }
@@ -110,6 +112,7 @@ void frmMainLog::SortDefault() {
         const bool lim = mnuLIM->isChecked();
         const std::array<int, 5> counts = data::logSheetCounts(lim);
         std::array<bool, 4> empty{};
+        Progress progress(sbStatusBar[0]); // ends before any message
         for (int k = 1; k <= 4; ++k) {
             const auto i = std::size_t(k);
             GridModel& g = *grdStratum[i]->grid();
@@ -122,9 +125,10 @@ void frmMainLog::SortDefault() {
             // The requeried sheet shows its records under a header of field names.
             setSheetHeader(g, datDataSet[i].Fields);
             g.setRows(std::max(2, counts[i] + 1));
-            data::fillGridFromQuery(g, datDataSet[i].RecordSource);
+            data::fillGridFromQuery(g, datDataSet[i].RecordSource, &progress);
             empty[i - 1] = counts[i] == 0;
         }
+        progress.end();
         if (data::strataGap(empty)) {
             prompts().message(u"Strata need to be numbered consecutively starting at 1"_s,
                               u"Error Sorting"_s, MsgIcon::None);

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
 
@@ -276,6 +278,70 @@ TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {
     EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
     EXPECT_EQ(w->status(), u"Status: No data read"_s);
     EXPECT_FALSE(w->cmdCavity[0]->isEnabled());
+}
+
+// After File, Open sheet 0 shows every record; Multiple keeps its rows and
+// rewrites only the marks, from the table.
+TEST_F(SnagFlags, AfterASheetFillMultipleShowsTheStoredMarksAndAgainTheNewOnes) {
+    insertSample();
+    w->FillSingleTab();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"1111 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(2), u"0111"_s);
+    EXPECT_EQ(sheetCodes(3), u"0001"_s);
+    // Species 12 left out: record 1 (row 1) loses its marks, record 3 (row 5,
+    // distance 0) gains them.
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(tableCodes(6), u"0000 0111 1111 0000 0001 0000"_s);
+    EXPECT_EQ(sheetCodes(0), u"0000 0111 0000 0001 1111 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"0000 0000 1111"_s);
+    EXPECT_EQ(sheet(0).text(1, 13), u"25"_s) << "the other columns stay";
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+}
+
+TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThem) {
+    insertSample();
+    w->FillSingleTab();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    // Single marks sheet 0 alone, for species 13 (record 2, row 2) only.
+    answerSingle(u"25"_s, u"5"_s, u"3"_s, u"13"_s);
+    w->cmdFormSingle[0]->click();
+    ASSERT_EQ(sheetCodes(0), u"0000 0111 0000 0000 0000 0000"_s);
+    // Record 3 would gain its marks, after record 1 lost its own.
+    db::exec(u"CREATE TRIGGER refuse3 BEFORE UPDATE ON Snags WHEN NEW.id = 3 "
+             u"BEGIN SELECT RAISE(ABORT, 'record 3 is locked'); END"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
+    prompts_.message(u"3146 : record 3 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
+                     u"Error"_s, MsgIcon::Exclamation);
+    w->cmdFormMulti[0]->click();
+    EXPECT_TRUE(prompts_.done());
+    EXPECT_EQ(tableCodes(6), u"1111 0111 0000 0000 0001 0000"_s);
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"---- ---- ----"_s) << "emptied, as before any marking";
+}
+
+// Another program changed a record after the sheet was filled: Multiple shows
+// the records as they are now, not only their new marks.
+TEST_F(SnagFlags, MultipleAfterAnotherProgramsChangeFillsTheSheetAgain) {
+    insertSample();
+    w->FillSingleTab();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"flags-test-other"_s);
+        other.setDatabaseName(db::path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(u"UPDATE Snags SET DBH = 30, HEIGHT = 6, CLASS = 1, "
+                              u"SPECIES = '7', DISTANCE = 0 WHERE id = 6"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"flags-test-other"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 1111"_s);
+    EXPECT_EQ(sheet(0).text(6, 13), u"30"_s);
 }
 
 TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {
