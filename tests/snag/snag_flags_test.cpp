@@ -70,6 +70,18 @@ class SnagFlags : public SnagSheetTest {
             .input(ClassPrompt, u"Decay Class"_s, cls)
             .input(SpeciesPromptSingle, u"Species"_s, species);
     }
+    // A trigger refuses every change to record `id`, and the report of the
+    // failed Multiple is the next prompt.
+    static void refuseChanges(int id) {
+        const QString n = QString::number(id);
+        db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON Snags WHEN NEW.id = "_s + n +
+                 u" BEGIN SELECT RAISE(ABORT, 'record "_s + n + u" is locked'); END"_s);
+    }
+    void expectRefusalReport(int id) {
+        prompts_.message(u"3146 : record "_s + QString::number(id) +
+                             u" is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
+                         u"Error"_s, MsgIcon::Exclamation);
+    }
     // The marks as "1101"-like codes, "-" for an empty cell, rows or records by blanks.
     static QString code(const QStringList& four) {
         QString out;
@@ -269,11 +281,9 @@ TEST_F(SnagFlags, CancelAtEachPromptOrAnOverflowChangesNothing) {
 TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {
     insertSample();
     // Record 5 comes fourth on sheet 0, after three records were written.
-    db::exec(u"CREATE TRIGGER refuse5 BEFORE UPDATE ON Snags WHEN NEW.id = 5 "
-             u"BEGIN SELECT RAISE(ABORT, 'record 5 is locked'); END"_s);
+    refuseChanges(5);
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
-    prompts_.message(u"3146 : record 5 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
-                     u"Error"_s, MsgIcon::Exclamation);
+    expectRefusalReport(5);
     w->cmdFormMulti[0]->click();
     EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
     EXPECT_EQ(w->status(), u"Status: No data read"_s);
@@ -312,11 +322,9 @@ TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThe
     w->cmdFormSingle[0]->click();
     ASSERT_EQ(sheetCodes(0), u"0000 0111 0000 0000 0000 0000"_s);
     // Record 3 would gain its marks, after record 1 lost its own.
-    db::exec(u"CREATE TRIGGER refuse3 BEFORE UPDATE ON Snags WHEN NEW.id = 3 "
-             u"BEGIN SELECT RAISE(ABORT, 'record 3 is locked'); END"_s);
+    refuseChanges(3);
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
-    prompts_.message(u"3146 : record 3 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
-                     u"Error"_s, MsgIcon::Exclamation);
+    expectRefusalReport(3);
     w->cmdFormMulti[0]->click();
     EXPECT_TRUE(prompts_.done());
     EXPECT_EQ(tableCodes(6), u"1111 0111 0000 0000 0001 0000"_s);
