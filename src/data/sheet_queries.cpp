@@ -248,9 +248,12 @@ bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStri
     QStringList quoted;
     for (const QString& f : fields)
         quoted << db::quoted(f);
+    if (quoted.isEmpty())
+        quoted << u"rowid"_s; // no field: the records are counted all the same
     Rows rows(u"SELECT "_s + quoted.join(u',') + u" FROM Snags "_s + sheetCondition(placed.sheet) +
               u" ORDER BY rowid"_s);
-    const std::size_t n = std::min<std::size_t>(columns.size(), std::size_t(rows.columnCount()));
+    const std::size_t n = std::min<std::size_t>(
+        {columns.size(), std::size_t(fields.size()), std::size_t(rows.columnCount())});
     std::size_t record = 0;
     bool fits = true;
     grid.fillRows(grid.rows(), [&](int r) {

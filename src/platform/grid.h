@@ -89,6 +89,13 @@ class GridModel : public QAbstractTableModel {
     // distinct value of a column is looked up once.
     void copyRows(const GridModel& from, const std::vector<int>& rows, int first);
 
+    // Runs `change`, which may set any cells, and reports what it changed as one
+    // model reset.
+    template <class F> void changeMany(F&& change) {
+        Reset reset(this);
+        change();
+    }
+
     // Fast bulk fill: resize to `rows` and fill row by row through `fill(row)`,
     // which calls setText/setNumber; emits one model reset.
     template <class F> void fillRows(int rows, F&& fill) {

@@ -308,8 +308,9 @@ class frmMainSnag : public QMainWindow,
 
     // ---- Data sheets (snag_sheets.cpp) ----------------------------------------------
     void ConnectDataSet();
-    // ConnectDataSet for sheets 1 to 4 alone: sheet 0 keeps what it shows.
-    void ConnectStratumSheets();
+    // ConnectDataSet for sheets 1 to 4 alone, with the number of records of
+    // each (counts[k] for sheet k): sheet 0 keeps what it shows.
+    void ConnectStratumSheets(const std::array<int, 5>& counts);
     void FillSingleTab();
     // Where the records of sheet 0 stand while it shows those of its query as
     // FillSingleTab filled it (marking keeps it so, refreshing only the marks).

@@ -137,6 +137,19 @@ int stratumSheet(const GridModel& g, int row, int col) {
     return 0;
 }
 
+// The number of records of each stratum sheet ([k] for sheet k, [0] every
+// record) as a first sheet showing the records of its query gives them: by its
+// first field, the stratum.
+std::array<int, 5> strataCounts(const GridModel& g) {
+    std::array<int, 5> counts{};
+    for (int row = g.fixedRows(); row < g.rows(); ++row) {
+        ++counts[0];
+        if (const int k = stratumSheet(g, row, 0))
+            ++counts[std::size_t(k)];
+    }
+    return counts;
+}
+
 // The marks of a record of the first sheet, by the values its row shows.
 std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
                             const StripCriteria& criteria, const std::array<double, 4>& halfWidth,
@@ -161,7 +174,8 @@ std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
 // Marks the records of table Snags in one statement, by the values of the
 // fields the first sheet shows.
 void markRecords(const SheetFields& f, const StripCriteria& criteria,
-                 const std::array<double, 4>& halfWidth, Progress& progress, qint64 records) {
+                 const std::array<double, 4>& halfWidth, Progress& progress, qint64 records,
+                 const MarkedRecord& marked) {
     std::array<QString, 4> widths;
     for (std::size_t j = 0; j < f.level.size(); ++j)
         if (f.level[j] >= 0)
@@ -173,8 +187,40 @@ void markRecords(const SheetFields& f, const StripCriteria& criteria,
     markTable(
         criteria, halfWidth, widths,
         {field(f.distance), field(f.decayClass), field(f.dbh), field(f.height), field(f.species)},
-        [&](qint64 done) { progress.step(marking, done, records); });
+        [&](qint64 done) { progress.step(marking, done, records); }, marked);
 }
+
+// Writes the marks the marking statement works out into the width columns of
+// the first sheet as it reads the records, in the table's order: the n-th
+// record into the row `rows[n - 1]`. Holds while every record finds its row.
+class SheetMarks {
+  public:
+    SheetMarks(GridModel& g, const SheetFields& f, const std::vector<std::uint32_t>& rows)
+        : g_(g), f_(f), rows_(rows) {}
+    void operator()(qint64 rowid, const std::array<int, 4>& marks) {
+        if (!placed_)
+            return;
+        if ((next_ > 0 && rowid <= lastRowid_) || next_ == rows_.size()) {
+            placed_ = false; // not the table's order, or more records than rows
+            return;
+        }
+        lastRowid_ = rowid;
+        const int row = int(rows_[next_++]);
+        for (std::size_t j = 0; j < f_.level.size(); ++j)
+            if (f_.level[j] >= 0)
+                g_.setNumber(row, int(j), marks[std::size_t(f_.level[j])]);
+    }
+    // True when every record of the sheet got its marks.
+    bool complete() const { return placed_ && next_ == rows_.size(); }
+
+  private:
+    GridModel& g_;
+    const SheetFields& f_;
+    const std::vector<std::uint32_t>& rows_;
+    std::size_t next_ = 0;
+    qint64 lastRowid_ = 0;
+    bool placed_ = true;
+};
 
 // The first data sheet with the records as stored, the marks they hold
 // included (equal keys keep the table's order). A sheet that still shows the
@@ -214,9 +260,17 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     GridModel& g = *w.grdStratum[0]->grid();
     const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
                                       g.cols(), w.WidthTexts);
+    // A sheet that shows the records of its query keeps them: Multiple writes
+    // the marks into it as the table gets them, Single marks its cells itself.
+    const bool kept = w.Sheet0Records.hold(source);
+    int records = kept && !allSheets ? int(w.Sheet0Records.rows.size()) : -1;
     if (allSheets && f.anyWidth) {
+        SheetMarks marks(g, f, w.Sheet0Records.rows);
         try {
-            markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows());
+            g.changeMany([&] {
+                markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows(),
+                            kept ? MarkedRecord(std::ref(marks)) : MarkedRecord());
+            });
         } catch (const RuntimeError&) {
             // The sheet shows the records as the failure left them, unmarked;
             // the failure is what is reported.
@@ -226,12 +280,11 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
             }
             throw;
         }
+        if (kept && marks.complete())
+            records = int(w.Sheet0Records.rows.size());
     }
-    // Single marks every record of the sheet itself: a sheet that shows the
-    // records of its query needs nothing from the table.
-    const int records = !allSheets && w.Sheet0Records.hold(source)
-                            ? int(w.Sheet0Records.rows.size())
-                            : fillSheet0(w, f, progress);
+    if (records < 0)
+        records = fillSheet0(w, f, progress);
 
     const int first = g.fixedRows();
     if (!allSheets) {
@@ -298,7 +351,7 @@ void fillWidths(frmMainSnag& w, bool multiple) {
     // A first sheet that still shows the records of its query keeps them.
     const QString sheet0 = data::snagSheetQuery(w.isMetric(), 0);
     if (w.datDataSet[0].RecordSource == sheet0 && w.Sheet0Records.hold(sheet0))
-        w.ConnectStratumSheets();
+        w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
     else
         w.ConnectDataSet();
     w.ssTabMain->setTabText(frmMainSnag::PageDensities, u"Densities"_s);

@@ -15,8 +15,7 @@ namespace {
 
 // Points sheets `from` to 4 at their queries and empties them, one row per
 // record under their titles.
-void connectSheets(frmMainSnag& w, std::size_t from) {
-    const std::array<int, 5> counts = data::snagSheetCounts();
+void connectSheets(frmMainSnag& w, std::size_t from, const std::array<int, 5>& counts) {
     const QString format = data::snagSheetFormat(w.WidthTexts);
     for (std::size_t k = from; k < 5; ++k) {
         w.datDataSet[k].RecordSource = data::snagSheetQuery(w.isMetric(), int(k));
@@ -36,12 +35,13 @@ void connectSheets(frmMainSnag& w, std::size_t from) {
 void frmMainSnag::ConnectDataSet() {
     trapped(prompts(), snagProcedure(u"ConnectDataSet"_s), [this] {
         Sheet0Records.forget();
-        connectSheets(*this, 0);
+        connectSheets(*this, 0, data::snagSheetCounts());
     });
 }
 
-void frmMainSnag::ConnectStratumSheets() {
-    trapped(prompts(), snagProcedure(u"ConnectDataSet"_s), [this] { connectSheets(*this, 1); });
+void frmMainSnag::ConnectStratumSheets(const std::array<int, 5>& counts) {
+    trapped(prompts(), snagProcedure(u"ConnectDataSet"_s),
+            [&] { connectSheets(*this, 1, counts); });
 }
 
 void frmMainSnag::FillSingleTab() {
