@@ -22,12 +22,12 @@ const QString MetricColumns =
     u"SELECT STRATUM,LOCATION,Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment,WIDTH10,WIDTH20,WIDTH30,WIDTH40,"
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
-    u"OBSERVER,DATE FROM Snags "_s;
+    u"OBSERVER,DATE "_s;
 const QString EnglishColumns =
     u"SELECT STRATUM,LOCATION,Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment,WIDTH33,WIDTH66,WIDTH99,WIDTH132,"
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
-    u"OBSERVER,DATE FROM Snags "_s;
+    u"OBSERVER,DATE "_s;
 
 // The records of snag sheet k: every one, or those of stratum k.
 QString sheetCondition(int sheet) {
@@ -37,8 +37,7 @@ QString sheetCondition(int sheet) {
 } // namespace
 
 QString snagSheetQuery(bool metric, int sheet) {
-    const QString condition = sheetCondition(sheet);
-    return (metric ? MetricColumns : EnglishColumns) + condition +
+    return (metric ? MetricColumns : EnglishColumns) + u"FROM Snags "_s + sheetCondition(sheet) +
            u" ORDER BY transect, subsegment, id;"_s;
 }
 
@@ -141,33 +140,34 @@ int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress) {
 
 namespace {
 
-// The grid row offset (from the first data row) of each record of snag sheet
-// `condition`, in the table's order: their places in the order transect,
-// subsegment, id, where equal keys keep the table's order.
-std::vector<std::uint32_t> snagPositions(const QString& condition, Progress* progress,
-                                         qint64 total) {
-    // The sort keys, three per record in the table's own order: a number is
+// The grid row offset (from the first data row) of each record of `from`
+// ("FROM table WHERE ..."), in the table's order: their places in the order of
+// the `keyCount` comma-separated `keys`, where equal keys keep the table's order.
+std::vector<std::uint32_t> sortedPositions(const QString& from, const QString& keys, int keyCount,
+                                           Progress* progress, qint64 total) {
+    const auto width = std::size_t(keyCount);
+    // The sort keys, keyCount per record in the table's own order: a number is
     // itself, a text its index into `texts`; the rank says which.
-    std::vector<double> keys;
+    std::vector<double> values;
     std::vector<std::uint8_t> ranks; // 0 null, 1 number, 2 text (a blob counts as a text)
     std::vector<QByteArray> texts;
     {
         static const QString sorting = u"Sorting"_s;
-        Rows k(u"SELECT transect, subsegment, id FROM Snags "_s + condition + u" ORDER BY rowid"_s);
+        Rows k(u"SELECT "_s + keys + u' ' + from + u" ORDER BY rowid"_s);
         qint64 read = 0;
         while (k.next()) {
-            for (int c = 0; c < 3; ++c) {
+            for (int c = 0; c < keyCount; ++c) {
                 switch (k.kind(c)) {
                 case Kind::Null:
-                    keys.push_back(0);
+                    values.push_back(0);
                     ranks.push_back(0);
                     break;
                 case Kind::Number:
-                    keys.push_back(k.number(c));
+                    values.push_back(k.number(c));
                     ranks.push_back(1);
                     break;
                 case Kind::Text:
-                    keys.push_back(double(texts.size()));
+                    values.push_back(double(texts.size()));
                     ranks.push_back(2);
                     texts.push_back(k.utf8(c).toByteArray());
                     break;
@@ -183,19 +183,19 @@ std::vector<std::uint32_t> snagPositions(const QString& condition, Progress* pro
         if (ranks[a] != ranks[b])
             return ranks[a] < ranks[b];
         if (ranks[a] == 1)
-            return keys[a] < keys[b];
+            return values[a] < values[b];
         if (ranks[a] == 2)
-            return texts[std::size_t(keys[a])] < texts[std::size_t(keys[b])];
+            return texts[std::size_t(values[a])] < texts[std::size_t(values[b])];
         return false;
     };
-    std::vector<std::uint32_t> order(ranks.size() / 3);
+    std::vector<std::uint32_t> order(ranks.size() / width);
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = std::uint32_t(i);
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            if (less(3 * a + c, 3 * b + c))
+        for (std::size_t c = 0; c < width; ++c) {
+            if (less(width * a + c, width * b + c))
                 return true;
-            if (less(3 * b + c, 3 * a + c))
+            if (less(width * b + c, width * a + c))
                 return false;
         }
         return false;
@@ -208,39 +208,51 @@ std::vector<std::uint32_t> snagPositions(const QString& condition, Progress* pro
 
 } // namespace
 
-int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
-                  SheetRecords* placed) {
-    if (placed)
-        placed->forget();
-    const QString condition = sheetCondition(sheet);
+int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
+                    const QString& keys, int keyCount, Progress* progress,
+                    std::vector<std::uint32_t>* rows) {
     const int first = grid.fixedRows();
     const qint64 total = grid.rows() - first;
-    std::vector<std::uint32_t> position = snagPositions(condition, progress, total);
+    std::vector<std::uint32_t> position = sortedPositions(from, keys, keyCount, progress, total);
 
     // The records, again in the table's order, each into the row of its position.
     if (qint64(position.size()) > total)
         moreRecordsThanRows();
-    Rows rows((metric ? MetricColumns : EnglishColumns) + condition + u" ORDER BY rowid"_s);
-    RecordWriter writer(rows, grid);
+    Rows records(columns + from + u" ORDER BY rowid"_s);
+    RecordWriter writer(records, grid);
     std::size_t written = 0;
     grid.fillRows(grid.rows(), [&](int r) {
         if (r != first) // every record is written at the first call
             return;
-        while (written < position.size() && rows.next()) {
+        while (written < position.size() && records.next()) {
             writer.write(first + int(position[written++]));
             if (progress)
                 progress->step(filling(), qint64(written), total);
         }
     });
-    if (placed && written == position.size()) {
+    if (rows && written == position.size()) {
         for (std::uint32_t& p : position)
             p += std::uint32_t(first);
-        placed->rows = std::move(position);
+        *rows = std::move(position);
+    }
+    return int(written);
+}
+
+int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
+                  SheetRecords* placed) {
+    if (placed)
+        placed->forget();
+    std::vector<std::uint32_t> rows;
+    const int written = fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
+                                        u"FROM Snags "_s + sheetCondition(sheet),
+                                        u"transect, subsegment, id"_s, 3, progress, &rows);
+    if (placed && !rows.empty()) {
+        placed->rows = std::move(rows);
         placed->query = snagSheetQuery(metric, sheet);
         placed->sheet = sheet;
         placed->dataVersion = db::dataVersion();
     }
-    return int(written);
+    return written;
 }
 
 bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStringList& fields,

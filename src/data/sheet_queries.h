@@ -58,6 +58,17 @@ int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress = 
 int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress = nullptr,
                   SheetRecords* placed = nullptr);
 
+// The records of `columns` + `from` ("SELECT a, b " and "FROM t WHERE ...")
+// into the rows of a grid, as fillGridFromQuery writes them, in the order of
+// the `keyCount` comma-separated `keys` (equal keys keep the table's order),
+// as an ORDER BY of those keys gives them, but sorting the keys alone: the
+// records are read in the table's order and each placed at its row. `rows`,
+// when given and every record was written, gets the grid row of each record
+// in the table's order.
+int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
+                    const QString& keys, int keyCount, Progress* progress = nullptr,
+                    std::vector<std::uint32_t>* rows = nullptr);
+
 // Writes the fields `fields` of table Snags (their values now) into the columns
 // `columns` of a sheet whose records stand as `placed` says, in one pass over
 // the table. False, with some cells written, when the table no longer has as

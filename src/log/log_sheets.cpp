@@ -35,6 +35,13 @@ void setSheetHeader(GridModel& g, const QStringList& fields) {
         g.setFixedRows(1);
 }
 
+// Fills sheet k's grid with the records of its query `source`; the query of
+// the window's method is read the faster way.
+int fillSheet(GridModel& g, const QString& source, bool lim, int k, Progress& progress) {
+    return source == data::logSheetQuery(lim, k) ? data::fillLogSheet(g, lim, k, &progress)
+                                                 : data::fillGridFromQuery(g, source, &progress);
+}
+
 // Points sheet 0 at the query of the window's method and prepares its grid: no
 // fixed column, emptied, one row per record under one fixed row. Returns the
 // number of records.
@@ -74,7 +81,8 @@ void frmMainLog::FillSingleTab() {
             skipOn({err::Overflow, err::DivisionByZero}, [this] { SetGridHeaders(); });
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
             Progress progress(sbStatusBar[0]);
-            data::fillGridFromQuery(*grdStratum[0]->grid(), datDataSet[0].RecordSource, &progress);
+            fillSheet(*grdStratum[0]->grid(), datDataSet[0].RecordSource, mnuLIM->isChecked(), 0,
+                      progress);
         });
     });
 }
@@ -125,7 +133,7 @@ void frmMainLog::SortDefault() {
             // The requeried sheet shows its records under a header of field names.
             setSheetHeader(g, datDataSet[i].Fields);
             g.setRows(std::max(2, counts[i] + 1));
-            data::fillGridFromQuery(g, datDataSet[i].RecordSource, &progress);
+            fillSheet(g, datDataSet[i].RecordSource, lim, k, progress);
             empty[i - 1] = counts[i] == 0;
         }
         progress.end();
