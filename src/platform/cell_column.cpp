@@ -57,9 +57,11 @@ std::uint32_t CellColumn::code(std::uint64_t value) {
         i = (i + 1) & mask;
     }
     if (values_.size() == capacity(width_)) {
-        // Full: first drop the values no cell holds any more; when most are
-        // still held, the codes get wider.
-        compact();
+        // Full: first drop the values no cell holds any more (there can be
+        // some only once a cell was overwritten); when most are still held,
+        // the codes get wider.
+        if (overwritten_)
+            compact();
         if (values_.size() > capacity(width_) / 2)
             widen(width_ == 1 ? 2 : 8);
         return width_ == 8 ? 0 : code(value);
@@ -97,6 +99,8 @@ void CellColumn::set(std::size_t row, std::uint64_t value) {
         lastValue_ = value;
         lastCode_ = c;
     }
+    if (!overwritten_ && codeAt(row) != 0)
+        overwritten_ = true;
     putCode(row, lastCode_);
 }
 
@@ -122,6 +126,7 @@ void CellColumn::compact() {
     rehash(slots);
     lastValue_ = empty_;
     lastCode_ = 0;
+    overwritten_ = false;
     ++generation_;
 }
 
@@ -148,6 +153,8 @@ void CellColumn::widen(int width) {
 }
 
 void CellColumn::resize(std::size_t rows) {
+    if (rows < rows_)
+        overwritten_ = true; // the dropped cells' values may be held no more
     if (width_ == 8) {
         codes_.resize(rows * 8);
         for (std::size_t r = rows_; r < rows; ++r)
@@ -167,6 +174,7 @@ void CellColumn::clear() {
     width_ = 0;
     lastValue_ = empty_;
     lastCode_ = 0;
+    overwritten_ = false;
     ++generation_;
 }
 

@@ -81,6 +81,8 @@ class CellColumn {
                 map[s] = codeAt(to + i);
                 continue;
             }
+            if (!overwritten_ && codeAt(to + i) != 0)
+                overwritten_ = true;
             putCode(to + i, c);
         }
     }
@@ -117,6 +119,7 @@ class CellColumn {
     std::uint64_t lastValue_ = 0;       // the value last coded and its code
     std::uint32_t lastCode_ = 0;
     std::uint32_t generation_ = 0; // changes whenever the codes of the values change
+    bool overwritten_ = false;     // a cell that held a value got another one
 };
 
 } // namespace vernalt
