@@ -70,8 +70,11 @@ namespace {
 // and its string, so a value repeated record after record is converted once.
 class RecordWriter {
   public:
-    RecordWriter(Rows& rows, GridModel& grid)
-        : rows_(rows), grid_(grid), fields_(std::max(0, std::min(rows.columnCount(), grid.cols()))),
+    // The first `fields` fields of each record (all when -1) go into the
+    // grid's columns from 0, as many as it has.
+    RecordWriter(Rows& rows, GridModel& grid, int fields = -1)
+        : rows_(rows), grid_(grid),
+          fields_(std::max(0, std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))),
           lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
     void write(int r) {
         for (int c = 0; c < fields_; ++c) {
@@ -140,71 +143,69 @@ int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress) {
 
 namespace {
 
-// The grid row offset (from the first data row) of each record of `from`
-// ("FROM table WHERE ..."), in the table's order: their places in the order of
-// the `keyCount` comma-separated `keys`, where equal keys keep the table's order.
-std::vector<std::uint32_t> sortedPositions(const QString& from, const QString& keys, int keyCount,
-                                           Progress* progress, qint64 total) {
-    const auto width = std::size_t(keyCount);
-    // The sort keys, keyCount per record in the table's own order: a number is
-    // itself, a text its index into `texts`; the rank says which.
-    std::vector<double> values;
-    std::vector<std::uint8_t> ranks; // 0 null, 1 number, 2 text (a blob counts as a text)
-    std::vector<QByteArray> texts;
-    {
-        static const QString sorting = u"Sorting"_s;
-        Rows k(u"SELECT "_s + keys + u' ' + from + u" ORDER BY rowid"_s);
-        qint64 read = 0;
-        while (k.next()) {
-            for (int c = 0; c < keyCount; ++c) {
-                switch (k.kind(c)) {
-                case Kind::Null:
-                    values.push_back(0);
-                    ranks.push_back(0);
-                    break;
-                case Kind::Number:
-                    values.push_back(k.number(c));
-                    ranks.push_back(1);
-                    break;
-                case Kind::Text:
-                    values.push_back(double(texts.size()));
-                    ranks.push_back(2);
-                    texts.push_back(k.utf8(c).toByteArray());
-                    break;
-                }
+// The sort keys of records, `count` fields each, and the order they give:
+// the order SQLite gives values (nulls first, then numbers by value, then texts
+// byte by byte), equal keys in the order the records came.
+class SortKeys {
+  public:
+    explicit SortKeys(int count) : width_(std::size_t(count)) {}
+
+    // The key of the current record of `rows`: its fields from `column` on.
+    void add(const Rows& rows, int column) {
+        for (std::size_t c = 0; c < width_; ++c) {
+            const int field = column + int(c);
+            switch (rows.kind(field)) {
+            case Kind::Null:
+                values_.push_back(0);
+                ranks_.push_back(0);
+                break;
+            case Kind::Number:
+                values_.push_back(rows.number(field));
+                ranks_.push_back(1);
+                break;
+            case Kind::Text: // a blob counts as a text
+                values_.push_back(double(texts_.size()));
+                ranks_.push_back(2);
+                texts_.push_back(rows.utf8(field).toByteArray());
+                break;
             }
-            if (progress)
-                progress->step(sorting, ++read, total);
         }
     }
-    // Ordered as SQLite orders values: nulls first, then numbers by value, then
-    // texts byte by byte.
-    const auto less = [&](std::size_t a, std::size_t b) {
-        if (ranks[a] != ranks[b])
-            return ranks[a] < ranks[b];
-        if (ranks[a] == 1)
-            return values[a] < values[b];
-        if (ranks[a] == 2)
-            return texts[std::size_t(values[a])] < texts[std::size_t(values[b])];
+
+    // The records in key order: order[p] is the record (counted from 0 as they
+    // were added) that comes p-th.
+    std::vector<std::uint32_t> order() const {
+        std::vector<std::uint32_t> order(ranks_.size() / width_);
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = std::uint32_t(i);
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            for (std::size_t c = 0; c < width_; ++c) {
+                if (less(width_ * a + c, width_ * b + c))
+                    return true;
+                if (less(width_ * b + c, width_ * a + c))
+                    return false;
+            }
+            return false;
+        });
+        return order;
+    }
+
+  private:
+    bool less(std::size_t a, std::size_t b) const {
+        if (ranks_[a] != ranks_[b])
+            return ranks_[a] < ranks_[b];
+        if (ranks_[a] == 1)
+            return values_[a] < values_[b];
+        if (ranks_[a] == 2)
+            return texts_[std::size_t(values_[a])] < texts_[std::size_t(values_[b])];
         return false;
-    };
-    std::vector<std::uint32_t> order(ranks.size() / width);
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = std::uint32_t(i);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        for (std::size_t c = 0; c < width; ++c) {
-            if (less(width * a + c, width * b + c))
-                return true;
-            if (less(width * b + c, width * a + c))
-                return false;
-        }
-        return false;
-    });
-    std::vector<std::uint32_t> position(order.size());
-    for (std::size_t p = 0; p < order.size(); ++p)
-        position[order[p]] = std::uint32_t(p);
-    return position;
-}
+    }
+
+    std::size_t width_;
+    std::vector<double> values_;      // a number, or the index of a text
+    std::vector<std::uint8_t> ranks_; // 0 null, 1 number, 2 text
+    std::vector<QByteArray> texts_;
+};
 
 } // namespace
 
@@ -213,27 +214,31 @@ int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from
                     std::vector<std::uint32_t>* rows) {
     const int first = grid.fixedRows();
     const qint64 total = grid.rows() - first;
-    std::vector<std::uint32_t> position = sortedPositions(from, keys, keyCount, progress, total);
-
-    // The records, again in the table's order, each into the row of its position.
-    if (qint64(position.size()) > total)
-        moreRecordsThanRows();
-    Rows records(columns + from + u" ORDER BY rowid"_s);
-    RecordWriter writer(records, grid);
-    std::size_t written = 0;
-    grid.fillRows(grid.rows(), [&](int r) {
-        if (r != first) // every record is written at the first call
-            return;
-        while (written < position.size() && records.next()) {
-            writer.write(first + int(position[written++]));
+    // One pass over the table in its own order: each record into the next row,
+    // its key (the last fields) kept; then the rows go into the keys' order.
+    Rows records(columns.trimmed() + u", "_s + keys + u' ' + from + u" ORDER BY rowid"_s);
+    const int fields = records.columnCount() - keyCount;
+    RecordWriter writer(records, grid, fields);
+    SortKeys sortKeys(keyCount);
+    qint64 written = 0;
+    std::vector<std::uint32_t> order;
+    grid.changeMany([&] {
+        while (records.next()) {
+            if (written == total)
+                moreRecordsThanRows();
+            writer.write(first + int(written));
+            sortKeys.add(records, fields);
+            ++written;
             if (progress)
-                progress->step(filling(), qint64(written), total);
+                progress->step(filling(), written, total);
         }
+        order = sortKeys.order();
+        grid.reorderRows(first, order);
     });
-    if (rows && written == position.size()) {
-        for (std::uint32_t& p : position)
-            p += std::uint32_t(first);
-        *rows = std::move(position);
+    if (rows) {
+        rows->assign(order.size(), 0);
+        for (std::size_t p = 0; p < order.size(); ++p)
+            (*rows)[order[p]] = std::uint32_t(first) + std::uint32_t(p);
     }
     return int(written);
 }

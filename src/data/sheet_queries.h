@@ -52,19 +52,18 @@ struct SheetRecords {
 int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress = nullptr);
 
 // The same for snag sheet k, giving the records of snagSheetQuery(metric, k) in
-// its order, faster: the records are read in the table's order and placed by a
-// sort of their keys alone, not sorted whole by the database. `placed`, when
-// given, learns where each record stands.
+// its order, faster (fillSortedSheet). `placed`, when given, learns where each
+// record stands.
 int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress = nullptr,
                   SheetRecords* placed = nullptr);
 
 // The records of `columns` + `from` ("SELECT a, b " and "FROM t WHERE ...")
 // into the rows of a grid, as fillGridFromQuery writes them, in the order of
 // the `keyCount` comma-separated `keys` (equal keys keep the table's order),
-// as an ORDER BY of those keys gives them, but sorting the keys alone: the
-// records are read in the table's order and each placed at its row. `rows`,
-// when given and every record was written, gets the grid row of each record
-// in the table's order.
+// as an ORDER BY of those keys gives them, but without the database sorting
+// whole records: they are read once in the table's order, their keys sorted
+// and the rows put into that order. `rows`, when given, gets the grid row of
+// each record in the table's order.
 int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
                     const QString& keys, int keyCount, Progress* progress = nullptr,
                     std::vector<std::uint32_t>* rows = nullptr);

@@ -152,6 +152,16 @@ void CellColumn::widen(int width) {
     ++generation_;
 }
 
+void CellColumn::reorder(std::size_t first, const std::uint32_t* from, std::size_t count) {
+    if (width_ == 0 || count == 0)
+        return;
+    const auto w = std::size_t(width_);
+    std::uint8_t* slice = codes_.data() + first * w;
+    const std::vector<std::uint8_t> was(slice, slice + count * w);
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(slice + i * w, was.data() + std::size_t(from[i]) * w, w);
+}
+
 void CellColumn::resize(std::size_t rows) {
     if (rows < rows_)
         overwritten_ = true; // the dropped cells' values may be held no more

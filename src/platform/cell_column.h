@@ -87,6 +87,10 @@ class CellColumn {
         }
     }
 
+    // Rows first + i take the values rows first + from[i] held, for i below
+    // `count`; `from` names each of those rows once.
+    void reorder(std::size_t first, const std::uint32_t* from, std::size_t count);
+
     // Calls f(value) for every value a cell may hold: the table's values, or
     // every cell's when the column holds the values themselves. A value that no
     // cell holds any more may be among them.

@@ -208,6 +208,22 @@ void GridModel::copyRows(const GridModel& from, const std::vector<int>& rows, in
     changedRows(first, first + int(rows.size()) - 1);
 }
 
+void GridModel::reorderRows(int first, const std::vector<std::uint32_t>& from) {
+    if (from.empty())
+        return;
+    if (first < 0 || std::size_t(first) + from.size() > std::size_t(rows_))
+        raise(err::SubscriptRange);
+    std::vector<std::uint8_t> named(from.size(), 0);
+    for (const std::uint32_t f : from) {
+        if (f >= from.size() || named[f])
+            raise(err::InvalidCall); // not a reordering of those rows
+        named[f] = 1;
+    }
+    for (CellColumn& c : columns_)
+        c.reorder(std::size_t(first), from.data(), from.size());
+    changedRows(first, first + int(from.size()) - 1);
+}
+
 void GridModel::clear() {
     for (CellColumn& c : columns_)
         c.clear();

@@ -89,6 +89,11 @@ class GridModel : public QAbstractTableModel {
     // distinct value of a column is looked up once.
     void copyRows(const GridModel& from, const std::vector<int>& rows, int first);
 
+    // Rows first, first + 1, ... take the cells that rows first + from[0],
+    // first + from[1], ... held, in every column; `from` names each of those
+    // rows once (a sort of them). Widths, heights and colours stay with the rows.
+    void reorderRows(int first, const std::vector<std::uint32_t>& from);
+
     // Runs `change`, which may set any cells, and reports what it changed as one
     // model reset.
     template <class F> void changeMany(F&& change) {

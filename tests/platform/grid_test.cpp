@@ -370,6 +370,26 @@ TEST(GridCells, CopiedRowsShowTheSourceRowsTexts) {
     EXPECT_EQ(errorOf([&] { to.copyRows(from, {5}, 1); }), err::SubscriptRange);
 }
 
+TEST(GridCells, ReorderedRowsCarryTheirCells) {
+    GridModel m;
+    m.setRows(5);
+    m.setCols(3);
+    m.setCellBackColor(1, 1, Qt::red);
+    for (int r = 1; r < 5; ++r) {
+        m.setText(r, 0, u"r"_s + QString::number(r));
+        m.setNumber(r, 1, r * 100000.5); // distinct numbers
+    }
+    m.setText(3, 2, u"only 3"_s);
+    m.reorderRows(1, {2, 0, 3, 1}); // rows 1..4 take rows 3, 1, 4, 2
+    EXPECT_EQ(colTexts(m, 0) + u'/' + colTexts(m, 2), u"|r3|r1|r4|r2/|only 3|||"_s);
+    EXPECT_EQ(m.text(1, 1), u"300001.5"_s);
+    EXPECT_EQ(m.cellBackColor(1, 1), QColor(Qt::red)) << "colours stay with the row";
+    EXPECT_EQ(errorOf([&] { m.reorderRows(1, {0, 0, 1, 2}); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.reorderRows(1, {0, 1, 2, 4}); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.reorderRows(2, {0, 1, 2, 3}); }), err::SubscriptRange);
+    EXPECT_EQ(colTexts(m, 0), u"|r3|r1|r4|r2"_s) << "a refused order changes nothing";
+}
+
 TEST(GridCells, ClearEmptiesTextsAndKeepsTheRest) {
     GridModel m;
     m.setFormatString(u"^A|^B|>C"_s);
