@@ -2,8 +2,9 @@
 // (see GridModel), and a column whose cells take few distinct values keeps those
 // values once, in a small table, and for each row only a 1- or 2-byte code into
 // it. The width of the codes is chosen as the column fills: a column of empty
-// cells holds nothing, one of up to 256 distinct values 1 byte a row, up to
-// 65,536 values 2 bytes, and past that the values themselves (8 bytes a row).
+// cells holds nothing, one of up to 256 distinct values (the empty cell one of
+// them) 1 byte a row, up to 65,536 values 2 bytes, and past that the values
+// themselves (8 bytes a row).
 // A data sheet of a million records mostly needs one or two bytes a cell.
 #pragma once
 
