@@ -80,15 +80,16 @@ TEST(CellColumn, GrowingAddsEmptyCellsAtEveryWidthAndClearGivesAllBack) {
 TEST(CellColumn, CopiedRowsTakeTheTranslatedValuesOfTheirSourceRows) {
     // The copy lands on rows of which the first hundred held other values:
     // overwriting them makes room, and the codes of the values change on the way.
-    for (const std::uint64_t distinct : {3ull, 200ull, 1000ull, 70'000ull}) {
+    // 90,000 values: the source holds 72,000 of them, as themselves.
+    for (const std::uint64_t distinct : {3ull, 200ull, 1000ull, 90'000ull}) {
         SCOPED_TRACE(distinct);
         CellColumn from(Empty), to(Empty);
-        from.resize(80'000);
-        for (std::size_t r = 0; r < 80'000; ++r)
+        from.resize(100'000);
+        for (std::size_t r = 0; r < 100'000; ++r)
             if (r % 5)
                 from.set(r, r % distinct);
         std::vector<std::uint32_t> rows;
-        for (int r = 79'999; r > 0; r -= 2) // every other row, backwards
+        for (int r = 99'999; r > 0; r -= 2) // every other row, backwards
             rows.push_back(std::uint32_t(r));
         to.resize(rows.size() + 1);
         for (std::size_t r = 0; r <= 100; ++r)

@@ -352,6 +352,18 @@ TEST_F(SnagFlags, MultipleAfterAnotherProgramsChangeFillsTheSheetAgain) {
     EXPECT_EQ(sheet(0).text(6, 13), u"30"_s);
 }
 
+// This program's own change of the table's records (not an import) leaves
+// the sheet's rows out of step: Multiple finds it and fills the sheet again.
+TEST_F(SnagFlags, MultipleAfterARecordWentFromUnderTheSheetFillsItAgain) {
+    insertSample();
+    w->FillSingleTab();
+    db::exec(u"DELETE FROM Snags WHERE id = 4"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"1111 0000"_s); // ids 1, 3
+}
+
 TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {
     const int n = 40000;
     {
