@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <string>
@@ -108,6 +109,19 @@ class TitledAnswers : public CountingPrompts {
     }
     std::map<QString, QString> answers;
     QString otherwise;
+};
+
+// The answer to the file dialog, and no other prompt (any other is reported).
+class OpenFilePrompts : public Prompts {
+  public:
+    QString file;
+    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        return MsgResult::Ok;
+    }
+    QString openFile(const QString&, const QString&) override { return file; }
+    bool printerDialog(QPrinter&) override { return false; }
 };
 
 // The main function of a benchmark program that opens windows: offscreen, with

@@ -5,6 +5,7 @@
 // of the process so far (VmHWM); run one size per process to read it per size:
 //   import_bench --benchmark_filter='/1000000'
 #include "bench_support.h"
+#include "snag_data_file.h"
 
 #include "data/csv_import.h"
 #include "data/sheet_queries.h"
@@ -31,29 +32,8 @@ namespace {
 
 using namespace vernalt;
 
-const char* const Header =
-    "STRATUM,LOCATION,TRANSECT,SEGMENT,SUBSEGMENT,WIDTH10,WIDTH20,WIDTH30,WIDTH40,DISTANCE,"
-    "SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,OBSERVER,"
-    "DATE\n";
-
-// A data file of `records` snag records, written once per size: eight
-// subsegments to a transect, a few records per subsegment, four strata.
 QString dataFile(int records) {
-    static const char* const species[] = {"PSME", "ABGR", "THPL", "PIPO", "LAOC"};
-    static const char* const observers[] = {"JD", "O'Neil", "MK"};
-    return bench::generatedFile(
-        u"snags%1.csv"_s.arg(records), Header, records, [](int i, char* line, std::size_t size) {
-            const int transect = i / 24 + 1;
-            const int subsegment = i / 3 % 8 + 1;
-            return std::snprintf(
-                line, size,
-                "%d,L%d,%d,%d,%d,%d,%d,1,1,%.1f,%s,%d,%.1f,%d,%d,%d,%d,Gifford Pinchot,Cowlitz "
-                "Valley,Upper Lewis,%s,6/%d/2024\n",
-                transect % 4 + 1, transect % 9, transect, (subsegment + 1) / 2, subsegment,
-                i % 5 == 0, i % 3 != 0, (i * 37 % 400) / 10.0, species[i % 5], i % 5 + 1,
-                10 + (i * 13 % 900) / 10.0, 5 + i % 40, i % 7 == 0, i % 4 == 0, i % 2,
-                observers[i % 3], i % 28 + 1);
-        });
+    return bench::snagDataFile(records);
 }
 
 data::CsvImportOptions snagOptions() {
@@ -101,23 +81,10 @@ template <bool bySql> void BM_FillSheet0(benchmark::State& state) {
     db::close();
 }
 
-// The answer to the file dialog, and no other prompt.
-class BenchPrompts : public Prompts {
-  public:
-    QString file;
-    QString inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    MsgResult messageBox(const QString& text, const QString&, MsgIcon, MsgButtons, int) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
-        return MsgResult::Ok;
-    }
-    QString openFile(const QString&, const QString&) override { return file; }
-    bool printerDialog(QPrinter&) override { return false; }
-};
-
 // File, Open of the snag window: the import, the reset of the window and the
 // five sheets with sheet 0 filled.
 void BM_FileOpen(benchmark::State& state) {
-    BenchPrompts answers;
+    bench::OpenFilePrompts answers;
     answers.file = dataFile(int(state.range(0)));
     setPrompts(&answers);
     useDatabase("window.db");

@@ -1,5 +1,6 @@
 #include "data/log_sheet_queries.h"
 
+#include "data/sheet_queries.h"
 #include "platform/database.h"
 
 #include <QSqlQuery>
@@ -30,15 +31,28 @@ QString logTable(bool lim) {
     return lim ? u"LIM"_s : u"SPM"_s;
 }
 
-QString logSheetQuery(bool lim, int sheet) {
+namespace {
+
+// The FROM clause of log sheet k.
+QString logSheetSource(bool lim, int sheet) {
     if (lim)
-        return LimColumns +
-               (sheet == 0 ? u"From LIM"_s
-                           : u"FROM LIM WHERE LIM.stratum = "_s + QString::number(sheet)) +
-               LimOrder;
-    return SpmColumns +
-           (sheet == 0 ? u"FROM SPM"_s : u"FROM SPM WHERE stratum = "_s + QString::number(sheet)) +
-           SpmOrder;
+        return sheet == 0 ? u"From LIM"_s
+                          : u"FROM LIM WHERE LIM.stratum = "_s + QString::number(sheet);
+    return sheet == 0 ? u"FROM SPM"_s : u"FROM SPM WHERE stratum = "_s + QString::number(sheet);
+}
+
+} // namespace
+
+QString logSheetQuery(bool lim, int sheet) {
+    return (lim ? LimColumns : SpmColumns) + logSheetSource(lim, sheet) +
+           (lim ? LimOrder : SpmOrder);
+}
+
+int fillLogSheet(GridModel& grid, bool lim, int sheet, Progress* progress) {
+    return fillSortedSheet(grid, lim ? LimColumns : SpmColumns, logSheetSource(lim, sheet),
+                           lim ? u"LIM.stratum, LIM.transect, LIM.subsegment, LIM.id"_s
+                               : u"stratum, transect, subsegment, id"_s,
+                           4, progress);
 }
 
 const QStringList& logSheetFields(bool lim) {

@@ -10,6 +10,11 @@
 #include <QStringList>
 #include <array>
 
+namespace vernalt {
+class GridModel;
+class Progress;
+} // namespace vernalt
+
 namespace vernalt::data {
 
 // The table a log import fills and the sheets read: "LIM" or "SPM".
@@ -18,6 +23,10 @@ QString logTable(bool lim);
 // The query of log data sheet k (0 to 4), ordered by stratum, transect,
 // subsegment and id (so records with equal keys keep the file's order).
 QString logSheetQuery(bool lim, int sheet);
+
+// Writes the records of log sheet k into a grid with a row for each, in the
+// order of its query (fillSortedSheet). Returns the number of records.
+int fillLogSheet(GridModel& grid, bool lim, int sheet, Progress* progress = nullptr);
 
 // The names of the query's fields, in order: 16 for LIM, 17 for SPM.
 const QStringList& logSheetFields(bool lim);

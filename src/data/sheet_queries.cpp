@@ -3,14 +3,13 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
 #include <cstdint>
-#include <sqlite3.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -23,18 +22,22 @@ const QString MetricColumns =
     u"SELECT STRATUM,LOCATION,Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment,WIDTH10,WIDTH20,WIDTH30,WIDTH40,"
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
-    u"OBSERVER,DATE FROM Snags "_s;
+    u"OBSERVER,DATE "_s;
 const QString EnglishColumns =
     u"SELECT STRATUM,LOCATION,Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment,WIDTH33,WIDTH66,WIDTH99,WIDTH132,"
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
-    u"OBSERVER,DATE FROM Snags "_s;
+    u"OBSERVER,DATE "_s;
+
+// The records of snag sheet k: every one, or those of stratum k.
+QString sheetCondition(int sheet) {
+    return sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+}
 
 } // namespace
 
 QString snagSheetQuery(bool metric, int sheet) {
-    const QString condition = sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
-    return (metric ? MetricColumns : EnglishColumns) + condition +
+    return (metric ? MetricColumns : EnglishColumns) + u"FROM Snags "_s + sheetCondition(sheet) +
            u" ORDER BY transect, subsegment, id;"_s;
 }
 
@@ -57,56 +60,8 @@ std::array<int, 5> snagSheetCounts() {
     return counts;
 }
 
-namespace {
-
-// A SELECT run straight on SQLite, for reading many records without a QVariant
-// per field: the connection's own SQLite handle, from the Qt driver.
-class Rows {
-  public:
-    explicit Rows(const QString& sql) {
-        const QVariant h = db::connection().driver()->handle();
-        if (qstrcmp(h.typeName(), "sqlite3*") == 0)
-            handle_ = *static_cast<sqlite3* const*>(h.constData());
-        if (!handle_)
-            raise(err::DbGeneral, u"The database driver gives no access to SQLite."_s);
-        const QByteArray text = sql.toUtf8();
-        check(
-            sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &statement_, nullptr));
-    }
-    ~Rows() { sqlite3_finalize(statement_); }
-    Rows(const Rows&) = delete;
-    Rows& operator=(const Rows&) = delete;
-
-    int columns() const { return sqlite3_column_count(statement_); }
-    bool next() {
-        const int rc = sqlite3_step(statement_);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            check(rc);
-        return false;
-    }
-    int type(int c) const { return sqlite3_column_type(statement_, c); }
-    double number(int c) const { return sqlite3_column_double(statement_, c); }
-    QByteArrayView utf8(int c) const {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, c));
-        return QByteArrayView(text, sqlite3_column_bytes(statement_, c));
-    }
-
-  private:
-    void check(int rc) {
-        if (rc == SQLITE_OK)
-            return;
-        const QString message = QString::fromUtf8(sqlite3_errmsg(handle_));
-        const int primary = rc & 0xff;
-        raise(primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? err::DbLocked : err::DbGeneral,
-              message);
-    }
-    sqlite3* handle_ = nullptr;
-    sqlite3_stmt* statement_ = nullptr;
-};
-
-} // namespace
+using Rows = db::ReadCursor;
+using Kind = db::ReadCursor::Kind;
 
 namespace {
 
@@ -115,19 +70,22 @@ namespace {
 // and its string, so a value repeated record after record is converted once.
 class RecordWriter {
   public:
-    RecordWriter(Rows& rows, GridModel& grid)
-        : rows_(rows), grid_(grid), fields_(std::max(0, std::min(rows.columns(), grid.cols()))),
+    // The first `fields` fields of each record (all when -1) go into the
+    // grid's columns from 0, as many as it has.
+    RecordWriter(Rows& rows, GridModel& grid, int fields = -1)
+        : rows_(rows), grid_(grid),
+          fields_(std::max(0, std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))),
           lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
     void write(int r) {
         for (int c = 0; c < fields_; ++c) {
-            switch (rows_.type(c)) {
-            case SQLITE_NULL:
+            switch (rows_.kind(c)) {
+            case Kind::Null:
+                grid_.setText(r, c, QString());
                 break;
-            case SQLITE_INTEGER:
-            case SQLITE_FLOAT:
+            case Kind::Number:
                 grid_.setNumber(r, c, rows_.number(c));
                 break;
-            default: {
+            case Kind::Text: {
                 const QByteArrayView text = rows_.utf8(c);
                 const auto i = std::size_t(c);
                 if (lastText_[i].isNull() || lastBytes_[i] != text) {
@@ -149,23 +107,25 @@ class RecordWriter {
     std::vector<QString> lastText_;
 };
 
+const QString& filling() {
+    static const QString word = u"Filling"_s;
+    return word;
+}
+
 [[noreturn]] void moreRecordsThanRows() {
     raise(err::SubscriptRange, u"The sheet has more records than rows."_s);
 }
 
-// One value of a sort key, ordered as SQLite orders values: nulls first, then
-// numbers by value, then texts byte by byte.
-struct KeyValue {
-    int rank = 0; // 0 null, 1 number, 2 text (a blob counts as a text)
-    double number = 0;
-    int text = -1; // index into the key texts
-};
-
 } // namespace
 
-int fillGridFromQuery(GridModel& grid, const QString& sql) {
+bool SheetRecords::hold(const QString& sheetQuery) const {
+    return !query.isEmpty() && query == sheetQuery && dataVersion == db::dataVersion();
+}
+
+int fillGridFromQuery(GridModel& grid, const QString& sql, Progress* progress) {
     Rows rows(sql);
     RecordWriter writer(rows, grid);
+    const qint64 total = grid.rows() - grid.fixedRows();
     int written = 0;
     bool more = true;
     grid.fillRows(grid.rows(), [&](int r) {
@@ -173,84 +133,174 @@ int fillGridFromQuery(GridModel& grid, const QString& sql) {
             return;
         writer.write(r);
         ++written;
+        if (progress)
+            progress->step(filling(), written, total);
     });
     if (more && rows.next())
         moreRecordsThanRows();
     return written;
 }
 
-int fillSnagSheet(GridModel& grid, bool metric, int sheet) {
-    const QString condition = sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
+namespace {
 
-    // The sort keys of the records in the table's own order.
-    std::vector<std::array<KeyValue, 3>> keys;
-    std::vector<QByteArray> texts;
-    {
-        Rows k(u"SELECT transect, subsegment, id FROM Snags "_s + condition + u" ORDER BY rowid"_s);
-        while (k.next()) {
-            std::array<KeyValue, 3> key;
-            for (int c = 0; c < 3; ++c) {
-                KeyValue& v = key[std::size_t(c)];
-                switch (k.type(c)) {
-                case SQLITE_NULL:
+// The sort keys of records, `count` fields each, and the order they give:
+// the order SQLite gives values (nulls first, then numbers by value, then texts
+// byte by byte), equal keys in the order the records came.
+class SortKeys {
+  public:
+    explicit SortKeys(int count) : width_(std::size_t(count)) {}
+
+    // The key of the current record of `rows`: its fields from `column` on.
+    void add(const Rows& rows, int column) {
+        for (std::size_t c = 0; c < width_; ++c) {
+            const int field = column + int(c);
+            switch (rows.kind(field)) {
+            case Kind::Null:
+                values_.push_back(0);
+                ranks_.push_back(0);
+                break;
+            case Kind::Number:
+                values_.push_back(rows.number(field));
+                ranks_.push_back(1);
+                break;
+            case Kind::Text: // a blob counts as a text
+                values_.push_back(double(texts_.size()));
+                ranks_.push_back(2);
+                texts_.push_back(rows.utf8(field).toByteArray());
+                break;
+            }
+        }
+    }
+
+    // The records in key order: order[p] is the record (counted from 0 as they
+    // were added) that comes p-th.
+    std::vector<std::uint32_t> order() const {
+        std::vector<std::uint32_t> order(ranks_.size() / width_);
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = std::uint32_t(i);
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            for (std::size_t c = 0; c < width_; ++c) {
+                if (less(width_ * a + c, width_ * b + c))
+                    return true;
+                if (less(width_ * b + c, width_ * a + c))
+                    return false;
+            }
+            return false;
+        });
+        return order;
+    }
+
+  private:
+    bool less(std::size_t a, std::size_t b) const {
+        if (ranks_[a] != ranks_[b])
+            return ranks_[a] < ranks_[b];
+        if (ranks_[a] == 1)
+            return values_[a] < values_[b];
+        if (ranks_[a] == 2)
+            return texts_[std::size_t(values_[a])] < texts_[std::size_t(values_[b])];
+        return false;
+    }
+
+    std::size_t width_;
+    std::vector<double> values_;      // a number, or the index of a text
+    std::vector<std::uint8_t> ranks_; // 0 null, 1 number, 2 text
+    std::vector<QByteArray> texts_;
+};
+
+} // namespace
+
+int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
+                    const QString& keys, int keyCount, Progress* progress,
+                    std::vector<std::uint32_t>* rows) {
+    const int first = grid.fixedRows();
+    const qint64 total = grid.rows() - first;
+    // One pass over the table in its own order: each record into the next row,
+    // its key (the last fields) kept; then the rows go into the keys' order.
+    Rows records(columns.trimmed() + u", "_s + keys + u' ' + from + u" ORDER BY rowid"_s);
+    const int fields = records.columnCount() - keyCount;
+    RecordWriter writer(records, grid, fields);
+    SortKeys sortKeys(keyCount);
+    qint64 written = 0;
+    std::vector<std::uint32_t> order;
+    grid.changeMany([&] {
+        while (records.next()) {
+            if (written == total)
+                moreRecordsThanRows();
+            writer.write(first + int(written));
+            sortKeys.add(records, fields);
+            ++written;
+            if (progress)
+                progress->step(filling(), written, total);
+        }
+        order = sortKeys.order();
+        grid.reorderRows(first, order);
+    });
+    if (rows) {
+        rows->assign(order.size(), 0);
+        for (std::size_t p = 0; p < order.size(); ++p)
+            (*rows)[order[p]] = std::uint32_t(first) + std::uint32_t(p);
+    }
+    return int(written);
+}
+
+int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
+                  SheetRecords* placed) {
+    if (placed)
+        placed->forget();
+    std::vector<std::uint32_t> rows;
+    const int written = fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
+                                        u"FROM Snags "_s + sheetCondition(sheet),
+                                        u"transect, subsegment, id"_s, 3, progress, &rows);
+    if (placed && !rows.empty()) {
+        placed->rows = std::move(rows);
+        placed->query = snagSheetQuery(metric, sheet);
+        placed->sheet = sheet;
+        placed->dataVersion = db::dataVersion();
+    }
+    return written;
+}
+
+bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStringList& fields,
+                        const std::vector<int>& columns, Progress* progress) {
+    QStringList quoted;
+    for (const QString& f : fields)
+        quoted << db::quoted(f);
+    if (quoted.isEmpty())
+        quoted << u"rowid"_s; // no field: the records are counted all the same
+    Rows rows(u"SELECT "_s + quoted.join(u',') + u" FROM Snags "_s + sheetCondition(placed.sheet) +
+              u" ORDER BY rowid"_s);
+    const std::size_t n = std::min<std::size_t>(
+        {columns.size(), std::size_t(fields.size()), std::size_t(rows.columnCount())});
+    std::size_t record = 0;
+    bool fits = true;
+    grid.fillRows(grid.rows(), [&](int r) {
+        if (r != grid.fixedRows()) // every record is written at the first call
+            return;
+        while (rows.next()) {
+            if (record == placed.rows.size()) {
+                fits = false;
+                return;
+            }
+            const int row = int(placed.rows[record++]);
+            for (std::size_t i = 0; i < n; ++i) {
+                const int c = columns[i];
+                switch (rows.kind(int(i))) {
+                case Kind::Null:
+                    grid.setText(row, c, QString());
                     break;
-                case SQLITE_INTEGER:
-                case SQLITE_FLOAT:
-                    v.rank = 1;
-                    v.number = k.number(c);
+                case Kind::Number:
+                    grid.setNumber(row, c, rows.number(int(i)));
                     break;
-                default:
-                    v.rank = 2;
-                    v.text = int(texts.size());
-                    texts.push_back(k.utf8(c).toByteArray());
+                case Kind::Text:
+                    grid.setText(row, c, QString::fromUtf8(rows.utf8(int(i))));
                     break;
                 }
             }
-            keys.push_back(key);
+            if (progress)
+                progress->step(filling(), qint64(record), qint64(placed.rows.size()));
         }
-    }
-    const auto less = [&](const KeyValue& a, const KeyValue& b) {
-        if (a.rank != b.rank)
-            return a.rank < b.rank;
-        if (a.rank == 1)
-            return a.number < b.number;
-        if (a.rank == 2)
-            return texts[std::size_t(a.text)] < texts[std::size_t(b.text)];
-        return false;
-    };
-    // The position of each record in the order transect, subsegment, id (equal
-    // keys keep the table's order).
-    std::vector<std::uint32_t> order(keys.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = std::uint32_t(i);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            if (less(keys[a][c], keys[b][c]))
-                return true;
-            if (less(keys[b][c], keys[a][c]))
-                return false;
-        }
-        return false;
     });
-    std::vector<std::uint32_t> position(order.size());
-    for (std::size_t p = 0; p < order.size(); ++p)
-        position[order[p]] = std::uint32_t(p);
-    std::vector<std::array<KeyValue, 3>>().swap(keys);
-
-    // The records, again in the table's order, each into the row of its position.
-    const int first = grid.fixedRows();
-    if (int(position.size()) > grid.rows() - first)
-        moreRecordsThanRows();
-    Rows rows((metric ? MetricColumns : EnglishColumns) + condition + u" ORDER BY rowid"_s);
-    RecordWriter writer(rows, grid);
-    std::size_t written = 0;
-    grid.fillRows(grid.rows(), [&](int r) {
-        if (r != first) // every record is written at the first call
-            return;
-        while (written < position.size() && rows.next())
-            writer.write(first + int(position[written++]));
-    });
-    return int(written);
+    return fits && record == placed.rows.size();
 }
 
 } // namespace vernalt::data

@@ -4,10 +4,7 @@
 #include "platform/errors.h"
 #include "shell/cleaning.h"
 
-#include <QSqlDriver>
-#include <QVariant>
 #include <cmath>
-#include <sqlite3.h>
 
 using namespace Qt::StringLiterals;
 
@@ -28,44 +25,15 @@ double roundedNumber(double x) {
     return displayRound(x);
 }
 
-sqlite3_stmt* stmt(void* s) {
-    return static_cast<sqlite3_stmt*>(s);
-}
-
 } // namespace
 
-LogRecords::LogRecords(const QString& sql) {
-    const QVariant h = db::connection().driver()->handle();
-    if (qstrcmp(h.typeName(), "sqlite3*") == 0)
-        handle_ = *static_cast<sqlite3* const*>(h.constData());
-    if (!handle_)
-        vernalt::raise(err::DbGeneral, u"The database driver gives no access to SQLite."_s);
-    const QByteArray text = sql.toUtf8();
-    sqlite3_stmt* s = nullptr;
-    const int rc = sqlite3_prepare_v2(static_cast<sqlite3*>(handle_), text.constData(),
-                                      int(text.size()), &s, nullptr);
-    statement_ = s;
-    check(rc);
-    const int n = sqlite3_column_count(s);
+LogRecords::LogRecords(const QString& sql) : rows_(sql) {
+    const int n = rows_.columnCount();
     for (int i = 0; i < n; ++i)
-        names_ << QString::fromUtf8(sqlite3_column_name(s, i));
+        names_ << rows_.columnName(i);
     raw_.resize(std::size_t(n));
     cleaned_.resize(std::size_t(n));
     lastBytes_.resize(std::size_t(n));
-}
-
-LogRecords::~LogRecords() {
-    sqlite3_finalize(stmt(statement_));
-}
-
-void LogRecords::check(int rc) const {
-    if (rc == SQLITE_OK)
-        return;
-    const QString message = QString::fromUtf8(sqlite3_errmsg(static_cast<sqlite3*>(handle_)));
-    const int primary = rc & 0xff;
-    vernalt::raise(primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? err::DbLocked
-                                                                      : err::DbGeneral,
-                   message);
 }
 
 int LogRecords::position(const QString& name) const {
@@ -76,28 +44,23 @@ int LogRecords::position(const QString& name) const {
 }
 
 bool LogRecords::next() {
-    sqlite3_stmt* s = stmt(statement_);
-    const int rc = sqlite3_step(s);
-    if (rc == SQLITE_DONE)
+    using Kind = db::ReadCursor::Kind;
+    if (!rows_.next())
         return false;
-    if (rc != SQLITE_ROW)
-        check(rc);
     for (std::size_t i = 0; i < raw_.size(); ++i) {
         const int c = int(i);
-        switch (sqlite3_column_type(s, c)) {
-        case SQLITE_NULL:
+        switch (rows_.kind(c)) {
+        case Kind::Null:
             raw_[i] = cleaned_[i] = Value::null();
             break;
-        case SQLITE_INTEGER:
-        case SQLITE_FLOAT: {
-            const double x = sqlite3_column_double(s, c);
+        case Kind::Number: {
+            const double x = rows_.number(c);
             raw_[i] = Value(x);
             cleaned_[i] = Value(roundedNumber(x));
             break;
         }
-        default: {
-            const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(s, c));
-            const QByteArrayView text(bytes, sqlite3_column_bytes(s, c));
+        case Kind::Text: {
+            const QByteArrayView text = rows_.utf8(c);
             if (raw_[i].isText() && lastBytes_[i] == text)
                 break; // the same text as the record before: raw and cleaned stand
             lastBytes_[i] = text.toByteArray();

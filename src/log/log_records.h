@@ -3,6 +3,7 @@
 // (CleanRound), so that a million records cost no QVariant per field.
 #pragma once
 
+#include "platform/database.h"
 #include "platform/value.h"
 
 #include <QByteArray>
@@ -17,7 +18,6 @@ class LogRecords {
   public:
     // Runs the query; a failure raises the database error.
     explicit LogRecords(const QString& sql);
-    ~LogRecords();
     LogRecords(const LogRecords&) = delete;
     LogRecords& operator=(const LogRecords&) = delete;
 
@@ -39,9 +39,7 @@ class LogRecords {
     Value nzMissing(int i) const;
 
   private:
-    void check(int rc) const;
-    void* handle_ = nullptr;    // the sqlite3 connection
-    void* statement_ = nullptr; // the sqlite3_stmt
+    db::ReadCursor rows_;
     QStringList names_;
     std::vector<Value> raw_, cleaned_;
     std::vector<QByteArray> lastBytes_; // per field: the last text read, as stored

@@ -7,6 +7,7 @@
 #include "data/sheet_queries.h"
 #include "platform/errors.h"
 #include "platform/hourglass.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 
 #include <QAction>
@@ -33,6 +34,13 @@ void setSheetHeader(GridModel& g, const QStringList& fields) {
     g.setFormatString(format);
     if (g.fixedRows() < 1)
         g.setFixedRows(1);
+}
+
+// Fills sheet k's grid with the records of its query `source`; the query of
+// the window's method is read the faster way.
+int fillSheet(GridModel& g, const QString& source, bool lim, int k, Progress& progress) {
+    return source == data::logSheetQuery(lim, k) ? data::fillLogSheet(g, lim, k, &progress)
+                                                 : data::fillGridFromQuery(g, source, &progress);
 }
 
 // Points sheet 0 at the query of the window's method and prepares its grid: no
@@ -73,7 +81,9 @@ void frmMainLog::FillSingleTab() {
         if (records > 0)
             skipOn({err::Overflow, err::DivisionByZero}, [this] { SetGridHeaders(); });
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
-            data::fillGridFromQuery(*grdStratum[0]->grid(), datDataSet[0].RecordSource);
+            Progress progress(sbStatusBar[0]);
+            fillSheet(*grdStratum[0]->grid(), datDataSet[0].RecordSource, mnuLIM->isChecked(), 0,
+                      progress);
         });
     });
 }
@@ -112,6 +122,7 @@ void frmMainLog::SortDefault() {
         const bool lim = mnuLIM->isChecked();
         const std::array<int, 5> counts = data::logSheetCounts(lim);
         std::array<bool, 4> empty{};
+        Progress progress(sbStatusBar[0]); // ends before any message
         for (int k = 1; k <= 4; ++k) {
             const auto i = std::size_t(k);
             GridModel& g = *grdStratum[i]->grid();
@@ -124,9 +135,10 @@ void frmMainLog::SortDefault() {
             // The requeried sheet shows its records under a header of field names.
             setSheetHeader(g, datDataSet[i].Fields);
             g.setRows(std::max(2, counts[i] + 1));
-            data::fillGridFromQuery(g, datDataSet[i].RecordSource);
+            fillSheet(g, datDataSet[i].RecordSource, lim, k, progress);
             empty[i - 1] = counts[i] == 0;
         }
+        progress.end();
         if (data::strataGap(empty)) {
             prompts().message(u"Strata need to be numbered consecutively starting at 1"_s,
                               u"Error Sorting"_s, MsgIcon::None);

@@ -35,7 +35,7 @@ struct State {
     int depth = 0;                       // open Transactions on the connection
     quint64 generation = 0;              // grows on every close()
     sqlite3* handle = nullptr;           // the open connection's SQLite handle
-    QSet<BulkStatement*> statements;     // alive on the open connection
+    QSet<Statement*> statements;         // alive on the open connection
 };
 
 State& state() {
@@ -405,8 +405,8 @@ QSqlDatabase connection() {
 
 void close() {
     State& s = state();
-    const QSet<BulkStatement*> alive = s.statements;
-    for (BulkStatement* b : alive)
+    const QSet<Statement*> alive = s.statements;
+    for (Statement* b : alive)
         b->finish();
     s.handle = nullptr;
     dropConnection();
@@ -445,6 +445,13 @@ QSqlQuery prepare(const QString& sql) {
 void run(QSqlQuery& prepared) {
     if (!prepared.exec())
         raiseError(prepared.lastError());
+}
+
+qint64 dataVersion() {
+    QSqlQuery q = select(u"PRAGMA data_version"_s);
+    const qint64 version = q.next() ? q.value(0).toLongLong() : 0;
+    // A connection opened again (perhaps on another file) never gives an earlier number.
+    return qint64(state().generation << 32) + version;
 }
 
 QString quoted(const QString& identifier) {
@@ -539,7 +546,7 @@ QString lastMessage() {
 }
 } // namespace
 
-BulkStatement::BulkStatement(const QString& sql) {
+Statement::Statement(const QString& sql, Errors errors) : errors_(errors) {
     connection();
     State& s = state();
     if (!s.handle)
@@ -549,28 +556,43 @@ BulkStatement::BulkStatement(const QString& sql) {
     sqlite3_stmt* st = nullptr;
     const int rc = sqlite3_prepare16_v2(
         s.handle, sql.utf16(), static_cast<int>(sql.size() * sizeof(char16_t)), &st, nullptr);
+    statement_ = st;
     if (rc != SQLITE_OK) {
         const QString text = lastMessage();
         sqlite3_finalize(st);
-        raiseSqlite(rc, text);
+        statement_ = nullptr;
+        fail(rc, text);
     }
     if (!st)
         raise(err::DbGeneral, u"The statement is empty."_s);
-    statement_ = st;
     s.statements.insert(this);
 }
 
-BulkStatement::~BulkStatement() {
+Statement::~Statement() {
     finish();
 }
 
-void BulkStatement::finish() {
+void Statement::finish() {
     if (!statement_)
         return;
     sqlite3_finalize(stmtOf(statement_));
     statement_ = nullptr;
     state().statements.remove(this);
 }
+
+void Statement::fail(int rc) const {
+    fail(rc, lastMessage());
+}
+
+void Statement::fail(int rc, const QString& text) const {
+    if (errors_ == Errors::AsExec)
+        raiseSqlite(rc, text);
+    const int primary = rc & 0xff;
+    raise(primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? err::DbLocked : err::DbGeneral,
+          text);
+}
+
+BulkStatement::BulkStatement(const QString& sql) : Statement(sql, Errors::AsExec) {}
 
 namespace {
 sqlite3_stmt* liveStatement(void* p) {
@@ -655,6 +677,49 @@ int BulkStatement::run() {
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
     return changed;
+}
+
+// ---------------------------------------------------------------------------
+
+ReadCursor::ReadCursor(const QString& sql) : Statement(sql, Errors::AsReader) {}
+
+int ReadCursor::columnCount() const {
+    return statement_ ? sqlite3_column_count(stmtOf(statement_)) : 0;
+}
+
+QString ReadCursor::columnName(int column) const {
+    return QString::fromUtf8(sqlite3_column_name(liveStatement(statement_), column));
+}
+
+bool ReadCursor::next() {
+    const int rc = sqlite3_step(liveStatement(statement_));
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        fail(rc);
+    return false;
+}
+
+ReadCursor::Kind ReadCursor::kind(int column) const {
+    switch (sqlite3_column_type(stmtOf(statement_), column)) {
+    case SQLITE_NULL:
+        return Kind::Null;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        return Kind::Number;
+    default:
+        return Kind::Text;
+    }
+}
+
+double ReadCursor::number(int column) const {
+    return sqlite3_column_double(stmtOf(statement_), column);
+}
+
+QByteArrayView ReadCursor::utf8(int column) const {
+    sqlite3_stmt* st = stmtOf(statement_);
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, column));
+    return QByteArrayView(text, sqlite3_column_bytes(st, column));
 }
 
 // ---------------------------------------------------------------------------

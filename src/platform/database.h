@@ -42,17 +42,58 @@ QSqlQuery select(const QString& sql, const QVariantList& params = {});
 QSqlQuery prepare(const QString& sql);
 void run(QSqlQuery& prepared); // exec() of a prepared statement, raising on failure
 
+// A statement prepared straight on SQLite (no QVariant per value) on the open
+// connection. Closing the connection ends it; using it after that raises.
+class Statement {
+  public:
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+  protected:
+    // How a failure to prepare or to step is raised: as exec() raises it (an
+    // unknown column is 3127), or as a reader of records raises it (a locked
+    // database is 3261, anything else 3146 with SQLite's own message).
+    enum class Errors { AsExec, AsReader };
+    Statement(const QString& sql, Errors errors);
+    ~Statement();
+    [[noreturn]] void fail(int rc) const;
+    void* statement_ = nullptr; // the sqlite3_stmt; null once the connection closed
+
+  private:
+    friend void close();
+    void finish();
+    [[noreturn]] void fail(int rc, const QString& text) const;
+    Errors errors_;
+};
+
+// A SELECT read one record at a time straight from SQLite: for reading many
+// records without a QVariant per field. A field is a null, a number (stored as
+// an integer or a real) or a text (a blob counts as a text). The query fails
+// with 3261 when the database is locked, with 3146 and SQLite's message on
+// anything else (an unknown column too).
+class ReadCursor : public Statement {
+  public:
+    explicit ReadCursor(const QString& sql);
+
+    enum class Kind { Null, Number, Text };
+    int columnCount() const;
+    QString columnName(int column) const;
+    // Moves to the next record; false after the last.
+    bool next();
+    // The fields of the current record; a column outside the query is a null.
+    Kind kind(int column) const;
+    double number(int column) const;       // 0 for a null, the leading number of a text
+    QByteArrayView utf8(int column) const; // valid until the next call of next()
+};
+
 // A statement prepared once and run many times straight on SQLite, for bulk
 // imports and updates of many rows: binding a value costs a small fraction of
 // what QSqlQuery::addBindValue costs. Values are bound by position (from 0) and
 // cleared by each run(); a position left unbound is NULL. Failures raise as
 // exec() does. Closing the connection ends the statement (run() then raises).
-class BulkStatement {
+class BulkStatement : public Statement {
   public:
     explicit BulkStatement(const QString& sql);
-    ~BulkStatement();
-    BulkStatement(const BulkStatement&) = delete;
-    BulkStatement& operator=(const BulkStatement&) = delete;
 
     int parameterCount() const;
     void bindNull(int index);
@@ -68,12 +109,13 @@ class BulkStatement {
     // Runs the statement with the values bound, then clears them. Returns the
     // number of rows changed.
     int run();
-
-  private:
-    friend void close();
-    void finish();
-    void* statement_ = nullptr; // the sqlite3_stmt
 };
+
+// A number that changes whenever another connection (another program) has
+// committed changes to the database file since it was last read here; this
+// connection's own changes leave it as it is (SQLite's data_version), and
+// whenever the connection was closed and opened again.
+qint64 dataVersion();
 
 // "Index" -> "\"Index\"": an identifier quoted for SQL.
 QString quoted(const QString& identifier);

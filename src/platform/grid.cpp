@@ -57,7 +57,9 @@ Qt::Alignment horizontal(Qt::Alignment a) {
 } // namespace
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {
-    cells_.assign(std::size_t(rows_) * std::size_t(cols_), 0);
+    columns_.assign(std::size_t(cols_), CellColumn(kEmpty));
+    for (CellColumn& c : columns_)
+        c.resize(std::size_t(rows_));
     colWidths_.assign(std::size_t(cols_), -1);
     colAlign_.assign(std::size_t(cols_), Qt::Alignment());
     headerAlign_.assign(std::size_t(cols_), Qt::Alignment());
@@ -75,51 +77,56 @@ void GridModel::checkCell(int row, int col) const {
         raise(err::SubscriptRange);
 }
 
-void GridModel::release(std::uint64_t r) {
-    const auto slot = std::uint32_t(r & ~kTagMask);
-    if (--refs_[slot] == 0) {
-        index_.erase(strings_[slot]);
-        strings_[slot] = QString();
-        free_.push_back(slot);
+void GridModel::collectTexts() {
+    std::vector<std::uint8_t> held(strings_.size(), 0);
+    for (const CellColumn& c : columns_)
+        c.forEachValue([&](std::uint64_t v) {
+            if ((v & kTagMask) == kTextTag)
+                held[std::uint32_t(v & ~kTagMask)] = 1;
+        });
+    std::size_t live = 0;
+    free_.clear();
+    for (std::size_t slot = 0; slot < strings_.size(); ++slot) {
+        if (held[slot]) {
+            ++live;
+        } else {
+            if (!strings_[slot].isNull())
+                index_.erase(strings_[slot]);
+            strings_[slot] = QString();
+            free_.push_back(std::uint32_t(slot));
+        }
     }
+    collectAt_ = std::max<std::size_t>(4096, 2 * live);
 }
 
-void GridModel::store(std::size_t i, std::uint64_t r) {
-    const std::uint64_t old = raw(i);
-    if ((old & kTagMask) == kTextTag)
-        release(old);
-    cells_[i] = r ^ kEmpty;
+std::uint64_t GridModel::textValue(const QString& text) {
+    if (const auto found = index_.find(text); found != index_.end())
+        return kTextTag | found->second;
+    if (strings_.size() - free_.size() >= collectAt_)
+        collectTexts();
+    std::uint32_t slot;
+    if (!free_.empty()) {
+        slot = free_.back();
+        free_.pop_back();
+        strings_[slot] = text;
+    } else {
+        slot = std::uint32_t(strings_.size());
+        strings_.push_back(text);
+    }
+    index_.emplace(text, slot);
+    return kTextTag | slot;
 }
 
-void GridModel::storeText(std::size_t i, const QString& text) {
+void GridModel::storeText(int row, int col, const QString& text) {
     if (text.isEmpty())
-        return store(i, kEmpty);
+        return store(row, col, kEmpty);
     double x;
     if (canonicalNumber(text, x))
-        return store(i, quiet(x));
-    std::uint32_t slot;
-    const auto found = index_.find(text);
-    if (found != index_.end()) {
-        slot = found->second;
-        ++refs_[slot]; // before store() releases the old text, which may be this one
-    } else {
-        if (!free_.empty()) {
-            slot = free_.back();
-            free_.pop_back();
-            strings_[slot] = text;
-            refs_[slot] = 1;
-        } else {
-            slot = std::uint32_t(strings_.size());
-            strings_.push_back(text);
-            refs_.push_back(1);
-        }
-        index_.emplace(text, slot);
-    }
-    store(i, kTextTag | slot);
+        return store(row, col, quiet(x));
+    store(row, col, textValue(text));
 }
 
-QString GridModel::cellText(std::size_t i) const {
-    const std::uint64_t r = raw(i);
+QString GridModel::valueText(std::uint64_t r) const {
     if (r == kEmpty)
         return QString();
     if ((r & kTagMask) == kTextTag)
@@ -144,24 +151,24 @@ void GridModel::changedRows(int first, int last) {
 
 QString GridModel::text(int row, int col) const {
     checkCell(row, col);
-    return cellText(at(row, col));
+    return valueText(raw(row, col));
 }
 
 void GridModel::setText(int row, int col, const QString& text) {
     checkCell(row, col);
-    storeText(at(row, col), text);
+    storeText(row, col, text);
     changed(row, col);
 }
 
 void GridModel::setNumber(int row, int col, double x) {
     checkCell(row, col);
-    store(at(row, col), quiet(x));
+    store(row, col, quiet(x));
     changed(row, col);
 }
 
 bool GridModel::numberAt(int row, int col, double& out) const {
     checkCell(row, col);
-    const std::uint64_t r = raw(at(row, col));
+    const std::uint64_t r = raw(row, col);
     if (r == kEmpty || (r & kTagMask) == kTextTag)
         return false;
     out = std::bit_cast<double>(r);
@@ -170,19 +177,60 @@ bool GridModel::numberAt(int row, int col, double& out) const {
 
 std::uint64_t GridModel::cellKey(int row, int col) const {
     checkCell(row, col);
-    // The stored form is already unique per text (numbers are canonical, texts
-    // interned, the empty cell 0); only -0, shown as "0", needs folding onto 0.
-    const std::uint64_t k = cells_[at(row, col)];
+    // The value is already unique per text (numbers are canonical, texts
+    // interned); the empty cell's key is 0, and -0, shown as "0", is folded onto 0.
+    const std::uint64_t k = raw(row, col) ^ kEmpty;
     constexpr std::uint64_t minusZero = 0x8000000000000000ull ^ kEmpty;
     return k == minusZero ? kEmpty : k;
 }
 
+void GridModel::copyRows(const GridModel& from, const std::vector<int>& rows, int first) {
+    if (rows.empty())
+        return;
+    if (first < 0 || std::size_t(first) + rows.size() > std::size_t(rows_))
+        raise(err::SubscriptRange);
+    std::vector<std::uint32_t> source(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i] < 0 || rows[i] >= from.rows_)
+            raise(err::SubscriptRange);
+        source[i] = std::uint32_t(rows[i]);
+    }
+    const int cols = std::min(cols_, from.cols_);
+    for (int c = 0; c < cols; ++c)
+        columns_[std::size_t(c)].copyRows(
+            from.columns_[std::size_t(c)], source.data(), source.size(), std::size_t(first),
+            [&](std::uint64_t v) {
+                if ((v & kTagMask) != kTextTag)
+                    return v;
+                const QString text = from.strings_[std::uint32_t(v & ~kTagMask)]; // a copy:
+                return textValue(text); // the table may grow, even when it is this grid's own
+            });
+    changedRows(first, first + int(rows.size()) - 1);
+}
+
+void GridModel::reorderRows(int first, const std::vector<std::uint32_t>& from) {
+    if (from.empty())
+        return;
+    if (first < 0 || std::size_t(first) + from.size() > std::size_t(rows_))
+        raise(err::SubscriptRange);
+    std::vector<std::uint8_t> named(from.size(), 0);
+    for (const std::uint32_t f : from) {
+        if (f >= from.size() || named[f])
+            raise(err::InvalidCall); // not a reordering of those rows
+        named[f] = 1;
+    }
+    for (CellColumn& c : columns_)
+        c.reorder(std::size_t(first), from.data(), from.size());
+    changedRows(first, first + int(from.size()) - 1);
+}
+
 void GridModel::clear() {
-    std::fill(cells_.begin(), cells_.end(), 0);
+    for (CellColumn& c : columns_)
+        c.clear();
     std::vector<QString>().swap(strings_);
-    std::vector<std::uint32_t>().swap(refs_);
     std::vector<std::uint32_t>().swap(free_);
     index_.clear();
+    collectAt_ = 4096;
     changedRows(0, rows_ - 1);
 }
 
@@ -200,17 +248,12 @@ void GridModel::setRows(int rows) {
     if (rows == rows_)
         return;
     Reset reset(this);
-    const std::size_t cols = std::size_t(cols_);
     if (rows < rows_) {
-        for (std::size_t i = std::size_t(rows) * cols; i < cells_.size(); ++i)
-            if (const std::uint64_t r = raw(i); (r & kTagMask) == kTextTag)
-                release(r);
         rowHeights_.erase(rowHeights_.lower_bound(rows), rowHeights_.end());
         std::erase_if(backColors_, [rows](const auto& kv) { return int(kv.first >> 32) >= rows; });
     }
-    cells_.resize(std::size_t(rows) * cols, 0);
-    if (cells_.capacity() > 2 * cells_.size() + 1024)
-        cells_.shrink_to_fit();
+    for (CellColumn& c : columns_)
+        c.resize(std::size_t(rows));
     rows_ = rows;
 }
 
@@ -221,17 +264,10 @@ void GridModel::setCols(int cols) {
         return;
     const bool grow = cols > cols_;
     Reset reset(this); // see setRows
-    const std::size_t oldCols = std::size_t(cols_), newCols = std::size_t(cols);
-    const std::size_t keep = std::min(oldCols, newCols);
-    std::vector<std::uint64_t> cells(std::size_t(rows_) * newCols, 0);
-    for (std::size_t r = 0; r < std::size_t(rows_); ++r) {
-        const std::uint64_t* from = cells_.data() + r * oldCols;
-        std::memcpy(cells.data() + r * newCols, from, keep * sizeof(std::uint64_t));
-        for (std::size_t c = keep; c < oldCols; ++c)
-            if (const std::uint64_t x = from[c] ^ kEmpty; (x & kTagMask) == kTextTag)
-                release(x);
-    }
-    cells_.swap(cells);
+    const std::size_t newCols = std::size_t(cols);
+    columns_.resize(newCols, CellColumn(kEmpty));
+    for (std::size_t c = std::size_t(cols_); c < newCols; ++c)
+        columns_[c].resize(std::size_t(rows_));
     colWidths_.resize(newCols, -1);
     colAlign_.resize(newCols, Qt::Alignment());
     headerAlign_.resize(newCols, Qt::Alignment());
@@ -305,12 +341,12 @@ void GridModel::setFormatString(const QString& format) {
         setRows(needRows);
 
     for (int c = 0; c < nCols; ++c) {
-        storeText(at(0, c), titles_[c]);
+        storeText(0, c, titles_[c]);
         colAlign_[std::size_t(c)] = headerAlign_[std::size_t(c)] = aligns[std::size_t(c)];
         colWidths_[std::size_t(c)] = -1; // sized to fit the title
     }
     for (int r = 0; r < int(rowTitles_.size()); ++r)
-        storeText(at(r + 1, 0), rowTitles_[r]);
+        storeText(r + 1, 0, rowTitles_[r]);
     changedRows(0, rows_ - 1);
     if (!bulk_)
         emit geometryChanged();
@@ -418,7 +454,7 @@ QVariant GridModel::data(const QModelIndex& ix, int role) const {
     const bool fixed = row < fixedRows_ || col < fixedCols_;
     switch (role) {
     case Qt::DisplayRole: {
-        const QString t = cellText(at(row, col));
+        const QString t = valueText(raw(row, col));
         return t.isEmpty() ? QVariant() : QVariant(t);
     }
     case Qt::TextAlignmentRole: {
@@ -426,7 +462,7 @@ QVariant GridModel::data(const QModelIndex& ix, int role) const {
         if (row < fixedRows_ && horizontal(headerAlign_[std::size_t(col)]))
             a = horizontal(headerAlign_[std::size_t(col)]);
         if (!a) { // general: numbers to the right, texts to the left
-            const std::uint64_t r = raw(at(row, col));
+            const std::uint64_t r = raw(row, col);
             const bool number = r != kEmpty && ((r & kTagMask) != kTextTag ||
                                                 isNumeric(strings_[std::uint32_t(r & ~kTagMask)]));
             a = number ? Qt::AlignRight : Qt::AlignLeft;

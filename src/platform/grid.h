@@ -5,6 +5,8 @@
 // QTableView, so a sheet of a million records costs no widget per cell.
 #pragma once
 
+#include "platform/cell_column.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QString>
@@ -82,6 +84,23 @@ class GridModel : public QAbstractTableModel {
     // alignments and the format string.
     void clear();
 
+    // Rows first, first + 1, ... take the cells of rows `rows` of `from` (every
+    // column both have); the rows must exist. Many rows cost little: each
+    // distinct value of a column is looked up once.
+    void copyRows(const GridModel& from, const std::vector<int>& rows, int first);
+
+    // Rows first, first + 1, ... take the cells that rows first + from[0],
+    // first + from[1], ... held, in every column; `from` names each of those
+    // rows once (a sort of them). Widths, heights and colours stay with the rows.
+    void reorderRows(int first, const std::vector<std::uint32_t>& from);
+
+    // Runs `change`, which may set any cells, and reports what it changed as one
+    // model reset.
+    template <class F> void changeMany(F&& change) {
+        Reset reset(this);
+        change();
+    }
+
     // Fast bulk fill: resize to `rows` and fill row by row through `fill(row)`,
     // which calls setText/setNumber; emits one model reset.
     template <class F> void fillRows(int rows, F&& fill) {
@@ -125,33 +144,37 @@ class GridModel : public QAbstractTableModel {
         GridModel* m_;
     };
 
-    // Cells are 8 bytes each: a number is its double's bits, a text is a tagged
-    // index into a table of distinct texts (shared, counted), the empty cell is a
-    // tag of its own. Stored XOR kEmpty so that zero-filled memory is empty cells.
+    // A cell is an 8-byte value: a number is its double's bits, a text is a
+    // tagged index into a table of distinct texts, the empty cell is a tag of its
+    // own. Each column keeps its cells compactly (CellColumn).
     static constexpr std::uint64_t kEmpty = 0xFFFC000000000000ull;
     static constexpr std::uint64_t kTextTag = 0xFFFD000000000000ull;
     static constexpr std::uint64_t kTagMask = 0xFFFF000000000000ull;
 
     void checkCell(int row, int col) const;
-    std::size_t at(int row, int col) const {
-        return std::size_t(row) * std::size_t(cols_) + std::size_t(col);
+    std::uint64_t raw(int row, int col) const {
+        return columns_[std::size_t(col)].get(std::size_t(row));
     }
-    std::uint64_t raw(std::size_t i) const { return cells_[i] ^ kEmpty; }
-    void store(std::size_t i, std::uint64_t raw);       // releases the old text
-    void storeText(std::size_t i, const QString& text); // interns the text
-    void release(std::uint64_t raw);                    // drops one use of a text
-    QString cellText(std::size_t i) const;
+    void store(int row, int col, std::uint64_t raw) {
+        columns_[std::size_t(col)].set(std::size_t(row), raw);
+    }
+    void storeText(int row, int col, const QString& text);
+    std::uint64_t textValue(const QString& text); // the value of a non-empty text
+    void collectTexts();                          // frees the texts no column holds
+    QString valueText(std::uint64_t raw) const;
     void changed(int row, int col);
     void changedRows(int first, int last); // every column of rows first..last
     static std::uint64_t quiet(double x);
 
     int rows_ = 2, cols_ = 2, fixedRows_ = 1, fixedCols_ = 1;
-    std::vector<std::uint64_t> cells_;
-    // Distinct texts: strings_[i] is used by refs_[i] cells; free_ lists slots to reuse.
+    std::vector<CellColumn> columns_;
+    // Distinct texts: strings_[i] is the text of slot i; free_ lists slots to
+    // reuse. A slot no cell uses is freed when the table has grown enough since
+    // it was last looked through (collectTexts).
     std::vector<QString> strings_;
-    std::vector<std::uint32_t> refs_;
     std::vector<std::uint32_t> free_;
-    struct TextHash { // std::hash on the UTF-16 text: cheap on every processor
+    std::size_t collectAt_ = 4096; // texts in use when the next look is due
+    struct TextHash {              // std::hash on the UTF-16 text: cheap on every processor
         std::size_t operator()(const QString& t) const noexcept {
             return std::hash<std::u16string_view>()(std::u16string_view(
                 reinterpret_cast<const char16_t*>(t.utf16()), std::size_t(t.size())));

@@ -261,6 +261,7 @@ void frmMainSnag::ClearAll() {
     ssTabMain->setCurrentIndex(0);
     for (Grid* grid : grdStratum)
         grid->clear();
+    Sheet0Records.forget();
     ClearResults();
     optStratum[0]->setChecked(true);
 

@@ -23,6 +23,7 @@
 //   snag_sample_size.cpp   SampleSize
 #pragma once
 
+#include "data/sheet_queries.h"
 #include "platform/grid.h"
 #include "platform/line_control.h"
 #include "platform/tab_control.h"
@@ -307,7 +308,13 @@ class frmMainSnag : public QMainWindow,
 
     // ---- Data sheets (snag_sheets.cpp) ----------------------------------------------
     void ConnectDataSet();
+    // ConnectDataSet for sheets 1 to 4 alone, with the number of records of
+    // each (counts[k] for sheet k): sheet 0 keeps what it shows.
+    void ConnectStratumSheets(const std::array<int, 5>& counts);
     void FillSingleTab();
+    // Where the records of sheet 0 stand while it shows those of its query as
+    // FillSingleTab filled it (marking keeps it so, refreshing only the marks).
+    data::SheetRecords Sheet0Records;
 
     // ---- Criteria prompts (snag_flags.cpp); Kind is "Multi", "Single", "Cavity" or
     // "Forage". An empty answer gives -1 ("-1" for the species).

@@ -137,24 +137,17 @@ int stratumSheet(const GridModel& g, int row, int col) {
     return 0;
 }
 
-// Copies rows of one grid into the data rows of another, row rows[n - 1] of
-// `from` into row n of `to`, in one fill; `copied(n)` hears of each row.
-template <class Copied>
-void copyRows(const GridModel& from, const std::vector<int>& rows, GridModel& to, Copied&& copied) {
-    const int cols = std::min(from.cols(), to.cols());
-    to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
-        if (row < 1 || row > int(rows.size()))
-            return;
-        const int source = rows[std::size_t(row - 1)];
-        for (int c = 0; c < cols; ++c) {
-            double x = 0;
-            if (from.numberAt(source, c, x))
-                to.setNumber(row, c, x);
-            else if (const QString t = from.text(source, c); !t.isEmpty())
-                to.setText(row, c, t);
-        }
-        copied(row);
-    });
+// The number of records of each stratum sheet ([k] for sheet k, [0] every
+// record) as a first sheet showing the records of its query gives them: by its
+// first field, the stratum.
+std::array<int, 5> strataCounts(const GridModel& g) {
+    std::array<int, 5> counts{};
+    for (int row = g.fixedRows(); row < g.rows(); ++row) {
+        ++counts[0];
+        if (const int k = stratumSheet(g, row, 0))
+            ++counts[std::size_t(k)];
+    }
+    return counts;
 }
 
 // The marks of a record of the first sheet, by the values its row shows.
@@ -181,7 +174,8 @@ std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
 // Marks the records of table Snags in one statement, by the values of the
 // fields the first sheet shows.
 void markRecords(const SheetFields& f, const StripCriteria& criteria,
-                 const std::array<double, 4>& halfWidth, Progress& progress, qint64 records) {
+                 const std::array<double, 4>& halfWidth, Progress& progress, qint64 records,
+                 const MarkedRecord& marked) {
     std::array<QString, 4> widths;
     for (std::size_t j = 0; j < f.level.size(); ++j)
         if (f.level[j] >= 0)
@@ -193,7 +187,63 @@ void markRecords(const SheetFields& f, const StripCriteria& criteria,
     markTable(
         criteria, halfWidth, widths,
         {field(f.distance), field(f.decayClass), field(f.dbh), field(f.height), field(f.species)},
-        [&](qint64 done) { progress.step(marking, done, records); });
+        [&](qint64 done) { progress.step(marking, done, records); }, marked);
+}
+
+// Writes the marks the marking statement works out into the width columns of
+// the first sheet as it reads the records, in the table's order: the n-th
+// record into the row `rows[n - 1]`. Holds while every record finds its row.
+class SheetMarks {
+  public:
+    SheetMarks(GridModel& g, const SheetFields& f, const std::vector<std::uint32_t>& rows)
+        : g_(g), f_(f), rows_(rows) {}
+    void operator()(qint64 rowid, const std::array<int, 4>& marks) {
+        if (!placed_)
+            return;
+        if ((next_ > 0 && rowid <= lastRowid_) || next_ == rows_.size()) {
+            placed_ = false; // not the table's order, or more records than rows
+            return;
+        }
+        lastRowid_ = rowid;
+        const int row = int(rows_[next_++]);
+        for (std::size_t j = 0; j < f_.level.size(); ++j)
+            if (f_.level[j] >= 0)
+                g_.setNumber(row, int(j), marks[std::size_t(f_.level[j])]);
+    }
+    // True when every record of the sheet got its marks.
+    bool complete() const { return placed_ && next_ == rows_.size(); }
+
+  private:
+    GridModel& g_;
+    const SheetFields& f_;
+    const std::vector<std::uint32_t>& rows_;
+    std::size_t next_ = 0;
+    qint64 lastRowid_ = 0;
+    bool placed_ = true;
+};
+
+// The first data sheet with the records as stored, the marks they hold
+// included (equal keys keep the table's order). A sheet that still shows the
+// records of its query gets only its width columns again from the table.
+// Returns the number of records.
+int fillSheet0(frmMainSnag& w, const SheetFields& f, Progress& progress) {
+    GridModel& g = *w.grdStratum[0]->grid();
+    const QString source = w.datDataSet[0].RecordSource;
+    if (w.Sheet0Records.hold(source)) {
+        QStringList fields;
+        std::vector<int> columns;
+        for (std::size_t j = 0; j < f.level.size(); ++j)
+            if (f.level[j] >= 0) {
+                fields << f.name[j];
+                columns.push_back(int(j));
+            }
+        if (data::refreshSnagColumns(g, w.Sheet0Records, fields, columns, &progress))
+            return int(w.Sheet0Records.rows.size());
+        w.ConnectDataSet(); // the table changed under the sheet: all of it again
+    }
+    if (source == data::snagSheetQuery(w.isMetric(), 0))
+        return data::fillSnagSheet(g, w.isMetric(), 0, &progress, &w.Sheet0Records);
+    return data::fillGridFromQuery(g, source, &progress);
 }
 
 // Fills the first data sheet with its records (every record, record n in row
@@ -210,27 +260,31 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     GridModel& g = *w.grdStratum[0]->grid();
     const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
                                       g.cols(), w.WidthTexts);
-    // The records as stored, the marks they hold included; equal keys keep the
-    // table's order.
-    const auto fill = [&] {
-        return source == data::snagSheetQuery(w.isMetric(), 0)
-                   ? data::fillSnagSheet(g, w.isMetric(), 0)
-                   : data::fillGridFromQuery(g, source);
-    };
+    // A sheet that shows the records of its query keeps them: Multiple writes
+    // the marks into it as the table gets them, Single marks its cells itself.
+    const bool kept = w.Sheet0Records.hold(source);
+    int records = kept && !allSheets ? int(w.Sheet0Records.rows.size()) : -1;
     if (allSheets && f.anyWidth) {
+        SheetMarks marks(g, f, w.Sheet0Records.rows);
         try {
-            markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows());
+            g.changeMany([&] {
+                markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows(),
+                            kept ? MarkedRecord(std::ref(marks)) : MarkedRecord());
+            });
         } catch (const RuntimeError&) {
             // The sheet shows the records as the failure left them, unmarked;
             // the failure is what is reported.
             try {
-                fill();
+                fillSheet0(w, f, progress);
             } catch (const RuntimeError&) {
             }
             throw;
         }
+        if (kept && marks.complete())
+            records = int(w.Sheet0Records.rows.size());
     }
-    const int records = fill();
+    if (records < 0)
+        records = fillSheet0(w, f, progress);
 
     const int first = g.fixedRows();
     if (!allSheets) {
@@ -259,10 +313,19 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     for (std::size_t k = 1; k < 5; ++k)
         if (isConnected(w.datDataSet[k]))
             total += qint64(strataRows[k].size());
-    for (std::size_t k = 1; k < 5; ++k)
-        if (isConnected(w.datDataSet[k]))
-            copyRows(g, strataRows[k], *w.grdStratum[k]->grid(),
-                     [&](int) { progress.step(filling, ++copied, total); });
+    for (std::size_t k = 1; k < 5; ++k) {
+        if (!isConnected(w.datDataSet[k]))
+            continue;
+        // Row n of the stratum sheet shows row rows[n - 1] of sheet 0.
+        GridModel& to = *w.grdStratum[k]->grid();
+        const std::vector<int>& rows = strataRows[k];
+        to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
+            if (row == 1)
+                to.copyRows(g, rows, 1);
+        });
+        copied += qint64(rows.size());
+        progress.step(filling, copied, total);
+    }
 }
 
 // "Multiple" (every species but one, all five sheets and table Snags) or
@@ -285,7 +348,12 @@ void fillWidths(frmMainSnag& w, bool multiple) {
         return;
     criteria.rule = multiple ? SpeciesRule::Exclude : SpeciesRule::Only;
 
-    w.ConnectDataSet();
+    // A first sheet that still shows the records of its query keeps them.
+    const QString sheet0 = data::snagSheetQuery(w.isMetric(), 0);
+    if (w.datDataSet[0].RecordSource == sheet0 && w.Sheet0Records.hold(sheet0))
+        w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
+    else
+        w.ConnectDataSet();
     w.ssTabMain->setTabText(frmMainSnag::PageDensities, u"Densities"_s);
     const std::array<double, 4> halfWidth = halfWidths(w.isMetric());
 

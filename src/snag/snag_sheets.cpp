@@ -4,28 +4,44 @@
 
 #include "data/sheet_queries.h"
 #include "platform/errors.h"
+#include "platform/progress.h"
 #include "platform/prompts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace vernalt {
 
+namespace {
+
+// Points sheets `from` to 4 at their queries and empties them, one row per
+// record under their titles.
+void connectSheets(frmMainSnag& w, std::size_t from, const std::array<int, 5>& counts) {
+    const QString format = data::snagSheetFormat(w.WidthTexts);
+    for (std::size_t k = from; k < 5; ++k) {
+        w.datDataSet[k].RecordSource = data::snagSheetQuery(w.isMetric(), int(k));
+        GridModel& g = *w.grdStratum[k]->grid();
+        g.setFixedCols(0);
+        g.clear();
+        const int rows = counts[k] + 1;
+        g.setRows(rows);
+        if (rows > 1)
+            g.setFixedRows(1);
+        g.setFormatString(format);
+    }
+}
+
+} // namespace
+
 void frmMainSnag::ConnectDataSet() {
     trapped(prompts(), snagProcedure(u"ConnectDataSet"_s), [this] {
-        const std::array<int, 5> counts = data::snagSheetCounts();
-        const QString format = data::snagSheetFormat(WidthTexts);
-        for (std::size_t k = 0; k < 5; ++k) {
-            datDataSet[k].RecordSource = data::snagSheetQuery(isMetric(), int(k));
-            GridModel& g = *grdStratum[k]->grid();
-            g.setFixedCols(0);
-            g.clear();
-            const int rows = counts[k] + 1;
-            g.setRows(rows);
-            if (rows > 1)
-                g.setFixedRows(1);
-            g.setFormatString(format);
-        }
+        Sheet0Records.forget();
+        connectSheets(*this, 0, data::snagSheetCounts());
     });
+}
+
+void frmMainSnag::ConnectStratumSheets(const std::array<int, 5>& counts) {
+    trapped(prompts(), snagProcedure(u"ConnectDataSet"_s),
+            [&] { connectSheets(*this, 1, counts); });
 }
 
 void frmMainSnag::FillSingleTab() {
@@ -35,7 +51,8 @@ void frmMainSnag::FillSingleTab() {
             return;
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
             // The records of datDataSet(0)'s query, in its order.
-            data::fillSnagSheet(*grdStratum[0]->grid(), isMetric(), 0);
+            Progress progress(sbStatusPanel);
+            data::fillSnagSheet(*grdStratum[0]->grid(), isMetric(), 0, &progress, &Sheet0Records);
         });
     });
 }

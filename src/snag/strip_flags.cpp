@@ -101,8 +101,9 @@ Value sheetValue(sqlite3_value* v) {
 class TableMarking {
   public:
     TableMarking(const StripCriteria& c, const std::array<double, 4>& halfWidth,
-                 const std::function<void(qint64)>& progress)
-        : criteria_(c), halfWidth_(halfWidth), progress_(progress), numbers_(4096) {}
+                 const std::function<void(qint64)>& progress, const MarkedRecord& marked)
+        : criteria_(c), halfWidth_(halfWidth), progress_(progress), marked_(marked),
+          numbers_(4096) {}
 
     // STRIPMARK(rowid, level, distance, class, dbh, height, species): the mark
     // of that level.
@@ -123,6 +124,8 @@ class TableMarking {
             sqlite3_value* const record[] = {argv[0], nullptr, argv[1], argv[2],
                                              argv[3], argv[4], argv[5]};
             const std::array<int, 4>& marks = m->marksOf(record);
+            if (m->marked_) // the condition is read once for every record
+                m->marked_(sqlite3_value_int64(argv[0]), marks);
             bool differs = false;
             for (int i = 6; i + 1 < argc; i += 2) {
                 sqlite3_value* stored = argv[i + 1];
@@ -210,6 +213,7 @@ class TableMarking {
     const StripCriteria& criteria_;
     const std::array<double, 4>& halfWidth_;
     const std::function<void(qint64)>& progress_;
+    const MarkedRecord& marked_;
     std::vector<Number> numbers_; // by a hash of the number's bits
     std::vector<Species> species_;
     bool any_ = false;
@@ -223,7 +227,7 @@ class TableMarking {
 
 int markTable(const StripCriteria& c, const std::array<double, 4>& halfWidth,
               const std::array<QString, 4>& widthFields, const std::array<QString, 5>& recordFields,
-              const std::function<void(qint64)>& progress) {
+              const std::function<void(qint64)>& progress, const MarkedRecord& marked) {
     QString values, set, stored;
     for (const QString& f : recordFields)
         values += u", "_s + f;
@@ -237,7 +241,7 @@ int markTable(const StripCriteria& c, const std::array<double, 4>& halfWidth,
     }
     if (set.isEmpty())
         return 0;
-    TableMarking marking(c, halfWidth, progress);
+    TableMarking marking(c, halfWidth, progress, marked);
     const db::ScopedFunction mark("STRIPMARK", 7, &TableMarking::mark, &marking);
     const db::ScopedFunction changed("STRIPCHANGED", -1, &TableMarking::changed, &marking);
     db::BulkStatement update(u"UPDATE Snags SET "_s + set + u" WHERE STRIPCHANGED(rowid"_s +

@@ -68,10 +68,13 @@ std::array<int, 4> stripMarks(const StripRecord& r, const StripCriteria& c,
 // WidthLevel k (none when empty); recordFields name the fields read as the
 // record's distance, decay class, DBH, height and species, in that order ("NULL"
 // for a value the record lacks). A record that holds its marks already is not
-// written. `progress(done)` hears of the records done as the statement goes.
+// written. `progress(done)` hears of the records done as the statement goes,
+// and `marked(rowid, marks)` of the marks of every record (those it holds
+// already too), each record once, in the order the statement reads them.
 // Returns the number of records written.
+using MarkedRecord = std::function<void(qint64 rowid, const std::array<int, 4>& marks)>;
 int markTable(const StripCriteria& c, const std::array<double, 4>& halfWidth,
               const std::array<QString, 4>& widthFields, const std::array<QString, 5>& recordFields,
-              const std::function<void(qint64)>& progress = {});
+              const std::function<void(qint64)>& progress = {}, const MarkedRecord& marked = {});
 
 } // namespace vernalt

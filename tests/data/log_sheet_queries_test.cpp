@@ -3,7 +3,9 @@
 // the check that strata are numbered consecutively.
 #include "data/log_sheet_queries.h"
 
+#include "data/sheet_queries.h"
 #include "platform/database.h"
+#include "platform/grid.h"
 #include "support/temp_database.h"
 
 #include <QSqlQuery>
@@ -81,6 +83,43 @@ TEST(LogSheetQueries, OrderedByStratumTransectSubsegmentThenFileOrder) {
     EXPECT_EQ(locations(data::logSheetQuery(true, 3)), QString());
     EXPECT_EQ(data::logSheetCounts(true), (std::array<int, 5>{6, 5, 1, 0, 0}));
     EXPECT_EQ(data::logSheetCounts(false), (std::array<int, 5>{0, 0, 0, 0, 0}));
+}
+
+// The sheets filled by sorting their keys alone show what their queries give,
+// row for row: numbers, texts and nulls among the keys, ties in file order.
+TEST(LogSheetQueries, TheFastFillGivesTheQuerysOrder) {
+    TempDatabase database;
+    const QVariant keyValues[] = {1.0, 2.0, 2.5, -1.0, QVariant(), u"A"_s, u"b"_s, u"10"_s};
+    std::uint32_t seed = 7;
+    const auto next = [&](std::uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (const QString& table : {u"LIM"_s, u"SPM"_s})
+        for (int i = 1; i <= 200; ++i)
+            db::exec(u"INSERT INTO "_s + table +
+                         u" (id, Stratum, Transect, Subsegment, Segment, Length, Location) "
+                         u"VALUES (?, ?, ?, ?, ?, ?, ?)"_s,
+                     {int(next(3)) + i / 50, // ties on every key now and then
+                      next(6) ? QVariant(double(next(5))) : keyValues[next(8)], keyValues[next(8)],
+                      keyValues[next(8)], double(next(9)), double(i),
+                      i % 3 ? QVariant(u"O'Brien"_s) : QVariant()});
+    for (const bool lim : {true, false}) {
+        const std::array<int, 5> counts = data::logSheetCounts(lim);
+        for (int k = 0; k < 5; ++k) {
+            GridModel bySql, fast;
+            for (GridModel* g : {&bySql, &fast}) {
+                g->setCols(int(data::logSheetFields(lim).size()));
+                g->setRows(counts[std::size_t(k)] + 1);
+            }
+            data::fillGridFromQuery(bySql, data::logSheetQuery(lim, k));
+            EXPECT_EQ(data::fillLogSheet(fast, lim, k), counts[std::size_t(k)]);
+            for (int r = 0; r < bySql.rows(); ++r)
+                for (int c = 0; c < bySql.cols(); ++c)
+                    ASSERT_EQ(fast.text(r, c), bySql.text(r, c))
+                        << (lim ? "LIM" : "SPM") << " sheet " << k << " row " << r;
+        }
+    }
 }
 
 TEST(LogSheetQueries, StrataMustBeNumberedFromOne) {

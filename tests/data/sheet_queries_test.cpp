@@ -4,9 +4,15 @@
 #include "platform/database.h"
 #include "platform/errors.h"
 #include "platform/grid.h"
+#include "platform/progress.h"
 #include "support/temp_database.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <memory>
 
@@ -156,6 +162,105 @@ TEST_F(SheetQueries, TheFastFillGivesTheQuerysOrder) {
             for (int c = 0; c < bySql.cols(); ++c)
                 ASSERT_EQ(fast.text(r, c), bySql.text(r, c)) << "sheet " << k << " row " << r;
     }
+}
+
+// The width columns of a filled sheet again from the table: the rows of the
+// records stay where they are, each gets its record's marks as now stored.
+TEST_F(SheetQueries, RefreshedColumnsShowTheStoredValuesOfEachRowsRecord) {
+    add(1, 1, 2, 1, 1);
+    add(2, 2, 1, 1, 2);
+    add(3, 1, 1, 1, 1);
+    db::exec(u"UPDATE Snags SET WIDTH10 = 0, DBH = id * 10"_s);
+    GridModel g;
+    g.setFixedCols(0);
+    g.setRows(4);
+    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    data::SheetRecords placed;
+    ASSERT_EQ(data::fillSnagSheet(g, true, 0, nullptr, &placed), 3);
+    // Sheet order: transect 1 subsegment 1 (id 3), transect 1 subsegment 2 (id 2), id 1.
+    EXPECT_EQ(placed.rows, (std::vector<std::uint32_t>{3, 2, 1}));
+    EXPECT_TRUE(placed.hold(data::snagSheetQuery(true, 0)));
+    EXPECT_FALSE(placed.hold(data::snagSheetQuery(false, 0)));
+
+    db::exec(u"UPDATE Snags SET WIDTH10 = id, WIDTH20 = 'x' || id, DBH = 0"_s);
+    db::exec(u"UPDATE Snags SET WIDTH10 = NULL WHERE id = 2"_s);
+    ASSERT_TRUE(data::refreshSnagColumns(g, placed, {u"WIDTH10"_s, u"WIDTH20"_s}, {6, 7}));
+    const auto row = [&](int r) -> QString {
+        return g.text(r, 6) + u' ' + g.text(r, 7) + u' ' + g.text(r, 13);
+    };
+    EXPECT_EQ(row(1), u"3 x3 30"_s) << "DBH is not refreshed";
+    EXPECT_EQ(row(2), u" x2 20"_s);
+    EXPECT_EQ(row(3), u"1 x1 10"_s);
+
+    db::exec(u"DELETE FROM Snags WHERE id = 2"_s);
+    EXPECT_FALSE(data::refreshSnagColumns(g, placed, {u"WIDTH10"_s}, {6}));
+    add(2, 2, 1, 1, 2);
+    add(4, 2, 1, 1, 2);
+    EXPECT_FALSE(data::refreshSnagColumns(g, placed, {u"WIDTH10"_s}, {6})) << "one more record";
+}
+
+TEST_F(SheetQueries, AnotherProgramsChangeOrAReopenedDatabaseEndsWhatASheetKnows) {
+    add(1, 1, 1, 1, 1);
+    GridModel g;
+    g.setFixedCols(0);
+    g.setRows(2);
+    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    data::SheetRecords placed;
+    data::fillSnagSheet(g, true, 0, nullptr, &placed);
+    db::exec(u"UPDATE Snags SET DBH = 5"_s); // this program's own change
+    EXPECT_TRUE(placed.hold(data::snagSheetQuery(true, 0)));
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"sheet-test-other"_s);
+        other.setDatabaseName(db::path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(u"UPDATE Snags SET DBH = 6"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"sheet-test-other"_s);
+    EXPECT_FALSE(placed.hold(data::snagSheetQuery(true, 0)));
+
+    data::fillSnagSheet(g, true, 0, nullptr, &placed);
+    EXPECT_TRUE(placed.hold(data::snagSheetQuery(true, 0)));
+    db::close();
+    EXPECT_FALSE(placed.hold(data::snagSheetQuery(true, 0)));
+}
+
+// The status panel during a fill: each count of records written shown (an
+// eager pace), and the panel's own text back at the end.
+TEST_F(SheetQueries, AFillMovesTheProgressFigure) {
+    for (int id = 1; id <= 3; ++id)
+        add(id, 1, 4 - id, 1, 1);
+    const ProgressPace usual = progressPace();
+    progressPace() = {0, 1, 0};
+    QLabel panel(u"Status: Data file read"_s);
+    QStringList seen;
+    bool busy = true, filling = true;
+    // Runs each time the fill lets the events through, and asks to run again.
+    std::function<void()> look = [&] {
+        if (!filling)
+            return;
+        seen << panel.text();
+        busy = busy && QApplication::overrideCursor() != nullptr;
+        QMetaObject::invokeMethod(&panel, look, Qt::QueuedConnection);
+    };
+    QMetaObject::invokeMethod(&panel, look, Qt::QueuedConnection);
+    {
+        GridModel g;
+        g.setRows(4);
+        Progress progress(&panel);
+        data::fillSnagSheet(g, true, 0, &progress);
+        g.setRows(4);
+        data::fillGridFromQuery(g, data::snagSheetQuery(true, 1), &progress);
+        filling = false;
+    }
+    QCoreApplication::processEvents();
+    progressPace() = usual;
+    seen.removeDuplicates();
+    EXPECT_EQ(seen, (QStringList{u"Status: Filling 1 of 3 records"_s,
+                                 u"Status: Filling 2 of 3 records"_s,
+                                 u"Status: Filling 3 of 3 records"_s}));
+    EXPECT_TRUE(busy) << "the hourglass through the whole fill";
+    EXPECT_EQ(panel.text(), u"Status: Data file read"_s);
 }
 
 TEST_F(SheetQueries, ASheetWithTooFewRows) {

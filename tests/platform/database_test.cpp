@@ -313,6 +313,92 @@ TEST(DatabaseBulk, ClosingTheDatabaseEndsTheStatement) {
 }
 
 // ---------------------------------------------------------------------------
+// Reading records straight from SQLite.
+
+TEST(DatabaseRead, GivesEachFieldAsANullANumberOrItsUtf8Text) {
+    TempDatabase temp;
+    db::exec(u"CREATE TABLE \"Any\" (\"n\", \"v\")"_s); // no declared type: values keep theirs
+    db::exec(u"INSERT INTO \"Any\" VALUES (1, 7), (2, -2.5), (3, 'Fl\u00f6ssel'), (4, NULL), "
+             u"(5, ''), (6, x'4142'), (7, '1.0')"_s);
+    db::ReadCursor rows(u"SELECT \"v\" AS Value, \"n\" FROM \"Any\" ORDER BY \"n\""_s);
+    EXPECT_EQ(rows.columnCount(), 2);
+    EXPECT_EQ(rows.columnName(0), u"Value"_s);
+    EXPECT_EQ(rows.columnName(1), u"n"_s);
+    using Kind = db::ReadCursor::Kind;
+    const struct {
+        const char* name;
+        Kind kind;
+        double number;
+        QByteArray utf8;
+    } expected[] = {
+        {"an integer is a number", Kind::Number, 7, "7"},
+        {"a real is a number", Kind::Number, -2.5, "-2.5"},
+        {"a text keeps its UTF-8 bytes", Kind::Text, 0, "Fl\xc3\xb6ssel"},
+        {"a null is a null", Kind::Null, 0, ""},
+        {"an empty text is a text", Kind::Text, 0, ""},
+        {"a blob counts as a text", Kind::Text, 0, "AB"},
+        {"a text that looks like a number stays a text", Kind::Text, 1, "1.0"},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        ASSERT_TRUE(rows.next());
+        EXPECT_EQ(rows.kind(0), e.kind);
+        EXPECT_EQ(rows.number(0), e.number);
+        EXPECT_EQ(rows.utf8(0).toByteArray(), e.utf8);
+        EXPECT_EQ(rows.kind(2), Kind::Null); // a column outside the query
+    }
+    EXPECT_FALSE(rows.next());
+}
+
+TEST(DatabaseRead, FailuresRaiseTheNumbersTheReadersShow) {
+    TempDatabase temp;
+    const struct {
+        const char* name;
+        QString sql;
+        int error;
+        const char* words;
+    } cases[] = {
+        // Unlike exec(), a reader shows an unknown column as a general failure.
+        {"unknown column", u"SELECT Nope FROM LIM"_s, err::DbGeneral, "no such column: Nope"},
+        {"unknown table", u"SELECT id FROM Nowhere"_s, err::DbGeneral, "no such table"},
+        {"syntax error", u"SELECT id FROM LIM WHERE"_s, err::DbGeneral, "incomplete input"},
+        {"empty statement", u" "_s, err::DbGeneral, "empty"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto [number, description] = raised([&] { db::ReadCursor rows(c.sql); });
+        EXPECT_EQ(number, c.error);
+        EXPECT_TRUE(description.contains(QString::fromLatin1(c.words)))
+            << description.toStdString();
+    }
+}
+
+TEST(DatabaseRead, ALockedDatabaseGives3261AndAClosedOneEndsTheCursor) {
+    TempDatabase temp;
+    db::exec(u"INSERT INTO LIM (id) VALUES (1), (2)"_s);
+    const QString other = u"database-test-reader"_s;
+    {
+        QSqlDatabase d = QSqlDatabase::addDatabase(u"QSQLITE"_s, other);
+        d.setDatabaseName(temp.file());
+        ASSERT_TRUE(d.open());
+        QSqlQuery lock(d);
+        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        ASSERT_TRUE(lock.exec(u"INSERT INTO LIM (id) VALUES (3)"_s));
+        db::ReadCursor rows(u"SELECT id FROM LIM"_s);
+        EXPECT_EQ(errorOf([&] { rows.next(); }), err::DbLocked);
+        ASSERT_TRUE(lock.exec(u"ROLLBACK"_s));
+        d.close();
+    }
+    QSqlDatabase::removeDatabase(other);
+    db::ReadCursor rows(u"SELECT id FROM LIM ORDER BY id"_s);
+    ASSERT_TRUE(rows.next());
+    EXPECT_EQ(rows.number(0), 1);
+    db::close();
+    EXPECT_EQ(errorOf([&] { rows.next(); }), err::DbGeneral);
+    EXPECT_EQ(rows.kind(0), db::ReadCursor::Kind::Null);
+}
+
+// ---------------------------------------------------------------------------
 // Failures and their error numbers.
 
 TEST(DatabaseErrors, FailedStatementsRaiseTheirNumbers) {

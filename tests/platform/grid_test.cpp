@@ -1,6 +1,7 @@
 #include "platform/grid.h"
 
 #include "platform/twips.h"
+#include "platform/value.h"
 #include "support/error_of.h"
 
 #include <QAccessible>
@@ -12,7 +13,11 @@
 #include <QPersistentModelIndex>
 #include <QScrollBar>
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -242,6 +247,147 @@ TEST(GridCells, SharedTextsSurviveOverwritingOtherCells) {
     m.setNumber(2, 2, 4); // the last "PSME" goes
     m.setText(3, 0, u"PSME"_s);
     EXPECT_EQ(m.text(3, 0), u"PSME"_s);
+}
+
+// A column of many rows and many distinct values (its cells held as codes of
+// every width in turn) reads back every kind of value as it was stored.
+TEST(GridCells, EveryKindOfValueReadsBackFromALargeColumn) {
+    const double nanWithTagBits = std::bit_cast<double>(0xFFFC000000000001ull);
+    const double tiny = std::numeric_limits<double>::denorm_min();
+    const double huge = std::numeric_limits<double>::max();
+    // Row r: what is stored and what is shown; a number reads back as itself.
+    const auto expected = [&](int r) -> std::pair<QString, std::optional<double>> {
+        switch (r % 8) {
+        case 0:
+            return {numberText(r * 0.5), r * 0.5}; // 70,000 distinct numbers
+        case 1:
+            return {u"0"_s, -0.0}; // -0 is shown as 0
+        case 2:
+            return {u"NaN"_s, std::nullopt}; // a NaN is a number, never an empty cell or a text
+        case 3:
+            return {numberText(huge), huge};
+        case 4:
+            return {numberText(tiny), tiny};
+        case 5:
+            return {u"t"_s + QString::number(r % 3000), std::nullopt};
+        case 6:
+            return {u"1.0"_s, std::nullopt}; // looks like a number, stays a text
+        default:
+            return {QString(), std::nullopt};
+        }
+    };
+    GridModel m;
+    m.setCols(2);
+    m.setFixedRows(0);
+    const int rows = 140'000;
+    m.fillRows(rows, [&](int r) {
+        switch (r % 8) {
+        case 0:
+            m.setNumber(r, 1, r * 0.5);
+            break;
+        case 1:
+            m.setNumber(r, 1, -0.0);
+            break;
+        case 2:
+            m.setNumber(r, 1, nanWithTagBits);
+            break;
+        case 3:
+            m.setNumber(r, 1, huge);
+            break;
+        case 4:
+            m.setNumber(r, 1, tiny);
+            break;
+        case 5:
+        case 6:
+            m.setText(r, 1, expected(r).first);
+            break;
+        default:
+            m.setText(r, 1, QString());
+            break;
+        }
+    });
+    int wrong = 0;
+    for (int r = 0; r < rows; ++r) {
+        const auto [text, number] = expected(r);
+        double x = 0;
+        const bool isNumber = m.numberAt(r, 1, x);
+        wrong += m.text(r, 1) != text;
+        if (r % 8 == 2)
+            wrong += !isNumber || !std::isnan(x);
+        else
+            wrong += isNumber != number.has_value() || (number && x != *number);
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(m.cellKey(1, 1), m.cellKey(0, 1)) << "-0 is the number 0 of row 0";
+    EXPECT_EQ(m.cellKey(5, 1), m.cellKey(3005, 1)) << "texts shared over the column";
+    EXPECT_EQ(m.cellKey(7, 1), 0u);
+
+    // Shrink, grow, overwrite: the kept cells stay, the new ones are empty.
+    m.setRows(16);
+    m.setRows(20);
+    m.setText(8, 1, u"PSME"_s);
+    EXPECT_EQ(colTexts(m, 1), u"0|0|NaN|"_s + numberText(huge) + u'|' + numberText(tiny) +
+                                  u"|t5|1.0||PSME|0|NaN|"_s + numberText(huge) + u'|' +
+                                  numberText(tiny) + u"|t13|1.0|||||"_s);
+}
+
+TEST(GridCells, TextsNoCellShowsAreDroppedAndTheOthersKept) {
+    GridModel m;
+    m.setRows(3);
+    m.setCols(3);
+    m.setText(1, 1, u"PSME"_s);
+    m.setText(2, 2, u"ABGR"_s);
+    // A cell that takes ten thousand texts in turn: the table of texts is looked
+    // through and thinned more than once on the way.
+    for (int i = 0; i < 10'000; ++i)
+        m.setText(1, 2, u"text "_s + QString::number(i));
+    m.setText(2, 1, u"PSME"_s);
+    EXPECT_EQ(m.text(1, 1), u"PSME"_s);
+    EXPECT_EQ(m.text(2, 2), u"ABGR"_s);
+    EXPECT_EQ(m.text(1, 2), u"text 9999"_s);
+    EXPECT_EQ(m.cellKey(1, 1), m.cellKey(2, 1));
+}
+
+TEST(GridCells, CopiedRowsShowTheSourceRowsTexts) {
+    GridModel from, to;
+    from.setCols(3);
+    from.setRows(5);
+    to.setCols(2); // the columns both have
+    to.setText(1, 0, u"kept"_s);
+    const QString texts[] = {u"PSME"_s, u"ABGR"_s, u"1.0"_s, QString()};
+    for (int r = 1; r < 5; ++r) {
+        from.setText(r, 0, texts[r - 1]);
+        from.setNumber(r, 1, r * 1.5);
+        from.setText(r, 2, u"x"_s);
+    }
+    to.setRows(4);
+    to.copyRows(from, {4, 2, 3}, 1);
+    EXPECT_EQ(colTexts(to, 0) + u'/' + colTexts(to, 1), u"||ABGR|1.0/|6|3|4.5"_s);
+    EXPECT_EQ(to.cellKey(2, 0), to.cellKey(2, 0));
+    to.setText(3, 1, u"ABGR"_s);
+    EXPECT_EQ(to.cellKey(2, 0), to.cellKey(3, 1)) << "a copied text is this grid's own";
+    EXPECT_EQ(errorOf([&] { to.copyRows(from, {1, 2}, 3); }), err::SubscriptRange);
+    EXPECT_EQ(errorOf([&] { to.copyRows(from, {5}, 1); }), err::SubscriptRange);
+}
+
+TEST(GridCells, ReorderedRowsCarryTheirCells) {
+    GridModel m;
+    m.setRows(5);
+    m.setCols(3);
+    m.setCellBackColor(1, 1, Qt::red);
+    for (int r = 1; r < 5; ++r) {
+        m.setText(r, 0, u"r"_s + QString::number(r));
+        m.setNumber(r, 1, r * 100000.5); // distinct numbers
+    }
+    m.setText(3, 2, u"only 3"_s);
+    m.reorderRows(1, {2, 0, 3, 1}); // rows 1..4 take rows 3, 1, 4, 2
+    EXPECT_EQ(colTexts(m, 0) + u'/' + colTexts(m, 2), u"|r3|r1|r4|r2/|only 3|||"_s);
+    EXPECT_EQ(m.text(1, 1), u"300001.5"_s);
+    EXPECT_EQ(m.cellBackColor(1, 1), QColor(Qt::red)) << "colours stay with the row";
+    EXPECT_EQ(errorOf([&] { m.reorderRows(1, {0, 0, 1, 2}); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.reorderRows(1, {0, 1, 2, 4}); }), err::InvalidCall);
+    EXPECT_EQ(errorOf([&] { m.reorderRows(2, {0, 1, 2, 3}); }), err::SubscriptRange);
+    EXPECT_EQ(colTexts(m, 0), u"|r3|r1|r4|r2"_s) << "a refused order changes nothing";
 }
 
 TEST(GridCells, ClearEmptiesTextsAndKeepsTheRest) {

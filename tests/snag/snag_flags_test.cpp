@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
 
@@ -67,6 +69,18 @@ class SnagFlags : public SnagSheetTest {
             .input(HeightPromptSingle, u"Height"_s, height)
             .input(ClassPrompt, u"Decay Class"_s, cls)
             .input(SpeciesPromptSingle, u"Species"_s, species);
+    }
+    // A trigger refuses every change to record `id`, and the report of the
+    // failed Multiple is the next prompt.
+    static void refuseChanges(int id) {
+        const QString n = QString::number(id);
+        db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON Snags WHEN NEW.id = "_s + n +
+                 u" BEGIN SELECT RAISE(ABORT, 'record "_s + n + u" is locked'); END"_s);
+    }
+    void expectRefusalReport(int id) {
+        prompts_.message(u"3146 : record "_s + QString::number(id) +
+                             u" is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
+                         u"Error"_s, MsgIcon::Exclamation);
     }
     // The marks as "1101"-like codes, "-" for an empty cell, rows or records by blanks.
     static QString code(const QStringList& four) {
@@ -267,15 +281,87 @@ TEST_F(SnagFlags, CancelAtEachPromptOrAnOverflowChangesNothing) {
 TEST_F(SnagFlags, AFailurePartWayLeavesTheTableAsItWas) {
     insertSample();
     // Record 5 comes fourth on sheet 0, after three records were written.
-    db::exec(u"CREATE TRIGGER refuse5 BEFORE UPDATE ON Snags WHEN NEW.id = 5 "
-             u"BEGIN SELECT RAISE(ABORT, 'record 5 is locked'); END"_s);
+    refuseChanges(5);
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
-    prompts_.message(u"3146 : record 5 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
-                     u"Error"_s, MsgIcon::Exclamation);
+    expectRefusalReport(5);
     w->cmdFormMulti[0]->click();
     EXPECT_EQ(tableCodes(6), u"---- ---- ---- ---- ---- ----"_s);
     EXPECT_EQ(w->status(), u"Status: No data read"_s);
     EXPECT_FALSE(w->cmdCavity[0]->isEnabled());
+}
+
+// After File, Open sheet 0 shows every record; Multiple keeps its rows and
+// rewrites only the marks, from the table.
+TEST_F(SnagFlags, AfterASheetFillMultipleShowsTheStoredMarksAndAgainTheNewOnes) {
+    insertSample();
+    w->FillSingleTab();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"1111 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(2), u"0111"_s);
+    EXPECT_EQ(sheetCodes(3), u"0001"_s);
+    // Species 12 left out: record 1 (row 1) loses its marks, record 3 (row 5,
+    // distance 0) gains them.
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(tableCodes(6), u"0000 0111 1111 0000 0001 0000"_s);
+    EXPECT_EQ(sheetCodes(0), u"0000 0111 0000 0001 1111 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"0000 0000 1111"_s);
+    EXPECT_EQ(sheet(0).text(1, 13), u"25"_s) << "the other columns stay";
+    EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
+}
+
+TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThem) {
+    insertSample();
+    w->FillSingleTab();
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    // Single marks sheet 0 alone, for species 13 (record 2, row 2) only.
+    answerSingle(u"25"_s, u"5"_s, u"3"_s, u"13"_s);
+    w->cmdFormSingle[0]->click();
+    ASSERT_EQ(sheetCodes(0), u"0000 0111 0000 0000 0000 0000"_s);
+    // Record 3 would gain its marks, after record 1 lost its own.
+    refuseChanges(3);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"12"_s);
+    expectRefusalReport(3);
+    w->cmdFormMulti[0]->click();
+    EXPECT_TRUE(prompts_.done());
+    EXPECT_EQ(tableCodes(6), u"1111 0111 0000 0000 0001 0000"_s);
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"---- ---- ----"_s) << "emptied, as before any marking";
+}
+
+// Another program changed a record after the sheet was filled: Multiple shows
+// the records as they are now, not only their new marks.
+TEST_F(SnagFlags, MultipleAfterAnotherProgramsChangeFillsTheSheetAgain) {
+    insertSample();
+    w->FillSingleTab();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"flags-test-other"_s);
+        other.setDatabaseName(db::path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(u"UPDATE Snags SET DBH = 30, HEIGHT = 6, CLASS = 1, "
+                              u"SPECIES = '7', DISTANCE = 0 WHERE id = 6"_s);
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"flags-test-other"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 1111"_s);
+    EXPECT_EQ(sheet(0).text(6, 13), u"30"_s);
+}
+
+// This program's own change of the table's records (not an import) leaves
+// the sheet's rows out of step: Multiple finds it and fills the sheet again.
+TEST_F(SnagFlags, MultipleAfterARecordWentFromUnderTheSheetFillsItAgain) {
+    insertSample();
+    w->FillSingleTab();
+    db::exec(u"DELETE FROM Snags WHERE id = 4"_s);
+    answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
+    w->cmdFormMulti[0]->click();
+    EXPECT_EQ(sheetCodes(0), u"1111 0111 0001 0000 0000"_s);
+    EXPECT_EQ(sheetCodes(1), u"1111 0000"_s); // ids 1, 3
 }
 
 TEST_F(SnagFlags, MoreRecordsThanSixteenBitsCount) {

@@ -218,7 +218,25 @@ TEST(MarkTable, WritesTheMarksOfTheRules) {
             marks += q.isNull(level) ? u"-"_s : numberText(q.value(level).toDouble());
         EXPECT_EQ(marks, QString::fromLatin1(k.marks)) << k.what;
     }
-    EXPECT_EQ(markTable(c, halfWidths(true), widths, fields), 0) << "every record holds its marks";
+    // Marked again, nothing is written, and every record's marks are heard of
+    // all the same, once each, in the table's order.
+    QStringList heardMarks;
+    qint64 lastRowid = 0;
+    bool ordered = true;
+    const MarkedRecord marked = [&](qint64 rowid, const std::array<int, 4>& m) {
+        ordered = ordered && rowid > lastRowid;
+        lastRowid = rowid;
+        QString text;
+        for (int level : m)
+            text += QString::number(level);
+        heardMarks << text;
+    };
+    EXPECT_EQ(markTable(c, halfWidths(true), widths, fields, {}, marked), 0)
+        << "every record holds its marks";
+    EXPECT_TRUE(ordered);
+    ASSERT_EQ(heardMarks.size(), n);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(heardMarks[i], QString::fromLatin1(cases[i].marks)) << cases[i].what;
 }
 
 } // namespace
