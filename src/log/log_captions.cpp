@@ -217,10 +217,6 @@ QString header(std::initializer_list<QString> titles) {
 
 } // namespace
 
-QString centredHeader(std::initializer_list<QString> titles) {
-    return header(titles);
-}
-
 Formula formulaOfCaption(const QString& caption) {
     for (int f = 0; f < 6; ++f)
         if (caption == QString::fromUtf16(kFormulaCaptions[f]))

@@ -85,7 +85,4 @@ struct ComboCaptions {
 };
 ComboCaptions comboCaptions(int comboFormula, bool metric);
 
-// "^a|^b|^c": the titles, each centred, joined into a grid header.
-QString centredHeader(std::initializer_list<QString> titles);
-
 } // namespace vernalt::logcap
