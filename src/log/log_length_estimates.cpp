@@ -84,20 +84,6 @@ struct Logs {
     void clear() { *this = Logs(); }
 };
 
-// A field as stored: nothing, a number or a text.
-Value storedValue(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-    case SQLITE_NULL:
-        return Value::null();
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        return Value(sqlite3_value_double(v));
-    default:
-        return Value(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
-                                       sqlite3_value_bytes(v)));
-    }
-}
-
 // A field of the sheets' order as a whole number that sorts as SQL sorts the
 // field: 0 for a null, n + 1 for a whole number n from 0 up; none for anything
 // else (a fraction, a negative number, a text).
@@ -178,8 +164,8 @@ class KeyedReading {
         }
         k[kEntry] = std::uint32_t(logs_.size());
         keyed_.push_back(k);
-        logs_.add(sqlite3_value_int64(argv[0]), storedValue(argv[1]), storedValue(argv[2]),
-                  storedValue(argv[3]), estimates_);
+        logs_.add(sqlite3_value_int64(argv[0]), db::argumentValue(argv[1]),
+                  db::argumentValue(argv[2]), db::argumentValue(argv[3]), estimates_);
     }
 
     Logs& logs_;

@@ -790,4 +790,17 @@ ScopedFunction::~ScopedFunction() {
                                    nullptr, nullptr, nullptr, nullptr);
 }
 
+Value argumentValue(sqlite3_value* v) {
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_NULL:
+        return Value::null();
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        return Value(sqlite3_value_double(v));
+    default:
+        return Value(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(v)),
+                                       sqlite3_value_bytes(v)));
+    }
+}
+
 } // namespace vernalt::db

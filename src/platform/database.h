@@ -161,6 +161,8 @@ class Transaction {
 
 // ---- SQL functions of the program ----------------------------------------------------
 
+#include "platform/value.h"
+
 #include <QByteArray>
 
 struct sqlite3_context;
@@ -187,5 +189,9 @@ class ScopedFunction {
     int argCount_;
     quint64 generation_; // the connection it is defined on
 };
+
+// An argument of a scoped function as the field holds it: null, a number (a
+// whole number too) or a text, the empty text included.
+Value argumentValue(sqlite3_value* v);
 
 } // namespace vernalt::db

@@ -77,23 +77,6 @@ std::array<int, 4> stripMarks(const StripRecord& r, const StripCriteria& c,
 
 namespace {
 
-// A field as a data sheet holds it: nothing, a number, or a text (an empty text
-// leaves the cell empty, which reads as nothing).
-Value sheetValue(sqlite3_value* v) {
-    switch (sqlite3_value_type(v)) {
-    case SQLITE_NULL:
-        return Value::null();
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        return Value(sqlite3_value_double(v));
-    default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(v));
-        const int bytes = sqlite3_value_bytes(v);
-        return bytes == 0 ? Value::null() : Value(QString::fromUtf8(text, bytes));
-    }
-    }
-}
-
 // The state of one marking UPDATE, which its SQL functions reach: the criteria,
 // the marks of the record last asked for, and what record values read as,
 // remembered, since a survey's values recur (a few hundred distances and sizes,
@@ -177,7 +160,7 @@ class TableMarking {
 
     std::optional<double> criterion(sqlite3_value* v) {
         if (sqlite3_value_type(v) != SQLITE_FLOAT && sqlite3_value_type(v) != SQLITE_INTEGER)
-            return criterionValue(sheetValue(v));
+            return criterionValue(db::argumentValue(v));
         const double x = sqlite3_value_double(v);
         const auto bits = std::bit_cast<std::uint64_t>(x);
         Number& n = numbers_[std::size_t((bits * 0x9E3779B97F4A7C15ull) >> 52)];
@@ -188,13 +171,13 @@ class TableMarking {
 
     QString species(sqlite3_value* v) {
         if (sqlite3_value_type(v) != SQLITE_TEXT)
-            return speciesKey(sheetValue(v));
+            return speciesKey(db::argumentValue(v));
         const std::string_view text(reinterpret_cast<const char*>(sqlite3_value_text(v)),
                                     std::size_t(sqlite3_value_bytes(v)));
         for (const Species& s : species_)
             if (s.text == text)
                 return s.key;
-        QString key = speciesKey(sheetValue(v));
+        QString key = speciesKey(db::argumentValue(v));
         if (species_.size() < 64)
             species_.push_back({std::string(text), key});
         return key;
