@@ -209,14 +209,7 @@ TEST_F(SheetQueries, AnotherProgramsChangeOrAReopenedDatabaseEndsWhatASheetKnows
     data::fillSnagSheet(g, true, 0, nullptr, &placed);
     db::exec(u"UPDATE Snags SET DBH = 5"_s); // this program's own change
     EXPECT_TRUE(placed.hold(data::snagSheetQuery(true, 0)));
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"sheet-test-other"_s);
-        other.setDatabaseName(db::path());
-        ASSERT_TRUE(other.open());
-        QSqlQuery(other).exec(u"UPDATE Snags SET DBH = 6"_s);
-        other.close();
-    }
-    QSqlDatabase::removeDatabase(u"sheet-test-other"_s);
+    ASSERT_TRUE(OtherProgram(db::path()).exec(u"UPDATE Snags SET DBH = 6"_s));
     EXPECT_FALSE(placed.hold(data::snagSheetQuery(true, 0)));
 
     data::fillSnagSheet(g, true, 0, nullptr, &placed);
@@ -256,9 +249,9 @@ TEST_F(SheetQueries, AFillMovesTheProgressFigure) {
     QCoreApplication::processEvents();
     progressPace() = usual;
     seen.removeDuplicates();
-    EXPECT_EQ(seen, (QStringList{u"Status: Filling 1 of 3 records"_s,
-                                 u"Status: Filling 2 of 3 records"_s,
-                                 u"Status: Filling 3 of 3 records"_s}));
+    EXPECT_EQ(seen,
+              (QStringList{u"Status: Filling 1 of 3 records"_s, u"Status: Filling 2 of 3 records"_s,
+                           u"Status: Filling 3 of 3 records"_s}));
     EXPECT_TRUE(busy) << "the hourglass through the whole fill";
     EXPECT_EQ(panel.text(), u"Status: Data file read"_s);
 }

@@ -163,26 +163,17 @@ TEST(LengthEstimates, ADatabaseInUseElsewhere) {
     TempDatabase database;
     insert(u"(1,1,1,1,5,4,8),(1,1,2,2,5,6,12)"_s);
     db::exec(u"PRAGMA busy_timeout = 0"_s); // fail at once
-    const QString other = u"length-estimates-other"_s;
-    {
-        QSqlDatabase d = QSqlDatabase::addDatabase(u"QSQLITE"_s, other);
-        d.setDatabaseName(database.file());
-        ASSERT_TRUE(d.open());
-        QSqlQuery lock(d);
-        ASSERT_TRUE(lock.exec(u"BEGIN IMMEDIATE"_s));
-        Sheet sheet(2);
-        EXPECT_EQ(sheet.estimate(), 0);
-        EXPECT_EQ(sheet.cells(), u"8|12"_s);
-        ASSERT_TRUE(lock.exec(u"ROLLBACK"_s));
-        db::exec(u"UPDATE SPM SET Length = 2 WHERE id = 2"_s);
-        ASSERT_TRUE(lock.exec(u"BEGIN IMMEDIATE"_s));
-        EXPECT_EQ(sheet.estimate(), err::DbLocked);
-        EXPECT_EQ(sheet.cells(), u"8|4"_s);
-        EXPECT_EQ(stored(), (Stored{8.0, 12.0}));
-        ASSERT_TRUE(lock.exec(u"ROLLBACK"_s));
-        d.close();
-    }
-    QSqlDatabase::removeDatabase(other);
+    OtherProgram other(database.file());
+    ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
+    Sheet sheet(2);
+    EXPECT_EQ(sheet.estimate(), 0);
+    EXPECT_EQ(sheet.cells(), u"8|12"_s);
+    ASSERT_TRUE(other.exec(u"ROLLBACK"_s));
+    db::exec(u"UPDATE SPM SET Length = 2 WHERE id = 2"_s);
+    ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
+    EXPECT_EQ(sheet.estimate(), err::DbLocked);
+    EXPECT_EQ(sheet.cells(), u"8|4"_s);
+    EXPECT_EQ(stored(), (Stored{8.0, 12.0}));
 }
 
 // 1e308 / 0.1 overflows: the logs before it in the sheets' order are shown and

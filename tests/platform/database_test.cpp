@@ -376,20 +376,13 @@ TEST(DatabaseRead, FailuresRaiseTheNumbersTheReadersShow) {
 TEST(DatabaseRead, ALockedDatabaseGives3261AndAClosedOneEndsTheCursor) {
     TempDatabase temp;
     db::exec(u"INSERT INTO LIM (id) VALUES (1), (2)"_s);
-    const QString other = u"database-test-reader"_s;
     {
-        QSqlDatabase d = QSqlDatabase::addDatabase(u"QSQLITE"_s, other);
-        d.setDatabaseName(temp.file());
-        ASSERT_TRUE(d.open());
-        QSqlQuery lock(d);
-        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
-        ASSERT_TRUE(lock.exec(u"INSERT INTO LIM (id) VALUES (3)"_s));
+        OtherProgram other(temp.file());
+        ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
+        ASSERT_TRUE(other.exec(u"INSERT INTO LIM (id) VALUES (3)"_s));
         db::ReadCursor rows(u"SELECT id FROM LIM"_s);
         EXPECT_EQ(errorOf([&] { rows.next(); }), err::DbLocked);
-        ASSERT_TRUE(lock.exec(u"ROLLBACK"_s));
-        d.close();
     }
-    QSqlDatabase::removeDatabase(other);
     db::ReadCursor rows(u"SELECT id FROM LIM ORDER BY id"_s);
     ASSERT_TRUE(rows.next());
     EXPECT_EQ(rows.number(0), 1);
@@ -457,13 +450,9 @@ TEST(DatabaseErrors, SQLiteFailuresMapToTheProgramsNumbers) {
 TEST(DatabaseErrors, ADatabaseLockedElsewhereGives3261) {
     TempDatabase temp;
     db::connection();
-    const QString other = u"database-test-other"_s;
     {
-        QSqlDatabase d = QSqlDatabase::addDatabase(u"QSQLITE"_s, other);
-        d.setDatabaseName(temp.file());
-        ASSERT_TRUE(d.open());
-        QSqlQuery lock(d);
-        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s)) << lock.lastError().text().toStdString();
+        OtherProgram other(temp.file());
+        ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s)) << other.error().toStdString();
         EXPECT_EQ(errorOf([] { db::exec(u"INSERT INTO LIM (id) VALUES (1)"_s); }), err::DbLocked);
         EXPECT_EQ(errorOf([] { db::Transaction t; }), err::DbLocked);
         EXPECT_EQ(errorOf([] {
@@ -474,10 +463,7 @@ TEST(DatabaseErrors, ADatabaseLockedElsewhereGives3261) {
                   err::DbLocked);
         db::close();
         EXPECT_EQ(errorOf([] { db::connection(); }), err::DbLocked);
-        ASSERT_TRUE(lock.exec(u"ROLLBACK"_s));
-        d.close();
     }
-    QSqlDatabase::removeDatabase(other);
     db::exec(u"INSERT INTO LIM (id) VALUES (1)"_s);
     EXPECT_EQ(countOf(u"LIM"_s), 1);
 }

@@ -160,21 +160,15 @@ TEST_F(SnagWindow, ADamagedOrLockedDatabaseSaysWhatToDo) {
     db::connection();
     db::close();
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
-        other.setDatabaseName(database.file());
-        ASSERT_TRUE(other.open());
-        QSqlQuery lock(other);
-        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        OtherProgram other(database.file());
+        ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
         script.message(u"The database file\n"_s + database.file() +
                            u"\nis in use by another program, so it cannot be opened.\n\nClose "
                            u"the other program (or the other copy of Vernalt), then try again."_s,
                        u"Database in use"_s, MsgIcon::Critical);
         EXPECT_EQ(open()->status(), u"Status: No data read"_s);
         EXPECT_TRUE(script.done());
-        lock.exec(u"ROLLBACK"_s);
-        other.close();
     }
-    QSqlDatabase::removeDatabase(u"other"_s);
 }
 
 TEST_F(SnagWindow, ANonNumericValueIsReportedAndItsRowKept) {
@@ -254,18 +248,12 @@ TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
     importFile("quotes_and_dates.csv");
     const QStringList before = snapshot();
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
-        other.setDatabaseName(database.file());
-        ASSERT_TRUE(other.open());
-        QSqlQuery lock(other);
-        ASSERT_TRUE(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        OtherProgram other(database.file());
+        ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
         importFile("snag_survey.csv",
                    "The database cannot be opened.  Is some other application using it?", "Error",
                    MsgIcon::None);
-        lock.exec(u"ROLLBACK"_s);
-        other.close();
     }
-    QSqlDatabase::removeDatabase(u"other"_s);
     EXPECT_EQ(snapshot(), before);
 }
 

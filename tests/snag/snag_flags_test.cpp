@@ -337,15 +337,9 @@ TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThe
 TEST_F(SnagFlags, MultipleAfterAnotherProgramsChangeFillsTheSheetAgain) {
     insertSample();
     w->FillSingleTab();
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"flags-test-other"_s);
-        other.setDatabaseName(db::path());
-        ASSERT_TRUE(other.open());
-        QSqlQuery(other).exec(u"UPDATE Snags SET DBH = 30, HEIGHT = 6, CLASS = 1, "
-                              u"SPECIES = '7', DISTANCE = 0 WHERE id = 6"_s);
-        other.close();
-    }
-    QSqlDatabase::removeDatabase(u"flags-test-other"_s);
+    ASSERT_TRUE(OtherProgram(db::path())
+                    .exec(u"UPDATE Snags SET DBH = 30, HEIGHT = 6, CLASS = 1, "
+                          u"SPECIES = '7', DISTANCE = 0 WHERE id = 6"_s));
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
     w->cmdFormMulti[0]->click();
     EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 1111"_s);

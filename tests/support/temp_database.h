@@ -1,8 +1,12 @@
-// A database file of its own in a temporary folder for one test.
+// A database file of its own in a temporary folder for one test, and another
+// program's connection to a database file.
 #pragma once
 
 #include "platform/database.h"
 
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 namespace vernalt::test {
@@ -13,6 +17,48 @@ struct TempDatabase {
     QString folder() const { return dir.path(); }
     QString file() const { return dir.filePath(QStringLiteral("dataset.db")); }
     QTemporaryDir dir;
+};
+
+// Another program using the database file `file` while the program has it open:
+// it holds the file ("BEGIN EXCLUSIVE") or changes it. Whatever it began is
+// rolled back when it goes.
+class OtherProgram {
+  public:
+    explicit OtherProgram(const QString& file)
+        : name_(QStringLiteral("other-program-%1").arg(++count())) {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        d.setDatabaseName(file);
+        d.open();
+    }
+    ~OtherProgram() {
+        {
+            QSqlDatabase d = QSqlDatabase::database(name_, false);
+            if (d.isOpen()) {
+                QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+                d.close();
+            }
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    // Runs one statement; false, with the reason in error(), when it fails or
+    // the file could not be opened.
+    bool exec(const QString& sql) {
+        QSqlQuery q(QSqlDatabase::database(name_, false));
+        const bool ok = q.exec(sql);
+        error_ = ok ? QString() : q.lastError().text();
+        return ok;
+    }
+    const QString& error() const { return error_; }
+
+  private:
+    static int& count() {
+        static int n = 0;
+        return n;
+    }
+    QString name_, error_;
 };
 
 } // namespace vernalt::test
