@@ -3,6 +3,8 @@
 // the names of figures, read through the accessibility interfaces.
 #include "platform/accessibility.h"
 
+#include "support/accessible_names.h"
+
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
@@ -66,10 +68,6 @@ TEST(InputBoxNames, TellBoxesApartByTheirFrameOrColumn) {
     nameInputBoxes(&window);
     EXPECT_EQ(inStratum->accessibleName(), u"Subsegment, Stratum 2"_s);
     EXPECT_EQ(inColumn->accessibleName(), u"Plots, row 3"_s);
-}
-
-QString nameOf(QObject* o) {
-    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
 }
 
 // The captions a widget is labelled by, joined by "|".
