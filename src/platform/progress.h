@@ -48,9 +48,6 @@ class Progress {
         look(doing, done, total);
     }
 
-    // Runs `f` (a message box) with the normal pointer.
-    template <class F> void without(F&& f) { hourglass_.without(std::forward<F>(f)); }
-
   private:
     void look(const QString& doing, qint64 done, qint64 total);
 

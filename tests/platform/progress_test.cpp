@@ -2,6 +2,9 @@
 // panel's text given back at the end, and the pointer during and after.
 #include "platform/progress.h"
 
+#include "support/pointer.h"
+#include "support/scripted_prompts.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -23,12 +26,6 @@ TEST(ProgressText, CountsWithThousandsSeparators) {
         EXPECT_EQ(progressText(u"Importing"_s, done, total), QString::fromLatin1(text)) << text;
 }
 
-// The pointer the user sees: the hourglass or the normal one.
-bool hourglass() {
-    const QCursor* c = QApplication::overrideCursor();
-    return c && c->shape() == Qt::WaitCursor;
-}
-
 // Progress looked at every 10 records of a step of at least 100, with no wait
 // between showings.
 class ProgressTest : public ::testing::Test {
@@ -46,7 +43,7 @@ class ProgressTest : public ::testing::Test {
 
 TEST_F(ProgressTest, ShownEveryTenRecordsThenThePanelGetsItsTextBack) {
     Progress progress(&panel);
-    EXPECT_TRUE(hourglass());
+    EXPECT_EQ(pointer(), Qt::WaitCursor);
     const std::pair<qint64, const char*> steps[] = {
         {0, "Status: Data Read"}, // nothing done yet
         {9, "Status: Data Read"},
@@ -61,7 +58,7 @@ TEST_F(ProgressTest, ShownEveryTenRecordsThenThePanelGetsItsTextBack) {
     }
     progress.end();
     EXPECT_EQ(panel.text(), u"Status: Data Read"_s);
-    EXPECT_FALSE(hourglass());
+    EXPECT_EQ(pointer(), Qt::ArrowCursor);
     progress.step(u"Marking"_s, 100, 200);
     EXPECT_EQ(panel.text(), u"Status: Data Read"_s) << "nothing is shown after the end";
 }
@@ -99,16 +96,18 @@ TEST_F(ProgressTest, PendingEventsRunWhileTheProgressShows) {
     EXPECT_TRUE(panelGone.isNull());
 }
 
+// prompts() lifts the step's hourglass for each prompt (hourglass.h), and
+// brings it back after while the step goes on.
 TEST_F(ProgressTest, AMessageBoxShowsTheNormalPointer) {
+    ScriptedPrompts script;
+    script.message(u"Data read"_s, u"T"_s, MsgIcon::None).message(u"Done"_s, u"T"_s, MsgIcon::None);
     Progress progress(&panel);
-    bool during = true;
-    progress.without([&] { during = hourglass(); });
-    EXPECT_FALSE(during);
-    EXPECT_TRUE(hourglass()) << "the hourglass again after the box";
+    prompts().message(u"Data read"_s, u"T"_s);
+    EXPECT_EQ(pointer(), Qt::WaitCursor) << "the hourglass again after the box";
     progress.end();
-    progress.without([&] { during = hourglass(); });
-    EXPECT_FALSE(during);
-    EXPECT_FALSE(hourglass()) << "not again once the step is over";
+    prompts().message(u"Done"_s, u"T"_s);
+    EXPECT_EQ(pointer(), Qt::ArrowCursor) << "not again once the step is over";
+    EXPECT_EQ(script.pointers, (std::vector{Qt::ArrowCursor, Qt::ArrowCursor}));
 }
 
 } // namespace
