@@ -556,15 +556,14 @@ Statement::Statement(const QString& sql, Errors errors) : errors_(errors) {
     sqlite3_stmt* st = nullptr;
     const int rc = sqlite3_prepare16_v2(
         s.handle, sql.utf16(), static_cast<int>(sql.size() * sizeof(char16_t)), &st, nullptr);
-    statement_ = st;
     if (rc != SQLITE_OK) {
         const QString text = lastMessage();
         sqlite3_finalize(st);
-        statement_ = nullptr;
         fail(rc, text);
     }
     if (!st)
         raise(err::DbGeneral, u"The statement is empty."_s);
+    statement_ = st;
     s.statements.insert(this);
 }
 
