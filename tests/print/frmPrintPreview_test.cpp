@@ -1,11 +1,11 @@
 #include "print/frmPrintPreview.h"
 
+#include "print/open_preview.h"
 #include "shell/app_windows.h"
 #include "support/scripted_prompts.h"
 
 #include <QAction>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFrame>
 #include <QMainWindow>
@@ -78,13 +78,8 @@ class PrintPreview : public ::testing::Test {
         delete log_.data();
         delete snag_.data();
     }
-    // Hands `source` over to the preview and waits until the preview has drawn it.
     frmPrintPreview* open(QWidget* source, const QString& formName) {
-        preview_ = showPrintPreview(source, formName);
-        QEventLoop loop;
-        QObject::connect(preview_, &frmPrintPreview::previewDrawn, &loop, &QEventLoop::quit);
-        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-        EXPECT_EQ(loop.exec(), 0) << "the preview was never drawn";
+        preview_ = openPreview(source, formName);
         return preview_;
     }
 

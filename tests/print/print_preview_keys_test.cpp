@@ -3,6 +3,7 @@
 // one, Esc closes it; its picture is a named graphic.
 #include "print/frmPrintPreview.h"
 
+#include "print/open_preview.h"
 #include "shell/app_windows.h"
 #include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
@@ -10,12 +11,10 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -34,14 +33,7 @@ class PrintPreviewKeys : public ::testing::Test {
     }
     ~PrintPreviewKeys() override { delete preview_.data(); }
 
-    // Hands the source window over to the preview and waits until it is drawn.
-    void open() {
-        preview_ = showPrintPreview(source_.get(), u"Main"_s);
-        QEventLoop loop;
-        QObject::connect(preview_, &frmPrintPreview::previewDrawn, &loop, &QEventLoop::quit);
-        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
-        EXPECT_EQ(loop.exec(), 0) << "the preview was never drawn";
-    }
+    void open() { preview_ = openPreview(source_.get(), u"Main"_s); }
 
     // A key pressed where the focus is, through the shortcut map first.
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
