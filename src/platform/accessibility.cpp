@@ -105,11 +105,7 @@ void nameBox(QWidget* box) {
 } // namespace
 
 void setAccessibleRole(QWidget* widget, QAccessible::Role role) {
-    static const bool installed = [] {
-        QAccessible::installFactory(roleFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(roleFactory); // Qt keeps one of each
     widget->setProperty(RoleProperty, int(role));
 }
 
@@ -118,11 +114,7 @@ void setCaption(QLabel* caption, QWidget* box) {
 }
 
 void setFigureCaptions(QLabel* figure, QLabel* row, QLabel* column) {
-    static const bool installed = [] {
-        QAccessible::installFactory(figureFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(figureFactory); // Qt keeps one of each
     figure->setProperty(CaptionsProperty, QVariantList{QVariant::fromValue<QObject*>(row),
                                                        QVariant::fromValue<QObject*>(column)});
 }

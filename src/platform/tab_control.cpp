@@ -118,11 +118,7 @@ void reportSelection(QAbstractButton* tab) {
 TabControl::TabControl(int tabsPerRow, QWidget* parent, int rowTwips)
     : QWidget(parent), tabsPerRow_(std::max(1, tabsPerRow)), rowTwips_(rowTwips),
       group_(new QButtonGroup(this)) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(tabFactory);
-        return true;
-    }();
-    (void)accessible;
+    QAccessible::installFactory(tabFactory); // Qt keeps one of each
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
