@@ -262,7 +262,8 @@ TEST(QtFileFilter, NamesWithTheirPatterns) {
     const std::pair<const char*, const char*> cases[] = {
         {"Comma-Separated Files (*.csv)|*.csv|All Files (*.*)|*.*",
          "Comma-Separated Files (*.csv);;All Files (*)"},
-        {"Text Files|*.txt;*.csv;", "Text Files (*.txt *.csv)"}, // several patterns
+        {"Text Files|*.txt;*.csv", "Text Files (*.txt *.csv)"},  // several patterns
+        {"Text Files|*.txt;*.csv;", "Text Files (*.txt *.csv)"}, // and a trailing ";"
         {"Data (old|*.dat", "Data (old (*.dat)"},                // an unclosed bracket stays
         {"Logs|*.csv|All Files", "Logs (*.csv);;All Files"},     // a name without patterns
         {"Logs|*.csv|", "Logs (*.csv)"},
