@@ -35,7 +35,7 @@ TEST(LogRecords, ReadsEachFieldAsStoredAndDisplayRounded) {
     EXPECT_TRUE(r.raw(0).isNull());
     EXPECT_EQ(r.nzZero(0).number(), 0);
     EXPECT_EQ(r.nzMissing(0).number(), MissingValue);
-    EXPECT_EQ(r.nzMissing(1).number(), MissingValue);  // an empty text is no value
+    EXPECT_EQ(r.nzMissing(1).number(), MissingValue); // an empty text is no value
     ASSERT_TRUE(std::signbit(r.raw(2).number()));
     EXPECT_FALSE(std::signbit(r.cleaned(2).number())); // never -0
     EXPECT_FALSE(r.next());
