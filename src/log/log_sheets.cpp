@@ -4,7 +4,6 @@
 #include "log/frmMainLog.h"
 
 #include "data/log_sheet_queries.h"
-#include "data/sheet_queries.h"
 #include "platform/errors.h"
 #include "platform/hourglass.h"
 #include "platform/progress.h"
@@ -34,13 +33,6 @@ void setSheetHeader(GridModel& g, const QStringList& fields) {
     g.setFormatString(format);
     if (g.fixedRows() < 1)
         g.setFixedRows(1);
-}
-
-// Fills sheet k's grid with the records of its query `source`; the query of
-// the window's method is read the faster way.
-int fillSheet(GridModel& g, const QString& source, bool lim, int k, Progress& progress) {
-    return source == data::logSheetQuery(lim, k) ? data::fillLogSheet(g, lim, k, &progress)
-                                                 : data::fillGridFromQuery(g, source, &progress);
 }
 
 // Points sheet 0 at the query of the window's method and prepares its grid: no
@@ -82,8 +74,7 @@ void frmMainLog::FillSingleTab() {
             skipOn({err::Overflow, err::DivisionByZero}, [this] { SetGridHeaders(); });
         skipOn({err::Overflow, err::DivisionByZero}, [this] {
             Progress progress(sbStatusBar[0]);
-            fillSheet(*grdStratum[0]->grid(), datDataSet[0].RecordSource, mnuLIM->isChecked(), 0,
-                      progress);
+            data::fillLogSheet(*grdStratum[0]->grid(), mnuLIM->isChecked(), 0, &progress);
         });
     });
 }
@@ -135,7 +126,7 @@ void frmMainLog::SortDefault() {
             // The requeried sheet shows its records under a header of field names.
             setSheetHeader(g, datDataSet[i].Fields);
             g.setRows(std::max(2, counts[i] + 1));
-            fillSheet(g, datDataSet[i].RecordSource, lim, k, progress);
+            data::fillLogSheet(g, lim, k, &progress);
             empty[i - 1] = counts[i] == 0;
         }
         progress.end();

@@ -71,10 +71,7 @@ class LogBusy : public LogWindowTest {
 // where 10 is stored.
 TEST_F(LogBusy, TheHourglassForEachLongStepAndTheArrowAtItsPrompts) {
     frmMainLog* w = open();
-    w->mnuLIM->setChecked(false);
-    w->mnuSPM->setChecked(true);
-    w->mnuMetric->setChecked(true);
-    w->mnuEnglish->setChecked(false);
+    checkDesign(w, "SPM");
     for (int i = 0; i < 12; ++i)
         addLog(w, u"PercentLength=5;Length=4;Endpoint="_s + QString::number(1 - i % 2));
     w->FillSingleTab();

@@ -74,10 +74,7 @@ TEST_F(MeanLength, LineIntersectOfOneStratumOrWithoutLengths) {
 // sheet and the report. Strip plots without lengths show nothing and say nothing.
 TEST_F(MeanLength, StripPlotsEstimateFirst) {
     frmMainLog* w = open();
-    w->mnuLIM->setChecked(false);
-    w->mnuSPM->setChecked(true);
-    w->mnuEnglish->setChecked(true);
-    w->mnuMetric->setChecked(false);
+    checkDesign(w, "SPM ft");
     addLog(w, u"PercentLength=null;Length=null;EstimLength=null"_s);
     prompts_.message(u"The EstimLength column was not found"_s, u"Column not found"_s,
                      MsgIcon::None); // a sheet not filled yet

@@ -59,11 +59,7 @@ TEST_F(LogMetrics, EachMetricReadsItsFieldsUnderEachMethod) {
     frmMainLog* w = open();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.design) + ' ' + c.log);
-        const QString design = QLatin1String(c.design);
-        w->mnuLIM->setChecked(design == u"LIM"_s);
-        w->mnuSPM->setChecked(design != u"LIM"_s);
-        w->mnuEnglish->setChecked(design.endsWith(u"ft"_s));
-        w->mnuMetric->setChecked(!design.endsWith(u"ft"_s));
+        checkDesign(w, c.design);
         db::exec(u"DELETE FROM LIM"_s);
         db::exec(u"DELETE FROM SPM"_s);
         addLog(w, QLatin1String(c.log));

@@ -57,6 +57,17 @@ class LogWindowTest : public ::testing::Test {
     }
     static frmMainLog* live() { return qobject_cast<frmMainLog*>(gLogForm.data()); }
 
+    // Checks the method and unit items quietly, without their handlers: "LIM"
+    // or "SPM" for line intersect or strip plots, " ft" after it for English
+    // units (metric without).
+    static void checkDesign(const frmMainLog* w, const char* design) {
+        const QLatin1String d(design);
+        const bool lim = d.startsWith(u"LIM"_s), metric = !d.endsWith(u" ft"_s);
+        w->mnuLIM->setChecked(lim);
+        w->mnuSPM->setChecked(!lim);
+        w->mnuMetric->setChecked(metric);
+        w->mnuEnglish->setChecked(!metric);
+    }
     // A record of LIM, or of SPM when line intersect is not checked, each in the
     // next subsegment: "Column=value" pairs separated by ";" over the defaults,
     // "null" for an empty field.
