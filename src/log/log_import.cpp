@@ -93,7 +93,7 @@ void frmMainLog::OpenFile(const QString& strFile) {
 
     // The table holds the new records: the window follows them.
     if (imported->nonNumeric) {
-        hourglass.without(data::reportNonNumeric);
+        data::reportNonNumeric();
         setStatus(u"Status: Data file error!"_s);
         DataFileError = -1;
     } else {

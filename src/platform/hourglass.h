@@ -39,16 +39,6 @@ class Hourglass {
             QApplication::restoreOverrideCursor();
         on_ = false;
     }
-    // Runs `f` with the normal pointer, then shows the hourglass again.
-    template <class F> void without(F&& f) {
-        const bool was = on_;
-        end();
-        f();
-        if (was) {
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-            on_ = true;
-        }
-    }
     Hourglass(const Hourglass&) = delete;
     Hourglass& operator=(const Hourglass&) = delete;
 

@@ -65,7 +65,7 @@ void frmMainSnag::mnuFileOpen_Click() {
     try {
         ClearAll();
         if (imported->nonNumeric) {
-            hourglass.without(data::reportNonNumeric);
+            data::reportNonNumeric();
             setStatus(u"Status: Data file error!"_s);
             DataFileError = -1;
         } else {
