@@ -62,9 +62,12 @@ class LogImport : public LogWindowTest {
         prompts_.openFile(path);
         if (!text.isEmpty())
             prompts_.message(text, title, title == u"Error"_s ? MsgIcon::None : MsgIcon::Critical);
+        prompts_.pointers.clear();
         w->mnuFileOpen->trigger();
         EXPECT_TRUE(prompts_.done()) << path.toStdString();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass ends with the import";
+        for (Qt::CursorShape p : prompts_.pointers)
+            EXPECT_EQ(p, Qt::ArrowCursor) << "every prompt of the import shows the normal pointer";
     }
     QTemporaryDir dir_;
     int files_ = 0;
