@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QScrollBar>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
