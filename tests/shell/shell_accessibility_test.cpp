@@ -5,9 +5,9 @@
 #include "shell/app_windows.h"
 #include "shell/frmDataSet.h"
 #include "shell/frmSwitchboard.h"
+#include "support/accessible_names.h"
 #include "support/flush_deletes.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
@@ -54,8 +54,7 @@ TEST(SwitchboardKeys, EnterPressesTheFocusedButton) {
 
 TEST(DataSetWindowAccessibility, ItsGridIsNamedAfterTheWindow) {
     frmDataSet window;
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.grdDataSet)->text(QAccessible::Name),
-              QStringLiteral("Data Set"));
+    EXPECT_EQ(nameOf(window.grdDataSet), QStringLiteral("Data Set"));
 }
 
 } // namespace

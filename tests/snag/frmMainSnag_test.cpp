@@ -15,7 +15,6 @@
 
 #include <QFile>
 #include <QGroupBox>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 

@@ -38,17 +38,6 @@ TEST_F(SnagHabitat, CancelAtEachPromptOrAnOverflowLeavesNoMark) {
     const QStringList before = shown();
     expectShown(before, "1 0 2 1 50 _ _ _");
 
-    const QString prompts[] = {
-        u"Please enter the minimum DBH you want to consider for this analysis."_s,
-        u"Now please enter the minimum Height you want considered."_s,
-        u"Enter the maximum Decay or Structural Class value you want considered for this "
-        u"analysis."_s,
-        u"Please enter the number of the species you want EXCLUDED from this analysis.  Enter "
-        u"'9999' if you want all species included."_s,
-        u"Enter the numeric code for the %1 category you would like to consider for this "
-        u"analysis."_s};
-    const QString titles[] = {u"DBH"_s, u"Height"_s, u"Decay Class"_s, u"Species"_s, u"%1 Code"_s};
-    const char* answers[] = {"10", "2", "5", "3"};
     const struct {
         const char* what;
         bool forage;
@@ -71,12 +60,7 @@ TEST_F(SnagHabitat, CancelAtEachPromptOrAnOverflowLeavesNoMark) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString kind = c.forage ? u"FORAGE"_s : u"CAVITY"_s;
-        const QString title = c.forage ? u"Forage"_s : u"Cavity"_s;
-        for (int i = 0; i <= c.answered; ++i)
-            script.input(i == 4 ? prompts[4].arg(kind) : prompts[i],
-                         i == 4 ? titles[4].arg(title) : titles[i],
-                         QString::fromLatin1(i < c.answered ? answers[i] : c.last));
+        askCriteriaStoppedAt(c.answered, c.last, c.forage);
         if (c.error)
             script.message(QString::fromLatin1(c.error), u"Error"_s, MsgIcon::Exclamation);
         (c.forage ? w->cmdForage : w->cmdCavity)[0]->click();

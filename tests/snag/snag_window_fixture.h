@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace vernalt::test {
 
@@ -80,26 +81,46 @@ class SnagWindowTest : public ::testing::Test {
     // asked after them: minimum DBH 10, minimum height 2, maximum class 5, species 3
     // left out.
     void askCriteria(const char* code = nullptr, bool forage = false) {
-        ask(u"Please enter the minimum DBH "_s + (code ? u""_s : u"of a tree or snag "_s) +
-                u"you want to consider for this analysis."_s,
-            u"DBH"_s, "10");
-        ask(u"Now please enter the minimum Height you want considered."_s, u"Height"_s, "2");
-        ask(u"Enter the maximum Decay or Structural Class value you want considered for this "
-            u"analysis."_s,
-            u"Decay Class"_s, "5");
-        ask(u"Please enter the number of the species you want EXCLUDED from this analysis.  "
-            u"Enter '9999' if you want all species included."_s,
-            u"Species"_s, "3");
-        if (code)
-            ask(u"Enter the numeric code for the "_s + (forage ? u"FORAGE"_s : u"CAVITY"_s) +
-                    u" category you would like to consider for this analysis."_s,
-                forage ? u"Forage Code"_s : u"Cavity Code"_s, code);
+        for (const Criterion& c : criteria(code, forage))
+            ask(c.prompt, c.title, c.answer);
+    }
+    // The criteria of "Cavity" or "Forage" asked as far as prompt `stop` (0 the DBH,
+    // 4 the code), which is answered `last`: a run stopped there.
+    void askCriteriaStoppedAt(int stop, const char* last, bool forage) {
+        const std::vector<Criterion> all = criteria("", forage);
+        for (std::size_t i = 0; i <= std::size_t(stop); ++i)
+            ask(all[i].prompt, all[i].title, i < std::size_t(stop) ? all[i].answer : last);
     }
 
     TempDatabase database;
     ScriptedPrompts script;
 
   private:
+    struct Criterion {
+        QString prompt, title;
+        const char* answer;
+    };
+    // The criteria prompts in the order asked, with the answers of askCriteria.
+    static std::vector<Criterion> criteria(const char* code, bool forage) {
+        std::vector<Criterion> out = {
+            {u"Please enter the minimum DBH "_s + (code ? u""_s : u"of a tree or snag "_s) +
+                 u"you want to consider for this analysis."_s,
+             u"DBH"_s, "10"},
+            {u"Now please enter the minimum Height you want considered."_s, u"Height"_s, "2"},
+            {u"Enter the maximum Decay or Structural Class value you want considered for this "
+             u"analysis."_s,
+             u"Decay Class"_s, "5"},
+            {u"Please enter the number of the species you want EXCLUDED from this analysis.  "
+             u"Enter '9999' if you want all species included."_s,
+             u"Species"_s, "3"}};
+        if (code)
+            out.push_back({u"Enter the numeric code for the "_s +
+                               (forage ? u"FORAGE"_s : u"CAVITY"_s) +
+                               u" category you would like to consider for this analysis."_s,
+                           forage ? u"Forage Code"_s : u"Cavity Code"_s, code});
+        return out;
+    }
+
     QList<QPointer<frmMainSnag>> windows_;
 };
 
