@@ -6,6 +6,7 @@
 #include "settings/frmLogLengths.h"
 #include "settings/frmPlotSizes.h"
 #include "shell/app_windows.h"
+#include "support/accessible_names.h"
 #include "support/flush_deletes.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_database.h"
@@ -100,8 +101,7 @@ TEST_F(SettingsKeys, GuidelinesReadAsSixteenPlotDimensionsAndCloseOnEsc) {
     showActive(w);
     const QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(w->grdGuidelines)->tableInterface();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->grdGuidelines)->text(QAccessible::Name),
-              u"General Cost Per Sample Guidelines"_s);
+    EXPECT_EQ(nameOf(w->grdGuidelines), u"General Cost Per Sample Guidelines"_s);
     EXPECT_EQ(table->rowCount(), 16);
     EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), u"Subsegment33"_s);
     EXPECT_EQ(table->cellAt(15, 6)->text(QAccessible::Name), u"19.07"_s);
