@@ -29,6 +29,9 @@ const QString EnglishColumns =
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
     u"OBSERVER,DATE "_s;
 
+// The sort keys of the snag sheets: records with equal keys keep the file's order.
+const QString SnagKeys = u"transect, subsegment, id"_s;
+
 // The records of snag sheet k: every one, or those of stratum k.
 QString sheetCondition(int sheet) {
     return sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
@@ -38,7 +41,7 @@ QString sheetCondition(int sheet) {
 
 QString snagSheetQuery(bool metric, int sheet) {
     return (metric ? MetricColumns : EnglishColumns) + u"FROM Snags "_s + sheetCondition(sheet) +
-           u" ORDER BY transect, subsegment, id;"_s;
+           u" ORDER BY "_s + SnagKeys + u';';
 }
 
 QString snagSheetFormat(const std::array<QString, 4>& widthTexts) {
@@ -210,8 +213,8 @@ class SortKeys {
 } // namespace
 
 int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
-                    const QString& keys, int keyCount, Progress* progress,
-                    std::vector<std::uint32_t>* rows) {
+                    const QString& keys, Progress* progress, std::vector<std::uint32_t>* rows) {
+    const int keyCount = int(keys.count(u',')) + 1;
     const int first = grid.fixedRows();
     const qint64 total = grid.rows() - first;
     // One pass over the table in its own order: each record into the next row,
@@ -248,9 +251,9 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
     if (placed)
         placed->forget();
     std::vector<std::uint32_t> rows;
-    const int written = fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
-                                        u"FROM Snags "_s + sheetCondition(sheet),
-                                        u"transect, subsegment, id"_s, 3, progress, &rows);
+    const int written =
+        fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
+                        u"FROM Snags "_s + sheetCondition(sheet), SnagKeys, progress, &rows);
     if (placed && !rows.empty()) {
         placed->rows = std::move(rows);
         placed->query = snagSheetQuery(metric, sheet);
