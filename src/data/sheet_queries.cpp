@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -73,24 +74,28 @@ namespace {
 // and its string, so a value repeated record after record is converted once.
 class RecordWriter {
   public:
+    // Field i of each record goes into grid column columns[i].
+    RecordWriter(Rows& rows, GridModel& grid, std::vector<int> columns)
+        : rows_(rows), grid_(grid), columns_(std::move(columns)), lastBytes_(columns_.size()),
+          lastText_(columns_.size()) {}
     // The first `fields` fields of each record (all when -1) go into the
     // grid's columns from 0, as many as it has.
     RecordWriter(Rows& rows, GridModel& grid, int fields = -1)
-        : rows_(rows), grid_(grid),
-          fields_(std::max(0, std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))),
-          lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
+        : RecordWriter(
+              rows, grid,
+              firstColumns(std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))) {}
     void write(int r) {
-        for (int c = 0; c < fields_; ++c) {
-            switch (rows_.kind(c)) {
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const int field = int(i), c = columns_[i];
+            switch (rows_.kind(field)) {
             case Kind::Null:
                 grid_.setText(r, c, QString());
                 break;
             case Kind::Number:
-                grid_.setNumber(r, c, rows_.number(c));
+                grid_.setNumber(r, c, rows_.number(field));
                 break;
             case Kind::Text: {
-                const QByteArrayView text = rows_.utf8(c);
-                const auto i = std::size_t(c);
+                const QByteArrayView text = rows_.utf8(field);
                 if (lastText_[i].isNull() || lastBytes_[i] != text) {
                     lastBytes_[i] = text.toByteArray();
                     lastText_[i] = QString::fromUtf8(text);
@@ -103,9 +108,15 @@ class RecordWriter {
     }
 
   private:
+    static std::vector<int> firstColumns(int count) {
+        std::vector<int> columns(std::size_t(std::max(0, count)));
+        std::iota(columns.begin(), columns.end(), 0);
+        return columns;
+    }
+
     Rows& rows_;
     GridModel& grid_;
-    int fields_;
+    std::vector<int> columns_; // by field
     std::vector<QByteArray> lastBytes_;
     std::vector<QString> lastText_;
 };
@@ -274,31 +285,17 @@ bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStri
               u" ORDER BY rowid"_s);
     const std::size_t n = std::min<std::size_t>(
         {columns.size(), std::size_t(fields.size()), std::size_t(rows.columnCount())});
+    RecordWriter writer(rows, grid,
+                        std::vector<int>(columns.begin(), columns.begin() + std::ptrdiff_t(n)));
     std::size_t record = 0;
     bool fits = true;
-    grid.fillRows(grid.rows(), [&](int r) {
-        if (r != grid.fixedRows()) // every record is written at the first call
-            return;
+    grid.changeMany([&] {
         while (rows.next()) {
             if (record == placed.rows.size()) {
                 fits = false;
                 return;
             }
-            const int row = int(placed.rows[record++]);
-            for (std::size_t i = 0; i < n; ++i) {
-                const int c = columns[i];
-                switch (rows.kind(int(i))) {
-                case Kind::Null:
-                    grid.setText(row, c, QString());
-                    break;
-                case Kind::Number:
-                    grid.setNumber(row, c, rows.number(int(i)));
-                    break;
-                case Kind::Text:
-                    grid.setText(row, c, QString::fromUtf8(rows.utf8(int(i))));
-                    break;
-                }
-            }
+            writer.write(int(placed.rows[record++]));
             if (progress)
                 progress->step(filling(), qint64(record), qint64(placed.rows.size()));
         }
