@@ -22,7 +22,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -31,10 +30,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using namespace vernalt;
-
-QString dataFile(int records) {
-    return bench::snagDataFile(records);
-}
 
 data::CsvImportOptions snagOptions() {
     data::CsvImportOptions o;
@@ -50,7 +45,7 @@ void useDatabase(const char* name) {
 
 // The data file into table Snags, all or nothing.
 void BM_ImportCsv(benchmark::State& state) {
-    const QString file = dataFile(int(state.range(0)));
+    const QString file = bench::snagDataFile(int(state.range(0)));
     useDatabase("import.db");
     for (auto _ : state)
         benchmark::DoNotOptimize(data::importCsv(file, snagOptions()).rows);
@@ -63,7 +58,7 @@ void BM_ImportCsv(benchmark::State& state) {
 // the table's order placed by a sort of their keys) or through the sheet's
 // query sorted by the database.
 template <bool bySql> void BM_FillSheet0(benchmark::State& state) {
-    const QString file = dataFile(int(state.range(0)));
+    const QString file = bench::snagDataFile(int(state.range(0)));
     useDatabase("fill.db");
     data::importCsv(file, snagOptions());
     const QString format = data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s});
@@ -85,7 +80,7 @@ template <bool bySql> void BM_FillSheet0(benchmark::State& state) {
 // five sheets with sheet 0 filled.
 void BM_FileOpen(benchmark::State& state) {
     bench::OpenFilePrompts answers;
-    answers.file = dataFile(int(state.range(0)));
+    answers.file = bench::snagDataFile(int(state.range(0)));
     setPrompts(&answers);
     useDatabase("window.db");
     auto w = std::make_unique<frmMainSnag>();
@@ -101,7 +96,7 @@ void BM_FileOpen(benchmark::State& state) {
 // columns of Snags but its record number (the file has none), in one
 // transaction. Timed from the start of the shell to its end.
 void BM_Sqlite3Import(benchmark::State& state) {
-    const QString file = dataFile(int(state.range(0)));
+    const QString file = bench::snagDataFile(int(state.range(0)));
     const QString dbFile = bench::folder().filePath(u"shell.db"_s);
     useDatabase("shell.db");
     db::exec(u"DROP TABLE IF EXISTS SnagsCsv"_s);

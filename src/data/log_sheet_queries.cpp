@@ -17,13 +17,15 @@ const QString LimColumns =
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, LIM.Subsegment, LIM.Species, "
     u"LIM.[Intersect], LIM.LED, LIM.Condition, LIM.Length, LIM.Qualify, LIM.[Tally 1], "
     u"LIM.[Tally 2], LIM.[Tally 3], LIM.[Tally 4] "_s;
-const QString LimOrder = u" ORDER BY LIM.stratum, LIM.transect, LIM.subsegment, LIM.id;"_s;
+// The sort keys of the sheets (ORDER BY): records with equal keys keep the
+// file's order.
+const QString LimKeys = u"LIM.stratum, LIM.transect, LIM.subsegment, LIM.id"_s;
 
 const QString SpmColumns =
     u"SELECT Stratum, Location, Transect, ROUND(([segment]+0.999)/2,0) AS Section, "
     u"ROUND(([subsegment]+0.999)/2,0) AS Segment, Subsegment, LED, Endpoint, Large, Small, "
     u"Length, Condition, Qualify, Use, Species, PercentLength, EstimLength "_s;
-const QString SpmOrder = u" ORDER BY stratum, transect, subsegment, id;"_s;
+const QString SpmKeys = u"stratum, transect, subsegment, id"_s;
 
 } // namespace
 
@@ -44,15 +46,13 @@ QString logSheetSource(bool lim, int sheet) {
 } // namespace
 
 QString logSheetQuery(bool lim, int sheet) {
-    return (lim ? LimColumns : SpmColumns) + logSheetSource(lim, sheet) +
-           (lim ? LimOrder : SpmOrder);
+    return (lim ? LimColumns : SpmColumns) + logSheetSource(lim, sheet) + u" ORDER BY "_s +
+           (lim ? LimKeys : SpmKeys) + u';';
 }
 
 int fillLogSheet(GridModel& grid, bool lim, int sheet, Progress* progress) {
     return fillSortedSheet(grid, lim ? LimColumns : SpmColumns, logSheetSource(lim, sheet),
-                           lim ? u"LIM.stratum, LIM.transect, LIM.subsegment, LIM.id"_s
-                               : u"stratum, transect, subsegment, id"_s,
-                           4, progress);
+                           lim ? LimKeys : SpmKeys, progress);
 }
 
 const QStringList& logSheetFields(bool lim) {

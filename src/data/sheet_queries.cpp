@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +30,9 @@ const QString EnglishColumns =
     u"DISTANCE,SPECIES,CLASS,DBH,HEIGHT,CAVITY,FORAGE,QUALIFYING,FOREST,DISTRICT,SUBWATERSHED,"
     u"OBSERVER,DATE "_s;
 
+// The sort keys of the snag sheets: records with equal keys keep the file's order.
+const QString SnagKeys = u"transect, subsegment, id"_s;
+
 // The records of snag sheet k: every one, or those of stratum k.
 QString sheetCondition(int sheet) {
     return sheet == 0 ? QString() : u"WHERE stratum="_s + QString::number(sheet);
@@ -38,7 +42,7 @@ QString sheetCondition(int sheet) {
 
 QString snagSheetQuery(bool metric, int sheet) {
     return (metric ? MetricColumns : EnglishColumns) + u"FROM Snags "_s + sheetCondition(sheet) +
-           u" ORDER BY transect, subsegment, id;"_s;
+           u" ORDER BY "_s + SnagKeys + u';';
 }
 
 QString snagSheetFormat(const std::array<QString, 4>& widthTexts) {
@@ -70,24 +74,28 @@ namespace {
 // and its string, so a value repeated record after record is converted once.
 class RecordWriter {
   public:
+    // Field i of each record goes into grid column columns[i].
+    RecordWriter(Rows& rows, GridModel& grid, std::vector<int> columns)
+        : rows_(rows), grid_(grid), columns_(std::move(columns)), lastBytes_(columns_.size()),
+          lastText_(columns_.size()) {}
     // The first `fields` fields of each record (all when -1) go into the
     // grid's columns from 0, as many as it has.
     RecordWriter(Rows& rows, GridModel& grid, int fields = -1)
-        : rows_(rows), grid_(grid),
-          fields_(std::max(0, std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))),
-          lastBytes_(std::size_t(fields_)), lastText_(std::size_t(fields_)) {}
+        : RecordWriter(
+              rows, grid,
+              firstColumns(std::min(fields < 0 ? rows.columnCount() : fields, grid.cols()))) {}
     void write(int r) {
-        for (int c = 0; c < fields_; ++c) {
-            switch (rows_.kind(c)) {
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const int field = int(i), c = columns_[i];
+            switch (rows_.kind(field)) {
             case Kind::Null:
                 grid_.setText(r, c, QString());
                 break;
             case Kind::Number:
-                grid_.setNumber(r, c, rows_.number(c));
+                grid_.setNumber(r, c, rows_.number(field));
                 break;
             case Kind::Text: {
-                const QByteArrayView text = rows_.utf8(c);
-                const auto i = std::size_t(c);
+                const QByteArrayView text = rows_.utf8(field);
                 if (lastText_[i].isNull() || lastBytes_[i] != text) {
                     lastBytes_[i] = text.toByteArray();
                     lastText_[i] = QString::fromUtf8(text);
@@ -100,9 +108,15 @@ class RecordWriter {
     }
 
   private:
+    static std::vector<int> firstColumns(int count) {
+        std::vector<int> columns(std::size_t(std::max(0, count)));
+        std::iota(columns.begin(), columns.end(), 0);
+        return columns;
+    }
+
     Rows& rows_;
     GridModel& grid_;
-    int fields_;
+    std::vector<int> columns_; // by field
     std::vector<QByteArray> lastBytes_;
     std::vector<QString> lastText_;
 };
@@ -210,8 +224,8 @@ class SortKeys {
 } // namespace
 
 int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
-                    const QString& keys, int keyCount, Progress* progress,
-                    std::vector<std::uint32_t>* rows) {
+                    const QString& keys, Progress* progress, std::vector<std::uint32_t>* rows) {
+    const int keyCount = int(keys.count(u',')) + 1;
     const int first = grid.fixedRows();
     const qint64 total = grid.rows() - first;
     // One pass over the table in its own order: each record into the next row,
@@ -248,9 +262,9 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress,
     if (placed)
         placed->forget();
     std::vector<std::uint32_t> rows;
-    const int written = fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
-                                        u"FROM Snags "_s + sheetCondition(sheet),
-                                        u"transect, subsegment, id"_s, 3, progress, &rows);
+    const int written =
+        fillSortedSheet(grid, metric ? MetricColumns : EnglishColumns,
+                        u"FROM Snags "_s + sheetCondition(sheet), SnagKeys, progress, &rows);
     if (placed && !rows.empty()) {
         placed->rows = std::move(rows);
         placed->query = snagSheetQuery(metric, sheet);
@@ -271,31 +285,17 @@ bool refreshSnagColumns(GridModel& grid, const SheetRecords& placed, const QStri
               u" ORDER BY rowid"_s);
     const std::size_t n = std::min<std::size_t>(
         {columns.size(), std::size_t(fields.size()), std::size_t(rows.columnCount())});
+    RecordWriter writer(rows, grid,
+                        std::vector<int>(columns.begin(), columns.begin() + std::ptrdiff_t(n)));
     std::size_t record = 0;
     bool fits = true;
-    grid.fillRows(grid.rows(), [&](int r) {
-        if (r != grid.fixedRows()) // every record is written at the first call
-            return;
+    grid.changeMany([&] {
         while (rows.next()) {
             if (record == placed.rows.size()) {
                 fits = false;
                 return;
             }
-            const int row = int(placed.rows[record++]);
-            for (std::size_t i = 0; i < n; ++i) {
-                const int c = columns[i];
-                switch (rows.kind(int(i))) {
-                case Kind::Null:
-                    grid.setText(row, c, QString());
-                    break;
-                case Kind::Number:
-                    grid.setNumber(row, c, rows.number(int(i)));
-                    break;
-                case Kind::Text:
-                    grid.setText(row, c, QString::fromUtf8(rows.utf8(int(i))));
-                    break;
-                }
-            }
+            writer.write(int(placed.rows[record++]));
             if (progress)
                 progress->step(filling(), qint64(record), qint64(placed.rows.size()));
         }

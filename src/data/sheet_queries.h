@@ -58,14 +58,14 @@ int fillSnagSheet(GridModel& grid, bool metric, int sheet, Progress* progress = 
                   SheetRecords* placed = nullptr);
 
 // The records of `columns` + `from` ("SELECT a, b " and "FROM t WHERE ...")
-// into the rows of a grid, as fillGridFromQuery writes them, in the order of
-// the `keyCount` comma-separated `keys` (equal keys keep the table's order),
-// as an ORDER BY of those keys gives them, but without the database sorting
-// whole records: they are read once in the table's order, their keys sorted
-// and the rows put into that order. `rows`, when given, gets the grid row of
-// each record in the table's order.
+// into the rows of a grid, as fillGridFromQuery writes them, in the order an
+// ORDER BY of the comma-separated `keys` gives them (equal keys keep the
+// table's order), but without the database sorting whole records: they are
+// read once in the table's order, their keys sorted and the rows put into
+// that order. `rows`, when given, gets the grid row of each record in the
+// table's order.
 int fillSortedSheet(GridModel& grid, const QString& columns, const QString& from,
-                    const QString& keys, int keyCount, Progress* progress = nullptr,
+                    const QString& keys, Progress* progress = nullptr,
                     std::vector<std::uint32_t>* rows = nullptr);
 
 // Writes the fields `fields` of table Snags (their values now) into the columns

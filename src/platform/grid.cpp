@@ -17,7 +17,6 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace vernalt {
 
@@ -96,7 +95,7 @@ void GridModel::collectTexts() {
             free_.push_back(std::uint32_t(slot));
         }
     }
-    collectAt_ = std::max<std::size_t>(4096, 2 * live);
+    collectAt_ = std::max(kFirstCollect, 2 * live);
 }
 
 std::uint64_t GridModel::textValue(const QString& text) {
@@ -230,7 +229,7 @@ void GridModel::clear() {
     std::vector<QString>().swap(strings_);
     std::vector<std::uint32_t>().swap(free_);
     index_.clear();
-    collectAt_ = 4096;
+    collectAt_ = kFirstCollect;
     changedRows(0, rows_ - 1);
 }
 

@@ -173,8 +173,9 @@ class GridModel : public QAbstractTableModel {
     // it was last looked through (collectTexts).
     std::vector<QString> strings_;
     std::vector<std::uint32_t> free_;
-    std::size_t collectAt_ = 4096; // texts in use when the next look is due
-    struct TextHash {              // std::hash on the UTF-16 text: cheap on every processor
+    static constexpr std::size_t kFirstCollect = 4096; // no look below this many texts
+    std::size_t collectAt_ = kFirstCollect;            // texts in use when the next look is due
+    struct TextHash { // std::hash on the UTF-16 text: cheap on every processor
         std::size_t operator()(const QString& t) const noexcept {
             return std::hash<std::u16string_view>()(std::u16string_view(
                 reinterpret_cast<const char16_t*>(t.utf16()), std::size_t(t.size())));

@@ -171,6 +171,13 @@ std::array<int, 4> rowMarks(const GridModel& g, int row, const SheetFields& f,
     return stripMarks(r, criteria, halfWidth);
 }
 
+// Writes the marks of a record into the width columns of its row.
+void writeMarks(GridModel& g, int row, const SheetFields& f, const std::array<int, 4>& marks) {
+    for (std::size_t j = 0; j < f.level.size(); ++j)
+        if (f.level[j] >= 0)
+            g.setNumber(row, int(j), marks[std::size_t(f.level[j])]);
+}
+
 // Marks the records of table Snags in one statement, by the values of the
 // fields the first sheet shows.
 void markRecords(const SheetFields& f, const StripCriteria& criteria,
@@ -205,10 +212,7 @@ class SheetMarks {
             return;
         }
         lastRowid_ = rowid;
-        const int row = int(rows_[next_++]);
-        for (std::size_t j = 0; j < f_.level.size(); ++j)
-            if (f_.level[j] >= 0)
-                g_.setNumber(row, int(j), marks[std::size_t(f_.level[j])]);
+        writeMarks(g_, int(rows_[next_++]), f_, marks);
     }
     // True when every record of the sheet got its marks.
     bool complete() const { return placed_ && next_ == rows_.size(); }
@@ -295,10 +299,7 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
         g.fillRows(g.rows(), [&](int row) {
             if (row < first || row >= first + records)
                 return;
-            const std::array<int, 4> marks = rowMarks(g, row, f, criteria, halfWidth, speciesKeys);
-            for (std::size_t j = 0; j < f.level.size(); ++j)
-                if (f.level[j] >= 0)
-                    g.setNumber(row, int(j), marks[std::size_t(f.level[j])]);
+            writeMarks(g, row, f, rowMarks(g, row, f, criteria, halfWidth, speciesKeys));
             progress.step(marking, row - first + 1, records);
         });
         return;
@@ -319,9 +320,9 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
         // Row n of the stratum sheet shows row rows[n - 1] of sheet 0.
         GridModel& to = *w.grdStratum[k]->grid();
         const std::vector<int>& rows = strataRows[k];
-        to.fillRows(std::max(to.rows(), int(rows.size()) + 1), [&](int row) {
-            if (row == 1)
-                to.copyRows(g, rows, 1);
+        to.changeMany([&] {
+            to.setRows(std::max(to.rows(), int(rows.size()) + 1));
+            to.copyRows(g, rows, 1);
         });
         copied += qint64(rows.size());
         progress.step(filling, copied, total);

@@ -9,11 +9,9 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 #include <functional>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -30,12 +28,17 @@ class SheetQueries : public ::testing::Test {
                  u"VALUES (?, ?, ?, ?, ?)"_s,
                  {id, v(stratum), v(transect), v(segment), v(subsegment)});
     }
+    // An empty sheet as the window makes it: its titles, and a row for each of
+    // `records` records.
+    static void emptySheet(GridModel& g, int records) {
+        g.setFixedCols(0);
+        g.setRows(records + 1);
+        g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    }
     // The grid filled from the query of a sheet, with one row per record.
     static std::unique_ptr<GridModel> sheet(int k, bool metric = true) {
         auto g = std::make_unique<GridModel>();
-        g->setFixedCols(0);
-        g->setRows(data::snagSheetCounts()[std::size_t(k)] + 1);
-        g->setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+        emptySheet(*g, data::snagSheetCounts()[std::size_t(k)]);
         data::fillGridFromQuery(*g, data::snagSheetQuery(metric, k));
         return g;
     }
@@ -151,11 +154,8 @@ TEST_F(SheetQueries, TheFastFillGivesTheQuerysOrder) {
     const std::array<int, 5> counts = data::snagSheetCounts();
     for (int k = 0; k < 5; ++k) {
         GridModel bySql, fast;
-        for (GridModel* g : {&bySql, &fast}) {
-            g->setFixedCols(0);
-            g->setRows(counts[std::size_t(k)] + 1);
-            g->setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
-        }
+        for (GridModel* g : {&bySql, &fast})
+            emptySheet(*g, counts[std::size_t(k)]);
         data::fillGridFromQuery(bySql, data::snagSheetQuery(true, k));
         EXPECT_EQ(data::fillSnagSheet(fast, true, k), counts[std::size_t(k)]);
         for (int r = 0; r < bySql.rows(); ++r)
@@ -172,9 +172,7 @@ TEST_F(SheetQueries, RefreshedColumnsShowTheStoredValuesOfEachRowsRecord) {
     add(3, 1, 1, 1, 1);
     db::exec(u"UPDATE Snags SET WIDTH10 = 0, DBH = id * 10"_s);
     GridModel g;
-    g.setFixedCols(0);
-    g.setRows(4);
-    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    emptySheet(g, 3);
     data::SheetRecords placed;
     ASSERT_EQ(data::fillSnagSheet(g, true, 0, nullptr, &placed), 3);
     // Sheet order: transect 1 subsegment 1 (id 3), transect 1 subsegment 2 (id 2), id 1.
@@ -202,9 +200,7 @@ TEST_F(SheetQueries, RefreshedColumnsShowTheStoredValuesOfEachRowsRecord) {
 TEST_F(SheetQueries, AnotherProgramsChangeOrAReopenedDatabaseEndsWhatASheetKnows) {
     add(1, 1, 1, 1, 1);
     GridModel g;
-    g.setFixedCols(0);
-    g.setRows(2);
-    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    emptySheet(g, 1);
     data::SheetRecords placed;
     data::fillSnagSheet(g, true, 0, nullptr, &placed);
     db::exec(u"UPDATE Snags SET DBH = 5"_s); // this program's own change
@@ -260,8 +256,7 @@ TEST_F(SheetQueries, ASheetWithTooFewRows) {
     add(1, 1, 1, 1, 1);
     add(2, 1, 1, 1, 1);
     GridModel g;
-    g.setRows(2);
-    g.setFormatString(data::snagSheetFormat({u"10"_s, u"20"_s, u"30"_s, u"40"_s}));
+    emptySheet(g, 1); // a row for one of the two records
     EXPECT_THROW(data::fillSnagSheet(g, true, 0), RuntimeError);
     EXPECT_THROW(data::fillGridFromQuery(g, data::snagSheetQuery(true, 0)), RuntimeError);
 }
