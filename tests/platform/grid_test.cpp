@@ -331,7 +331,7 @@ TEST(GridCells, EveryKindOfValueReadsBackFromALargeColumn) {
                                   numberText(tiny) + u"|t13|1.0|||||"_s);
 }
 
-TEST(GridCells, TextsNoCellShowsAreDroppedAndTheOthersKept) {
+TEST(GridCells, TextsStillShownSurviveTheThinningOfTheTextTable) {
     GridModel m;
     m.setRows(3);
     m.setCols(3);
