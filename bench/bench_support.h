@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vernalt::bench {
 
@@ -31,6 +33,16 @@ inline double procStatusKb(const std::string& key) {
 }
 
 // Peak resident memory of the process so far, in MiB (VmHWM).
+// The middle of the figures, the mean of the two middle ones for an even
+// count; 0 for none.
+inline double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
 inline double peakMemoryMiB() {
     return procStatusKb("VmHWM:") / 1024.0;
 }

@@ -268,12 +268,6 @@ double densityThenCriteria(frmMainLog& w) {
     return double(clock.nsecsElapsed()) / 1e6;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 // The least that writing an estimate into every strip-plot record can cost: one
 // plain UPDATE of EstimLength over the whole table, from no estimate, committed.
 double plainEstimateWrite() {
@@ -311,17 +305,18 @@ void BM_DensityThenCriteriaSpmOverLim(benchmark::State& state) {
     }
     state.counters["records"] = double(records);
     state.counters["messages"] = run.answers.messages;
-    state.counters["LIM_ms"] = median(limMs);
-    state.counters["SPM_ms"] = median(spmMs);
-    state.counters["write_ms"] = median(writeMs);
-    state.counters["SPM/LIM"] = median(ratios);
-    state.counters["floor"] = median(floors);
+    state.counters["LIM_ms"] = bench::median(limMs);
+    state.counters["SPM_ms"] = bench::median(spmMs);
+    state.counters["write_ms"] = bench::median(writeMs);
+    state.counters["SPM/LIM"] = bench::median(ratios);
+    state.counters["floor"] = bench::median(floors);
     std::printf("Density then Set Criteria on %d records: SPM %.0f ms, LIM %.0f ms (medians of %zu "
                 "rounds), SPM/LIM %.2f (median of the round ratios)\n",
-                records, median(spmMs), median(limMs), ratios.size(), median(ratios));
+                records, bench::median(spmMs), bench::median(limMs), ratios.size(),
+                bench::median(ratios));
     std::printf("  a plain UPDATE of EstimLength in every record: %.0f ms; LIM plus that write: "
                 "%.2f of LIM (the least the strip plots can take)\n",
-                median(writeMs), median(floors));
+                bench::median(writeMs), bench::median(floors));
 }
 BENCHMARK(BM_DensityThenCriteriaSpmOverLim)
     ->Args({100'000, 5})

@@ -56,11 +56,6 @@ Taken runProcess(const std::vector<std::string>& args) {
     return {double(usage.ru_maxrss) / 1024.0, double(clock.nsecsElapsed()) / 1e9};
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 std::string selfPath;
 
 void BM_FileOpenAgainstReadCsv(benchmark::State& state) {
@@ -91,14 +86,14 @@ void BM_FileOpenAgainstReadCsv(benchmark::State& state) {
         }
     }
     state.counters["records"] = double(state.range(0));
-    state.counters["peak_MiB"] = median(ours);
-    state.counters["seconds"] = median(oursSeconds);
+    state.counters["peak_MiB"] = bench::median(ours);
+    state.counters["seconds"] = bench::median(oursSeconds);
     if (!r.empty()) {
-        state.counters["R_peak_MiB"] = median(r);
-        state.counters["R_seconds"] = median(rSeconds);
-        state.counters["peak_ratio"] = median(ours) / median(r);
+        state.counters["R_peak_MiB"] = bench::median(r);
+        state.counters["R_seconds"] = bench::median(rSeconds);
+        state.counters["peak_ratio"] = bench::median(ours) / bench::median(r);
         state.SetLabel(QStringLiteral("peak / R's read.csv peak = %1")
-                           .arg(median(ours) / median(r), 0, 'f', 2)
+                           .arg(bench::median(ours) / bench::median(r), 0, 'f', 2)
                            .toStdString());
     }
 }
