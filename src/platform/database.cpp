@@ -506,8 +506,14 @@ QString matchColumn(const QString& table, const QString& name) {
     return {};
 }
 
-FileProblem fileProblem(int errorNumber) {
+FileProblem fileProblem(int errorNumber, Access access) {
     const QString file = QDir::toNativeSeparators(path());
+    if (errorNumber == err::DbLocked && access == Access::Saving)
+        return {u"Database in use"_s,
+                u"The database file\n"_s + file +
+                    u"\nis in use by another program, so the results of this command were not "
+                    u"saved: the database is unchanged.\n\nClose the other program (or the other "
+                    u"copy of Vernalt), then run the command again."_s};
     switch (errorNumber) {
     case err::DbCannotOpen:
         return {u"Damaged database"_s,

@@ -130,11 +130,13 @@ QStringList ownColumns(const QString& table);
 // What the user is told, wherever it is met, when the database file cannot be
 // used at all: the file is damaged or is no database (3044), or another program
 // holds it (3261). Names the file and says what to do. Both texts are empty for
-// any other error number.
+// any other error number. A command that saves its results (`Access::Saving`)
+// and finds the file held says instead that nothing was saved.
 struct FileProblem {
     QString title, text;
 };
-FileProblem fileProblem(int errorNumber);
+enum class Access { Reading, Saving };
+FileProblem fileProblem(int errorNumber, Access access = Access::Reading);
 
 // Raises the RuntimeError that matches a failed statement.
 [[noreturn]] void raiseError(const QSqlError& e);

@@ -142,16 +142,26 @@ QString logFunction(const QString& name) {
     return procedureTag(u"Log Function", name);
 }
 
-void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag) {
+namespace {
+void report(Prompts& prompts, const RuntimeError& e, const QString& tag, db::Access access) {
     // A database file that cannot be used is no fault of the procedure: the
     // user is told what is wrong with which file and what to do.
-    if (const db::FileProblem p = db::fileProblem(e.number()); !p.text.isEmpty()) {
+    if (const db::FileProblem p = db::fileProblem(e.number(), access); !p.text.isEmpty()) {
         prompts.messageBox(p.text, p.title, MsgIcon::Critical, MsgButtons::Ok, 0);
         return;
     }
     prompts.messageBox(
         QStringLiteral("%1 : %2%3").arg(numberText(e.number()), e.description(), tag),
         QStringLiteral("Error"), MsgIcon::Exclamation, MsgButtons::Ok, 0);
+}
+} // namespace
+
+void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag) {
+    report(prompts, e, tag, db::Access::Reading);
+}
+
+void saveErrorReport(Prompts& prompts, const RuntimeError& e, const QString& tag) {
+    report(prompts, e, tag, db::Access::Saving);
 }
 
 } // namespace vernalt

@@ -13,18 +13,18 @@ class Prompts;
 
 // Error numbers the program reacts to.
 namespace err {
-inline constexpr int InvalidCall = 5;        // "Invalid procedure call or argument"
-inline constexpr int Overflow = 6;           // "Overflow"
-inline constexpr int SubscriptRange = 9;     // "Subscript out of range"
-inline constexpr int DivisionByZero = 11;    // "Division by zero"
-inline constexpr int TypeMismatch = 13;      // "Type mismatch"
-inline constexpr int InvalidNull = 94;       // "Invalid use of Null"
-inline constexpr int ObjectNotSet = 91;      // "Object variable or With block variable not set"
-inline constexpr int DbReadOnly = 3051;      // the database cannot be opened for updating
-inline constexpr int DbUnknownField = 3127;  // a field name that the table lacks
-inline constexpr int DbLocked = 3261;        // the database is in use elsewhere
-inline constexpr int DbCannotOpen = 3044;    // the database file cannot be opened at all
-inline constexpr int DbGeneral = 3146;       // any other database failure
+inline constexpr int InvalidCall = 5;         // "Invalid procedure call or argument"
+inline constexpr int Overflow = 6;            // "Overflow"
+inline constexpr int SubscriptRange = 9;      // "Subscript out of range"
+inline constexpr int DivisionByZero = 11;     // "Division by zero"
+inline constexpr int TypeMismatch = 13;       // "Type mismatch"
+inline constexpr int InvalidNull = 94;        // "Invalid use of Null"
+inline constexpr int ObjectNotSet = 91;       // "Object variable or With block variable not set"
+inline constexpr int DbReadOnly = 3051;       // the database cannot be opened for updating
+inline constexpr int DbUnknownField = 3127;   // a field name that the table lacks
+inline constexpr int DbLocked = 3261;         // the database is in use elsewhere
+inline constexpr int DbCannotOpen = 3044;     // the database file cannot be opened at all
+inline constexpr int DbGeneral = 3146;        // any other database failure
 inline constexpr int DialogCancelled = 32755; // the user cancelled a common dialog
 } // namespace err
 
@@ -33,13 +33,13 @@ inline constexpr int DialogCancelled = 32755; // the user cancelled a common dia
 QString errorDescription(int number);
 
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     explicit RuntimeError(int number);
     RuntimeError(int number, const QString& description);
     int number() const { return number_; }
     const QString& description() const { return description_; }
 
-private:
+  private:
     int number_;
     QString description_;
 };
@@ -63,14 +63,14 @@ double result(double x); // raises 6 if x is inf or NaN, else returns x
 // Runs one statement; a RuntimeError whose number is in `skip` is swallowed (the
 // statement is skipped, returns false); any other error propagates. Returns true
 // when the statement ran to its end.
-template <class F>
-bool skipOn(std::initializer_list<int> skip, F&& statement) {
+template <class F> bool skipOn(std::initializer_list<int> skip, F&& statement) {
     try {
         statement();
         return true;
     } catch (const RuntimeError& e) {
         for (int n : skip)
-            if (n == e.number()) return false;
+            if (n == e.number())
+                return false;
         throw;
     }
 }
@@ -85,15 +85,27 @@ QString logFunction(const QString& name);   // " - Log Function '<name>'"
 // "Error", exclamation icon, OK button. A database file that cannot be used
 // (3044, 3261) is reported instead as db::fileProblem() says, critical icon.
 void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag);
+// The same for a command that saves its results in the database: a file held by
+// another program (3261) is reported as results not saved.
+void saveErrorReport(Prompts& prompts, const RuntimeError& e, const QString& tag);
 // Runs a procedure body under a trap: a RuntimeError shows errorReport with the
 // tag and returns false; a clean run returns true.
-template <class F>
-bool trapped(Prompts& prompts, const QString& tag, F&& body) {
+template <class F> bool trapped(Prompts& prompts, const QString& tag, F&& body) {
     try {
         body();
         return true;
     } catch (const RuntimeError& e) {
         errorReport(prompts, e, tag);
+        return false;
+    }
+}
+// trapped() for a command that saves its results: reports with saveErrorReport.
+template <class F> bool trappedSave(Prompts& prompts, const QString& tag, F&& body) {
+    try {
+        body();
+        return true;
+    } catch (const RuntimeError& e) {
+        saveErrorReport(prompts, e, tag);
         return false;
     }
 }
