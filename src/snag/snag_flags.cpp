@@ -16,6 +16,7 @@
 #include <QHash>
 #include <QPushButton>
 #include <QSqlRecord>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -250,61 +251,22 @@ int fillSheet0(frmMainSnag& w, const SheetFields& f, Progress& progress) {
     return data::fillGridFromQuery(g, source, &progress);
 }
 
-// Fills the first data sheet with its records (every record, record n in row
-// n) and marks its width columns. With `allSheets` the marks are first written
-// into the records of table Snags, all in one statement, so that the sheet
-// shows them as stored; each stratum sheet then gets the rows of its records in
-// the same order, which is the order of its own query.
-void markSheets(frmMainSnag& w, const StripCriteria& criteria,
-                const std::array<double, 4>& halfWidth, bool allSheets, Progress& progress) {
+// The fields of the first sheet's query, by its grid columns; none when the
+// sheet is not connected to a query.
+std::optional<SheetFields> sheet0Fields(frmMainSnag& w) {
     const QString source = w.datDataSet[0].RecordSource;
     const qsizetype order = source.lastIndexOf(u" ORDER BY "_s, -1, Qt::CaseInsensitive);
     if (!isConnected(w.datDataSet[0]) || order < 0)
-        return;
-    GridModel& g = *w.grdStratum[0]->grid();
-    const SheetFields f = sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
-                                      g.cols(), w.WidthTexts);
-    // A sheet that shows the records of its query keeps them: Multiple writes
-    // the marks into it as the table gets them, Single marks its cells itself.
-    const bool kept = w.Sheet0Records.hold(source);
-    int records = kept && !allSheets ? int(w.Sheet0Records.rows.size()) : -1;
-    if (allSheets && f.anyWidth) {
-        SheetMarks marks(g, f, w.Sheet0Records.rows);
-        try {
-            g.changeMany([&] {
-                markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows(),
-                            kept ? MarkedRecord(std::ref(marks)) : MarkedRecord());
-            });
-        } catch (const RuntimeError&) {
-            // The sheet shows the records as the failure left them, unmarked;
-            // the failure is what is reported.
-            try {
-                fillSheet0(w, f, progress);
-            } catch (const RuntimeError&) {
-            }
-            throw;
-        }
-        if (kept && marks.complete())
-            records = int(w.Sheet0Records.rows.size());
-    }
-    if (records < 0)
-        records = fillSheet0(w, f, progress);
+        return std::nullopt;
+    return sheetFields(db::select(source.left(order) + u" LIMIT 0"_s).record(),
+                       w.grdStratum[0]->grid()->cols(), w.WidthTexts);
+}
 
+// Each connected stratum sheet gets the rows of its records from the first
+// sheet's `records` rows, in the same order, which is the order of its own query.
+void copyStrata(frmMainSnag& w, const SheetFields& f, int records, Progress& progress) {
+    const GridModel& g = *w.grdStratum[0]->grid();
     const int first = g.fixedRows();
-    if (!allSheets) {
-        if (!f.anyWidth)
-            return;
-        static const QString marking = u"Marking"_s;
-        QHash<QString, QString> speciesKeys;
-        g.fillRows(g.rows(), [&](int row) {
-            if (row < first || row >= first + records)
-                return;
-            writeMarks(g, row, f, rowMarks(g, row, f, criteria, halfWidth, speciesKeys));
-            progress.step(marking, row - first + 1, records);
-        });
-        return;
-    }
-
     std::array<std::vector<int>, 5> strataRows; // rows of sheet 0 by stratum sheet
     for (int row = first; row < first + records; ++row)
         if (const int k = stratumSheet(g, row, f.stratum))
@@ -326,6 +288,66 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
         });
         copied += qint64(rows.size());
         progress.step(filling, copied, total);
+    }
+}
+
+// Fills the first data sheet with its records (every record, record n in row
+// n) and marks its width columns. With `allSheets` the marks are first written
+// into the records of table Snags, all in one statement, so that the sheet
+// shows them as stored; each stratum sheet then gets the rows of its records.
+void markSheets(frmMainSnag& w, const StripCriteria& criteria,
+                const std::array<double, 4>& halfWidth, bool allSheets, Progress& progress) {
+    const std::optional<SheetFields> fields = sheet0Fields(w);
+    if (!fields)
+        return;
+    const SheetFields& f = *fields;
+    const QString source = w.datDataSet[0].RecordSource;
+    GridModel& g = *w.grdStratum[0]->grid();
+    // A sheet that shows the records of its query keeps them: Multiple writes
+    // the marks into it as the table gets them, Single marks its cells itself.
+    const bool kept = w.Sheet0Records.hold(source);
+    int records = kept && !allSheets ? int(w.Sheet0Records.rows.size()) : -1;
+    if (allSheets && f.anyWidth) {
+        SheetMarks marks(g, f, w.Sheet0Records.rows);
+        g.changeMany([&] {
+            markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows(),
+                        kept ? MarkedRecord(std::ref(marks)) : MarkedRecord());
+        });
+        if (kept && marks.complete())
+            records = int(w.Sheet0Records.rows.size());
+    }
+    if (records < 0)
+        records = fillSheet0(w, f, progress);
+
+    if (allSheets) {
+        copyStrata(w, f, records, progress);
+        return;
+    }
+    if (!f.anyWidth)
+        return;
+    static const QString marking = u"Marking"_s;
+    const int first = g.fixedRows();
+    QHash<QString, QString> speciesKeys;
+    g.fillRows(g.rows(), [&](int row) {
+        if (row < first || row >= first + records)
+            return;
+        writeMarks(g, row, f, rowMarks(g, row, f, criteria, halfWidth, speciesKeys));
+        progress.step(marking, row - first + 1, records);
+    });
+}
+
+// After a Multiple that saved nothing, every data sheet shows the records and
+// the marks that table Snags holds, so that what Compute reads is what is
+// stored. A table that cannot be read leaves the sheets as they are.
+void showStored(frmMainSnag& w, Progress& progress) {
+    try {
+        const std::optional<SheetFields> f = sheet0Fields(w);
+        if (!f)
+            return;
+        const int records = fillSheet0(w, *f, progress);
+        w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
+        copyStrata(w, *f, records, progress);
+    } catch (const RuntimeError&) {
     }
 }
 
@@ -361,10 +383,16 @@ void fillWidths(frmMainSnag& w, bool multiple) {
     {
         Progress progress(w.sbStatusPanel);
         if (multiple) {
-            // All the marks reach the table or none does.
-            db::Transaction transaction;
-            markSheets(w, criteria, halfWidth, true, progress);
-            transaction.commit();
+            // All the marks reach the table or none does, and the sheets show
+            // the marks only as they were saved.
+            try {
+                db::Transaction transaction;
+                markSheets(w, criteria, halfWidth, true, progress);
+                transaction.commit();
+            } catch (const RuntimeError&) {
+                showStored(w, progress); // the transaction has rolled back
+                throw;
+            }
         } else {
             markSheets(w, criteria, halfWidth, false, progress);
         }
@@ -433,7 +461,8 @@ std::int16_t frmMainSnag::GetForage(const QString&) {
 // ---- Buttons ---------------------------------------------------------------------------
 
 void frmMainSnag::cmdFormMulti_Click(int) {
-    trapped(prompts(), snagProcedure(u"cmdFormMulti_Click"_s), [this] { fillWidths(*this, true); });
+    trappedSave(prompts(), snagProcedure(u"cmdFormMulti_Click"_s),
+                [this] { fillWidths(*this, true); });
 }
 
 void frmMainSnag::cmdFormSingle_Click(int) {

@@ -312,7 +312,7 @@ TEST_F(SnagFlags, AfterASheetFillMultipleShowsTheStoredMarksAndAgainTheNewOnes) 
     EXPECT_EQ(w->status(), u"Status: Widths Filled"_s);
 }
 
-TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThem) {
+TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheStoredMarksOnEverySheet) {
     insertSample();
     w->FillSingleTab();
     answerMultiple(u"25"_s, u"5"_s, u"3"_s, u"9999"_s);
@@ -329,7 +329,9 @@ TEST_F(SnagFlags, AFailedMultipleAfterASheetFillShowsTheMarksAsTheFailureLeftThe
     EXPECT_TRUE(prompts_.done());
     EXPECT_EQ(tableCodes(6), u"1111 0111 0000 0000 0001 0000"_s);
     EXPECT_EQ(sheetCodes(0), u"1111 0111 0000 0001 0000 0000"_s);
-    EXPECT_EQ(sheetCodes(1), u"---- ---- ----"_s) << "emptied, as before any marking";
+    EXPECT_EQ(sheetCodes(1), u"1111 0000 0000"_s); // ids 1, 4, 3
+    EXPECT_EQ(sheetCodes(2), u"0111"_s);
+    EXPECT_EQ(sheetCodes(3), u"0001"_s);
 }
 
 // Another program changed a record after the sheet was filled: Multiple shows

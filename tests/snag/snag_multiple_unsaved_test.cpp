@@ -1,0 +1,127 @@
+// "Multiple" whose marks cannot be saved: another program holds the database,
+// or a record refuses its change. The table keeps its marks, and every data
+// sheet shows them, so that Compute reads what is stored.
+#include "snag_window_support.h"
+#include "support/texts.h"
+
+#include <cctype>
+#include <ostream>
+
+using namespace Qt::StringLiterals;
+
+namespace vernalt::test {
+namespace {
+
+// One transect of three subsegments in stratum 1, stored with the marks below.
+// The criteria of askCriteria() would mark every width of every record.
+const std::vector<Placed> ThreeUnits = {{1, 1, 1, {"1", "1", "1", "1"}},
+                                        {1, 1, 2, {"0", "1", "1", "1"}},
+                                        {1, 2, 3, {"0", "0", "1", "1"}}};
+const QString Stored = u"1111 0111 0011"_s;
+
+enum class Holder { Reader, Writer, Refusal };
+
+struct Case {
+    const char* name;
+    Holder holder;
+    bool sheetFilled; // sheet 0 shows the records before Multiple (as after File, Open)
+};
+
+const Case Cases[] = {
+    {"another program reads, COMMIT fails", Holder::Reader, true},
+    {"another program reads, sheet 0 not yet filled", Holder::Reader, false},
+    {"another program writes, BEGIN fails", Holder::Writer, true},
+    {"another program writes, sheet 0 not yet filled", Holder::Writer, false},
+    {"a record refuses its change half-way", Holder::Refusal, true},
+    {"a record refuses its change, sheet 0 not yet filled", Holder::Refusal, false},
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SnagMultipleUnsaved : public SnagSheetTest, public ::testing::WithParamInterface<Case> {
+  protected:
+    // The marks of a sheet's rows, or of the table's records in the sheets'
+    // order, as "1101"-like codes separated by blanks.
+    QString sheetCodes(int k) {
+        QStringList rows;
+        for (int r = 1; r < sheet(k).rows(); ++r)
+            rows << marks(k, r).join(QString());
+        return rows.join(u' ');
+    }
+    static QString tableCodes(const QString& where) {
+        QSqlQuery q = db::select(u"SELECT WIDTH10, WIDTH20, WIDTH30, WIDTH40 FROM Snags "_s +
+                                 where + u" ORDER BY Transect, Subsegment, id"_s);
+        QStringList rows;
+        while (q.next()) {
+            QString code;
+            for (int c = 0; c < 4; ++c)
+                code += q.isNull(c) ? u"-"_s : numberText(q.value(c).toDouble());
+            rows << code;
+        }
+        return rows.join(u' ');
+    }
+};
+
+TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
+    insertPlaced(ThreeUnits);
+    if (!GetParam().sheetFilled)
+        connectSheets();                    // the sheets connected and empty
+    db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
+    {
+        OtherProgram other(db::path());
+        switch (GetParam().holder) {
+        case Holder::Reader:
+            ASSERT_TRUE(other.exec(u"BEGIN"_s));
+            ASSERT_TRUE(other.exec(u"SELECT COUNT(*) FROM Snags"_s));
+            break;
+        case Holder::Writer:
+            ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
+            break;
+        case Holder::Refusal:
+            // Record 2 comes second: record 1 has its new marks when it refuses.
+            db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON Snags WHEN NEW.id = 2 "
+                     u"BEGIN SELECT RAISE(ABORT, 'record 2 is locked'); END"_s);
+            break;
+        }
+        askCriteria();
+        if (GetParam().holder == Holder::Refusal)
+            script.message(u"3146 : record 2 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
+                           u"Error"_s, MsgIcon::Exclamation);
+        else
+            script.message(u"The database file\n"_s + database.file() +
+                               u"\nis in use by another program, so the results of this "
+                               u"command were not saved: the database is unchanged.\n\nClose "
+                               u"the other program (or the other copy of Vernalt), then run the "
+                               u"command again."_s,
+                           u"Database in use"_s, MsgIcon::Critical);
+        w->cmdFormMulti[0]->click();
+        EXPECT_TRUE(script.done());
+    }
+    EXPECT_EQ(tableCodes(QString()), Stored);
+    EXPECT_EQ(sheetCodes(0), Stored);
+    EXPECT_EQ(sheetCodes(1), tableCodes(u"WHERE STRATUM = 1"_s));
+    EXPECT_EQ(w->status(), u"Status: No data read"_s) << "nothing was filled";
+
+    // Compute reads the stored marks: width 10 by subsegment 1 0 0 gives a mean
+    // of 1/3 and a deviation of sqrt((1 - 1/3) / 2) = 0.577 (the unsaved marks
+    // would give 1 and 0).
+    askStrata("2.50");
+    askCost("");
+    w->cmdSubtotals_Click();
+    EXPECT_TRUE(script.done());
+    expectShown(rowOf(*w->grdStats[0], 1, 1, 3), "0.333 0.577 3");
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, SnagMultipleUnsaved, ::testing::ValuesIn(Cases),
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                             std::string name;
+                             for (const char* c = info.param.name; *c; ++c)
+                                 if (std::isalnum(static_cast<unsigned char>(*c)))
+                                     name += *c;
+                             return name;
+                         });
+
+} // namespace
+} // namespace vernalt::test
