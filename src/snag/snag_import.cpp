@@ -38,7 +38,6 @@ void frmMainSnag::mnuFileOpen_Click() {
     const QString file = data::askDataFile();
     if (file.isEmpty())
         return; // cancelled: nothing changes
-    DataFilePath = file;
 
     Hourglass hourglass;
     ImportedRowCount = 0;
@@ -57,7 +56,8 @@ void frmMainSnag::mnuFileOpen_Click() {
         },
         reportImportError);
     if (!imported)
-        return;
+        return; // refused: the table and DataFilePath keep the previous file
+    DataFilePath = file; // the file whose records the table now holds
     ImportedRowCount = imported->rows;
     DataFileHeader = imported->header;
 

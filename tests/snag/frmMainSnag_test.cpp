@@ -213,7 +213,7 @@ TEST_F(SnagWindow, ACancelOrARefusedFileChangesNothing) {
     for (const auto& [file, message, title, icon] : cases) {
         importFile(file, message, title, icon);
         EXPECT_EQ(snapshot(), before) << file;
-        EXPECT_EQ(w->ImportedRowCount, 0) << file;
+        EXPECT_EQ(std::pair(w->ImportedRowCount, DataFilePath), std::pair(0, path)) << file;
     }
 }
 
@@ -242,18 +242,29 @@ TEST_F(SnagWindow, AnImportStartsTheAnalysisAfresh) {
     EXPECT_TRUE(w->mnuEnglish->isChecked());
 }
 
+// Another program reads (the import's COMMIT fails), writes (its BEGIN fails)
+// or holds the file (nothing can be read): the window, the table and the file
+// named as the current data set stay those of the last import.
 TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
     w = open();
     importFile("quotes_and_dates.csv");
     const QStringList before = snapshot();
-    {
-        OtherProgram other(database.file());
-        ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
-        importFile("snag_survey.csv",
-                   "The database cannot be opened.  Is some other application using it?", "Error",
-                   MsgIcon::None);
+    const QString path = DataFilePath;
+    db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
+    for (const QStringList& holds :
+         {QStringList{u"BEGIN"_s, u"SELECT COUNT(*) FROM Snags"_s},
+          QStringList{u"BEGIN IMMEDIATE"_s}, QStringList{u"BEGIN EXCLUSIVE"_s}}) {
+        {
+            OtherProgram other(database.file());
+            for (const QString& sql : holds)
+                ASSERT_TRUE(other.exec(sql)) << sql.toStdString();
+            importFile("snag_survey.csv",
+                       "The database cannot be opened.  Is some other application using it?",
+                       "Error", MsgIcon::None);
+        }
+        EXPECT_EQ(snapshot(), before) << holds.first().toStdString();
+        EXPECT_EQ(DataFilePath, path) << holds.first().toStdString();
     }
-    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(SnagWindow, CorrelationPairsUnitsWithinTheTransectsOfTheSubtotalsJustComputed) {
