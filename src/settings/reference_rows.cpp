@@ -74,14 +74,17 @@ void writeReferenceRow(const QString& table, const QString& measurement, int ind
     }
 }
 
-void reportDatabaseError(const RuntimeError& e, const QString& tag) {
+void reportDatabaseError(const RuntimeError& e, const QString& tag, db::Access access) {
     if (e.number() == err::DbReadOnly) {
         prompts().message(
             QStringLiteral("Cannot open the database for updating.  It may be set as read-only."),
             QStringLiteral("Open database error"), MsgIcon::Critical);
         return;
     }
-    errorReport(prompts(), e, tag);
+    if (access == db::Access::Saving)
+        saveErrorReport(prompts(), e, tag);
+    else
+        errorReport(prompts(), e, tag);
 }
 
 } // namespace vernalt

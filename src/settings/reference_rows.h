@@ -2,6 +2,8 @@
 // PlotSizes (one row per Measurement and Index) for the settings windows.
 #pragma once
 
+#include "platform/database.h"
+
 #include <QString>
 #include <QVariant>
 #include <optional>
@@ -35,7 +37,9 @@ void writeReferenceRow(const QString& table, const QString& measurement, int ind
 
 // Reports a failed read or write of a settings window: a read-only database
 // gets its own message ("Open database error"), any other error the common
-// error report with `tag`.
-void reportDatabaseError(const RuntimeError& e, const QString& tag);
+// error report with `tag` (for a write, saveErrorReport: a database in use
+// saved nothing).
+void reportDatabaseError(const RuntimeError& e, const QString& tag,
+                         db::Access access = db::Access::Reading);
 
 } // namespace vernalt

@@ -70,7 +70,8 @@ bool SizesDialog::writeAll(const std::function<void()>& write) {
         transaction.commit();
         return true;
     } catch (const RuntimeError& e) {
-        reportDatabaseError(e, tag(u"cmdOK_Click"_s)); // rolled back; the window stays open
+        // Rolled back; the window stays open with what was typed, to try again.
+        reportDatabaseError(e, tag(u"cmdOK_Click"_s), db::Access::Saving);
         return false;
     }
 }

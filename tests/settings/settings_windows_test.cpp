@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -157,6 +158,46 @@ TEST_F(SettingsWindows, RefusedOKEscAndCancelWriteNothing) {
         if (w)
             w->close();
         flushDeletes();
+    }
+}
+
+// Another program reads (OK's COMMIT fails) or writes (its BEGIN fails): the
+// message says nothing was saved, the tables are unchanged, the analysis window
+// is not told, and the window stays open with what was typed; once the other
+// program is gone, OK again saves it.
+TEST_F(SettingsWindows, OKUnderAnotherProgramsLockSavesNothingUntilTriedAgain) {
+    db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
+    const QString inUse = u"The database file\n"_s + database.file() +
+                          u"\nis in use by another program, so the results of this command were "
+                          u"not saved: the database is unchanged.\n\nClose the other program "
+                          u"(or the other copy of Vernalt), then run the command again."_s;
+    for (const QStringList& holds : {QStringList{u"BEGIN"_s, u"SELECT COUNT(*) FROM PlotSizes"_s},
+                                     QStringList{u"BEGIN IMMEDIATE"_s}}) {
+        SCOPED_TRACE(holds.first().toStdString());
+        for (QWidget* (*open)() : {openPlotSizes, openLogLengths}) {
+            db::exec(u"UPDATE PlotSizes SET PlotSize = 1, Width = 2"_s); // unlike what is typed
+            db::exec(u"UPDATE LogLengths SET PlotSize = 1"_s);
+            const QString before = tableText(u"PlotSizes"_s) + tableText(u"LogLengths"_s);
+            const QPointer<QWidget> w = open();
+            {
+                OtherProgram other(database.file());
+                for (const QString& sql : holds)
+                    ASSERT_TRUE(other.exec(sql));
+                script.message(inUse, u"Database in use"_s, MsgIcon::Critical);
+                QMetaObject::invokeMethod(w, "cmdOK_Click");
+                EXPECT_TRUE(script.done());
+            }
+            flushDeletes();
+            ASSERT_FALSE(w.isNull()) << "the window stays open";
+            EXPECT_EQ(tableText(u"PlotSizes"_s) + tableText(u"LogLengths"_s), before);
+            EXPECT_EQ(snag.updates + log.reloads, 0);
+            QMetaObject::invokeMethod(w, "cmdOK_Click");
+            flushDeletes();
+            EXPECT_TRUE(w.isNull());
+            EXPECT_NE(tableText(u"PlotSizes"_s) + tableText(u"LogLengths"_s), before);
+            EXPECT_EQ(snag.updates + log.reloads, 1);
+            snag.updates = log.reloads = 0;
+        }
     }
 }
 
