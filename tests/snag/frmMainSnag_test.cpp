@@ -267,6 +267,21 @@ TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
     }
 }
 
+// A row the database refuses half-way through the file (a full disk, a
+// constraint): the rows before it go too, and the window keeps the last import.
+TEST_F(SnagWindow, AnImportRefusedHalfWayChangesNothing) {
+    w = open();
+    importFile("quotes_and_dates.csv");
+    const QStringList before = snapshot();
+    const QString path = DataFilePath;
+    db::exec(u"CREATE TRIGGER refuse BEFORE INSERT ON Snags WHEN NEW.id = 30 "
+             u"BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    importFile("snag_survey.csv", "3146 : disk full - Snag Procedure 'mnuFileOpen_Click'", "Error",
+               MsgIcon::Exclamation);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(std::pair(w->ImportedRowCount, DataFilePath), std::pair(0, path));
+}
+
 TEST_F(SnagWindow, CorrelationPairsUnitsWithinTheTransectsOfTheSubtotalsJustComputed) {
     // data/short_transect.csv: two transects of two records per subsegment, the
     // first only seven subsegments long. Width 10 flags by subsegment:
