@@ -307,7 +307,7 @@ class frmMainSnag : public QMainWindow,
     void SetDimensions();
 
     // ---- Data sheets (snag_sheets.cpp) ----------------------------------------------
-    void ConnectDataSet();
+    bool ConnectDataSet(); // false when it failed (and said so)
     // ConnectDataSet for sheets 1 to 4 alone, with the number of records of
     // each (counts[k] for sheet k): sheet 0 keeps what it shows.
     void ConnectStratumSheets(const std::array<int, 5>& counts);

@@ -291,23 +291,31 @@ void copyStrata(frmMainSnag& w, const SheetFields& f, int records, Progress& pro
     }
 }
 
+// The first data sheet once marked: the fields its columns show and the
+// number of its records.
+struct MarkedSheet {
+    SheetFields fields;
+    int records = 0;
+};
+
 // Fills the first data sheet with its records (every record, record n in row
-// n) and marks its width columns. With `allSheets` the marks are first written
-// into the records of table Snags, all in one statement, so that the sheet
-// shows them as stored; each stratum sheet then gets the rows of its records.
-void markSheets(frmMainSnag& w, const StripCriteria& criteria,
-                const std::array<double, 4>& halfWidth, bool allSheets, Progress& progress) {
-    const std::optional<SheetFields> fields = sheet0Fields(w);
+// n) and marks its width columns; nothing when the sheet is not connected.
+// With `save` the marks are first written into the records of table Snags,
+// all in one statement, so that the sheet shows them as stored.
+std::optional<MarkedSheet> markSheet0(frmMainSnag& w, const StripCriteria& criteria,
+                                      const std::array<double, 4>& halfWidth, bool save,
+                                      Progress& progress) {
+    std::optional<SheetFields> fields = sheet0Fields(w);
     if (!fields)
-        return;
+        return std::nullopt;
     const SheetFields& f = *fields;
     const QString source = w.datDataSet[0].RecordSource;
     GridModel& g = *w.grdStratum[0]->grid();
     // A sheet that shows the records of its query keeps them: Multiple writes
     // the marks into it as the table gets them, Single marks its cells itself.
     const bool kept = w.Sheet0Records.hold(source);
-    int records = kept && !allSheets ? int(w.Sheet0Records.rows.size()) : -1;
-    if (allSheets && f.anyWidth) {
+    int records = kept && !save ? int(w.Sheet0Records.rows.size()) : -1;
+    if (save && f.anyWidth) {
         SheetMarks marks(g, f, w.Sheet0Records.rows);
         g.changeMany([&] {
             markRecords(f, criteria, halfWidth, progress, g.rows() - g.fixedRows(),
@@ -319,21 +327,25 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
     if (records < 0)
         records = fillSheet0(w, f, progress);
 
-    if (allSheets) {
-        copyStrata(w, f, records, progress);
-        return;
+    if (!save && f.anyWidth) {
+        static const QString marking = u"Marking"_s;
+        const int first = g.fixedRows();
+        QHash<QString, QString> speciesKeys;
+        g.fillRows(g.rows(), [&](int row) {
+            if (row < first || row >= first + records)
+                return;
+            writeMarks(g, row, f, rowMarks(g, row, f, criteria, halfWidth, speciesKeys));
+            progress.step(marking, row - first + 1, records);
+        });
     }
-    if (!f.anyWidth)
-        return;
-    static const QString marking = u"Marking"_s;
-    const int first = g.fixedRows();
-    QHash<QString, QString> speciesKeys;
-    g.fillRows(g.rows(), [&](int row) {
-        if (row < first || row >= first + records)
-            return;
-        writeMarks(g, row, f, rowMarks(g, row, f, criteria, halfWidth, speciesKeys));
-        progress.step(marking, row - first + 1, records);
-    });
+    return MarkedSheet{std::move(*fields), records};
+}
+
+// The stratum sheets connected again, each with the rows of its records as the
+// first sheet shows them.
+void showStrata(frmMainSnag& w, const MarkedSheet& sheet0, Progress& progress) {
+    w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
+    copyStrata(w, sheet0.fields, sheet0.records, progress);
 }
 
 // After a Multiple that saved nothing, every data sheet shows the records and
@@ -342,11 +354,8 @@ void markSheets(frmMainSnag& w, const StripCriteria& criteria,
 void showStored(frmMainSnag& w, Progress& progress) {
     try {
         const std::optional<SheetFields> f = sheet0Fields(w);
-        if (!f)
-            return;
-        const int records = fillSheet0(w, *f, progress);
-        w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
-        copyStrata(w, *f, records, progress);
+        if (f)
+            showStrata(w, {*f, fillSheet0(w, *f, progress)}, progress);
     } catch (const RuntimeError&) {
     }
 }
@@ -371,12 +380,16 @@ void fillWidths(frmMainSnag& w, bool multiple) {
         return;
     criteria.rule = multiple ? SpeciesRule::Exclude : SpeciesRule::Only;
 
-    // A first sheet that still shows the records of its query keeps them.
+    // A first sheet that still shows the records of its query keeps them. The
+    // stratum sheets of Multiple are filled again once its marks are saved;
+    // Single leaves them empty.
     const QString sheet0 = data::snagSheetQuery(w.isMetric(), 0);
-    if (w.datDataSet[0].RecordSource == sheet0 && w.Sheet0Records.hold(sheet0))
+    if (w.datDataSet[0].RecordSource != sheet0 || !w.Sheet0Records.hold(sheet0)) {
+        if (!w.ConnectDataSet())
+            return; // the table cannot be read; that was said
+    } else if (!multiple) {
         w.ConnectStratumSheets(strataCounts(*w.grdStratum[0]->grid()));
-    else
-        w.ConnectDataSet();
+    }
     w.ssTabMain->setTabText(frmMainSnag::PageDensities, u"Densities"_s);
     const std::array<double, 4> halfWidth = halfWidths(w.isMetric());
 
@@ -386,15 +399,20 @@ void fillWidths(frmMainSnag& w, bool multiple) {
             // All the marks reach the table or none does, and the sheets show
             // the marks only as they were saved.
             try {
-                db::Transaction transaction;
-                markSheets(w, criteria, halfWidth, true, progress);
-                transaction.commit();
+                std::optional<MarkedSheet> marked;
+                {
+                    db::Transaction transaction;
+                    marked = markSheet0(w, criteria, halfWidth, true, progress);
+                    transaction.commit();
+                }
+                if (marked)
+                    showStrata(w, *marked, progress);
             } catch (const RuntimeError&) {
                 showStored(w, progress); // the transaction has rolled back
                 throw;
             }
         } else {
-            markSheets(w, criteria, halfWidth, false, progress);
+            markSheet0(w, criteria, halfWidth, false, progress);
         }
     }
 

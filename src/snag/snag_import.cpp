@@ -56,7 +56,7 @@ void frmMainSnag::mnuFileOpen_Click() {
         },
         reportImportError);
     if (!imported)
-        return; // refused: the table and DataFilePath keep the previous file
+        return;          // refused: the table and DataFilePath keep the previous file
     DataFilePath = file; // the file whose records the table now holds
     ImportedRowCount = imported->rows;
     DataFileHeader = imported->header;

@@ -32,8 +32,8 @@ void connectSheets(frmMainSnag& w, std::size_t from, const std::array<int, 5>& c
 
 } // namespace
 
-void frmMainSnag::ConnectDataSet() {
-    trapped(prompts(), snagProcedure(u"ConnectDataSet"_s), [this] {
+bool frmMainSnag::ConnectDataSet() {
+    return trapped(prompts(), snagProcedure(u"ConnectDataSet"_s), [this] {
         Sheet0Records.forget();
         connectSheets(*this, 0, data::snagSheetCounts());
     });

@@ -19,7 +19,7 @@ const std::vector<Placed> ThreeUnits = {{1, 1, 1, {"1", "1", "1", "1"}},
                                         {1, 2, 3, {"0", "0", "1", "1"}}};
 const QString Stored = u"1111 0111 0011"_s;
 
-enum class Holder { Reader, Writer, Refusal };
+enum class Holder { Reader, Writer, Owner, Refusal };
 
 struct Case {
     const char* name;
@@ -32,6 +32,7 @@ const Case Cases[] = {
     {"another program reads, sheet 0 not yet filled", Holder::Reader, false},
     {"another program writes, BEGIN fails", Holder::Writer, true},
     {"another program writes, sheet 0 not yet filled", Holder::Writer, false},
+    {"another program holds the file, nothing can be read", Holder::Owner, true},
     {"a record refuses its change half-way", Holder::Refusal, true},
     {"a record refuses its change, sheet 0 not yet filled", Holder::Refusal, false},
 };
@@ -69,6 +70,7 @@ TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
     if (!GetParam().sheetFilled)
         connectSheets();                    // the sheets connected and empty
     db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
+    const QString stratumSheetBefore = sheetCodes(1);
     {
         OtherProgram other(db::path());
         switch (GetParam().holder) {
@@ -78,6 +80,9 @@ TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
             break;
         case Holder::Writer:
             ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
+            break;
+        case Holder::Owner:
+            ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
             break;
         case Holder::Refusal:
             // Record 2 comes second: record 1 has its new marks when it refuses.
@@ -101,7 +106,10 @@ TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
     }
     EXPECT_EQ(tableCodes(QString()), Stored);
     EXPECT_EQ(sheetCodes(0), Stored);
-    EXPECT_EQ(sheetCodes(1), tableCodes(u"WHERE STRATUM = 1"_s));
+    // A file that cannot be read leaves the stratum sheet as it was.
+    EXPECT_EQ(sheetCodes(1), GetParam().holder == Holder::Owner
+                                 ? stratumSheetBefore
+                                 : tableCodes(u"WHERE STRATUM = 1"_s));
     EXPECT_EQ(w->status(), u"Status: No data read"_s) << "nothing was filled";
 
     // Compute reads the stored marks: width 10 by subsegment 1 0 0 gives a mean
