@@ -252,12 +252,15 @@ void frmMainLog::applyFormula(int formula) {
         }
     }
 
+    // Strip plots apply their minimum length to the estimated lengths: a metric
+    // whose estimates could not be saved is not applied, and the menu, the
+    // Formula page and the labels stay as they were.
+    if (mnuSPM->isChecked() && !CalcMeanLength(false, 0))
+        return;
     const std::array<QAction*, 6> items = formulaItems();
     for (int f = 0; f < 6; ++f)
         items[std::size_t(f)]->setChecked(f == formula);
     cmdWildLife->setEnabled(mnuSPM->isChecked());
-    if (mnuSPM->isChecked())
-        CalcMeanLength(false, 0);
     if (formula == Length) {
         for (QPushButton* b : cmdDisplayMean) {
             b->setVisible(true);
