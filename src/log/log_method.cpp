@@ -138,12 +138,15 @@ QString ChangeFormula(const QString& key) {
         gSwitchboard->hide();
     FormulaReloadPending = true;
     if (w) {
-        w->OpenFile(DataFilePath);
+        const bool imported = w->OpenFile(DataFilePath);
         // The optimal page's inputs start as after File, Open, so the statistics
         // can be calculated at once.
         w->txtTvalue->setText(u"1.67"_s);
         w->txtPrecisionLevel->setText(u".2"_s);
-        runMetricHandler(w, key);
+        // A refused re-import leaves the new window without records, as a new
+        // window is: the metric waits for them.
+        if (imported)
+            runMetricHandler(w, key);
     }
     return u"ok"_s;
 }

@@ -52,6 +52,11 @@ QString stored(int stratum = 0) {
     return values.join(u'|');
 }
 
+int records() {
+    QSqlQuery q = db::select(u"SELECT count(*) FROM SPM"_s);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
 // The cells of a sheet's column named `name` below its header.
 QString column(const Grid* g, const QString& name) {
     for (int c = 0; c < g->cols(); ++c)
@@ -222,6 +227,72 @@ TEST_F(LogDatabaseInUse, CalculateMeanLength) {
         EXPECT_EQ(stored(1), u"8|12|15"_s);
         closeWindow(w);
     }
+}
+
+// File, Open refused keeps the records, the sheet and the data file in use: a
+// later metric change that reloads the current data set reloads the old file.
+TEST_F(LogDatabaseInUse, ARefusedImportKeepsTheDataFileInUse) {
+    const QString locked = u"The database cannot be opened.  Is some other application using it?"_s;
+    const struct {
+        const char* name;
+        std::optional<Hold> hold;
+        QByteArray contents;
+        QString text, title;
+        MsgIcon icon;
+    } cases[] = {
+        {"another program reading", Hold::Reading, FourLogs, locked, u"Error"_s, MsgIcon::None},
+        {"another program writing", Hold::Writing, FourLogs, locked, u"Error"_s, MsgIcon::None},
+        {"a missing header", std::nullopt, "1,A,1,1,1\n",
+         u"A header row was not found as the first row in the data file.  This header is needed "
+         u"to identify what each value represents."_s,
+         u"Missing header row"_s, MsgIcon::Critical},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmMainLog* w = openSpm("Stratum,Location,Transect,Segment,Subsegment,Length\n"
+                                "1,A,1,1,1,1\n1,A,1,1,2,2\n");
+        const QString inUse = DataFilePath;
+        w->mnuDensity->trigger();
+        if (c.hold)
+            hold(*c.hold);
+        importFile(w, file(c.contents), c.text, c.title, c.icon);
+        if (c.hold)
+            release(*c.hold);
+        EXPECT_EQ(DataFilePath, inUse);
+        EXPECT_EQ(records(), 2);
+        EXPECT_EQ(column(w->grdStratum[0], u"Length"_s), u"1|2"_s);
+
+        prompts_.message(u"Do you want to clear this analysis and reload the current dataset?"_s,
+                         u"Change formula"_s, MsgIcon::None, MsgResult::Yes);
+        w->mnuLength->trigger();
+        w = live();
+        EXPECT_EQ(records(), 2);
+        EXPECT_EQ(column(w->grdStratum[0], u"Length"_s), u"1|2"_s);
+        EXPECT_EQ(w->ssTabMain->tabText(frmMainLog::PageFormula), u"Length"_s);
+        closeWindow(w);
+    }
+}
+
+// The metric change whose re-import is refused leaves the new window without
+// records, as a new window is, and without the metric: one message only.
+TEST_F(LogDatabaseInUse, ARefusedReimportAppliesNoMetric) {
+    frmMainLog* w = openSpm(FourLogs);
+    w->mnuDensity->trigger();
+    const QString inUse = DataFilePath;
+    hold(Hold::Writing);
+    prompts_.message(u"Do you want to clear this analysis and reload the current dataset?"_s,
+                     u"Change formula"_s, MsgIcon::None, MsgResult::Yes);
+    prompts_.message(u"The database cannot be opened.  Is some other application using it?"_s,
+                     u"Error"_s, MsgIcon::None);
+    w->mnuLength->trigger();
+    EXPECT_TRUE(prompts_.done());
+    w = live();
+    EXPECT_EQ(QString(checkedMetrics(w) + w->ssTabMain->tabText(frmMainLog::PageFormula)),
+              u"000000Formula"_s);
+    EXPECT_LE(w->grdStratum[0]->rows(), 1);
+    EXPECT_EQ(DataFilePath, inUse);
+    EXPECT_EQ(records(), 4);
+    release(Hold::Writing);
 }
 
 } // namespace
