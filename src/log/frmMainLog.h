@@ -96,8 +96,9 @@ class frmMainLog : public QMainWindow,
     // Re-reads LevelLengths from table LogLengths, sets LevelNames and rewrites
     // the length labels of the Optimal page. Raises what the database raises.
     void SetTransectLengths() override;
-    // Imports a data file into table LIM or SPM (log_import.cpp).
-    void OpenFile(const QString& strFile);
+    // Imports a data file into table LIM or SPM (log_import.cpp); false, after
+    // its message, when the table was left as it was.
+    bool OpenFile(const QString& strFile);
     // The median of the non-null values of a column (log_length.cpp).
     float Median(const QString& tName, const QString& fldName, std::int16_t intStratum);
 
@@ -459,7 +460,9 @@ class frmMainLog : public QMainWindow,
     void CalculateStats(bool& Cancel);
 
     // ---- Mean and median length (log_length.cpp) ------------------------------------------------
-    void CalcMeanLength(bool ShowMessage, std::int16_t Stratum);
+    // False when it ended at an error or a sheet without the estimate column
+    // (reported); the strip-plot estimates are then not saved.
+    bool CalcMeanLength(bool ShowMessage, std::int16_t Stratum);
 
     // ---- Estimates and sample size (log_estimate.cpp, log_sample_size.cpp) ----------------------
     void CheckStratumSize();

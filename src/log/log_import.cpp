@@ -66,17 +66,15 @@ void frmMainLog::mnuFileOpen_Click() {
     const QString file = data::askDataFile();
     if (file.isEmpty())
         return; // cancelled: nothing changes
-    DataFilePath = file;
-    OpenFile(DataFilePath);
+    OpenFile(file);
     // The optimal page's inputs start afresh, whatever the import's outcome.
     txtQualifyingLogs->setText(QString());
     txtPrecisionLevel->setText(u".2"_s);
     txtTvalue->setText(u"1.67"_s);
 }
 
-void frmMainLog::OpenFile(const QString& strFile) {
+bool frmMainLog::OpenFile(const QString& strFile) {
     Hourglass hourglass;
-    DataFilePath = strFile;
     const QString table = data::logTable(mnuLIM->isChecked());
     ImportedRowCount = 0;
     const std::optional<data::CsvImportResult> imported = data::importOrReport(
@@ -87,7 +85,10 @@ void frmMainLog::OpenFile(const QString& strFile) {
         },
         reportImportError);
     if (!imported)
-        return;
+        return false; // the table holds the records of DataFilePath still
+    // The data file in use is the one whose records the table holds: a later
+    // reload of the data set reads it again.
+    DataFilePath = strFile;
     ImportedRowCount = imported->rows;
     DataFileHeader = imported->header;
 
@@ -118,6 +119,7 @@ void frmMainLog::OpenFile(const QString& strFile) {
     }
     FillSingleTab();
     mnuFormula->menuAction()->setEnabled(true);
+    return true;
 }
 
 } // namespace vernalt

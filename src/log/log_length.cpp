@@ -35,10 +35,15 @@ float frmMainLog::Median(const QString& tName, const QString& fldName, std::int1
 
 // The mean and median log length of every record (Stratum 0) or of one
 // stratum. Under the strip-plot method each log's whole length is estimated
-// first, written into table SPM (one transaction) and into data sheet Stratum;
-// the mean and median are then those of the estimates.
-void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
-    trapped(prompts(), logProcedure(u"CalcMeanLength"_s), [&] {
+// first, written into table SPM (one transaction), then shown in data sheet
+// Stratum; the mean and median are then those of the estimates. An estimate
+// that cannot be saved is reported as not saved (the table and the sheets keep
+// what they held) and ends the run. False when the run ended at an error or at
+// a sheet without the estimate column.
+bool frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
+    const QString tag = logProcedure(u"CalcMeanLength"_s);
+    bool ended = false; // at a message of its own
+    const bool ran = trapped(prompts(), tag, [&] {
         if (Stratum < 0 || Stratum >= std::int16_t(grdStratum.size()))
             vernalt::raise(err::SubscriptRange);
         const bool spm = mnuSPM->isChecked();
@@ -58,9 +63,14 @@ void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
             // lengths, which the minimum-length criterion reads.
             if (estimate < 0 && ShowMessage) {
                 prompts().message(u"The EstimLength column was not found"_s, u"Column not found"_s);
+                ended = true;
                 return;
             }
-            estimateLengths(sheet, estimate, Stratum, sbStatusBar[0]);
+            if (!trappedSave(prompts(), tag,
+                             [&] { estimateLengths(sheet, estimate, Stratum, sbStatusBar[0]); })) {
+                ended = true;
+                return;
+            }
         }
         if (!ShowMessage) // nothing is shown, so nothing more is needed
             return;
@@ -86,6 +96,7 @@ void frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
             mean = CleanRound(Value::fromVariant(average.value(0))).toDouble();
         prompts().message(meanLengthText(mean, median, mnuMetric->isChecked()), u"Mean Length"_s);
     });
+    return ran && !ended;
 }
 
 } // namespace vernalt

@@ -186,40 +186,49 @@ void readInOrder(const QString& where, Logs& logs, LengthEstimates& estimates,
     }
 }
 
+// The entry of the first log, in the sheets' order, whose estimate failed
+// (entry order[n], or n when there is no order); none when none failed.
+std::optional<std::size_t> firstFailure(const Logs& logs, const std::vector<std::uint32_t>& order) {
+    if (logs.failures.empty())
+        return std::nullopt;
+    if (order.empty())
+        return logs.failures.begin()->first;
+    for (const std::uint32_t e : order)
+        if (logs.failures.contains(e))
+            return e;
+    return std::nullopt;
+}
+
 // Shows each estimate in the sheet, the logs taken in the sheets' order (entry
-// order[n], or n when there is no order); raises the failure of the first log
-// that has one, after the rows before it.
+// order[n], or n when there is no order); a log without an estimate (0) keeps
+// its cell.
 void show(GridModel& sheet, int column, const Logs& logs, const std::vector<std::uint32_t>& order) {
-    const auto entry = [&](std::size_t n) { return order.empty() ? n : std::size_t(order[n]); };
-    const auto check = [&](std::size_t e) {
-        if (const auto f = logs.failures.find(e); f != logs.failures.end())
-            throw f->second;
-    };
+    if (column < 0)
+        return;
     std::size_t n = 0; // the logs shown
     sheet.fillRows(sheet.rows(), [&](int row) {
         if (row < 1 || n >= logs.size())
             return;
-        const std::size_t e = entry(n++);
-        check(e);
+        const std::size_t e = order.empty() ? n : std::size_t(order[n]);
+        ++n;
         const double length = logs.lengths[e];
-        if (length != 0 && column >= 0)
+        if (length != 0)
             sheet.setNumber(row, column, displayRound(length));
     });
-    if (logs.failures.empty())
-        return;
-    for (; n < logs.size(); ++n) // the logs beyond the sheet's rows
-        check(entry(n));
 }
 
 // The estimates to write, by record: NEWESTIMLENGTH(rowid) in SQL gives the
 // estimate of that record, or null when it is not to be written.
 class Changes {
   public:
+    // The changed logs; their records and marks are let go, their lengths kept
+    // for the sheet.
     explicit Changes(Logs& logs) {
         for (std::size_t e = 0; e < logs.size(); ++e)
             if (logs.changed[e])
                 changes_.push_back({logs.rowids[e], logs.lengths[e]});
-        logs.clear();
+        logs.rowids = {};
+        logs.changed = {};
         if (!std::is_sorted(changes_.begin(), changes_.end(), byRecord))
             std::sort(changes_.begin(), changes_.end(), byRecord);
     }
@@ -263,6 +272,7 @@ void estimateLengths(GridModel& sheet, int column, std::int16_t stratum, QLabel*
     const QString where = stratum == 0 ? QString() : u" WHERE Stratum = "_s + numberText(stratum);
     LengthEstimates estimates;
     Logs logs;
+    std::optional<std::vector<std::uint32_t>> order;
     {
         static const QString estimating = u"Estimating"_s;
         Progress progress(status);
@@ -272,23 +282,26 @@ void estimateLengths(GridModel& sheet, int column, std::int16_t stratum, QLabel*
             ++n;
             progress.step(estimating, n, std::max(total, n));
         };
-        std::optional<std::vector<std::uint32_t>> order =
-            KeyedReading(logs, estimates, step).read(where);
+        order = KeyedReading(logs, estimates, step).read(where);
         if (!order) {
             n = 0;
             readInOrder(where, logs, estimates, step);
             order.emplace();
         }
-        show(sheet, column, logs, *order);
     }
+    if (const std::optional<std::size_t> failed = firstFailure(logs, *order))
+        throw logs.failures.at(*failed);
+    // The sheet shows the estimates once the table holds them: a write that
+    // fails leaves both as they were.
     Changes changes(logs);
-    if (changes.empty())
-        return;
-    const db::ScopedFunction function("NEWESTIMLENGTH", 1, &Changes::function, &changes);
-    db::Transaction transaction;
-    db::exec(u"UPDATE SPM SET EstimLength = NEWESTIMLENGTH(rowid) "
-             u"WHERE NEWESTIMLENGTH(rowid) IS NOT NULL"_s);
-    transaction.commit();
+    if (!changes.empty()) {
+        const db::ScopedFunction function("NEWESTIMLENGTH", 1, &Changes::function, &changes);
+        db::Transaction transaction;
+        db::exec(u"UPDATE SPM SET EstimLength = NEWESTIMLENGTH(rowid) "
+                 u"WHERE NEWESTIMLENGTH(rowid) IS NOT NULL"_s);
+        transaction.commit();
+    }
+    show(sheet, column, logs, *order);
 }
 
 } // namespace vernalt

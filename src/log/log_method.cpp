@@ -138,12 +138,15 @@ QString ChangeFormula(const QString& key) {
         gSwitchboard->hide();
     FormulaReloadPending = true;
     if (w) {
-        w->OpenFile(DataFilePath);
+        const bool imported = w->OpenFile(DataFilePath);
         // The optimal page's inputs start as after File, Open, so the statistics
         // can be calculated at once.
         w->txtTvalue->setText(u"1.67"_s);
         w->txtPrecisionLevel->setText(u".2"_s);
-        runMetricHandler(w, key);
+        // A refused re-import leaves the new window without records, as a new
+        // window is: the metric waits for them.
+        if (imported)
+            runMetricHandler(w, key);
     }
     return u"ok"_s;
 }
@@ -252,12 +255,15 @@ void frmMainLog::applyFormula(int formula) {
         }
     }
 
+    // Strip plots apply their minimum length to the estimated lengths: a metric
+    // whose estimates could not be saved is not applied, and the menu, the
+    // Formula page and the labels stay as they were.
+    if (mnuSPM->isChecked() && !CalcMeanLength(false, 0))
+        return;
     const std::array<QAction*, 6> items = formulaItems();
     for (int f = 0; f < 6; ++f)
         items[std::size_t(f)]->setChecked(f == formula);
     cmdWildLife->setEnabled(mnuSPM->isChecked());
-    if (mnuSPM->isChecked())
-        CalcMeanLength(false, 0);
     if (formula == Length) {
         for (QPushButton* b : cmdDisplayMean) {
             b->setVisible(true);

@@ -157,8 +157,8 @@ TEST(LengthEstimates, OnlyChangedRecordsAreWritten) {
 }
 
 // Another program writing the database: a run with nothing to write still
-// shows its estimates; one that must write shows them, then fails with 3261
-// and leaves the table as it was.
+// shows its estimates; one that must write fails with 3261 and leaves the
+// table and the sheet as they were.
 TEST(LengthEstimates, ADatabaseInUseElsewhere) {
     TempDatabase database;
     insert(u"(1,1,1,1,5,4,8),(1,1,2,2,5,6,12)"_s);
@@ -172,22 +172,55 @@ TEST(LengthEstimates, ADatabaseInUseElsewhere) {
     db::exec(u"UPDATE SPM SET Length = 2 WHERE id = 2"_s);
     ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
     EXPECT_EQ(sheet.estimate(), err::DbLocked);
-    EXPECT_EQ(sheet.cells(), u"8|4"_s);
+    EXPECT_EQ(sheet.cells(), u"8|12"_s);
     EXPECT_EQ(stored(), (Stored{8.0, 12.0}));
 }
 
-// 1e308 / 0.1 overflows: the logs before it in the sheets' order are shown and
-// the table is left as it was, also when the failing log lies beyond the sheet.
+// A write that fails at its begin, at the third record or at its commit shows
+// nothing: the sheet keeps its cells and the table what it held. Records 1 to
+// 3 would be written 8, 12 and 15 (3 / 0.2); record 4 holds its 2 already.
+TEST(LengthEstimates, AFailedWriteShowsNothing) {
+    const struct {
+        const char* name;
+        const char* other; // what another program holds; none: record 3 is refused
+        int error;
+    } cases[] = {
+        {"another program writing", "BEGIN IMMEDIATE", err::DbLocked},
+        {"another program reading", "BEGIN", err::DbLocked},
+        {"the third record refused", nullptr, err::DbGeneral},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDatabase database;
+        insert(u"(1,1,1,1,5,4,3),(1,1,2,2,5,6,NULL),(1,1,3,3,2,3,7.5),(1,1,4,4,NULL,2,2)"_s);
+        db::exec(u"PRAGMA busy_timeout = 0"_s);
+        OtherProgram other(database.file());
+        if (c.other) {
+            ASSERT_TRUE(other.exec(QLatin1String(c.other)));
+            ASSERT_TRUE(other.exec(u"SELECT count(*) FROM SPM"_s));
+        } else {
+            db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON SPM WHEN NEW.id = 3 "
+                     u"BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
+        }
+        Sheet sheet(4);
+        EXPECT_EQ(sheet.estimate(), c.error);
+        EXPECT_EQ(sheet.cells(), u"old|old|old|old"_s);
+        EXPECT_EQ(stored(), (Stored{3.0, null, 7.5, 2.0}));
+    }
+}
+
+// 1e308 / 0.1 overflows: the run ends at that log, the table and the sheet
+// left as they were, also when the failing log lies beyond the sheet.
 TEST(LengthEstimates, AFailureStopsAtItsLog) {
     const struct {
         const char* transects; // of the three logs; the second one fails
         int rows;
         const char* sheet;
     } cases[] = {
-        {"1,1,1", 3, "8|old|old"},
-        {"1,1,1", 1, "8"},
-        {"1.5,1.5,1.5", 3, "8|old|old"},
-        {"3,2,1", 3, "12|old|old"}, // the sheet shows transect 1 first
+        {"1,1,1", 3, "old|old|old"},
+        {"1,1,1", 1, "old"},
+        {"1.5,1.5,1.5", 3, "old|old|old"},
+        {"3,2,1", 3, "old|old|old"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.transects) + " on " + std::to_string(c.rows) + " rows");
