@@ -14,7 +14,8 @@
 
 namespace vernalt {
 
-// The path of the data file opened last by either analysis window.
+// The path of the data file whose records the tables hold: the one imported
+// last by either analysis window. A refused or failed import leaves it as it was.
 extern QString DataFilePath;
 
 namespace data {
