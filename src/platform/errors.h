@@ -6,6 +6,7 @@
 #include <QString>
 #include <initializer_list>
 #include <stdexcept>
+#include <utility>
 
 namespace vernalt {
 
@@ -88,26 +89,22 @@ void errorReport(Prompts& prompts, const RuntimeError& e, const QString& tag);
 // The same for a command that saves its results in the database: a file held by
 // another program (3261) is reported as results not saved.
 void saveErrorReport(Prompts& prompts, const RuntimeError& e, const QString& tag);
-// Runs a procedure body under a trap: a RuntimeError shows errorReport with the
-// tag and returns false; a clean run returns true.
-template <class F> bool trapped(Prompts& prompts, const QString& tag, F&& body) {
+using ErrorReport = void (*)(Prompts&, const RuntimeError&, const QString&);
+// Runs a procedure body under a trap: a RuntimeError is shown by `report`
+// (errorReport unless given) with the tag and gives false; a clean run gives true.
+template <class F>
+bool trapped(Prompts& prompts, const QString& tag, F&& body, ErrorReport report = &errorReport) {
     try {
         body();
         return true;
     } catch (const RuntimeError& e) {
-        errorReport(prompts, e, tag);
+        report(prompts, e, tag);
         return false;
     }
 }
 // trapped() for a command that saves its results: reports with saveErrorReport.
 template <class F> bool trappedSave(Prompts& prompts, const QString& tag, F&& body) {
-    try {
-        body();
-        return true;
-    } catch (const RuntimeError& e) {
-        saveErrorReport(prompts, e, tag);
-        return false;
-    }
+    return trapped(prompts, tag, std::forward<F>(body), &saveErrorReport);
 }
 
 } // namespace vernalt

@@ -34,10 +34,7 @@ enum class Hold {
 const QString Refused = u"3146 : refused - Log Procedure 'CalcMeanLength'"_s;
 
 QString notSaved() {
-    return u"The database file\n"_s + QDir::toNativeSeparators(db::path()) +
-           u"\nis in use by another program, so the results of this command were not saved: the "
-           u"database is unchanged.\n\nClose the other program (or the other copy of Vernalt), "
-           u"then run the command again."_s;
+    return notSavedMessage(QDir::toNativeSeparators(db::path()));
 }
 
 // EstimLength of the records of one stratum (0: all) in the sheets' order, as
@@ -102,11 +99,10 @@ class LogDatabaseInUse : public LogWindowTest {
     void hold(Hold h) {
         switch (h) {
         case Hold::Reading:
-            ASSERT_TRUE(other_.exec(u"BEGIN"_s));
-            ASSERT_TRUE(other_.exec(u"SELECT count(*) FROM SPM"_s));
+            ASSERT_TRUE(other_.hold(Holding::Reading));
             break;
         case Hold::Writing:
-            ASSERT_TRUE(other_.exec(u"BEGIN IMMEDIATE"_s));
+            ASSERT_TRUE(other_.hold(Holding::Writing));
             break;
         case Hold::Refusal:
             db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON SPM WHEN NEW.id = 3 "
@@ -118,7 +114,7 @@ class LogDatabaseInUse : public LogWindowTest {
         if (h == Hold::Refusal)
             db::exec(u"DROP TRIGGER refuse"_s);
         else
-            ASSERT_TRUE(other_.exec(u"ROLLBACK"_s));
+            ASSERT_TRUE(other_.release());
     }
     // The message of a write that was not saved.
     void expectNotSaved(Hold h) {

@@ -167,13 +167,8 @@ TEST_F(SettingsWindows, RefusedOKEscAndCancelWriteNothing) {
 // program is gone, OK again saves it.
 TEST_F(SettingsWindows, OKUnderAnotherProgramsLockSavesNothingUntilTriedAgain) {
     db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
-    const QString inUse = u"The database file\n"_s + database.file() +
-                          u"\nis in use by another program, so the results of this command were "
-                          u"not saved: the database is unchanged.\n\nClose the other program "
-                          u"(or the other copy of Vernalt), then run the command again."_s;
-    for (const QStringList& holds : {QStringList{u"BEGIN"_s, u"SELECT COUNT(*) FROM PlotSizes"_s},
-                                     QStringList{u"BEGIN IMMEDIATE"_s}}) {
-        SCOPED_TRACE(holds.first().toStdString());
+    for (const Holding holding : {Holding::Reading, Holding::Writing}) {
+        SCOPED_TRACE(int(holding));
         for (QWidget* (*open)() : {openPlotSizes, openLogLengths}) {
             db::exec(u"UPDATE PlotSizes SET PlotSize = 1, Width = 2"_s); // unlike what is typed
             db::exec(u"UPDATE LogLengths SET PlotSize = 1"_s);
@@ -181,9 +176,9 @@ TEST_F(SettingsWindows, OKUnderAnotherProgramsLockSavesNothingUntilTriedAgain) {
             const QPointer<QWidget> w = open();
             {
                 OtherProgram other(database.file());
-                for (const QString& sql : holds)
-                    ASSERT_TRUE(other.exec(sql));
-                script.message(inUse, u"Database in use"_s, MsgIcon::Critical);
+                ASSERT_TRUE(other.hold(holding));
+                script.message(notSavedMessage(database.file()), u"Database in use"_s,
+                               MsgIcon::Critical);
                 QMetaObject::invokeMethod(w, "cmdOK_Click");
                 EXPECT_TRUE(script.done());
             }

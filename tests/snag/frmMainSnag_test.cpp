@@ -251,19 +251,16 @@ TEST_F(SnagWindow, AnImportIntoADatabaseInUseChangesNothing) {
     const QStringList before = snapshot();
     const QString path = DataFilePath;
     db::exec(u"PRAGMA busy_timeout = 0"_s); // another program's lock fails at once
-    for (const QStringList& holds :
-         {QStringList{u"BEGIN"_s, u"SELECT COUNT(*) FROM Snags"_s},
-          QStringList{u"BEGIN IMMEDIATE"_s}, QStringList{u"BEGIN EXCLUSIVE"_s}}) {
+    for (const Holding holding : {Holding::Reading, Holding::Writing, Holding::Owning}) {
         {
             OtherProgram other(database.file());
-            for (const QString& sql : holds)
-                ASSERT_TRUE(other.exec(sql)) << sql.toStdString();
+            ASSERT_TRUE(other.hold(holding));
             importFile("snag_survey.csv",
                        "The database cannot be opened.  Is some other application using it?",
                        "Error", MsgIcon::None);
         }
-        EXPECT_EQ(snapshot(), before) << holds.first().toStdString();
-        EXPECT_EQ(DataFilePath, path) << holds.first().toStdString();
+        EXPECT_EQ(snapshot(), before) << int(holding);
+        EXPECT_EQ(DataFilePath, path) << int(holding);
     }
 }
 

@@ -11,13 +11,6 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-// One transect of three subsegments; width 10 marks only the first: the
-// subsegment subtotals 1 0 0 give a mean of 1/3 and a deviation of
-// sqrt((1 - 1/3) / 2) = 0.577.
-const std::vector<Placed> ThreeUnits = {{1, 1, 1, {"1", "1", "1", "1"}},
-                                        {1, 1, 2, {"0", "1", "1", "1"}},
-                                        {1, 2, 3, {"0", "0", "1", "1"}}};
-
 class SnagCompute : public SnagSheetTest {
   protected:
     // Texts where results go, as an earlier run leaves them.

@@ -12,11 +12,8 @@ using namespace Qt::StringLiterals;
 namespace vernalt::test {
 namespace {
 
-// One transect of three subsegments in stratum 1, stored with the marks below.
-// The criteria of askCriteria() would mark every width of every record.
-const std::vector<Placed> ThreeUnits = {{1, 1, 1, {"1", "1", "1", "1"}},
-                                        {1, 1, 2, {"0", "1", "1", "1"}},
-                                        {1, 2, 3, {"0", "0", "1", "1"}}};
+// The marks ThreeUnits stores; the criteria of askCriteria() would mark every
+// width of every record.
 const QString Stored = u"1111 0111 0011"_s;
 
 enum class Holder { Reader, Writer, Owner, Refusal };
@@ -75,14 +72,13 @@ TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
         OtherProgram other(db::path());
         switch (GetParam().holder) {
         case Holder::Reader:
-            ASSERT_TRUE(other.exec(u"BEGIN"_s));
-            ASSERT_TRUE(other.exec(u"SELECT COUNT(*) FROM Snags"_s));
+            ASSERT_TRUE(other.hold(Holding::Reading));
             break;
         case Holder::Writer:
-            ASSERT_TRUE(other.exec(u"BEGIN IMMEDIATE"_s));
+            ASSERT_TRUE(other.hold(Holding::Writing));
             break;
         case Holder::Owner:
-            ASSERT_TRUE(other.exec(u"BEGIN EXCLUSIVE"_s));
+            ASSERT_TRUE(other.hold(Holding::Owning));
             break;
         case Holder::Refusal:
             // Record 2 comes second: record 1 has its new marks when it refuses.
@@ -95,12 +91,8 @@ TEST_P(SnagMultipleUnsaved, EverySheetShowsTheStoredMarksAndComputeReadsThem) {
             script.message(u"3146 : record 2 is locked - Snag Procedure 'cmdFormMulti_Click'"_s,
                            u"Error"_s, MsgIcon::Exclamation);
         else
-            script.message(u"The database file\n"_s + database.file() +
-                               u"\nis in use by another program, so the results of this "
-                               u"command were not saved: the database is unchanged.\n\nClose "
-                               u"the other program (or the other copy of Vernalt), then run the "
-                               u"command again."_s,
-                           u"Database in use"_s, MsgIcon::Critical);
+            script.message(notSavedMessage(database.file()), u"Database in use"_s,
+                           MsgIcon::Critical);
         w->cmdFormMulti[0]->click();
         EXPECT_TRUE(script.done());
     }

@@ -23,6 +23,13 @@ struct Placed {
     std::array<const char*, 4> marks;
 };
 
+// One transect of three subsegments in stratum 1, stored with these marks.
+// Width 10 marks only the first: the subsegment subtotals 1 0 0 give a mean of
+// 1/3 and a deviation of sqrt((1 - 1/3) / 2) = 0.577.
+inline const std::vector<Placed> ThreeUnits = {{1, 1, 1, {"1", "1", "1", "1"}},
+                                               {1, 1, 2, {"0", "1", "1", "1"}},
+                                               {1, 2, 3, {"0", "0", "1", "1"}}};
+
 class SnagSheetTest : public SnagWindowTest {
   protected:
     void SetUp() override { w = open(); }

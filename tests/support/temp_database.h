@@ -19,9 +19,15 @@ struct TempDatabase {
     QTemporaryDir dir;
 };
 
+// How another program holds the database file inside a transaction.
+enum class Holding {
+    Reading, // it has read: this program's BEGIN works and its COMMIT fails
+    Writing, // it has begun to write: this program's BEGIN fails
+    Owning,  // it holds the file: this program cannot even read it
+};
+
 // Another program using the database file `file` while the program has it open:
-// it holds the file ("BEGIN EXCLUSIVE") or changes it. Whatever it began is
-// rolled back when it goes.
+// it holds the file or changes it. Whatever it began is rolled back when it goes.
 class OtherProgram {
   public:
     explicit OtherProgram(const QString& file)
@@ -53,6 +59,21 @@ class OtherProgram {
     }
     const QString& error() const { return error_; }
 
+    // Begins a transaction that holds the file as `how` says; false when it fails.
+    bool hold(Holding how) {
+        switch (how) {
+        case Holding::Reading:
+            return exec(QStringLiteral("BEGIN")) &&
+                   exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"));
+        case Holding::Writing:
+            return exec(QStringLiteral("BEGIN IMMEDIATE"));
+        case Holding::Owning:
+            return exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        }
+        return false;
+    }
+    bool release() { return exec(QStringLiteral("ROLLBACK")); }
+
   private:
     static int& count() {
         static int n = 0;
@@ -60,5 +81,14 @@ class OtherProgram {
     }
     QString name_, error_;
 };
+
+// What a command that saves its results says when another program holds the
+// database file `file`.
+inline QString notSavedMessage(const QString& file) {
+    return QStringLiteral("The database file\n") + file +
+           QStringLiteral("\nis in use by another program, so the results of this command were "
+                          "not saved: the database is unchanged.\n\nClose the other program (or "
+                          "the other copy of Vernalt), then run the command again.");
+}
 
 } // namespace vernalt::test
