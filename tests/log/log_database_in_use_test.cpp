@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 namespace vernalt::test {
 namespace {
@@ -79,13 +78,6 @@ class LogDatabaseInUse : public LogWindowTest {
         db::exec(u"PRAGMA busy_timeout = 0"_s); // a lock fails at once
         return w;
     }
-    QString file(const QByteArray& contents) {
-        const QString path = dir_.filePath(u"logs%1.csv"_s.arg(++files_));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contents);
-        return path;
-    }
     // File, Open of `path`; its message, if any, is expected.
     void importFile(frmMainLog* w, const QString& path, const QString& text = {},
                     const QString& title = {}, MsgIcon icon = MsgIcon::None) {
@@ -125,8 +117,6 @@ class LogDatabaseInUse : public LogWindowTest {
     }
 
     OtherProgram other_{db_.file()};
-    QTemporaryDir dir_;
-    int files_ = 0;
 };
 
 const struct {

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 namespace vernalt::test {
 namespace {
@@ -48,13 +47,6 @@ bool sheetButtonsEnabled(const frmMainLog* w) {
 
 class LogImport : public LogWindowTest {
   protected:
-    QString file(const QByteArray& contents) {
-        const QString path = dir_.filePath(u"data%1.csv"_s.arg(++files_));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(contents);
-        return path;
-    }
     // Opens `path` through File, Open; the message box the import shows, if any,
     // has this text and title, and an error icon unless the title is "Error".
     void importFile(frmMainLog* w, const QString& path, const QString& text = {},
@@ -69,8 +61,6 @@ class LogImport : public LogWindowTest {
         for (Qt::CursorShape p : prompts_.pointers)
             EXPECT_EQ(p, Qt::ArrowCursor) << "every prompt of the import shows the normal pointer";
     }
-    QTemporaryDir dir_;
-    int files_ = 0;
 };
 
 // A field of blanks is a value, and not a number: the import is reported and its

@@ -13,12 +13,14 @@
 #include "support/texts.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace vernalt::test {
@@ -113,9 +115,20 @@ class LogWindowTest : public ::testing::Test {
         }
     }
 
+    // A data file of these contents, in a folder of the test's own.
+    QString file(const QByteArray& contents) {
+        const QString path = dir_.filePath(u"data%1.csv"_s.arg(++files_));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+        return path;
+    }
+
     TempDatabase db_;
     ScriptedPrompts prompts_;
     int subsegment_ = 0;
+    QTemporaryDir dir_; // the data files
+    int files_ = 0;
 };
 
 // The statistics of one level of a sheet, "average|deviation|variance|units
