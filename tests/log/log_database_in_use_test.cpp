@@ -259,6 +259,21 @@ TEST_F(LogDatabaseInUse, ARefusedImportKeepsTheDataFileInUse) {
     }
 }
 
+// A row refused half-way through File, Open (a full disk, a constraint): the
+// rows before it go too, and the window keeps the records and the data file.
+TEST_F(LogDatabaseInUse, AnImportRefusedHalfWayChangesNothing) {
+    frmMainLog* w = openSpm("Stratum,Location,Transect,Segment,Subsegment,Length\n"
+                            "1,A,1,1,1,1\n1,A,1,1,2,2\n");
+    const QString inUse = DataFilePath;
+    db::exec(u"CREATE TRIGGER refuse BEFORE INSERT ON SPM WHEN NEW.id = 3 "
+             u"BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    importFile(w, file(FourLogs), u"3146 : disk full - Log Procedure 'OpenFile'"_s, u"Error"_s,
+               MsgIcon::Exclamation);
+    EXPECT_EQ(DataFilePath, inUse);
+    EXPECT_EQ(records(), 2);
+    EXPECT_EQ(column(w->grdStratum[0], u"Length"_s), u"1|2"_s);
+}
+
 // The metric change whose re-import is refused leaves the new window without
 // records, as a new window is, and without the metric: one message only.
 TEST_F(LogDatabaseInUse, ARefusedReimportAppliesNoMetric) {
