@@ -460,8 +460,8 @@ class frmMainLog : public QMainWindow,
     void CalculateStats(bool& Cancel);
 
     // ---- Mean and median length (log_length.cpp) ------------------------------------------------
-    // False when it ended at an error or a sheet without the estimate column
-    // (reported); the strip-plot estimates are then not saved.
+    // False when it ended, reported, before the lengths were ready: the
+    // strip-plot estimates are then not saved.
     bool CalcMeanLength(bool ShowMessage, std::int16_t Stratum);
 
     // ---- Estimates and sample size (log_estimate.cpp, log_sample_size.cpp) ----------------------

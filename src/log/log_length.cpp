@@ -38,12 +38,13 @@ float frmMainLog::Median(const QString& tName, const QString& fldName, std::int1
 // first, written into table SPM (one transaction), then shown in data sheet
 // Stratum; the mean and median are then those of the estimates. An estimate
 // that cannot be saved is reported as not saved (the table and the sheets keep
-// what they held) and ends the run. False when the run ended at an error or at
-// a sheet without the estimate column.
+// what they held) and ends the run. False when the run ended before the
+// lengths were ready: at an error, at a sheet without the estimate column, or
+// at estimates not saved.
 bool frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
     const QString tag = logProcedure(u"CalcMeanLength"_s);
-    bool ended = false; // at a message of its own
-    const bool ran = trapped(prompts(), tag, [&] {
+    bool lengthsReady = false;
+    trapped(prompts(), tag, [&] {
         if (Stratum < 0 || Stratum >= std::int16_t(grdStratum.size()))
             vernalt::raise(err::SubscriptRange);
         const bool spm = mnuSPM->isChecked();
@@ -63,15 +64,13 @@ bool frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
             // lengths, which the minimum-length criterion reads.
             if (estimate < 0 && ShowMessage) {
                 prompts().message(u"The EstimLength column was not found"_s, u"Column not found"_s);
-                ended = true;
                 return;
             }
             if (!trappedSave(prompts(), tag,
-                             [&] { estimateLengths(sheet, estimate, Stratum, sbStatusBar[0]); })) {
-                ended = true;
+                             [&] { estimateLengths(sheet, estimate, Stratum, sbStatusBar[0]); }))
                 return;
-            }
         }
+        lengthsReady = true;
         if (!ShowMessage) // nothing is shown, so nothing more is needed
             return;
 
@@ -96,7 +95,7 @@ bool frmMainLog::CalcMeanLength(bool ShowMessage, std::int16_t Stratum) {
             mean = CleanRound(Value::fromVariant(average.value(0))).toDouble();
         prompts().message(meanLengthText(mean, median, mnuMetric->isChecked()), u"Mean Length"_s);
     });
-    return ran && !ended;
+    return lengthsReady;
 }
 
 } // namespace vernalt
