@@ -23,12 +23,9 @@ const QByteArray FourLogs = "Stratum,Location,Transect,Segment,Subsegment,LED,En
 const char* const Stored = "3||7.5|";
 const char* const Estimated = "8|12|15|2";
 
-// How the write is kept from being saved.
-enum class Hold {
-    Reading, // another program reads in a transaction: our commit fails
-    Writing, // another program writes in a transaction: our BEGIN fails
-    Refusal, // the third record is refused: the UPDATE fails half-way
-};
+// How the write is kept from being saved: another program holds the file, or
+// (none) the third record is refused, so the UPDATE fails half-way.
+using Hold = std::optional<Holding>;
 
 const QString Refused = u"3146 : refused - Log Procedure 'CalcMeanLength'"_s;
 
@@ -78,6 +75,15 @@ class LogDatabaseInUse : public LogWindowTest {
         db::exec(u"PRAGMA busy_timeout = 0"_s); // a lock fails at once
         return w;
     }
+    // A strip-plot window whose metric was chosen on one record, then the four
+    // logs imported: the metric stays chosen.
+    frmMainLog* openChosen(QAction* frmMainLog::*metric) {
+        frmMainLog* w = openSpm("Stratum,Location,Transect,Segment,Subsegment,Length\n"
+                                "1,A,1,1,1,1\n");
+        (w->*metric)->trigger();
+        importFile(w, file(FourLogs));
+        return w;
+    }
     // File, Open of `path`; its message, if any, is expected.
     void importFile(frmMainLog* w, const QString& path, const QString& text = {},
                     const QString& title = {}, MsgIcon icon = MsgIcon::None) {
@@ -89,31 +95,24 @@ class LogDatabaseInUse : public LogWindowTest {
     }
     // Keeps the estimates from being saved until release().
     void hold(Hold h) {
-        switch (h) {
-        case Hold::Reading:
-            ASSERT_TRUE(other_.hold(Holding::Reading));
-            break;
-        case Hold::Writing:
-            ASSERT_TRUE(other_.hold(Holding::Writing));
-            break;
-        case Hold::Refusal:
+        if (h)
+            ASSERT_TRUE(other_.hold(*h));
+        else
             db::exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON SPM WHEN NEW.id = 3 "
                      u"BEGIN SELECT RAISE(ABORT, 'refused'); END"_s);
-            break;
-        }
     }
     void release(Hold h) {
-        if (h == Hold::Refusal)
-            db::exec(u"DROP TRIGGER refuse"_s);
-        else
+        if (h)
             ASSERT_TRUE(other_.release());
+        else
+            db::exec(u"DROP TRIGGER refuse"_s);
     }
     // The message of a write that was not saved.
     void expectNotSaved(Hold h) {
-        if (h == Hold::Refusal)
-            prompts_.message(Refused, u"Error"_s, MsgIcon::Exclamation);
-        else
+        if (h)
             prompts_.message(notSaved(), u"Database in use"_s, MsgIcon::Critical);
+        else
+            prompts_.message(Refused, u"Error"_s, MsgIcon::Exclamation);
     }
 
     OtherProgram other_{db_.file()};
@@ -123,9 +122,9 @@ const struct {
     const char* name;
     Hold hold;
 } Holds[] = {
-    {"another program reading", Hold::Reading},
-    {"another program writing", Hold::Writing},
-    {"a record refused half-way", Hold::Refusal},
+    {"another program reading", Holding::Reading},
+    {"another program writing", Holding::Writing},
+    {"a record refused half-way", std::nullopt},
 };
 
 // A strip-plot metric whose estimates cannot be saved is not applied: the sheet
@@ -165,10 +164,7 @@ TEST_F(LogDatabaseInUse, AMetricWhoseEstimatesAreNotSavedIsNotApplied) {
 TEST_F(LogDatabaseInUse, SetCriteriaReadsTheStoredLengths) {
     for (const auto& c : Holds) {
         SCOPED_TRACE(c.name);
-        frmMainLog* w = openSpm("Stratum,Location,Transect,Segment,Subsegment,Length\n"
-                                "1,A,1,1,1,1\n");
-        w->mnuDensity->trigger();
-        importFile(w, file(FourLogs));
+        frmMainLog* w = openChosen(&frmMainLog::mnuDensity);
         hold(c.hold);
         expectNotSaved(c.hold);
         w->mnuDensity->trigger();
@@ -191,10 +187,7 @@ TEST_F(LogDatabaseInUse, SetCriteriaReadsTheStoredLengths) {
 TEST_F(LogDatabaseInUse, CalculateMeanLength) {
     for (const auto& c : Holds) {
         SCOPED_TRACE(c.name);
-        frmMainLog* w = openSpm("Stratum,Location,Transect,Segment,Subsegment,Length\n"
-                                "1,A,1,1,1,1\n");
-        w->mnuLength->trigger();
-        importFile(w, file(FourLogs));
+        frmMainLog* w = openChosen(&frmMainLog::mnuLength);
         criteria(w, "0|0|0|9999");
         w->cmdSort1->click(); // the stratum sheets
         ASSERT_EQ(column(w->grdStratum[1], u"EstimLength"_s), u"3||7.5"_s);
@@ -221,13 +214,13 @@ TEST_F(LogDatabaseInUse, ARefusedImportKeepsTheDataFileInUse) {
     const QString locked = u"The database cannot be opened.  Is some other application using it?"_s;
     const struct {
         const char* name;
-        std::optional<Hold> hold;
+        std::optional<Holding> holding; // none: the file itself is refused
         QByteArray contents;
         QString text, title;
         MsgIcon icon;
     } cases[] = {
-        {"another program reading", Hold::Reading, FourLogs, locked, u"Error"_s, MsgIcon::None},
-        {"another program writing", Hold::Writing, FourLogs, locked, u"Error"_s, MsgIcon::None},
+        {"another program reading", Holding::Reading, FourLogs, locked, u"Error"_s, MsgIcon::None},
+        {"another program writing", Holding::Writing, FourLogs, locked, u"Error"_s, MsgIcon::None},
         {"a missing header", std::nullopt, "1,A,1,1,1\n",
          u"A header row was not found as the first row in the data file.  This header is needed "
          u"to identify what each value represents."_s,
@@ -239,11 +232,11 @@ TEST_F(LogDatabaseInUse, ARefusedImportKeepsTheDataFileInUse) {
                                 "1,A,1,1,1,1\n1,A,1,1,2,2\n");
         const QString inUse = DataFilePath;
         w->mnuDensity->trigger();
-        if (c.hold)
-            hold(*c.hold);
+        if (c.holding)
+            hold(c.holding);
         importFile(w, file(c.contents), c.text, c.title, c.icon);
-        if (c.hold)
-            release(*c.hold);
+        if (c.holding)
+            release(c.holding);
         EXPECT_EQ(DataFilePath, inUse);
         EXPECT_EQ(records(), 2);
         EXPECT_EQ(column(w->grdStratum[0], u"Length"_s), u"1|2"_s);
@@ -280,7 +273,7 @@ TEST_F(LogDatabaseInUse, ARefusedReimportAppliesNoMetric) {
     frmMainLog* w = openSpm(FourLogs);
     w->mnuDensity->trigger();
     const QString inUse = DataFilePath;
-    hold(Hold::Writing);
+    hold(Holding::Writing);
     prompts_.message(u"Do you want to clear this analysis and reload the current dataset?"_s,
                      u"Change formula"_s, MsgIcon::None, MsgResult::Yes);
     prompts_.message(u"The database cannot be opened.  Is some other application using it?"_s,
@@ -293,7 +286,7 @@ TEST_F(LogDatabaseInUse, ARefusedReimportAppliesNoMetric) {
     EXPECT_LE(w->grdStratum[0]->rows(), 1);
     EXPECT_EQ(DataFilePath, inUse);
     EXPECT_EQ(records(), 4);
-    release(Hold::Writing);
+    release(Holding::Writing);
 }
 
 } // namespace
